@@ -1,7 +1,34 @@
+#include "TMainForm.h"
+
 #include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+void ShowFatalError(const char *message)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), message);
+    QMessageBox::critical(nullptr, QCoreApplication::applicationName(), QString::fromUtf8(message));
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    app.setApplicationName(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
+    try {
+        TMainForm mainForm(app.arguments().mid(1));
+        TForm1 form1;
+        if (mainForm.TerminationRequested())
+            return 0;
+        mainForm.show();
+        return app.exec();
+    } catch (const std::exception &error) {
+        ShowFatalError(error.what());
+        return 1;
+    }
 }

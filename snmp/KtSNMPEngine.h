@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QTimer;
+
+// Where the agent is.
+struct KtSNMPDevice
+{
+    QString Address = QStringLiteral("127.0.0.1");
+    quint16 Port = 161;
+};
+
+// The SNMPv3 context copied into every PDU.
+struct KtSNMPScope
+{
+    QString ContextEngineID;
+    QString ContextName;
+};
+
+// Version and credentials. Version uses the SNMP library codes:
+// 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3 (only 3 selects the user-based path).
+struct KtSNMPSecurity
+{
+    quint8 Version = 0;
+    QString ReadCommunity = QStringLiteral("gentle");
+    QString WriteCommunity = QStringLiteral("curtain");
+    qint32 SecurityModel = 1;
+    qint32 SecurityLevel = 1; // 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv
+    QString SecurityName;
+    QString AuthPassword;
+    QString PrivPassword;
+    qint32 AuthProtocol = 1; // 1 none, 2 HMAC-MD5, 3 HMAC-SHA
+    qint32 PrivProtocol = 1; // 1 none, 2 DES, 9 IDEA
+};
+
+// The device settings every request copies when it is created.
+struct KtSNMPSettings
+{
+    KtSNMPDevice Device;
+    KtSNMPScope Scope;
+    KtSNMPSecurity Security;
+    qint32 TimeOut = 100; // hundredths of a second
+};
+
+// The process-wide defaults, filled at start-up.
+extern KtSNMPSettings KtSNMPDefaults;
+
+// The local SNMPv3 engine ID and the file its boot counter lives in.
+inline const QByteArray KtLocalEngineID = QByteArrayLiteral("KtSNMP_PP_Application");
+inline const QString KtBootCounterFileName = QStringLiteral("KtSNMP_PP_BootCounter");
+
+// Joins a directory and a file name; an empty directory gives the name alone.
+QString JoinPath(const QString &directory, const QString &name);
+
+// Boot-counter store: one line per engine ID, "HEXID counter"; lines starting
+// with '#' are comments. GetBootCounter sets boot to 0 first and returns
+// 0 (found), -1 (no line for this engine) or -2 (file cannot be opened).
+// SaveBootCounter rewrites the file through a temporary file and a rename,
+// keeping the lines of other engines, and returns 0 or a negative error.
+enum KtBootCounterResult
+{
+    BootCounterFound = 0,
+    BootCounterNoLine = -1,
+    BootCounterNoFile = -2
+};
+int GetBootCounter(const QString &path, const QByteArray &engineID, qint32 &boot);
+int SaveBootCounter(const QString &path, const QByteArray &engineID, qint32 boot);
+
+// Creates the process-wide session, sets up the SNMPv3 engine (engine ID and
+// boot counter in baseDirectory), resets the defaults and starts the event
+// pump. Raises KtException -506, -507 or -508.
+void KtSNMPInitialize(const QString &baseDirectory);
+
+// The boot counter this process announced (0 before initialisation).
+qint32 KtSNMPEngineBoots();
+
+// Drives the SNMP library's retries, time-outs and received responses from
+// a 20 ms timer on the user-interface thread. The timer is stopped while the
+// library runs callbacks, so a callback that pumps window messages cannot
+// re-enter it.
+class _SnmpEventProcessor : public QObject
+{
+    Q_OBJECT
+public:
+    static _SnmpEventProcessor &Instance();
+
+    void Start();
+    void Stop();
+    bool IsRunning() const;
+    int Interval() const;
+
+    // One tick of the pump; public so that tests can drive it.
+    void Tick();
+
+private:
+    _SnmpEventProcessor();
+    ~_SnmpEventProcessor() override;
+
+    QTimer *timer_;
+};

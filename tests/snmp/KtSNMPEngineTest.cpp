@@ -1,0 +1,144 @@
+#include "KtSNMPEngine.h"
+#include "KtException.h"
+#include "KtSession.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kOwnHex = KtLocalEngineID.toHex().toUpper();
+
+class BootCounterTest : public ::testing::Test
+{
+protected:
+    QString Path() const { return dir_.filePath(KtBootCounterFileName); }
+
+    void Write(const QByteArray &content)
+    {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+    QByteArray Read() const
+    {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(BootCounterTest, InitialisationCountsStartsAndKeepsOtherEngines)
+{
+    Write("# engine boots\n0102AB 7\n");
+    KtSNMPInitialize(dir_.path());
+    EXPECT_EQ(KtSNMPEngineBoots(), 1);
+    KtSNMPInitialize(dir_.path());
+    EXPECT_EQ(KtSNMPEngineBoots(), 2);
+    EXPECT_EQ(Read(), "# engine boots\n0102AB 7\n" + kOwnHex + " 2\n");
+    EXPECT_TRUE(_SnmpEventProcessor::Instance().IsRunning());
+    EXPECT_EQ(_SnmpEventProcessor::Instance().Interval(), 20);
+    EXPECT_EQ(KtSNMPDefaults.Security.ReadCommunity, "gentle");
+    EXPECT_EQ(KtSNMPDefaults.TimeOut, 100);
+}
+
+TEST_F(BootCounterTest, ReadResults)
+{
+    qint32 boot = 99;
+    EXPECT_EQ(GetBootCounter(Path(), KtLocalEngineID, boot), BootCounterNoFile);
+    EXPECT_EQ(boot, 0);
+    Write("0102AB 7\n");
+    EXPECT_EQ(GetBootCounter(Path(), KtLocalEngineID, boot), BootCounterNoLine);
+    Write("0102AB 7\n" + kOwnHex.toLower() + " 41\n");
+    EXPECT_EQ(GetBootCounter(Path(), KtLocalEngineID, boot), BootCounterFound);
+    EXPECT_EQ(boot, 41);
+}
+
+TEST_F(BootCounterTest, DamagedFilesAreRewrittenValid)
+{
+    const QByteArray damaged[] = {
+        QByteArray("\x01\xff\0garbage\n\n", 12),
+        kOwnHex.left(10),                    // cut short inside the engine ID
+        kOwnHex + " ",                       // cut short before the counter
+        kOwnHex + " 12x\nnot a line at all", // garbled counter
+    };
+    for (const QByteArray &content : damaged) {
+        Write(content);
+        KtSNMPInitialize(dir_.path());
+        EXPECT_EQ(KtSNMPEngineBoots(), 1);
+        EXPECT_EQ(Read(), kOwnHex + " 1\n");
+    }
+}
+
+TEST_F(BootCounterTest, UnwritableFileRaises508)
+{
+    QDir(dir_.path()).mkdir(KtBootCounterFileName); // a directory in the file's place
+    try {
+        KtSNMPInitialize(dir_.path());
+        FAIL();
+    } catch (const KtException &error) {
+        EXPECT_EQ(error.Code, -508);
+        EXPECT_EQ(error.Message, "(KtSNMP++) Error when saving SNMP engine boots counter!");
+    }
+}
+
+TEST(JoinPathTest, Cases)
+{
+    EXPECT_EQ(JoinPath("", "f"), "f");
+    EXPECT_EQ(JoinPath("/a", "f"), "/a/f");
+    EXPECT_EQ(JoinPath("/a/", "f"), "/a/f");
+}
+
+TEST(BuildTargetTest, CommunityAndUserTargets)
+{
+    KtSession::Create();
+    KtSNMPDevice device{"10.90.90.90", 161};
+    KtSNMPSecurity security;
+    security.Version = 1;
+    security.ReadCommunity = "public";
+    const KtSNMPTarget community = BuildTarget(device, security, 250, 1);
+    EXPECT_FALSE(community.UserBased);
+    EXPECT_EQ(community.Version, 1);
+    EXPECT_EQ(community.Peer, "udp:10.90.90.90:161");
+    EXPECT_EQ(community.TimeOut, 250);
+    EXPECT_EQ(community.ReadCommunity, "public");
+
+    security.Version = 3;
+    security.SecurityName = "noauth";
+    const KtSNMPTarget user = BuildTarget(device, security, 100, 1);
+    EXPECT_TRUE(user.UserBased);
+    const KtUsmUser *registered = KtSNMPSession->FindUser("noauth");
+    ASSERT_NE(registered, nullptr);
+    EXPECT_EQ(registered->AuthProtocol, 1);
+    EXPECT_EQ(registered->PrivProtocol, 1);
+}
+
+TEST(BuildTargetTest, ErrorsAtSendTime)
+{
+    KtSession::Create();
+    struct Case
+    {
+        QString address;
+        qint32 privProtocol;
+        int code;
+    };
+    const Case cases[] = {
+        {"", 1, -509}, {"   ", 1, -509}, {"no-such-host.invalid", 1, -509}, {"127.0.0.1", 9, -313}, // IDEA
+    };
+    for (const Case &c : cases) {
+        KtSNMPSecurity security;
+        security.Version = 3;
+        security.PrivProtocol = c.privProtocol;
+        try {
+            BuildTarget(KtSNMPDevice{c.address, 161}, security, 100, 1);
+            ADD_FAILURE() << c.address.toStdString();
+        } catch (const KtException &error) {
+            EXPECT_EQ(error.Code, c.code);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,3 @@
+#include "KtOptionList.h"
+
+#include <gtest/gtest.h>

@@ -7,14 +7,51 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
+#include <QObject>
+#include <QSocketNotifier>
+
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <sys/socket.h>
 
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 KtSession *KtSNMPSession = nullptr;
+
+// One library session: one destination with one set of credentials.
+// SNMPv3 sessions are opened without the library's own engine-ID probe,
+// which would block inside the first send; this object discovers the
+// agent's engine ID asynchronously instead and holds the sends that
+// arrive meanwhile.
+struct KtSession::Channel
+{
+    enum class Engine
+    {
+        NotNeeded,
+        Unknown,
+        Discovering,
+        Known
+    };
+
+    snmp_session *Session = nullptr;
+    Engine EngineState = Engine::NotNeeded;
+    QList<PendingSend *> Waiting; // sends held until the engine ID is known
+    QSocketNotifier *Notifier = nullptr;
+};
+
+struct KtSession::PendingSend
+{
+    quint64 Handle = 0;
+    Channel *Via = nullptr;
+    snmp_pdu *Pdu = nullptr; // owned until handed to the library
+    KtSendCompletion Completion;
+    bool Cancelled = false;
+    // Set while the library's send function runs: a failing send may call
+    // the completion from inside it, and the record must outlive that call.
+    bool InSend = false;
+    std::optional<int> FailedDuringSend;
+};
 
 namespace {
 
@@ -60,7 +97,7 @@ QString ResolveIPv4(const QString &address)
     return QString::fromLatin1(text);
 }
 
-QString SessionKey(const KtSNMPTarget &target, bool write, qint32 securityLevel, const KtUsmUser *user)
+QString ChannelKey(const KtSNMPTarget &target, bool write, qint32 securityLevel, const KtUsmUser *user)
 {
     QStringList parts{target.Peer, QString::number(target.Version), QString::number(target.Retries),
                       QString::number(target.TimeOut)};
@@ -76,10 +113,19 @@ QString SessionKey(const KtSNMPTarget &target, bool write, qint32 securityLevel,
     return parts.join(QChar(0));
 }
 
-bool SetUserKeys(snmp_session &session, const KtUsmUser &user, qint32 securityLevel)
+bool SetKey(const oid *hashProtocol, size_t hashLength, const QString &password, u_char *key,
+            size_t *keyLength)
+{
+    const QByteArray pass = password.toUtf8();
+    // The library refuses pass phrases shorter than 8 characters with an
+    // error of its own; the agent then answers with an authentication error.
+    return generate_Ku(hashProtocol, hashLength, reinterpret_cast<const u_char *>(pass.constData()),
+                       pass.size(), key, keyLength) == SNMPERR_SUCCESS;
+}
+
+void SetUserKeys(snmp_session &session, const KtUsmUser &user, qint32 securityLevel)
 {
     if (securityLevel >= SNMP_SEC_LEVEL_AUTHNOPRIV) {
-        const QByteArray pass = user.AuthPassword.toUtf8();
         if (user.AuthProtocol == 3) {
             session.securityAuthProto = snmp_duplicate_objid(usmHMACSHA1AuthProtocol, USM_AUTH_PROTO_SHA_LEN);
             session.securityAuthProtoLen = USM_AUTH_PROTO_SHA_LEN;
@@ -88,25 +134,58 @@ bool SetUserKeys(snmp_session &session, const KtUsmUser &user, qint32 securityLe
             session.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
         }
         session.securityAuthKeyLen = USM_AUTH_KU_LEN;
-        if (generate_Ku(session.securityAuthProto, session.securityAuthProtoLen,
-                        reinterpret_cast<const u_char *>(pass.constData()), pass.size(),
-                        session.securityAuthKey, &session.securityAuthKeyLen) != SNMPERR_SUCCESS)
-            return false;
+        if (!SetKey(session.securityAuthProto, session.securityAuthProtoLen, user.AuthPassword,
+                    session.securityAuthKey, &session.securityAuthKeyLen))
+            session.securityAuthKeyLen = 0;
     }
     if (securityLevel >= SNMP_SEC_LEVEL_AUTHPRIV) {
-        const QByteArray pass = user.PrivPassword.toUtf8();
         session.securityPrivProto = snmp_duplicate_objid(usmDESPrivProtocol, USM_PRIV_PROTO_DES_LEN);
         session.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
         session.securityPrivKeyLen = USM_PRIV_KU_LEN;
-        if (generate_Ku(session.securityAuthProto, session.securityAuthProtoLen,
-                        reinterpret_cast<const u_char *>(pass.constData()), pass.size(),
-                        session.securityPrivKey, &session.securityPrivKeyLen) != SNMPERR_SUCCESS)
-            return false;
+        if (!SetKey(session.securityAuthProto, session.securityAuthProtoLen, user.PrivPassword,
+                    session.securityPrivKey, &session.securityPrivKeyLen))
+            session.securityPrivKeyLen = 0;
     }
-    return true;
+}
+
+// Users the library keeps from an earlier session with the same name and
+// engine would keep their old keys; drop them so new credentials count.
+void ForgetLibraryUser(const u_char *engineID, size_t engineIDLength, const char *name)
+{
+    while (struct usmUser *user =
+               usm_get_user(const_cast<u_char *>(engineID), engineIDLength, const_cast<char *>(name))) {
+        usm_remove_user(user);
+        usm_free_user(user);
+    }
+}
+
+// The empty user the engine-ID probe is sent as.
+void EnsureProbeUser()
+{
+    if (usm_get_user(nullptr, 0, const_cast<char *>("")))
+        return;
+    struct usmUser *user = usm_create_user();
+    if (!user)
+        return;
+    user->name = strdup("");
+    user->secName = strdup("");
+    usm_add_user(user);
+}
+
+snmp_pdu *CreateProbePdu()
+{
+    snmp_pdu *pdu = snmp_pdu_create(SNMP_MSG_GET);
+    pdu->version = SNMP_VERSION_3;
+    pdu->securityName = strdup("");
+    pdu->securityNameLen = 0;
+    pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    pdu->securityModel = SNMP_SEC_MODEL_USM;
+    return pdu;
 }
 
 } // namespace
+
+KtSession::KtSession() : notifierOwner_(std::make_unique<QObject>()) {}
 
 int KtSession::Create()
 {
@@ -120,8 +199,12 @@ int KtSession::Create()
 
 KtSession::~KtSession()
 {
-    for (snmp_session *session : std::as_const(sessions_))
-        snmp_close(session);
+    for (PendingSend *send : std::as_const(sends_))
+        send->Cancelled = true;
+    for (Channel *channel : std::as_const(channels_)) {
+        snmp_close(channel->Session);
+        delete channel;
+    }
 }
 
 void KtSession::SetLocalEngine(const QByteArray &engineID, qint32 boots)
@@ -149,11 +232,11 @@ const KtUsmUser *KtSession::FindUser(const QString &securityName) const
     return it == users_.cend() ? nullptr : &it.value();
 }
 
-snmp_session *KtSession::SessionFor(const KtSNMPTarget &target, bool write, qint32 securityLevel)
+KtSession::Channel *KtSession::ChannelFor(const KtSNMPTarget &target, bool write, qint32 securityLevel)
 {
     const KtUsmUser *user = target.UserBased ? FindUser(target.SecurityName) : nullptr;
-    const QString key = SessionKey(target, write, securityLevel, user);
-    if (snmp_session *open = sessions_.value(key))
+    const QString key = ChannelKey(target, write, securityLevel, user);
+    if (Channel *open = channels_.value(key))
         return open;
 
     snmp_session settings;
@@ -171,8 +254,8 @@ snmp_session *KtSession::SessionFor(const KtSNMPTarget &target, bool write, qint
         settings.securityNameLen = size_t(name.size());
         settings.securityModel = target.SecurityModel;
         settings.securityLevel = securityLevel;
-        if (user && !SetUserKeys(settings, *user, securityLevel))
-            return nullptr;
+        if (user)
+            SetUserKeys(settings, *user, securityLevel);
     } else {
         settings.version = target.Version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
         community = (write ? target.WriteCommunity : target.ReadCommunity).toUtf8();
@@ -184,12 +267,259 @@ snmp_session *KtSession::SessionFor(const KtSNMPTarget &target, bool write, qint
     SNMP_FREE(settings.securityPrivProto);
     if (!session)
         return nullptr;
-    sessions_.insert(key, session);
-    return session;
+    // Opening forgets the flag; without it the first send would probe for
+    // the engine ID synchronously.
+    if (target.UserBased)
+        session->flags |= SNMP_FLAGS_DONT_PROBE;
+
+    auto *channel = new Channel;
+    channel->Session = session;
+    channel->EngineState = target.UserBased ? Channel::Engine::Unknown : Channel::Engine::NotNeeded;
+    channels_.insert(key, channel);
+    WatchSocket(*channel);
+    return channel;
+}
+
+// Responses are read as soon as the socket is readable, so a table walk is
+// not paced by the 20 ms pump; the pump still drives retries and time-outs.
+void KtSession::WatchSocket(Channel &channel)
+{
+    netsnmp_transport *transport = snmp_sess_transport(snmp_sess_pointer(channel.Session));
+    if (!transport || transport->sock < 0)
+        return;
+    channel.Notifier = new QSocketNotifier(transport->sock, QSocketNotifier::Read, notifierOwner_.get());
+    QObject::connect(channel.Notifier, &QSocketNotifier::activated, notifierOwner_.get(),
+                     [this] { ProcessPendingEvents(); });
+}
+
+namespace {
+
+int OnLibraryCallback(int operation, snmp_session *, int, snmp_pdu *response, void *magic);
+
+} // namespace
+
+quint64 KtSession::AsyncSend(const KtSNMPTarget &target, bool write, qint32 securityLevel, snmp_pdu *pdu,
+                             KtSendCompletion completion)
+{
+    Channel *channel = ChannelFor(target, write, securityLevel);
+    if (!channel) {
+        snmp_free_pdu(pdu);
+        const int code = LibraryResultOf(snmp_errno);
+        throw KtException(KtErrorText(code), code); // replaced by the caller's MapResult
+    }
+    auto *send =
+        new PendingSend{nextHandle_++, channel, pdu, std::move(completion), false, false, std::nullopt};
+    const quint64 handle = send->Handle;
+    sends_.insert(handle, send);
+    switch (channel->EngineState) {
+    case Channel::Engine::Unknown:
+        channel->Waiting.append(send);
+        StartDiscovery(*channel);
+        break;
+    case Channel::Engine::Discovering:
+        channel->Waiting.append(send);
+        break;
+    default:
+        Dispatch(send);
+        break;
+    }
+    return handle;
+}
+
+bool KtSession::SendToLibrary(PendingSend *send)
+{
+    snmp_pdu *pdu = std::exchange(send->Pdu, nullptr);
+    send->InSend = true;
+    const int requestID = snmp_async_send(send->Via->Session, pdu, OnLibraryCallback, send);
+    send->InSend = false;
+    if (requestID != 0)
+        return true;
+    snmp_free_pdu(pdu);
+    if (!send->FailedDuringSend) {
+        const int result = LibraryResultOf(send->Via->Session->s_snmp_errno);
+        send->FailedDuringSend = result == 0 ? KtLibraryResult::TransportFailed : result;
+    }
+    return false;
+}
+
+void KtSession::Dispatch(PendingSend *send)
+{
+    // A failure is reported through the completion, as every other outcome.
+    if (!SendToLibrary(send))
+        Fail(send, *send->FailedDuringSend);
+}
+
+void KtSession::Fail(PendingSend *send, int result)
+{
+    sends_.remove(send->Handle);
+    if (send->Pdu)
+        snmp_free_pdu(send->Pdu);
+    if (!send->Cancelled && send->Completion)
+        send->Completion(result, nullptr);
+    delete send;
+}
+
+void KtSession::Cancel(quint64 handle)
+{
+    if (PendingSend *send = sends_.value(handle))
+        send->Cancelled = true;
+}
+
+namespace {
+
+// The completion of one library send. The record stays alive until the
+// library is done with it, even when its request is gone (then it is only
+// marked cancelled).
+int OnLibraryCallback(int operation, snmp_session *, int, snmp_pdu *response, void *magic)
+{
+    auto *send = static_cast<KtSession::PendingSend *>(magic);
+    int result = KtLibraryResult::Success;
+    switch (operation) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        result = KtSession::ResultOfResponse(response);
+        break;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED:
+        result = KtLibraryResult::TransportFailed;
+        response = nullptr;
+        break;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        result = KtLibraryResult::Timeout;
+        response = nullptr;
+        break;
+    case NETSNMP_CALLBACK_OP_DISCONNECT:
+        result = KtLibraryResult::SessionDestroyed;
+        response = nullptr;
+        break;
+    default:
+        // A resend, or a security error in an incoming message: the library
+        // goes on and reports the request's final outcome in a later call.
+        return 1;
+    }
+    KtSNMPSession->CompleteSend(send, result, response);
+    return 1;
+}
+
+} // namespace
+
+void KtSession::CompleteSend(PendingSend *send, int result, snmp_pdu *response)
+{
+    if (send->InSend) {
+        send->FailedDuringSend = result;
+        return;
+    }
+    sends_.remove(send->Handle);
+    if (!send->Completion) { // the engine-ID probe of a channel
+        Channel *channel = send->Via;
+        delete send;
+        DiscoveryDone(*channel, result, response);
+        return;
+    }
+    if (!send->Cancelled)
+        send->Completion(result, response);
+    delete send;
+}
+
+void KtSession::StartDiscovery(Channel &channel)
+{
+    EnsureProbeUser();
+    channel.EngineState = Channel::Engine::Discovering;
+    auto *probe = new PendingSend{nextHandle_++, &channel, CreateProbePdu(), {}, false, false, std::nullopt};
+    sends_.insert(probe->Handle, probe);
+    if (!SendToLibrary(probe)) {
+        const int result = *probe->FailedDuringSend;
+        sends_.remove(probe->Handle);
+        delete probe;
+        DiscoveryDone(channel, result, nullptr);
+    }
+}
+
+namespace {
+
+// Takes the agent's engine ID from a probe's Report (the library may have
+// stored it already) and registers the session's user, with keys localised
+// for that engine, in the library's user table.
+bool AdoptEngineID(snmp_session *session, snmp_pdu *response)
+{
+    if (session->securityEngineIDLen == 0 && response && response->securityEngineIDLen > 0) {
+        session->securityEngineID =
+            static_cast<u_char *>(netsnmp_memdup(response->securityEngineID, response->securityEngineIDLen));
+        session->securityEngineIDLen = response->securityEngineIDLen;
+    }
+    if (session->securityEngineIDLen == 0)
+        return false;
+    ForgetLibraryUser(session->securityEngineID, session->securityEngineIDLen, session->securityName);
+    return usm_create_user_from_session(session) == SNMPERR_SUCCESS;
+}
+
+} // namespace
+
+void KtSession::DiscoveryDone(Channel &channel, int result, snmp_pdu *response)
+{
+    const bool known = result != KtLibraryResult::Timeout && AdoptEngineID(channel.Session, response);
+    channel.EngineState = known ? Channel::Engine::Known : Channel::Engine::Unknown;
+    const QList<PendingSend *> waiting = std::exchange(channel.Waiting, {});
+    for (PendingSend *send : waiting) {
+        if (known)
+            Dispatch(send);
+        else
+            Fail(send, result == KtLibraryResult::Success ? KtLibraryResult::UsmUnknownEngineID : result);
+    }
+}
+
+bool KtSession::DiscoverSync(Channel &channel)
+{
+    EnsureProbeUser();
+    snmp_pdu *response = nullptr;
+    snmp_sess_synch_response(snmp_sess_pointer(channel.Session), CreateProbePdu(), &response);
+    const bool known = AdoptEngineID(channel.Session, response);
+    if (response)
+        snmp_free_pdu(response);
+    channel.EngineState = known ? Channel::Engine::Known : Channel::Engine::Unknown;
+    return known;
+}
+
+int KtSession::SyncSend(const KtSNMPTarget &target, bool write, qint32 securityLevel, snmp_pdu *pdu,
+                        snmp_pdu **response)
+{
+    *response = nullptr;
+    Channel *channel = ChannelFor(target, write, securityLevel);
+    if (!channel) {
+        snmp_free_pdu(pdu);
+        return LibraryResultOf(snmp_errno);
+    }
+    if (channel->EngineState == Channel::Engine::Unknown && !DiscoverSync(*channel)) {
+        snmp_free_pdu(pdu);
+        return channel->Session->s_snmp_errno == SNMPERR_TIMEOUT ? KtLibraryResult::Timeout
+                                                                 : KtLibraryResult::UsmUnknownEngineID;
+    }
+    const int status = snmp_sess_synch_response(snmp_sess_pointer(channel->Session), pdu, response);
+    switch (status) {
+    case STAT_SUCCESS:
+        return ResultOfResponse(*response);
+    case STAT_TIMEOUT:
+        return KtLibraryResult::Timeout;
+    default:
+        if (*response && (*response)->command == SNMP_MSG_REPORT)
+            return ResultOfResponse(*response);
+        return LibraryResultOf(channel->Session->s_snmp_errno);
+    }
+}
+
+void KtSession::FreePdu(snmp_pdu *pdu)
+{
+    if (pdu)
+        snmp_free_pdu(pdu);
 }
 
 void KtSession::ProcessPendingEvents()
 {
+    if (processing_)
+        return;
+    processing_ = true;
+    for (Channel *channel : std::as_const(channels_))
+        if (channel->Notifier)
+            channel->Notifier->setEnabled(false);
+
     int numfds = 0;
     int block = 0;
     timeval timeout{0, 0};
@@ -201,6 +531,73 @@ void KtSession::ProcessPendingEvents()
         snmp_read2(&readfds);
     snmp_timeout();
     netsnmp_large_fd_set_cleanup(&readfds);
+
+    for (Channel *channel : std::as_const(channels_))
+        if (channel->Notifier)
+            channel->Notifier->setEnabled(true);
+    processing_ = false;
+}
+
+int KtSession::ResultOfResponse(snmp_pdu *response)
+{
+    if (!response)
+        return KtLibraryResult::Error;
+    if (response->command == SNMP_MSG_REPORT)
+        return LibraryResultOf(snmpv3_get_report_type(response));
+    return int(response->errstat);
+}
+
+int KtSession::LibraryResultOf(int netsnmpError)
+{
+    using namespace KtLibraryResult;
+    switch (netsnmpError) {
+    case SNMPERR_SUCCESS:
+        return Success;
+    case SNMPERR_TIMEOUT:
+        return Timeout;
+    case SNMPERR_BAD_ADDRESS:
+        return InvalidAddress;
+    case SNMPERR_BAD_SESSION:
+        return -10; // class not valid
+    case SNMPERR_BAD_SENDTO:
+    case SNMPERR_BAD_RECVFROM:
+        return TransportFailed;
+    case SNMPERR_MALLOC:
+        return ResourceUnavailable;
+    case SNMPERR_UNKNOWN_PDU:
+        return InvalidPdu;
+    case SNMPERR_UNKNOWN_SEC_MODEL:
+        return MpUnsupportedSecurityModel;
+    case SNMPERR_INVALID_MSG:
+        return MpInvalidMessage;
+    case SNMPERR_UNKNOWN_ENG_ID:
+    case SNMPERR_USM_UNKNOWNENGINEID:
+        return UsmUnknownEngineID;
+    case SNMPERR_UNKNOWN_USER_NAME:
+    case SNMPERR_USM_UNKNOWNSECURITYNAME:
+        return UsmUnknownSecurityName;
+    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
+        return UsmUnsupportedSecurityLevel;
+    case SNMPERR_AUTHENTICATION_FAILURE:
+    case SNMPERR_USM_AUTHENTICATIONFAILURE:
+        return UsmAuthenticationFailure;
+    case SNMPERR_NOT_IN_TIME_WINDOW:
+    case SNMPERR_USM_NOTINTIMEWINDOW:
+        return UsmNotInTimeWindow;
+    case SNMPERR_DECRYPTION_ERR:
+    case SNMPERR_USM_DECRYPTIONERROR:
+        return UsmDecryptionError;
+    case SNMPERR_USM_ENCRYPTIONERROR:
+        return UsmEncryptionError;
+    case SNMPERR_USM_PARSEERROR:
+        return UsmParseError;
+    case SNMPERR_UNKNOWN_REPORT:
+    case SNMPERR_USM_GENERICERROR:
+        return UsmError;
+    default:
+        return Error;
+    }
 }
 
 KtSNMPTarget BuildTarget(const KtSNMPDevice &device, const KtSNMPSecurity &security, qint32 timeOut,

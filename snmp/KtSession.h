@@ -4,9 +4,12 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 
 struct snmp_session;
+struct snmp_pdu;
+class QObject;
 
 // The SNMP target of one send: addressing, version, credentials, retries and
 // time-out. Community targets carry both communities (reads use the read
@@ -37,6 +40,41 @@ struct KtUsmUser
     QString PrivPassword;
 };
 
+// Results of the transport are in the SNMP library's result space that
+// MapResult turns into application codes: 0 success, 1 to 18 a PDU error
+// status, -1 to -23 session errors (-5 time-out, -8 session closed),
+// -1402 to -1418 message-processing errors, 1401 to 1414 user-based
+// security errors.
+namespace KtLibraryResult {
+constexpr int Success = 0;
+constexpr int Error = -1;
+constexpr int ResourceUnavailable = -2;
+constexpr int InternalError = -3;
+constexpr int Timeout = -5;
+constexpr int SessionDestroyed = -8;
+constexpr int InvalidPdu = -11;
+constexpr int InvalidTarget = -12;
+constexpr int InvalidAddress = -18;
+constexpr int TransportFailed = -22;
+constexpr int MpUnsupportedSecurityModel = -1402;
+constexpr int MpInvalidMessage = -1405;
+constexpr int MpParseError = -1408;
+constexpr int MpUsmError = -1414;
+constexpr int UsmError = 1401;
+constexpr int UsmUnsupportedSecurityLevel = 1403;
+constexpr int UsmUnknownSecurityName = 1404;
+constexpr int UsmEncryptionError = 1405;
+constexpr int UsmDecryptionError = 1406;
+constexpr int UsmAuthenticationFailure = 1408;
+constexpr int UsmParseError = 1409;
+constexpr int UsmUnknownEngineID = 1410;
+constexpr int UsmNotInTimeWindow = 1411;
+} // namespace KtLibraryResult
+
+// Called once per asynchronous send with the library result and, when one
+// arrived, the response (owned by the library, valid only during the call).
+using KtSendCompletion = std::function<void(int result, snmp_pdu *response)>;
+
 // The process-wide SNMP session. Every request of every window sends through
 // it. The SNMP library keeps version, credentials and destination per
 // library session, so this object keeps one library session per distinct
@@ -59,23 +97,62 @@ public:
                        const QString &authPassword, const QString &privPassword);
     const KtUsmUser *FindUser(const QString &securityName) const;
 
-    // The library session for a target, opened on first use. For community
-    // targets `write` picks the write community. Returns nullptr when the
-    // library cannot open it. Only the SNMP layer itself uses this.
-    snmp_session *SessionFor(const KtSNMPTarget &target, bool write, qint32 securityLevel);
+    // Sends a PDU (taking ownership of it) without waiting. The completion
+    // runs later, from ProcessPendingEvents, exactly once unless the send is
+    // cancelled. For SNMPv3 the agent's engine ID is discovered first,
+    // asynchronously as well. Returns a handle for Cancel; raises the mapped
+    // library result when the PDU cannot be sent at all.
+    quint64 AsyncSend(const KtSNMPTarget &target, bool write, qint32 securityLevel, snmp_pdu *pdu,
+                      KtSendCompletion completion);
+
+    // Forgets a send: its completion will not run.
+    void Cancel(quint64 handle);
+
+    // Sends a PDU (taking ownership of it) and waits for the answer, for at
+    // most (retries + 1) time-outs (plus as much again for SNMPv3 engine
+    // discovery). Returns the library result; *response is set when a
+    // response arrived and must be freed with FreePdu.
+    int SyncSend(const KtSNMPTarget &target, bool write, qint32 securityLevel, snmp_pdu *pdu,
+                 snmp_pdu **response);
+
+    static void FreePdu(snmp_pdu *pdu);
 
     // Sends retries, detects time-outs and delivers received responses
-    // without blocking; request callbacks run inside this call.
+    // without blocking; request callbacks run inside this call. Re-entrant
+    // calls (from a callback that pumps window messages) do nothing.
     void ProcessPendingEvents();
 
+    // Library result of a net-snmp error number or of a received Report.
+    static int LibraryResultOf(int netsnmpError);
+    static int ResultOfResponse(snmp_pdu *response);
+
     // Number of library sessions currently open (for tests and benchmarks).
-    int OpenSessionCount() const { return int(sessions_.size()); }
+    int OpenSessionCount() const { return int(channels_.size()); }
+
+    struct Channel;
+    struct PendingSend;
+    // Entry of the library's completion callback.
+    void CompleteSend(PendingSend *send, int result, snmp_pdu *response);
 
 private:
-    KtSession() = default;
+    KtSession();
+
+    Channel *ChannelFor(const KtSNMPTarget &target, bool write, qint32 securityLevel);
+    void WatchSocket(Channel &channel);
+    void StartDiscovery(Channel &channel);
+    void DiscoveryDone(Channel &channel, int result, snmp_pdu *response);
+    bool DiscoverSync(Channel &channel);
+    bool SendToLibrary(PendingSend *send);
+    void Dispatch(PendingSend *send);
+    void Fail(PendingSend *send, int result);
+
     int status_ = 0;
+    bool processing_ = false;
+    quint64 nextHandle_ = 1;
+    std::unique_ptr<QObject> notifierOwner_;
     QHash<QString, KtUsmUser> users_;
-    QHash<QString, snmp_session *> sessions_;
+    QHash<QString, Channel *> channels_;
+    QHash<quint64, PendingSend *> sends_;
 };
 
 extern KtSession *KtSNMPSession;

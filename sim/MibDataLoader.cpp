@@ -1,0 +1,360 @@
+#include "MibDataLoader.h"
+
+#include <charconv>
+#include <stdexcept>
+
+namespace {
+
+[[noreturn]] void fail(const std::string &message)
+{
+    throw std::runtime_error(message);
+}
+
+std::string_view trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    while (true) {
+        std::size_t at = text.find(separator);
+        parts.push_back(trim(text.substr(0, at)));
+        if (at == std::string_view::npos)
+            return parts;
+        text.remove_prefix(at + 1);
+    }
+}
+
+std::int64_t number(std::string_view text)
+{
+    std::int64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        fail("not a number: " + std::string(text));
+    return value;
+}
+
+std::pair<std::int64_t, std::int64_t> range(std::string_view text)
+{
+    std::size_t dots = text.find("..");
+    if (dots == std::string_view::npos) {
+        std::int64_t value = number(text);
+        return {value, value};
+    }
+    return {number(trim(text.substr(0, dots))), number(trim(text.substr(dots + 2)))};
+}
+
+// {2 disabled, 3 enabled}, {0..65535}, {size 0..32}
+MibConstraint parseConstraint(std::string_view text)
+{
+    MibConstraint constraint;
+    for (std::string_view item : split(text.substr(1, text.size() - 2), ',')) {
+        if (item.starts_with("size ")) {
+            constraint.constrainsLength = true;
+            item = trim(item.substr(5));
+        }
+        std::size_t blank = item.find(' ');
+        auto [low, high] = range(item.substr(0, blank));
+        constraint.ranges.emplace_back(low, high);
+        if (blank != std::string_view::npos)
+            constraint.labels.emplace_back(low, std::string(trim(item.substr(blank))));
+    }
+    return constraint;
+}
+
+MibAccess parseAccess(std::string_view text)
+{
+    if (text == "ro")
+        return MibAccess::ReadOnly;
+    if (text == "rw")
+        return MibAccess::ReadWrite;
+    if (text == "rc")
+        return MibAccess::ReadCreate;
+    if (text == "na")
+        return MibAccess::NotAccessible;
+    fail("unknown access: " + std::string(text));
+}
+
+MibType parseType(std::string_view text)
+{
+    auto type = mibTypeFromName(text);
+    if (!type)
+        fail("unknown type: " + std::string(text));
+    return *type;
+}
+
+Oid parseOid(std::string_view text)
+{
+    auto oid = Oid::parse(text);
+    if (!oid)
+        fail("not an OID: " + std::string(text));
+    return *oid;
+}
+
+MibValue zeroValue(MibType type)
+{
+    switch (type) {
+    case MibType::Integer:
+        return MibValue::integer(0);
+    case MibType::OctetString:
+        return MibValue::octets("");
+    case MibType::IpAddress:
+        return MibValue::ipAddress(std::string(4, '\0'));
+    case MibType::ObjectId:
+        return MibValue::objectId(Oid{0, 0});
+    default:
+        return MibValue::unsignedNumber(type, 0);
+    }
+}
+
+// "integer 1..4", "mac", "octets", ...
+MibIndexPart parseIndexPart(std::string_view text)
+{
+    MibIndexPart part;
+    std::size_t blank = text.find(' ');
+    std::string_view kind = text.substr(0, blank);
+    if (kind == "integer") {
+        part.kind = MibIndexKind::Integer;
+        if (blank != std::string_view::npos)
+            std::tie(part.low, part.high) = range(trim(text.substr(blank)));
+    } else if (kind == "ipaddress") {
+        part.kind = MibIndexKind::IpAddress;
+    } else if (kind == "mac") {
+        part.kind = MibIndexKind::FixedOctets;
+        part.fixedLength = 6;
+    } else if (kind == "octets") {
+        part.kind = MibIndexKind::Octets;
+    } else if (kind == "implied") {
+        part.kind = MibIndexKind::ImpliedOctets;
+    } else {
+        fail("unknown index part: " + std::string(text));
+    }
+    return part;
+}
+
+// "word(arguments)" -> arguments, or nullopt when the token is not that word.
+std::optional<std::string_view> call(const std::string &token, std::string_view word)
+{
+    std::string_view text = token;
+    if (!text.starts_with(word) || text.size() < word.size() + 2 || text[word.size()] != '(' ||
+        text.back() != ')')
+        return std::nullopt;
+    return text.substr(word.size() + 1, text.size() - word.size() - 2);
+}
+
+} // namespace
+
+std::vector<DataToken> MibDataLoader::tokenize(std::string_view line)
+{
+    std::vector<DataToken> tokens;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        char c = line[i];
+        if (c == ' ' || c == '\t' || c == '\r') {
+            ++i;
+        } else if (c == '#') {
+            break;
+        } else if (c == '"') {
+            DataToken token{"", true};
+            for (++i; i < line.size() && line[i] != '"'; ++i) {
+                if (line[i] == '\\' && i + 1 < line.size())
+                    ++i;
+                token.text += line[i];
+            }
+            if (i >= line.size())
+                fail("unterminated quote");
+            ++i;
+            tokens.push_back(std::move(token));
+        } else {
+            // A word runs to the next blank, except inside braces or
+            // parentheses, which keep their blanks.
+            DataToken token;
+            int depth = 0;
+            for (; i < line.size(); ++i) {
+                char d = line[i];
+                if (depth == 0 && (d == ' ' || d == '\t' || d == '\r' || d == '"'))
+                    break;
+                if (d == '{' || d == '(')
+                    ++depth;
+                else if ((d == '}' || d == ')') && depth > 0)
+                    --depth;
+                token.text += d;
+            }
+            tokens.push_back(std::move(token));
+        }
+    }
+    return tokens;
+}
+
+MibValue MibDataLoader::parseValue(const MibObjectDef &def, const DataToken &token)
+{
+    if (def.type == MibType::Integer && !token.quoted)
+        if (auto labelled = def.constraint.valueOfLabel(token.text))
+            return MibValue::integer(*labelled);
+    auto value = MibValue::parse(def.type, token.text, token.quoted);
+    if (!value)
+        fail("bad " + std::string(mibTypeName(def.type)) + " value for " + def.name + ": " + token.text);
+    return *value;
+}
+
+void MibDataLoader::load(std::string_view text, const std::string &source, const ExtraStatement &extra)
+{
+    int lineNumber = 0;
+    while (!text.empty()) {
+        ++lineNumber;
+        std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        try {
+            std::vector<DataToken> tokens = tokenize(line);
+            if (!tokens.empty())
+                statement(tokens, extra);
+        } catch (const std::exception &error) {
+            throw std::runtime_error(source + ":" + std::to_string(lineNumber) + ": " + error.what());
+        }
+    }
+}
+
+void MibDataLoader::statement(const std::vector<DataToken> &tokens, const ExtraStatement &extra)
+{
+    const std::string &keyword = tokens.front().text;
+    if (keyword == "scalar")
+        scalar(tokens);
+    else if (keyword == "table")
+        table(tokens);
+    else if (keyword == "column")
+        column(tokens);
+    else if (keyword == "row")
+        row(tokens);
+    else if (keyword == "set")
+        set(tokens);
+    else if (!extra || !extra(tokens))
+        fail("unknown statement: " + keyword);
+}
+
+// NAME TYPE ACCESS [DEFAULT | -] [{CONSTRAINT}], starting at tokens[first].
+MibObjectDef MibDataLoader::objectDef(const std::vector<DataToken> &tokens, std::size_t first)
+{
+    if (tokens.size() < first + 3)
+        fail("expected NAME TYPE ACCESS");
+    MibObjectDef def;
+    def.name = tokens[first].text;
+    def.type = parseType(tokens[first + 1].text);
+    def.access = parseAccess(tokens[first + 2].text);
+    def.defaultValue = zeroValue(def.type);
+    std::size_t next = first + 3;
+    const DataToken *defaultToken = nullptr;
+    if (next < tokens.size() && (tokens[next].quoted || !tokens[next].text.starts_with("{")))
+        defaultToken = &tokens[next++];
+    if (next < tokens.size()) {
+        if (!tokens[next].text.starts_with("{") || !tokens[next].text.ends_with("}"))
+            fail("expected a constraint in braces: " + tokens[next].text);
+        def.constraint = parseConstraint(tokens[next++].text);
+    }
+    if (next != tokens.size())
+        fail("unexpected text after the definition of " + def.name);
+    if (defaultToken && !(defaultToken->text == "-" && !defaultToken->quoted))
+        def.defaultValue = parseValue(def, *defaultToken);
+    return def;
+}
+
+void MibDataLoader::scalar(const std::vector<DataToken> &tokens)
+{
+    if (tokens.size() < 6)
+        fail("expected: scalar OID NAME TYPE ACCESS VALUE");
+    MibObjectDef def = objectDef(tokens, 2);
+    def.oid = parseOid(tokens[1].text);
+    store_.instantiateScalar(store_.schema().addScalar(std::move(def)));
+    currentTable_ = nullptr;
+}
+
+void MibDataLoader::table(const std::vector<DataToken> &tokens)
+{
+    if (tokens.size() < 4)
+        fail("expected: table OID NAME index(...)");
+    MibTableDef def;
+    def.entry = parseOid(tokens[1].text);
+    def.name = tokens[2].text;
+    auto index = call(tokens[3].text, "index");
+    if (!index)
+        fail("expected index(...): " + tokens[3].text);
+    for (std::string_view part : split(*index, ','))
+        def.index.push_back(parseIndexPart(part));
+    if (tokens.size() > 4) {
+        if (auto status = call(tokens[4].text, "rowstatus")) {
+            def.control = MibRowControl::RowStatus;
+            def.statusColumn = static_cast<SubId>(number(trim(*status)));
+        } else if (auto validity = call(tokens[4].text, "validity")) {
+            auto parts = split(*validity, ',');
+            if (parts.size() != 2)
+                fail("expected validity(COLUMN, INVALID)");
+            def.control = MibRowControl::Validity;
+            def.statusColumn = static_cast<SubId>(number(parts[0]));
+            def.invalidValue = number(parts[1]);
+        } else {
+            fail("expected rowstatus(...) or validity(...): " + tokens[4].text);
+        }
+    }
+    currentTable_ = &store_.schema().addTable(std::move(def));
+}
+
+void MibDataLoader::column(const std::vector<DataToken> &tokens)
+{
+    if (!currentTable_)
+        fail("column outside a table");
+    if (tokens.size() < 5)
+        fail("expected: column SUBID NAME TYPE ACCESS");
+    std::string_view id = tokens[1].text;
+    if (id.starts_with("."))
+        id.remove_prefix(1);
+    store_.schema().addColumn(*currentTable_, static_cast<SubId>(number(id)), objectDef(tokens, 2));
+}
+
+void MibDataLoader::row(const std::vector<DataToken> &tokens)
+{
+    if (tokens.size() < 3)
+        fail("expected: row TABLE INDEX [COLUMN=VALUE ...]");
+    const MibTableDef *table = store_.schema().tableByName(tokens[1].text);
+    if (!table)
+        fail("unknown table: " + tokens[1].text);
+    Oid index = parseOid(tokens[2].text);
+    MibStore::ColumnValues values;
+    for (std::size_t i = 3; i < tokens.size(); ++i) {
+        std::string_view assignment = tokens[i].text;
+        std::size_t equals = assignment.find('=');
+        if (equals == std::string_view::npos || tokens[i].quoted)
+            fail("expected COLUMN=VALUE: " + tokens[i].text);
+        std::string_view name = assignment.substr(0, equals);
+        const MibObjectDef *column = store_.schema().objectByName(name);
+        if (!column || column->table != table) {
+            std::int64_t id = number(name.starts_with(".") ? name.substr(1) : name);
+            column = table->column(static_cast<SubId>(id));
+        }
+        if (!column)
+            fail("unknown column: " + std::string(name));
+        // A quoted value continues in the next token: name="text".
+        DataToken value{std::string(assignment.substr(equals + 1)), false};
+        if (value.text.empty() && i + 1 < tokens.size() && tokens[i + 1].quoted)
+            value = tokens[++i];
+        values.emplace_back(column->oid.ids().back(), parseValue(*column, value));
+    }
+    if (!store_.addRow(*table, index, values))
+        fail("bad or duplicate row index " + index.toString() + " for " + table->name);
+}
+
+void MibDataLoader::set(const std::vector<DataToken> &tokens)
+{
+    if (tokens.size() != 3)
+        fail("expected: set INSTANCE-OID VALUE");
+    Oid instance = parseOid(tokens[1].text);
+    const MibInstance *existing = store_.find(instance);
+    if (!existing)
+        fail("no such instance: " + tokens[1].text);
+    store_.setValue(instance, parseValue(*existing->def, tokens[2]));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "MibStore.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One word of a data-file line; `quoted` when it was written in quotes.
+struct DataToken
+{
+    std::string text;
+    bool quoted = false;
+};
+
+// Reads the simulator's data files into a MibStore. One statement a line,
+// "#" starts a comment:
+//
+//   scalar OID NAME TYPE ACCESS VALUE [{CONSTRAINT}]
+//   table  ENTRY-OID NAME index(PART, ...) [rowstatus(COLUMN) | validity(COLUMN, INVALID)]
+//   column SUBID NAME TYPE ACCESS [DEFAULT | -] [{CONSTRAINT}]     (of the table above)
+//   row    TABLE INDEX [COLUMN=VALUE ...]
+//   set    INSTANCE-OID VALUE
+//
+// TYPE is integer, octets, oid, ipaddress, counter32, gauge32, timeticks or
+// counter64; ACCESS is ro, rw, rc (read-create) or na (not-accessible).
+// A constraint lists values and ranges ({2 disabled, 3 enabled}, {1..4094})
+// or lengths ({size 0..32}). Index parts: integer [LOW..HIGH], ipaddress,
+// mac, octets, implied. Values: numbers or enumeration labels, "text",
+// 0xHEX (0x00*91 repeats a byte), aa:bb:cc, dotted quads and OIDs.
+class MibDataLoader
+{
+public:
+    // Handles statements the loader does not know (the scenario's own);
+    // returns false for a statement nobody knows.
+    using ExtraStatement = std::function<bool(const std::vector<DataToken> &)>;
+
+    explicit MibDataLoader(MibStore &store) : store_(store) {}
+
+    // Throws std::runtime_error("SOURCE:LINE: message") on the first error.
+    void load(std::string_view text, const std::string &source, const ExtraStatement &extra = {});
+
+    static std::vector<DataToken> tokenize(std::string_view line);
+    // A value for `def` from its text form, enumeration labels included.
+    static MibValue parseValue(const MibObjectDef &def, const DataToken &token);
+
+private:
+    void statement(const std::vector<DataToken> &tokens, const ExtraStatement &extra);
+    void scalar(const std::vector<DataToken> &tokens);
+    void table(const std::vector<DataToken> &tokens);
+    void column(const std::vector<DataToken> &tokens);
+    void row(const std::vector<DataToken> &tokens);
+    void set(const std::vector<DataToken> &tokens);
+    MibObjectDef objectDef(const std::vector<DataToken> &tokens, std::size_t first);
+
+    MibStore &store_;
+    MibTableDef *currentTable_ = nullptr;
+};

@@ -1,0 +1,74 @@
+#include "RequestFaults.h"
+
+#include <net-snmp/net-snmp-config.h>
+
+#include <net-snmp/agent/net-snmp-agent-includes.h>
+#include <net-snmp/net-snmp-includes.h>
+
+namespace {
+
+// A request held back by the delay, processed when its alarm fires.
+struct DelayedRequest
+{
+    RequestFaults *faults;
+    int operation;
+    netsnmp_session *session;
+    int requestId;
+    netsnmp_pdu *pdu;
+};
+
+RequestFaults *installed = nullptr;
+
+bool isRequest(const netsnmp_pdu *pdu)
+{
+    switch (pdu->command) {
+    case SNMP_MSG_GET:
+    case SNMP_MSG_GETNEXT:
+    case SNMP_MSG_GETBULK:
+    case SNMP_MSG_SET:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void RequestFaults::install(netsnmp_session *session)
+{
+    agentCallback_ = session->callback;
+    agentMagic_ = session->callback_magic;
+    session->callback = &RequestFaults::onPacket;
+    installed = this;
+}
+
+int RequestFaults::onPacket(int operation, netsnmp_session *session, int requestId, netsnmp_pdu *pdu,
+                            void *magic)
+{
+    RequestFaults *self = installed;
+    if (operation != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !isRequest(pdu))
+        return self->agentCallback_(operation, session, requestId, pdu, magic);
+    ++self->requests_;
+    if (self->dropEvery_ > 0 && self->requests_ % self->dropEvery_ == 0)
+        return 1;
+    if (self->delayMs_ <= 0)
+        return self->agentCallback_(operation, session, requestId, pdu, magic);
+    // The library frees `pdu` after this call; the delayed copy is ours.
+    auto *delayed = new DelayedRequest{self, operation, session, requestId, snmp_clone_pdu(pdu)};
+    struct timeval delay
+    {
+        self->delayMs_ / 1000, (self->delayMs_ % 1000) * 1000
+    };
+    snmp_alarm_register_hr(delay, 0, &RequestFaults::onDelayExpired, delayed);
+    return 1;
+}
+
+void RequestFaults::onDelayExpired(unsigned int, void *data)
+{
+    auto *delayed = static_cast<DelayedRequest *>(data);
+    RequestFaults *self = delayed->faults;
+    self->agentCallback_(delayed->operation, delayed->session, delayed->requestId, delayed->pdu,
+                         self->agentMagic_);
+    snmp_free_pdu(delayed->pdu);
+    delete delayed;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// Faults of an unreliable agent, for the module's reliability tests: every
+// N-th request is dropped without an answer, and every answer can be late.
+// Installed between the agent's session and its request processing, so a
+// dropped request changes nothing and a late one is processed late.
+class RequestFaults
+{
+public:
+    RequestFaults(int dropEvery, int delayMs) : dropEvery_(dropEvery), delayMs_(delayMs) {}
+
+    bool active() const { return dropEvery_ > 0 || delayMs_ > 0; }
+    // Puts itself in front of the session's request callback.
+    void install(struct snmp_session *session);
+
+private:
+    static int onPacket(int operation, struct snmp_session *session, int requestId, struct snmp_pdu *pdu,
+                        void *magic);
+    static void onDelayExpired(unsigned int alarm, void *delayed);
+
+    int dropEvery_;
+    int delayMs_;
+    long requests_ = 0;
+    int (*agentCallback_)(int, struct snmp_session *, int, struct snmp_pdu *, void *) = nullptr;
+    void *agentMagic_ = nullptr;
+};

@@ -1,0 +1,109 @@
+#include "SimOptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+[[noreturn]] void usageError(const QString &message)
+{
+    std::fprintf(stderr, "qgsim: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+int positiveNumber(const QCommandLineParser &parser, const QString &name, int minimum, int maximum)
+{
+    bool ok = false;
+    int value = parser.value(name).toInt(&ok);
+    if (!ok || value < minimum || value > maximum)
+        usageError(QString("--%1 needs a number from %2 to %3").arg(name).arg(minimum).arg(maximum));
+    return value;
+}
+
+// The SNMPv3 users every simulator knows.
+const char *const DefaultUsers[] = {
+    "noauth",
+    "md5user:MD5:md5password",
+    "shauser:SHA:shapassword",
+    "desuser:MD5:md5password:DES:despassword",
+    "aesuser:SHA:shapassword:AES:aespassword",
+};
+
+} // namespace
+
+SimOptions SimOptions::parse(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Simulated Keltra switch: an SNMP agent (v1, v2c, v3) that serves a stack of units with live "
+        "front-panel\n"
+        "LEDs, port, VLAN, forwarding and interface tables. The first line on standard output is\n"
+        "\"listening on ADDRESS:PORT\"; SIGINT or SIGTERM stops it.\n\n"
+        "SNMPv3 users: noauth (noAuthNoPriv), md5user (MD5 md5password), shauser (SHA shapassword),\n"
+        "desuser (MD5 md5password, DES despassword), aesuser (SHA shapassword, AES aespassword).\n"
+        "Scenarios: stack (default), single, all-models, big, or the path of a scenario file.");
+    parser.addHelpOption();
+    parser.addOptions({
+        {"listen", "UDP address and port to serve; port 0 takes a free port.", "ADDRESS:PORT",
+         "127.0.0.1:16100"},
+        {"state",
+         "Directory for the agent's configuration and persistent state (default: a fresh temporary "
+         "directory, removed at exit).",
+         "DIR"},
+        {"scenario", "The switch to simulate: a built-in name or a scenario file.", "NAME|FILE", "stack"},
+        {"read-community", "Community with read access.", "TEXT", "public"},
+        {"write-community", "Community with read and write access.", "TEXT", "private"},
+        {"user",
+         "Adds an SNMPv3 user: NAME, NAME:AUTH:PASS or NAME:AUTH:PASS:PRIV:PASS (AUTH MD5|SHA, PRIV DES|AES, "
+         "pass phrases of 8 characters or more). Repeatable.",
+         "SPEC"},
+        {"seed", "Seed of the LED and traffic changes, to make them repeatable.", "N"},
+        {"static-leds", "Freeze the LEDs, links and counters."},
+        {"led-interval-ms", "Time between two LED changes.", "MS", "3000"},
+        {"fdb-rows", "Entries of the filtering database.", "N", "50"},
+        {"drop-every", "Silently drop every N-th request.", "N", "0"},
+        {"delay-ms", "Answer every request this much later.", "MS", "0"},
+        {"stuck-walk", "Inside this subtree answer every get-next with the requested OID itself.", "OID"},
+    });
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        usageError("unexpected argument " + parser.positionalArguments().first());
+
+    SimOptions options;
+    options.agent.listen = parser.value("listen").toStdString();
+    options.agent.stateDir = parser.value("state").toStdString();
+    options.agent.readCommunity = parser.value("read-community").toStdString();
+    options.agent.writeCommunity = parser.value("write-community").toStdString();
+    if (options.agent.readCommunity.empty() || options.agent.writeCommunity.empty())
+        usageError("communities must not be empty");
+    QStringList users;
+    for (const char *user : DefaultUsers)
+        users << user;
+    users << parser.values("user");
+    for (const QString &spec : users) {
+        std::string error;
+        auto user = UsmUser::parse(spec.toStdString(), error);
+        if (!user)
+            usageError("--user " + spec + ": " + QString::fromStdString(error));
+        options.agent.users.push_back(*user);
+    }
+    options.agent.dropEvery = positiveNumber(parser, "drop-every", 0, 1000000);
+    options.agent.delayMs = positiveNumber(parser, "delay-ms", 0, 600000);
+    options.scenario = parser.value("scenario").toStdString();
+    if (parser.isSet("seed")) {
+        bool ok = false;
+        options.seed = parser.value("seed").toUInt(&ok);
+        if (!ok)
+            usageError("--seed needs a number");
+        options.seedGiven = true;
+    }
+    options.staticLeds = parser.isSet("static-leds");
+    options.ledIntervalMs = positiveNumber(parser, "led-interval-ms", 10, 3600000);
+    options.fdbRows = positiveNumber(parser, "fdb-rows", 0, 1000000);
+    if (parser.isSet("stuck-walk"))
+        options.stuckWalk = parser.value("stuck-walk").toStdString();
+    return options;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "AgentMibHandler.h"
+#include "RequestFaults.h"
+#include "UsmUser.h"
+
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct AgentSettings
+{
+    std::string listen = "127.0.0.1:16100";
+    std::string stateDir;
+    std::string readCommunity = "public";
+    std::string writeCommunity = "private";
+    std::vector<UsmUser> users;
+    int dropEvery = 0;
+    int delayMs = 0;
+};
+
+// The SNMP agent process around the MibStore: net-snmp's agent library with
+// its SNMPv3 framework modules (engine, MPD and USM statistics, USM users,
+// VACM, target and notification tables), communities and users with full
+// access, one UDP transport, and the event loop.
+class SnmpAgent
+{
+public:
+    SnmpAgent(AgentMibHandler &handler, AgentSettings settings);
+    ~SnmpAgent();
+
+    // Starts the agent; throws std::runtime_error when it cannot.
+    void start();
+    // The address and port the agent listens on, as ADDRESS:PORT.
+    std::string listeningAddress() const { return listening_; }
+    // Calls `action` every `period` from the event loop.
+    void every(std::chrono::milliseconds period, std::function<void()> action);
+    // Serves requests until SIGINT or SIGTERM.
+    void run();
+
+    // Hundredths of a second since the agent started.
+    static std::uint32_t uptime();
+
+private:
+    std::string writeConfig() const;
+    void openTransport();
+    static void onTimer(unsigned int alarm, void *action);
+    static void onSignalPipe(int fd, void *data);
+
+    AgentMibHandler &handler_;
+    AgentSettings settings_;
+    RequestFaults faults_;
+    std::string listening_;
+    std::vector<std::unique_ptr<std::function<void()>>> timers_;
+    bool started_ = false;
+};

@@ -2,10 +2,10 @@
 
 #include <net-snmp/net-snmp-config.h>
 
-#include <net-snmp/library/fd_event_manager.h>
 #include <net-snmp/net-snmp-includes.h>
 
 #include <net-snmp/agent/net-snmp-agent-includes.h>
+#include <net-snmp/library/fd_event_manager.h>
 
 #include <arpa/inet.h>
 #include <fcntl.h>

@@ -3,6 +3,7 @@
 #include "KtErrorCode.h"
 #include "KtTextForm.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -13,32 +14,83 @@ namespace KtExpression {
 
 namespace {
 
-// The span strictly between the first double quote and the next one.
-struct QuotedSpan
+// The text an evaluation step works on: the part of a text after a start
+// position that only moves forward while the rules drop characters from the
+// front or take the part after an operator. The first occurrence of each
+// character at or after the start is cached, so that dropping characters is
+// cheap and a long chain of operators costs linear time.
+class Cursor
 {
-    explicit QuotedSpan(const QString &text)
-        : open(text.indexOf(QLatin1Char('"'))),
-          close(open < 0 ? -1 : text.indexOf(QLatin1Char('"'), open + 1))
+public:
+    explicit Cursor(QString text) : text_(std::move(text))
     {
+        std::fill(std::begin(first_), std::end(first_), Unknown);
     }
-    bool Covers(qsizetype pos) const { return close >= 0 && pos > open && pos < close; }
 
-    qsizetype open;
-    qsizetype close;
+    // Absolute position of the first c at or after the start, or -1.
+    qsizetype First(char c)
+    {
+        qsizetype &cached = first_[static_cast<unsigned char>(c)];
+        if (cached == Unknown || (cached >= 0 && cached < start_))
+            cached = text_.indexOf(QLatin1Char(c), start_);
+        return cached;
+    }
+
+    // A position strictly between the first double quote and the next one.
+    bool IsQuoted(qsizetype pos)
+    {
+        const qsizetype open = First('"');
+        if (open < 0 || pos <= open)
+            return false;
+        if (closeQuoteOf_ != open) {
+            closeQuoteOf_ = open;
+            closeQuote_ = text_.indexOf(QLatin1Char('"'), open + 1);
+        }
+        return closeQuote_ >= 0 && pos < closeQuote_;
+    }
+
+    // The ")" that closes the first "(", counting nesting from it, or -1.
+    qsizetype MatchOfFirstParenthesis()
+    {
+        const qsizetype open = First('(');
+        if (open < 0)
+            return -1;
+        if (matchOf_ != open) {
+            matchOf_ = open;
+            match_ = -1;
+            int level = 0;
+            for (qsizetype pos = open; pos < text_.size() && match_ < 0; ++pos) {
+                if (text_[pos] == QLatin1Char('('))
+                    ++level;
+                else if (text_[pos] == QLatin1Char(')') && --level == 0)
+                    match_ = pos;
+            }
+        }
+        return match_;
+    }
+
+    QString Part(qsizetype from, qsizetype to) const { return text_.mid(from, to - from); }
+    QString Rest() const { return text_.mid(start_); }
+    qsizetype Start() const { return start_; }
+    void MoveTo(qsizetype pos) { start_ = pos; }
+
+    // Replaces text[from..to] (inclusive) and keeps only the part from the start.
+    void Replace(qsizetype from, qsizetype to, const QString &with)
+    {
+        *this = Cursor(Part(start_, from) + with + text_.mid(to + 1));
+    }
+
+private:
+    static constexpr qsizetype Unknown = -2;
+
+    QString text_;
+    qsizetype start_ = 0;
+    qsizetype first_[128];
+    qsizetype closeQuoteOf_ = -1;
+    qsizetype closeQuote_ = -1;
+    qsizetype matchOf_ = -1;
+    qsizetype match_ = -1;
 };
-
-// The ")" that closes the "(" at open, or -1.
-qsizetype MatchingParenthesis(const QString &text, qsizetype open)
-{
-    int level = 0;
-    for (qsizetype pos = open; pos < text.size(); ++pos) {
-        if (text[pos] == QLatin1Char('('))
-            ++level;
-        else if (text[pos] == QLatin1Char(')') && --level == 0)
-            return pos;
-    }
-    return -1;
-}
 
 // Removes leading and trailing blanks and control characters.
 QString Trimmed(const QString &text)
@@ -65,77 +117,78 @@ QString ComparisonSide(const QString &text)
 // The tail calls of the rules (the text after a replaced parenthesis, the
 // right side of "|" and "&", the text after a "!") are loop iterations, so
 // only a parenthesis' inside and an operator's left side use the stack.
-bool Boolean(QString text, int depth)
+bool Boolean(const QString &text, int depth)
 {
     if (depth > MaxNesting)
         KtRaise(KtErrBadLogicOperand);
+    Cursor cursor(text);
     bool negated = false;
     for (;;) {
-        const QuotedSpan quoted(text);
-        const qsizetype open = text.indexOf(QLatin1Char('('));
-        const qsizetype close = open < 0 ? -1 : MatchingParenthesis(text, open);
-        if (close >= 0 && !quoted.Covers(open) && !quoted.Covers(close)) {
-            const bool inside = Boolean(text.mid(open + 1, close - open - 1), depth + 1);
-            text.replace(open, close - open + 1, inside ? QStringLiteral("true") : QStringLiteral("false"));
+        const qsizetype open = cursor.First('(');
+        const qsizetype close = cursor.MatchOfFirstParenthesis();
+        if (close >= 0 && !cursor.IsQuoted(open) && !cursor.IsQuoted(close)) {
+            const bool inside = Boolean(cursor.Part(open + 1, close), depth + 1);
+            cursor.Replace(open, close, inside ? QStringLiteral("true") : QStringLiteral("false"));
             continue;
         }
-        const qsizetype orAt = text.indexOf(QLatin1Char('|'));
-        if (orAt >= 0 && !quoted.Covers(orAt)) {
-            if (Boolean(text.left(orAt), depth + 1))
+        const qsizetype orAt = cursor.First('|');
+        if (orAt >= 0 && !cursor.IsQuoted(orAt)) {
+            if (Boolean(cursor.Part(cursor.Start(), orAt), depth + 1))
                 return !negated;
-            text = text.mid(orAt + 1);
+            cursor.MoveTo(orAt + 1);
             continue;
         }
-        const qsizetype andAt = text.indexOf(QLatin1Char('&'));
-        if (andAt >= 0 && !quoted.Covers(andAt)) {
-            if (!Boolean(text.left(andAt), depth + 1))
+        const qsizetype andAt = cursor.First('&');
+        if (andAt >= 0 && !cursor.IsQuoted(andAt)) {
+            if (!Boolean(cursor.Part(cursor.Start(), andAt), depth + 1))
                 return negated;
-            text = text.mid(andAt + 1);
+            cursor.MoveTo(andAt + 1);
             continue;
         }
-        const qsizetype notAt = text.indexOf(QLatin1Char('!'));
-        if (notAt >= 0 && !quoted.Covers(notAt)) {
+        const qsizetype notAt = cursor.First('!');
+        if (notAt >= 0 && !cursor.IsQuoted(notAt)) {
             // The negation applies to the text without its first character,
             // wherever the "!" stands.
             negated = !negated;
-            text = text.mid(1);
+            cursor.MoveTo(cursor.Start() + 1);
             continue;
         }
-        return EvaluateComparison(text) != negated;
+        return EvaluateComparison(cursor.Rest()) != negated;
     }
 }
 
 // Every operator's right side is evaluated in the same loop; its left side
 // (a number for "*" and "/") waits in a list that is folded from the right,
 // which gives the right-hand grouping without recursion.
-long double Arithmetic(QString text, int depth)
+long double Arithmetic(const QString &text, int depth)
 {
     if (depth > MaxNesting)
         KtRaise(KtErrBadExpression);
+    Cursor cursor(text);
     std::vector<std::pair<char, long double>> pending;
     long double value = 0;
     for (;;) {
-        const qsizetype open = text.indexOf(QLatin1Char('('));
-        const qsizetype close = open < 0 ? -1 : MatchingParenthesis(text, open);
+        const qsizetype open = cursor.First('(');
+        const qsizetype close = cursor.MatchOfFirstParenthesis();
         if (close >= 0) {
-            const long double inside = Arithmetic(text.mid(open + 1, close - open - 1), depth + 1);
-            text.replace(open, close - open + 1, NumberText(inside));
+            const long double inside = Arithmetic(cursor.Part(open + 1, close), depth + 1);
+            cursor.Replace(open, close, NumberText(inside));
             continue;
         }
         bool split = false;
         for (char op : {'+', '-', '*', '/'}) {
-            const qsizetype at = text.indexOf(QLatin1Char(op));
+            const qsizetype at = cursor.First(op);
             if (at < 0)
                 continue;
-            const QString left = text.left(at);
+            const QString left = cursor.Part(cursor.Start(), at);
             const bool evaluated = op == '+' || op == '-';
             pending.emplace_back(op, evaluated ? Arithmetic(left, depth + 1) : NumberOf(left));
-            text = text.mid(at + 1);
+            cursor.MoveTo(at + 1);
             split = true;
             break;
         }
         if (!split) {
-            value = NumberOf(text);
+            value = NumberOf(cursor.Rest());
             break;
         }
     }

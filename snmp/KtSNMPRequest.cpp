@@ -1,0 +1,562 @@
+#include "KtSNMPRequest.h"
+
+#include "KtCatalogue.h"
+#include "KtErrorCode.h"
+#include "KtException.h"
+#include "KtNumList.h"
+#include "KtSession.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kNoSuchName = -102;
+constexpr qint64 kDestructorWaitMs = 6000;
+
+[[noreturn]] void RaiseMapped(const KtMappedResult &mapped)
+{
+    throw KtException(mapped.Message, mapped.Code);
+}
+
+// ---- net-snmp variable bindings to and from the toolkit's own -------------
+
+KtOid OidOf(const oid *ids, size_t length)
+{
+    std::vector<quint32> sub(ids, ids + length);
+    return KtOid(std::move(sub));
+}
+
+KtVb VbFromLibrary(const netsnmp_variable_list &var)
+{
+    KtVb vb(OidOf(var.name, var.name_length));
+    switch (var.type) {
+    case ASN_INTEGER:
+        vb.SetInteger(qint32(*var.val.integer));
+        break;
+    case ASN_COUNTER:
+        vb.SetUnsigned(KtVbType::Counter32, quint32(*var.val.integer));
+        break;
+    case ASN_GAUGE:
+        vb.SetUnsigned(KtVbType::Gauge32, quint32(*var.val.integer));
+        break;
+    case ASN_TIMETICKS:
+        vb.SetUnsigned(KtVbType::TimeTicks, quint32(*var.val.integer));
+        break;
+    case ASN_COUNTER64:
+        vb.SetCounter64((quint64(var.val.counter64->high) << 32) | quint64(var.val.counter64->low));
+        break;
+    case ASN_OCTET_STR:
+    case ASN_OPAQUE:
+    case ASN_IPADDRESS:
+        vb.SetOctets(QByteArray(reinterpret_cast<const char *>(var.val.string), int(var.val_len)),
+                     KtVbType(var.type));
+        break;
+    case ASN_OBJECT_ID:
+        vb.SetObjectId(OidOf(var.val.objid, var.val_len / sizeof(oid)));
+        break;
+    case SNMP_NOSUCHOBJECT:
+    case SNMP_NOSUCHINSTANCE:
+    case SNMP_ENDOFMIBVIEW:
+        vb.SetNoValue(KtVbType(var.type));
+        break;
+    default:
+        vb.SetNull();
+        break;
+    }
+    return vb;
+}
+
+void AddToPdu(snmp_pdu *pdu, const KtVb &vb)
+{
+    std::vector<oid> name(vb.Oid.Ids().begin(), vb.Oid.Ids().end());
+    const u_char type = u_char(vb.Type());
+    switch (vb.Type()) {
+    case KtVbType::Integer: {
+        long value = vb.Int32();
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &value, sizeof value);
+        break;
+    }
+    case KtVbType::Counter32:
+    case KtVbType::Gauge32:
+    case KtVbType::TimeTicks: {
+        u_long value = vb.UInt32();
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &value, sizeof value);
+        break;
+    }
+    case KtVbType::Counter64: {
+        counter64 value{u_long(vb.UInt64() >> 32), u_long(vb.UInt64() & 0xffffffffu)};
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &value, sizeof value);
+        break;
+    }
+    case KtVbType::OctetString:
+    case KtVbType::Opaque:
+    case KtVbType::IpAddress:
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), type, vb.Octets().constData(),
+                              size_t(vb.Octets().size()));
+        break;
+    case KtVbType::ObjectId: {
+        std::vector<oid> value(vb.ObjectIdValue().Ids().begin(), vb.ObjectIdValue().Ids().end());
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), type, value.data(), value.size() * sizeof(oid));
+        break;
+    }
+    default:
+        snmp_add_null_var(pdu, name.data(), name.size());
+        break;
+    }
+}
+
+std::vector<const netsnmp_variable_list *> BindingsOf(const snmp_pdu *response)
+{
+    std::vector<const netsnmp_variable_list *> bindings;
+    for (const netsnmp_variable_list *var = response ? response->variables : nullptr; var;
+         var = var->next_variable)
+        bindings.push_back(var);
+    return bindings;
+}
+
+// A context engine ID typed as hexadecimal ("80001f88..." or "0x80...")
+// is sent as the octets it spells; any other text as its characters.
+QByteArray ContextEngineIDOctets(const QString &text)
+{
+    QString hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? text.mid(2) : text;
+    const bool isHex =
+        !hex.isEmpty() && hex.size() % 2 == 0 &&
+        std::all_of(hex.begin(), hex.end(), [](QChar c) { return std::isxdigit(c.toLatin1()); });
+    return isHex ? QByteArray::fromHex(hex.toLatin1()) : text.toUtf8();
+}
+
+struct PduDeleter
+{
+    void operator()(snmp_pdu *pdu) const { KtSession::FreePdu(pdu); }
+};
+using PduPtr = std::unique_ptr<snmp_pdu, PduDeleter>;
+
+} // namespace
+
+KtMappedResult MapResult(int result)
+{
+    int code = -528;
+    if (result == 0 || result == 1400 || result == -1401)
+        code = 0;
+    else if (result >= 1 && result <= 18)
+        code = -(100 + result);
+    else if (result <= -1402 && result >= -1418)
+        code = result + 1201;
+    else if (result >= 1401 && result <= 1414)
+        code = 1100 - result;
+    else if (result <= -1 && result >= -23)
+        code = result - 400;
+    return {code, KtErrorText(code)};
+}
+
+KtSNMPRequest::KtSNMPRequest()
+    : TimeOut(KtSNMPDefaults.TimeOut), Device(KtSNMPDefaults.Device), Scope(KtSNMPDefaults.Scope),
+      Security(KtSNMPDefaults.Security), conversion_(Vars)
+{
+}
+
+KtSNMPRequest::~KtSNMPRequest()
+{
+    Enabled = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (Pending > 0 && clock.elapsed() < kDestructorWaitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    // Completions still on their way must never reach this object.
+    if (KtSNMPSession)
+        for (quint64 handle : std::as_const(outstanding_))
+            KtSNMPSession->Cancel(handle);
+}
+
+// ---- conversions ------------------------------------------------------------
+
+QString KtSNMPRequest::SubstituteVariables(const QString &text, QChar marker, bool quoteStrings)
+{
+    return conversion_.SubstituteVariables(text, marker, quoteStrings);
+}
+
+QString KtSNMPRequest::IndexToValue(int i, const QString &suffix)
+{
+    return conversion_.IndexToValue(i, suffix);
+}
+
+QString KtSNMPRequest::ValueToIndex(int i)
+{
+    return conversion_.ValueToIndex(i);
+}
+
+void KtSNMPRequest::VbToText(int i, const KtVb &vb)
+{
+    conversion_.VbToText(i, vb);
+}
+
+void KtSNMPRequest::TextToVb(int i, KtVb &vb)
+{
+    conversion_.TextToVb(i, vb);
+}
+
+void KtSNMPRequest::ApplyFormula(int i, bool afterRead)
+{
+    conversion_.ApplyFormula(i, afterRead);
+}
+
+bool KtSNMPRequest::EvaluateCondition(const QString &text)
+{
+    return conversion_.EvaluateCondition(text);
+}
+
+// A column has ended when the agent answers with an OID outside it, or with
+// one that does not come after the OID asked for: an agent that repeats or
+// goes back would otherwise keep a walk going for ever.
+bool KtSNMPRequest::IsOutsideColumn(const QString &baseOid, const QString &currentOid,
+                                    const QString &receivedOid)
+{
+    if (!Vars.IsTable())
+        return false;
+    const bool insideColumn = receivedOid.size() > baseOid.size() && receivedOid.startsWith(baseOid) &&
+                              receivedOid.at(baseOid.size()) == QLatin1Char('.');
+    if (!insideColumn || receivedOid == currentOid)
+        return true;
+    if (currentOid.isEmpty())
+        return false;
+    return KtOid::FromText(receivedOid) <= KtOid::FromText(currentOid);
+}
+
+// ---- index ------------------------------------------------------------------
+
+void KtSNMPRequest::DecodeIndex(const QString &suffix)
+{
+    QString remaining = suffix;
+    for (int i = 0; i < Vars.IndexCount && i < Vars.Count(); ++i) {
+        if (remaining.isEmpty())
+            KtRaise(-514);
+        if (!Vars.IsReadable(i))
+            Vars.Get(i).CurrentOid = BaseOid(i) + QLatin1Char('.') + remaining;
+        remaining = IndexToValue(i, remaining);
+    }
+}
+
+QString KtSNMPRequest::EncodeIndex()
+{
+    QStringList parts;
+    for (int i = 0; i < Vars.IndexCount && i < Vars.Count(); ++i)
+        parts << ValueToIndex(i);
+    return parts.join(QLatin1Char('.'));
+}
+
+// ---- PDUs -------------------------------------------------------------------
+
+QString KtSNMPRequest::BaseOid(int i) const
+{
+    const KtSNMPVar &var = Vars.Get(i);
+    return Vars.Instance.isEmpty() ? var.Oid : var.Oid + QLatin1Char('.') + Vars.Instance;
+}
+
+int KtSNMPRequest::OperationFor(Purpose purpose) const
+{
+    const bool write = purpose == Purpose::Write;
+    switch (Vars.Kind) {
+    case ListScalars:
+        return write ? SNMP_MSG_SET : SNMP_MSG_GET;
+    case ListRow:
+        return write ? SNMP_MSG_SET : (UseGetNext ? SNMP_MSG_GETNEXT : SNMP_MSG_GET);
+    case ListTable:
+    case ListTableEx:
+        return write ? SNMP_MSG_SET : SNMP_MSG_GETNEXT;
+    default:
+        KtRaise(-515);
+    }
+}
+
+snmp_pdu *KtSNMPRequest::BuildPdu(Purpose purpose)
+{
+    PduPtr pdu(snmp_pdu_create(OperationFor(purpose)));
+    if (Security.Version == 3) {
+        pdu->securityLevel = Security.SecurityLevel;
+        const QByteArray contextName = Scope.ContextName.toUtf8();
+        pdu->contextName =
+            static_cast<char *>(netsnmp_memdup(contextName.constData(), size_t(contextName.size()) + 1));
+        pdu->contextNameLen = size_t(contextName.size());
+        const QByteArray engineID = ContextEngineIDOctets(Scope.ContextEngineID);
+        if (!engineID.isEmpty()) {
+            pdu->contextEngineID =
+                static_cast<u_char *>(netsnmp_memdup(engineID.constData(), size_t(engineID.size())));
+            pdu->contextEngineIDLen = size_t(engineID.size());
+        }
+    }
+    for (int i = 0; i < Vars.Count(); ++i) {
+        KtSNMPVar &var = Vars.Get(i);
+        QString oidText;
+        KtVb vb;
+        switch (purpose) {
+        case Purpose::ReadFirst:
+            if (!Vars.IsReadable(i))
+                continue;
+            var.CurrentOid.clear();
+            oidText = Vars.Kind == ListScalars ? BaseOid(i) + QStringLiteral(".0") : BaseOid(i);
+            break;
+        case Purpose::ReadNext:
+            if (!Vars.IsReadable(i))
+                continue;
+            if (!Vars.IsTable())
+                KtRaise(-510);
+            oidText = var.CurrentOid;
+            break;
+        case Purpose::Write:
+            if ((Vars.IsTable() && i < Vars.IndexCount) || !Vars.IsWritable(i))
+                continue;
+            if (Vars.Kind == ListScalars)
+                oidText = BaseOid(i) + QStringLiteral(".0");
+            else if (Vars.Kind == ListRow)
+                oidText = BaseOid(i);
+            else if (Vars.IsTable())
+                oidText = BaseOid(i) + QLatin1Char('.') + EncodeIndex();
+            else
+                KtRaise(-515);
+            TextToVb(i, vb);
+            break;
+        }
+        bool ok = false;
+        vb.Oid = KtOid::FromText(oidText, &ok);
+        if (!ok)
+            RaiseMapped(MapResult(-17)); // invalid object identifier
+        AddToPdu(pdu.get(), vb);
+    }
+    return pdu.release();
+}
+
+// ---- decoding ---------------------------------------------------------------
+
+void KtSNMPRequest::Decode(snmp_pdu *response, Decoded &outcome, bool raiseEndOfView)
+{
+    const std::vector<const netsnmp_variable_list *> bindings = BindingsOf(response);
+    int done = 0;
+    int seen = 0;
+    QString suffix;
+    for (int i = 0; i < Vars.Count(); ++i) {
+        if (!Vars.IsReadable(i))
+            continue;
+        KtSNMPVar &var = Vars.Get(i);
+        const QString base = BaseOid(i);
+        const bool present = seen < int(bindings.size());
+        const QString received =
+            present ? OidOf(bindings[seen]->name, bindings[seen]->name_length).ToText() : QString();
+
+        if (outcome.Code == kNoSuchName && Vars.IsTable()) {
+            // An SNMPv1 agent answers a get-next past its last object with
+            // noSuchName and the OIDs asked for: the table has ended.
+            if (present && var.CurrentOid == received) {
+                outcome.Code = 0;
+                outcome.Message = KtErrorText(0);
+            } else if (raiseEndOfView) {
+                KtRaise(kNoSuchName);
+            }
+            outcome.Finished = true;
+            return;
+        }
+        if (!present) {
+            // A response that leaves a variable out: its value is unknown,
+            // and its column cannot go on.
+            var.Value = QStringLiteral("(NULL)");
+            if (Vars.IsTable())
+                ++done;
+        } else if (IsOutsideColumn(base, var.CurrentOid, received)) {
+            ++done;
+            var.Value = QStringLiteral("(NOTDONE)");
+            var.CurrentOid = base + QLatin1Char('.') + EncodeIndex();
+        } else {
+            VbToText(i, VbFromLibrary(*bindings[seen]));
+            var.CurrentOid = received;
+            // The row's index comes from a column that is still inside the
+            // table, never from an OID of another column.
+            if (suffix.isEmpty() && received.size() > base.size())
+                suffix = received.mid(base.size() + 1);
+        }
+        ++seen;
+    }
+    outcome.Finished = true;
+    if (done == seen)
+        return;
+    if (Vars.IsTable())
+        DecodeIndex(suffix);
+    for (int i = 0; i < Vars.Count(); ++i)
+        ApplyFormula(i, true);
+    if (Vars.IsTable()) {
+        outcome.RowDelivered = true;
+        outcome.Finished = false;
+    }
+}
+
+// ---- sending ----------------------------------------------------------------
+
+snmp_pdu *KtSNMPRequest::SendSync(snmp_pdu *pdu, const KtSNMPTarget &target, bool write, int &code)
+{
+    snmp_pdu *response = nullptr;
+    const int result = KtSNMPSession->SyncSend(target, write, Security.SecurityLevel, pdu, &response);
+    code = MapResult(result).Code;
+    return response;
+}
+
+void KtSNMPRequest::SendAsync(snmp_pdu *pdu, const KtSNMPTarget &target, bool write, bool decode,
+                              KtSNMPCallback callback, void *userData)
+{
+    auto finished = std::make_shared<bool>(false);
+    auto handle = std::make_shared<quint64>(0);
+    ++Pending;
+    try {
+        *handle = KtSNMPSession->AsyncSend(
+            target, write, Security.SecurityLevel, pdu,
+            [this, target, decode, callback, userData, finished, handle](int result, snmp_pdu *response) {
+                *finished = true;
+                outstanding_.remove(*handle);
+                Complete(result, response, target, decode, callback, userData);
+            });
+    } catch (const KtException &error) {
+        --Pending;
+        RaiseMapped(MapResult(error.Code));
+    }
+    if (!*finished)
+        outstanding_.insert(*handle);
+}
+
+void KtSNMPRequest::Complete(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target, bool decode,
+                             const KtSNMPCallback &callback, void *userData)
+{
+    if (libraryResult == KtLibraryResult::SessionDestroyed) {
+        --Pending;
+        return;
+    }
+    const KtMappedResult mapped = MapResult(libraryResult);
+    KtSNMPError error;
+    error.Code = mapped.Code;
+    error.Message = mapped.Message;
+    error.ErrorIndex = response ? int(response->errindex) : 0;
+    error.AgentAddress = target.Peer.section(QLatin1Char(':'), 1, 1);
+    error.AgentPort = target.Port;
+    error.Finished = true;
+    if (response && ((error.Code == 0 && decode) || (error.Code == kNoSuchName && Vars.IsTable()))) {
+        Decoded decoded{error.Code, error.Message};
+        try {
+            Decode(response, decoded, false);
+            error.Code = decoded.Code;
+            error.Message = decoded.Message;
+            error.Finished = decoded.Finished;
+        } catch (const KtException &failure) {
+            error.Code = failure.Code;
+            error.Message = failure.Message;
+            error.Finished = true;
+        }
+    }
+    // The callback runs inside the SNMP library: nothing may escape into it.
+    try {
+        if (callback)
+            callback(userData, error, Vars);
+    } catch (const std::exception &failure) {
+        qWarning("SNMP callback failed: %s", failure.what());
+    }
+    --Pending;
+}
+
+bool KtSNMPRequest::ReadSync(bool first)
+{
+    if (!Enabled)
+        return false;
+    const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
+    snmp_pdu *pdu = BuildPdu(first ? Purpose::ReadFirst : Purpose::ReadNext);
+    int code = 0;
+    PduPtr response(SendSync(pdu, target, false, code));
+    if (code != 0 && !(code == kNoSuchName && Vars.IsTable()))
+        KtRaise(code);
+    Decoded decoded{code, KtErrorText(code)};
+    Decode(response.get(), decoded, true);
+    return decoded.RowDelivered;
+}
+
+void KtSNMPRequest::ReadAsync(KtSNMPCallback callback, void *userData, bool first)
+{
+    if (!Enabled)
+        return;
+    const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
+    snmp_pdu *pdu = BuildPdu(first ? Purpose::ReadFirst : Purpose::ReadNext);
+    SendAsync(pdu, target, false, true, std::move(callback), userData);
+}
+
+void KtSNMPRequest::PrepareWrite(const QString &selection, const QStringList *source)
+{
+    if (selection.isEmpty())
+        return;
+    KtNumList<int> positions;
+    positions.Delimiter = ',';
+    positions.Parse(selection);
+    for (int i = 0; i < Vars.Count(); ++i) {
+        KtSNMPVar &var = Vars.Get(i);
+        const int at = positions.IndexOf(i);
+        if (at < 0) {
+            var.Access |= AccessSkip;
+            continue;
+        }
+        var.Access &= ~AccessSkip;
+        if (source && at < source->size())
+            var.Value = source->at(at);
+    }
+}
+
+bool KtSNMPRequest::WriteSync(bool decode, const QString &selection, const QStringList *source)
+{
+    if (!Enabled)
+        return false;
+    KtSNMPVarList kept;
+    kept = Vars;
+    KtSNMPTarget target;
+    snmp_pdu *pdu = nullptr;
+    try {
+        PrepareWrite(selection, source);
+        for (int i = 0; i < Vars.Count(); ++i)
+            ApplyFormula(i, false);
+        target = BuildTarget(Device, Security, TimeOut, Retries);
+        pdu = BuildPdu(Purpose::Write);
+    } catch (...) {
+        Vars = kept;
+        throw;
+    }
+    int code = 0;
+    PduPtr response(SendSync(pdu, target, true, code));
+    Vars = kept;
+    if (code != 0)
+        KtRaise(code);
+    if (!decode)
+        return false;
+    Decoded decoded{code, KtErrorText(code)};
+    Decode(response.get(), decoded, true);
+    return decoded.RowDelivered;
+}
+
+void KtSNMPRequest::WriteAsync(KtSNMPCallback callback, void *userData, bool decode, const QString &selection,
+                               const QStringList *source)
+{
+    if (!Enabled)
+        return;
+    KtSNMPVarList kept;
+    kept = Vars;
+    KtSNMPTarget target;
+    snmp_pdu *pdu = nullptr;
+    try {
+        PrepareWrite(selection, source);
+        for (int i = 0; i < Vars.Count(); ++i)
+            ApplyFormula(i, false);
+        target = BuildTarget(Device, Security, TimeOut, Retries);
+        pdu = BuildPdu(Purpose::Write);
+    } catch (...) {
+        Vars = kept;
+        throw;
+    }
+    Vars = kept;
+    SendAsync(pdu, target, true, decode, std::move(callback), userData);
+}

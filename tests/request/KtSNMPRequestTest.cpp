@@ -1,0 +1,352 @@
+// The request engine against the switch simulator over real UDP.
+#include "KtSNMPRequest.h"
+#include "KtException.h"
+#include "KtSession.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// qgsim on a free loopback port.
+class Simulator
+{
+public:
+    explicit Simulator(QStringList options)
+    {
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(QG_BIN_DIR "/qgsim"),
+                       QStringList{"--listen", "127.0.0.1:0", "--static-leds"} + options);
+        process_.waitForStarted();
+        QElapsedTimer clock;
+        clock.start();
+        while (!process_.canReadLine() && clock.elapsed() < 20000)
+            process_.waitForReadyRead(100);
+        const QString line = QString::fromLatin1(process_.readLine()).trimmed();
+        port_ = quint16(line.section(':', -1).toUInt());
+    }
+    ~Simulator()
+    {
+        process_.terminate();
+        if (!process_.waitForFinished(5000))
+            process_.kill();
+    }
+    quint16 Port() const { return port_; }
+
+private:
+    QProcess process_;
+    quint16 port_ = 0;
+};
+
+const KtSNMPVarDef kSystem[] = {
+    {"1.3.6.1.2.1.1.1", "sysDescr", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.2.1.1.5", "sysName", SyntaxDisplayString, AccessReadWrite},
+    {},
+};
+
+const KtSNMPVarDef kFdb[] = {
+    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb Id", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "FdbMacAddress", SyntaxMacAddress, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "PortNumber", SyntaxInteger, AccessRead},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessRead},
+    {},
+};
+
+const KtSNMPVarDef kIfX[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "ifIndex", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.2.1.31.1.1.1.18", "ifAlias", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.2.1.31.1.1.1.1", "ifName", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.2.1.31.1.1.1.14", "ifLinkUpDownTrapEnable", SyntaxInteger, AccessReadWrite},
+    {},
+};
+
+// Unit ids (1 to 3) beside port names (51 and up): the unit column ends first.
+const KtSNMPVarDef kUnitsAndPorts[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "index", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.3", "swUnitMgmtStartPort", SyntaxInteger, AccessRead},
+    {"1.3.6.1.2.1.31.1.1.1.1", "ifName", SyntaxDisplayString, AccessRead},
+    {},
+};
+
+struct Step
+{
+    int code;
+    bool finished;
+    QStringList values;
+};
+
+class RequestTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        KtSession::Create();
+        _SnmpEventProcessor::Instance().Start();
+    }
+
+    static std::unique_ptr<KtSNMPRequest> Request(quint16 port, const KtSNMPVarDef *table, KtListKind kind,
+                                                  int indexCount, quint8 version = 1)
+    {
+        auto request = std::make_unique<KtSNMPRequest>();
+        request->Device = {"127.0.0.1", port};
+        request->Security.Version = version;
+        request->Security.ReadCommunity = "public";
+        request->Security.WriteCommunity = "private";
+        request->Vars = KtSNMPVarList(table, kind, indexCount);
+        return request;
+    }
+
+    static QStringList Values(const KtSNMPVarList &vars)
+    {
+        QStringList values;
+        for (int i = 0; i < vars.Count(); ++i)
+            values << vars.Get(i).Value;
+        return values;
+    }
+
+    // Walks (or reads once) asynchronously the way a binding does and
+    // returns every callback's outcome.
+    static std::vector<Step> Run(KtSNMPRequest &request, int limit = 100)
+    {
+        std::vector<Step> steps;
+        bool done = false;
+        KtSNMPCallback callback = [&](void *, const KtSNMPError &error, KtSNMPVarList &vars) {
+            steps.push_back({error.Code, error.Finished, Values(vars)});
+            if (error.Code == 0 && !error.Finished && request.Enabled && int(steps.size()) < limit)
+                request.ReadAsync(callback, nullptr, false);
+            else
+                done = true;
+        };
+        request.ReadAsync(callback, nullptr, true);
+        WaitUntil([&] { return done; });
+        return steps;
+    }
+
+    template <typename Predicate> static void WaitUntil(Predicate predicate, int ms = 15000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!predicate() && clock.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    }
+};
+
+TEST_F(RequestTest, ScalarsAndRowsAreReadWithOneGet)
+{
+    Simulator sim({});
+    auto scalars = Request(sim.Port(), kSystem, ListScalars, 0);
+    EXPECT_FALSE(scalars->ReadSync(true));
+    EXPECT_EQ(scalars->Vars.Get(0).Value, "Keltra managed Ethernet switch (simulated)");
+    EXPECT_EQ(scalars->Vars.Get(0).CurrentOid, "1.3.6.1.2.1.1.1.0");
+    EXPECT_EQ(scalars->Vars.Get(1).CurrentOid, "1.3.6.1.2.1.1.5.0");
+
+    auto row = Request(sim.Port(), kIfX, ListRow, 0);
+    row->Vars.Instance = "53";
+    const std::vector<Step> steps = Run(*row);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].code, 0);
+    EXPECT_TRUE(steps[0].finished);
+    EXPECT_EQ(row->Vars.Get(2).Value, "1/3");
+    EXPECT_EQ(row->Vars.Get(2).CurrentOid, "1.3.6.1.2.1.31.1.1.1.1.53");
+}
+
+TEST_F(RequestTest, TableWalkDeliversEveryRowThenNotDone)
+{
+    Simulator sim({"--fdb-rows", "3"});
+    for (quint8 version : {0, 1}) {
+        auto fdb = Request(sim.Port(), kFdb, ListTable, 2, version);
+        const std::vector<Step> steps = Run(*fdb);
+        ASSERT_EQ(steps.size(), 4u) << int(version);
+        for (int row = 0; row < 3; ++row) {
+            EXPECT_EQ(steps[row].code, 0);
+            EXPECT_FALSE(steps[row].finished);
+            EXPECT_EQ(steps[row].values[0], "1");
+            EXPECT_EQ(steps[row].values[2], QString::number(51 + row));
+        }
+        EXPECT_TRUE(steps[3].finished);
+        EXPECT_EQ(steps[3].code, 0);
+        EXPECT_EQ(steps[3].values[2], "(NOTDONE)");
+        EXPECT_EQ(steps[3].values[3], "(NOTDONE)");
+    }
+}
+
+TEST_F(RequestTest, VersionOneEndOfMibEndsTheWalkSuccessfully)
+{
+    Simulator sim({});
+    const KtSNMPVarDef lastColumn[] = {
+        {"1.3.6.1.6.3.16.1.5.2.1.6", "vacmViewTreeFamilyStatus", SyntaxInteger, AccessRead},
+        {},
+    };
+    auto request = Request(sim.Port(), lastColumn, ListTable, 0, 0);
+    const std::vector<Step> steps = Run(*request);
+    ASSERT_GE(steps.size(), 2u);
+    EXPECT_EQ(steps.back().code, 0);
+    EXPECT_TRUE(steps.back().finished);
+
+    auto sync = Request(sim.Port(), lastColumn, ListTable, 0, 0);
+    int rows = 0;
+    for (bool more = sync->ReadSync(true); more; more = sync->ReadSync(false))
+        ++rows;
+    EXPECT_EQ(rows, int(steps.size()) - 1);
+}
+
+TEST_F(RequestTest, ColumnEndingEarlyShowsNotDoneWhileOthersGoOn)
+{
+    Simulator sim({});
+    auto request = Request(sim.Port(), kUnitsAndPorts, ListTable, 1);
+    const std::vector<Step> steps = Run(*request, 6);
+    ASSERT_GE(steps.size(), 5u);
+    EXPECT_EQ(steps[0].values[1], "1"); // unit 1 starts at port 1
+    EXPECT_EQ(steps[3].values[1], "(NOTDONE)");
+    EXPECT_FALSE(steps[3].finished);
+    EXPECT_FALSE(steps[3].values[2].startsWith("(")) << steps[3].values[2].toStdString();
+}
+
+TEST_F(RequestTest, ShortInstanceRaises514)
+{
+    Simulator sim({});
+    auto sync = Request(sim.Port(), kIfX, ListTable, 2);
+    try {
+        sync->ReadSync(true);
+        FAIL();
+    } catch (const KtException &error) {
+        EXPECT_EQ(error.Code, -514);
+    }
+    // Asynchronously the error arrives as the outcome, and Pending falls.
+    auto async = Request(sim.Port(), kIfX, ListTable, 2);
+    const std::vector<Step> steps = Run(*async);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].code, -514);
+    EXPECT_TRUE(steps[0].finished);
+    EXPECT_EQ(async->Pending, 0);
+}
+
+TEST_F(RequestTest, SelectedWriteSendsTheSourceAndKeepsTheListAsItWas)
+{
+    Simulator sim({});
+    auto request = Request(sim.Port(), kIfX, ListTable, 1);
+    request->Vars.Get(0).Value = "52";
+    request->Vars.Get(1).Value = "old alias";
+    request->Vars.Get(3).Value = "1";
+    const QStringList source{"uplink", "2"};
+    EXPECT_FALSE(request->WriteSync(false, "1,3", &source));
+    EXPECT_EQ(Values(request->Vars), (QStringList{"52", "old alias", "", "1"}));
+    EXPECT_EQ(request->Vars.Get(1).Access, int(AccessReadWrite)); // no skip mark left
+
+    auto check = Request(sim.Port(), kIfX, ListRow, 0);
+    check->Vars.Instance = "52";
+    check->ReadSync(true);
+    EXPECT_EQ(check->Vars.Get(1).Value, "uplink");
+    EXPECT_EQ(check->Vars.Get(3).Value, "2");
+}
+
+TEST_F(RequestTest, FailedWriteRaisesTheAgentsError)
+{
+    Simulator sim({});
+    auto request = Request(sim.Port(), kSystem, ListScalars, 0);
+    request->Vars.Get(0).Access = AccessReadWrite; // sysDescr is read-only on the agent
+    request->Vars.Get(0).Value = "changed";
+    try {
+        request->WriteSync(false);
+        FAIL();
+    } catch (const KtException &error) {
+        EXPECT_EQ(error.Code, -117); // notWritable
+        EXPECT_EQ(error.Message, "(SNMP) Cannot create/set variable, Not Writable!");
+    }
+    EXPECT_EQ(request->Vars.Get(0).Value, "changed");
+}
+
+TEST_F(RequestTest, DroppedRequestsTimeOutAfterRetriesPlusOneTries)
+{
+    Simulator sim({"--drop-every", "1"});
+    auto request = Request(sim.Port(), kSystem, ListScalars, 0);
+    request->TimeOut = 30;
+    QElapsedTimer clock;
+    clock.start();
+    const std::vector<Step> steps = Run(*request);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].code, -405);
+    EXPECT_GE(clock.elapsed(), 550);
+    try {
+        request->ReadSync(true);
+        FAIL();
+    } catch (const KtException &error) {
+        EXPECT_EQ(error.Code, -405);
+        EXPECT_EQ(error.Message, "(SNMPClass) SNMP request timed out!");
+    }
+}
+
+TEST_F(RequestTest, DestructorWaitsForAnOutstandingRead)
+{
+    Simulator sim({"--delay-ms", "300"});
+    auto request = Request(sim.Port(), kSystem, ListScalars, 0);
+    bool called = false;
+    request->ReadAsync([&](void *, const KtSNMPError &, KtSNMPVarList &) { called = true; }, nullptr, true);
+    EXPECT_EQ(request->Pending, 1);
+    QElapsedTimer clock;
+    clock.start();
+    request.reset();
+    EXPECT_TRUE(called);
+    EXPECT_GE(clock.elapsed(), 200);
+    EXPECT_LT(clock.elapsed(), 6000);
+}
+
+TEST_F(RequestTest, StuckAgentDoesNotWalkForever)
+{
+    Simulator sim({"--stuck-walk", "1.3.6.1.2.1.31.1.1.1.1"});
+    auto request = Request(sim.Port(), kUnitsAndPorts, ListTable, 1);
+    const std::vector<Step> steps = Run(*request, 1000);
+    EXPECT_LT(steps.size(), 10u);
+    EXPECT_TRUE(steps.back().finished);
+}
+
+TEST_F(RequestTest, UserBasedReads)
+{
+    Simulator sim({});
+    struct Case
+    {
+        QString user;
+        qint32 level, auth, priv;
+        QString authPass, privPass;
+        int expected;
+    };
+    const Case cases[] = {
+        {"md5user", 2, 2, 1, "md5password", "", 0},
+        {"desuser", 3, 2, 2, "md5password", "despassword", 0},
+        {"md5user", 2, 2, 1, "not the password", "", -308},
+    };
+    for (const Case &c : cases) {
+        auto request = Request(sim.Port(), kSystem, ListScalars, 0, 3);
+        request->Security.SecurityModel = 3;
+        request->Security.SecurityName = c.user;
+        request->Security.SecurityLevel = c.level;
+        request->Security.AuthProtocol = c.auth;
+        request->Security.PrivProtocol = c.priv;
+        request->Security.AuthPassword = c.authPass;
+        request->Security.PrivPassword = c.privPass;
+        const std::vector<Step> steps = Run(*request);
+        ASSERT_EQ(steps.size(), 1u);
+        EXPECT_EQ(steps[0].code, c.expected) << c.user.toStdString();
+        if (c.expected == 0) {
+            EXPECT_EQ(steps[0].values[1], "qgsim");
+        }
+    }
+}
+
+TEST(MapResultTest, LibraryResultsMapToApplicationCodes)
+{
+    const std::pair<int, int> cases[] = {
+        {0, 0},        {1400, 0},     {-1401, 0},   {1, -101},     {18, -118},
+        {-1402, -201}, {-1418, -217}, {1401, -301}, {1414, -314},  {-5, -405},
+        {-23, -423},   {19, -528},    {-24, -528},  {-1400, -528}, {1415, -528},
+    };
+    for (auto [result, code] : cases)
+        EXPECT_EQ(MapResult(result).Code, code) << result;
+    EXPECT_EQ(MapResult(-5).Message, "(SNMPClass) SNMP request timed out!");
+}
+
+} // namespace

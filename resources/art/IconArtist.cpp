@@ -1,0 +1,74 @@
+#include "IconArtist.h"
+
+#include "ArtPalette.h"
+#include "FacePainter.h"
+#include "SocketPainter.h"
+
+#include <QPainter>
+
+namespace {
+
+// Segments a to g of each digit, as bits 0 to 6.
+constexpr quint8 kDigitSegments[10] = {0x3f, 0x06, 0x5b, 0x4f, 0x66, 0x6d, 0x7d, 0x07, 0x7f, 0x6f};
+
+// One seven-segment digit in a cell: lit segments bright, the others dim.
+void PaintDigit(QPainter &painter, const QRectF &cell, int digit)
+{
+    const qreal t = 2.0; // segment thickness
+    const qreal w = cell.width();
+    const qreal h = cell.height();
+    const qreal mid = (h - t) / 2;
+    const QRectF segments[7] = {
+        {t * 0.5, 0, w - t, t},             // a
+        {w - t, t * 0.5, t, mid - t * 0.5}, // b
+        {w - t, mid + t, t, mid - t * 0.5}, // c
+        {t * 0.5, h - t, w - t, t},         // d
+        {0, mid + t, t, mid - t * 0.5},     // e
+        {0, t * 0.5, t, mid - t * 0.5},     // f
+        {t * 0.5, mid, w - t, t},           // g
+    };
+    const quint8 lit = digit >= 0 ? kDigitSegments[digit] : 0;
+    painter.setPen(Qt::NoPen);
+    for (int s = 0; s < 7; ++s) {
+        painter.setBrush((lit >> s) & 1 ? Art::SegmentOn : Art::SegmentOff);
+        // A slight slant, as on real displays.
+        QTransform slant;
+        slant.translate(cell.left(), cell.top());
+        slant.shear(-0.08, 0);
+        slant.translate(0.8, 0);
+        painter.drawPolygon(slant.map(QPolygonF(segments[s])));
+    }
+}
+
+} // namespace
+
+QImage IconArtist::StackNumber(int number)
+{
+    QImage image(24, 21, QImage::Format_RGB32);
+    image.fill(QColor(0x0b, 0x0c, 0x0d));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const int tens = number >= 10 ? (number / 10) % 10 : -1;
+    PaintDigit(painter, QRectF(2.5, 3, 8, 15), tens);
+    PaintDigit(painter, QRectF(13, 3, 8, 15), number % 10);
+    return image;
+}
+
+QImage IconArtist::AboutIcon()
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(QColor(0xf0, 0xf0, 0xf0));
+    QPainter painter(&image);
+    FacePainter face(painter, 32);
+    // A small switch front seen straight on, with its badge stripe and ports.
+    face.BrushedMetal(QRect(1, 8, 30, 17), FacePainter::Metal::Face);
+    painter.fillRect(QRect(3, 11, 3, 3), QColor(0x2e, 0xd0, 0x3c));
+    painter.fillRect(QRect(3, 17, 3, 3), QColor(0xff, 0xb3, 0x1f));
+    for (int column = 0; column < 4; ++column) {
+        SocketPainter::Draw(painter, SocketKind::Rj45Inverted, QRect(9 + column * 5, 10, 5, 6), false);
+        SocketPainter::Draw(painter, SocketKind::Rj45, QRect(9 + column * 5, 16, 5, 6), false);
+    }
+    painter.fillRect(QRect(1, 26, 30, 2), Art::Accent);
+    painter.fillRect(QRect(1, 4, 30, 2), QColor(0x14, 0x2a, 0x52));
+    return image;
+}

@@ -295,6 +295,23 @@ TEST_F(RequestTest, DestructorWaitsForAnOutstandingRead)
     EXPECT_LT(clock.elapsed(), 6000);
 }
 
+TEST_F(RequestTest, LateCompletionNeverReachesADestroyedRequest)
+{
+    Simulator sim({"--delay-ms", "6400"});
+    bool called = false;
+    {
+        auto request = Request(sim.Port(), kSystem, ListScalars, 0);
+        request->TimeOut = 1000;
+        request->ReadAsync([&](void *, const KtSNMPError &, KtSNMPVarList &) { called = true; }, nullptr,
+                           true);
+    } // gives up waiting after six seconds
+    EXPECT_FALSE(called);
+    QElapsedTimer clock;
+    clock.start();
+    WaitUntil([&] { return clock.elapsed() > 800; });
+    EXPECT_FALSE(called); // the late answer was dropped, and touched nothing freed
+}
+
 TEST_F(RequestTest, StuckAgentDoesNotWalkForever)
 {
     Simulator sim({"--stuck-walk", "1.3.6.1.2.1.31.1.1.1.1"});

@@ -1,0 +1,60 @@
+// The data-file language of the simulator: values in every notation, and
+// errors that name the line.
+
+#include "MibDataLoader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char *const Table = "table 1.3.6.1.4.1.9.1 demoEntry index(integer 1..4) rowstatus(3)\n"
+                          "  column 1 demoName   octets    rc  \"none\"  {size 0..8}\n"
+                          "  column 2 demoMode   integer   rc  2       {2 disabled, 3 enabled}\n"
+                          "  column 3 demoStatus integer   rc  1\n"
+                          "  column 4 demoMac    octets    ro  00:0a:ff:1:2:3\n"
+                          "  column 5 demoMask   octets    ro  0x00*3\n"
+                          "scalar 1.3.6.1.4.1.9.2 demoAddress ipaddress rw 127.0.0.1\n";
+
+TEST(MibDataLoaderTest, ValuesDefaultsAndLabelsLoad)
+{
+    MibStore store;
+    MibDataLoader loader(store);
+    loader.load(Table, "demo");
+    loader.load("row demoEntry 2 demoName=\"two words\" demoMode=enabled\n", "rows");
+    auto text = [&](const char *oid) { return store.find(*Oid::parse(oid))->value.bytes(); };
+    EXPECT_EQ(text("1.3.6.1.4.1.9.1.1.2"), "two words");
+    EXPECT_EQ(store.find(*Oid::parse("1.3.6.1.4.1.9.1.2.2"))->value.signedNumber(), 3);
+    EXPECT_EQ(text("1.3.6.1.4.1.9.1.4.2"), std::string("\x00\x0a\xff\x01\x02\x03", 6));
+    EXPECT_EQ(text("1.3.6.1.4.1.9.1.5.2"), std::string(3, '\0'));
+    EXPECT_EQ(text("1.3.6.1.4.1.9.2.0"), std::string("\x7f\0\0\x01", 4));
+    EXPECT_EQ(store.rowIndexes(*store.schema().tableByName("demoEntry")), std::vector<Oid>{Oid{2}});
+}
+
+TEST(MibDataLoaderTest, ErrorsNameTheSourceLine)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"row demoEntry 5\n", "t:1: bad or duplicate row index 5 for demoEntry"},
+        {"\nrow demoEntry 1 demoMode=7x\n", "t:2: bad integer value for demoMode: 7x"},
+        {"row nosuchEntry 1\n", "t:1: unknown table: nosuchEntry"},
+        {"set 1.3.6.1.4.1.9.3.0 1\n", "t:1: no such instance: 1.3.6.1.4.1.9.3.0"},
+        {"scalar 1.3.6.1.4.1.9.4 x integer maybe 1\n", "t:1: unknown access: maybe"},
+        {"column 9 orphan integer ro\n", "t:1: column outside a table"},
+        {"scalar 1.3.6.1.4.1.9.5 y octets ro \"open\n", "t:1: unterminated quote"},
+        {"frobnicate\n", "t:1: unknown statement: frobnicate"},
+    };
+    for (const auto &[text, message] : cases) {
+        MibStore store;
+        MibDataLoader loader(store);
+        loader.load(Table, "demo");
+        if (std::string(text).starts_with("column"))
+            loader.load("scalar 1.3.6.1.4.1.9.6 z integer ro 0\n", "reset"); // the table above has ended
+        try {
+            loader.load(text, "t");
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const std::runtime_error &error) {
+            EXPECT_EQ(std::string(error.what()), message);
+        }
+    }
+}
+
+} // namespace

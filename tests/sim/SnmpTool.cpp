@@ -1,0 +1,66 @@
+#include "SnmpTool.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+QStringList SnmpToolResult::lines() const
+{
+    return out.split('\n', Qt::SkipEmptyParts);
+}
+
+SnmpToolResult RunSnmpTool(const QString &tool, const QStringList &arguments, int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MIBS", "");
+    process.setProcessEnvironment(env);
+    process.start(tool, arguments);
+    SnmpToolResult result;
+    if (!process.waitForStarted(5000) || !process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(2000);
+        result.err = "did not finish: " + tool + " " + arguments.join(' ');
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QByteArray ParseHexOctets(const QString &printed)
+{
+    QByteArray octets;
+    static const QRegularExpression pair("\\b([0-9A-Fa-f]{2})\\b");
+    for (auto match = pair.globalMatch(printed); match.hasNext();)
+        octets.append(static_cast<char>(match.next().captured(1).toInt(nullptr, 16)));
+    return octets;
+}
+
+const std::vector<SnmpCredential> &SimCredentials()
+{
+    static const std::vector<SnmpCredential> credentials{
+        {"v1", {"-v1", "-c", "public"}, {"-v1", "-c", "private"}},
+        {"v2c", {"-v2c", "-c", "public"}, {"-v2c", "-c", "private"}},
+        {"v3noauth",
+         {"-v3", "-l", "noAuthNoPriv", "-u", "noauth"},
+         {"-v3", "-l", "noAuthNoPriv", "-u", "noauth"}},
+        {"v3md5",
+         {"-v3", "-l", "authNoPriv", "-u", "md5user", "-a", "MD5", "-A", "md5password"},
+         {"-v3", "-l", "authNoPriv", "-u", "md5user", "-a", "MD5", "-A", "md5password"}},
+        {"v3sha",
+         {"-v3", "-l", "authNoPriv", "-u", "shauser", "-a", "SHA", "-A", "shapassword"},
+         {"-v3", "-l", "authNoPriv", "-u", "shauser", "-a", "SHA", "-A", "shapassword"}},
+        {"v3des",
+         {"-v3", "-l", "authPriv", "-u", "desuser", "-a", "MD5", "-A", "md5password", "-x", "DES", "-X",
+          "despassword"},
+         {"-v3", "-l", "authPriv", "-u", "desuser", "-a", "MD5", "-A", "md5password", "-x", "DES", "-X",
+          "despassword"}},
+        {"v3aes",
+         {"-v3", "-l", "authPriv", "-u", "aesuser", "-a", "SHA", "-A", "shapassword", "-x", "AES", "-X",
+          "aespassword"},
+         {"-v3", "-l", "authPriv", "-u", "aesuser", "-a", "SHA", "-A", "shapassword", "-x", "AES", "-X",
+          "aespassword"}},
+    };
+    return credentials;
+}

@@ -1,0 +1,67 @@
+#include "QgSimProcess.h"
+
+#include <QDeadlineTimer>
+
+QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(arguments)) {}
+
+QgSimProcess::~QgSimProcess()
+{
+    Stop();
+}
+
+QString QgSimProcess::Address() const
+{
+    return QStringLiteral("127.0.0.1:%1").arg(port_);
+}
+
+QString QgSimProcess::StandardError()
+{
+    stderr_ += QString::fromUtf8(process_.readAllStandardError());
+    return stderr_;
+}
+
+bool QgSimProcess::Start()
+{
+    QStringList arguments = arguments_;
+    if (!arguments.contains("--listen"))
+        arguments << "--listen"
+                  << "127.0.0.1:0";
+    process_.start(QStringLiteral(QG_BIN_DIR "/qgsim"), arguments);
+    if (!process_.waitForStarted(5000))
+        return false;
+    QByteArray output;
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired() && !output.contains('\n')) {
+        if (!process_.waitForReadyRead(100) && process_.state() != QProcess::Running)
+            return false;
+        output += process_.readAllStandardOutput();
+    }
+    QByteArray line = output.left(output.indexOf('\n')).trimmed();
+    const QByteArray prefix = "listening on ";
+    if (!line.startsWith(prefix))
+        return false;
+    bool ok = false;
+    port_ = line.mid(line.lastIndexOf(':') + 1).toUShort(&ok);
+    return ok && port_ != 0;
+}
+
+int QgSimProcess::Stop()
+{
+    if (process_.state() == QProcess::NotRunning) {
+        // It may have ended by itself, for example on a bad scenario.
+        if (process_.error() != QProcess::FailedToStart && exitCode_ == -1 &&
+            process_.exitStatus() == QProcess::NormalExit)
+            exitCode_ = process_.exitCode();
+        StandardError();
+        return exitCode_;
+    }
+    process_.terminate();
+    if (!process_.waitForFinished(10000)) {
+        process_.kill();
+        process_.waitForFinished(2000);
+        return exitCode_ = -1;
+    }
+    StandardError();
+    exitCode_ = process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    return exitCode_;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// The project's switch simulator (build/bin/qgsim) on a free loopback port.
+//   QgSimProcess sim({"--scenario", "single"});
+//   ASSERT_TRUE(sim.Start());
+//   ... talk SNMP to 127.0.0.1:sim.Port() ...
+//   EXPECT_EQ(sim.Stop(), 0);
+// Communities public/private and the simulator's SNMPv3 users apply (see
+// `qgsim --help`).
+class QgSimProcess
+{
+public:
+    explicit QgSimProcess(QStringList arguments = {});
+    ~QgSimProcess();
+
+    // Starts the simulator and waits for its "listening on" line; false if
+    // it did not come up (StandardError() tells why).
+    bool Start();
+    // SIGTERM, then waits; returns the exit code, or -1 if it crashed or
+    // had to be killed. Stopping a stopped simulator returns its old result.
+    int Stop();
+
+    quint16 Port() const { return port_; }
+    // "127.0.0.1:PORT", the agent address for net-snmp's tools.
+    QString Address() const;
+    QString StandardError();
+
+private:
+    QStringList arguments_;
+    QProcess process_;
+    quint16 port_ = 0;
+    int exitCode_ = -1;
+    QString stderr_;
+};

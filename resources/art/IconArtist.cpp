@@ -2,7 +2,6 @@
 
 #include "ArtPalette.h"
 #include "FacePainter.h"
-#include "SocketPainter.h"
 
 #include <QPainter>
 
@@ -60,15 +59,24 @@ QImage IconArtist::AboutIcon()
     image.fill(QColor(0xf0, 0xf0, 0xf0));
     QPainter painter(&image);
     FacePainter face(painter, 32);
-    // A small switch front seen straight on, with its badge stripe and ports.
-    face.BrushedMetal(QRect(1, 8, 30, 17), FacePainter::Metal::Face);
-    painter.fillRect(QRect(3, 11, 3, 3), QColor(0x2e, 0xd0, 0x3c));
-    painter.fillRect(QRect(3, 17, 3, 3), QColor(0xff, 0xb3, 0x1f));
-    for (int column = 0; column < 4; ++column) {
-        SocketPainter::Draw(painter, SocketKind::Rj45Inverted, QRect(9 + column * 5, 10, 5, 6), false);
-        SocketPainter::Draw(painter, SocketKind::Rj45, QRect(9 + column * 5, 16, 5, 6), false);
+    // A small switch front seen straight on: status LEDs, two rows of
+    // ports and the maker's red chevron.
+    face.BrushedMetal(QRect(0, 7, 32, 19), FacePainter::Metal::Face);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Art::Accent);
+    painter.drawPolygon(QPolygonF({QPointF(2, 10), QPointF(8, 13.5), QPointF(2, 17), QPointF(4, 13.5)}));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRect(3, 20, 2, 2), QColor(0x3c, 0xe0, 0x4a));
+    painter.fillRect(QRect(6, 20, 2, 2), QColor(0x3c, 0xe0, 0x4a));
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const QRect port(11 + column * 5, 10 + row * 7, 4, 6);
+            painter.fillRect(port, Art::ShieldTop);
+            painter.fillRect(port.adjusted(1, 1, -1, -1), Art::Opening);
+            painter.fillRect(QRect(port.left() + 1, row == 0 ? port.top() + 1 : port.bottom() - 1, 2, 1),
+                             Art::Contact);
+        }
     }
-    painter.fillRect(QRect(1, 26, 30, 2), Art::Accent);
-    painter.fillRect(QRect(1, 4, 30, 2), QColor(0x14, 0x2a, 0x52));
     return image;
 }

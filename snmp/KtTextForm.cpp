@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <charconv>
@@ -233,7 +234,7 @@ QString DayCountToText(double days)
     constexpr double FirstDay = -693593.0;    // 0001-01-01
     constexpr double PastLastDay = 2958466.0; // 10000-01-01
     if (!(days >= FirstDay && days < PastLastDay))
-        return DoubleToText(days);
+        return QString::number(days, 'g', QLocale::FloatingPointShortest); // reads back exactly
     const double whole = std::trunc(days);
     qint64 ms = std::llround(std::fabs(days - whole) * MillisecondsPerDay);
     if (ms >= qint64(MillisecondsPerDay))

@@ -53,7 +53,8 @@ double OctetsToDouble(const QByteArray &octets);
 
 // Days since 30 December 1899, the fraction being the time of day, written
 // "yyyy/mm/dd hh:nn:ss am/pm". A day count outside the years 1 to 9999 (or
-// not a number) is written as the number itself.
+// not a number) is written as the number itself, in a form that reads back
+// as the same number.
 QString DayCountToText(double days);
 
 // Reads "yyyy/mm/dd hh:nn:ss am/pm" and its shorter forms (no seconds, no

@@ -130,6 +130,8 @@ TEST(KtTextForm, DayCountsAndDateTimeTexts)
     }
     EXPECT_EQ(DayCountToText(1e300), "1e+300"); // beyond year 9999: the number itself
     EXPECT_EQ(DayCountToText(NAN), "nan");
+    const double lowest = std::numeric_limits<double>::lowest(); // the number's text reads back exactly
+    EXPECT_EQ(TextToDayCount(DayCountToText(lowest)), lowest);
     EXPECT_NEAR(*TextToDayCount(u"2005-03-07 13:05"), 38418 + 13 / 24.0 + 5 / 1440.0, 1e-9);
     EXPECT_EQ(*TextToDayCount(u"2005/3/7"), 38418);
     EXPECT_EQ(*TextToDayCount(u"38418.5"), 38418.5);

@@ -1,0 +1,3 @@
+#include "KtEditConstraint.h"
+#include <gtest/gtest.h>
+TEST(KtEditConstraint, Builds) {}

@@ -110,64 +110,47 @@ constexpr int KtRowCount(const KtSNMPVarDef *table)
     return count;
 }
 
-// The enumerator name of a type code ("SyntaxInteger"), or null for a code
-// without one; for tools that print the tables.
+// The enumerator names of the type codes; for tools that print the tables.
+struct KtSyntaxNameEntry
+{
+    KtSyntax Code;
+    const char *Name;
+};
+constexpr KtSyntaxNameEntry KtSyntaxNames[] = {
+    {SyntaxBoolean, "SyntaxBoolean"},
+    {SyntaxInteger, "SyntaxInteger"},
+    {SyntaxBits, "SyntaxBits"},
+    {SyntaxOctets, "SyntaxOctets"},
+    {SyntaxNull, "SyntaxNull"},
+    {SyntaxOid, "SyntaxOid"},
+    {SyntaxIpAddress, "SyntaxIpAddress"},
+    {SyntaxCounter32, "SyntaxCounter32"},
+    {SyntaxGauge32, "SyntaxGauge32"},
+    {SyntaxTimeTicks, "SyntaxTimeTicks"},
+    {SyntaxOpaque, "SyntaxOpaque"},
+    {SyntaxNsapAddress, "SyntaxNsapAddress"},
+    {SyntaxCounter64, "SyntaxCounter64"},
+    {SyntaxUnsigned32, "SyntaxUnsigned32"},
+    {SyntaxDouble, "SyntaxDouble"},
+    {SyntaxMacAddress, "SyntaxMacAddress"},
+    {SyntaxDateAndTime, "SyntaxDateAndTime"},
+    {SyntaxDateTimeValue, "SyntaxDateTimeValue"},
+    {SyntaxDisplayString, "SyntaxDisplayString"},
+    {SyntaxPartBool8, "SyntaxPartBool8"},
+    {SyntaxPartInt8, "SyntaxPartInt8"},
+    {SyntaxPartUInt8, "SyntaxPartUInt8"},
+    {SyntaxPartBool16, "SyntaxPartBool16"},
+    {SyntaxPartInt16, "SyntaxPartInt16"},
+    {SyntaxPartUInt16, "SyntaxPartUInt16"},
+};
+
+// "SyntaxInteger" for 2, null for a code without a name.
 constexpr const char *KtSyntaxName(int code)
 {
-    switch (code) {
-    case SyntaxBoolean:
-        return "SyntaxBoolean";
-    case SyntaxInteger:
-        return "SyntaxInteger";
-    case SyntaxBits:
-        return "SyntaxBits";
-    case SyntaxOctets:
-        return "SyntaxOctets";
-    case SyntaxNull:
-        return "SyntaxNull";
-    case SyntaxOid:
-        return "SyntaxOid";
-    case SyntaxIpAddress:
-        return "SyntaxIpAddress";
-    case SyntaxCounter32:
-        return "SyntaxCounter32";
-    case SyntaxGauge32:
-        return "SyntaxGauge32";
-    case SyntaxTimeTicks:
-        return "SyntaxTimeTicks";
-    case SyntaxOpaque:
-        return "SyntaxOpaque";
-    case SyntaxNsapAddress:
-        return "SyntaxNsapAddress";
-    case SyntaxCounter64:
-        return "SyntaxCounter64";
-    case SyntaxUnsigned32:
-        return "SyntaxUnsigned32";
-    case SyntaxDouble:
-        return "SyntaxDouble";
-    case SyntaxMacAddress:
-        return "SyntaxMacAddress";
-    case SyntaxDateAndTime:
-        return "SyntaxDateAndTime";
-    case SyntaxDateTimeValue:
-        return "SyntaxDateTimeValue";
-    case SyntaxDisplayString:
-        return "SyntaxDisplayString";
-    case SyntaxPartBool8:
-        return "SyntaxPartBool8";
-    case SyntaxPartInt8:
-        return "SyntaxPartInt8";
-    case SyntaxPartUInt8:
-        return "SyntaxPartUInt8";
-    case SyntaxPartBool16:
-        return "SyntaxPartBool16";
-    case SyntaxPartInt16:
-        return "SyntaxPartInt16";
-    case SyntaxPartUInt16:
-        return "SyntaxPartUInt16";
-    default:
-        return nullptr;
-    }
+    for (const KtSyntaxNameEntry &entry : KtSyntaxNames)
+        if (entry.Code == code)
+            return entry.Name;
+    return nullptr;
 }
 
 // The names of the single access bits, in bit order; for printing tools.

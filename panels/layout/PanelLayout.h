@@ -79,7 +79,8 @@ struct PortBlockLayout
 
 // One row of LEDs that the LED binding creates in an LED panel: the k-th
 // byte of Bytes (counted from 0) gets an LED at left Start + k * (Gap + width),
-// top 1, inside the panel.
+// top 1, inside the panel (one CreateLedRow call). A row whose Bytes is
+// nullptr is absent.
 struct LedRowLayout
 {
     const char *Bytes; // LED-status byte numbers, "3,7,11,15"
@@ -88,6 +89,8 @@ struct LedRowLayout
 
 // A panel that receives LEDs created by the binding: an LED strip or a
 // single-LED panel. Up to two rows of LEDs share the panel's gap and size.
+// The panel clips its LEDs: a 7 x 7 LED at (1, 1) in a 7 x 7 panel shows
+// 6 x 6 (Led::VisibleRect). A panel without rows is drawn but never bound.
 struct LedPanelLayout
 {
     const char *Name; // "LedPanel1", "PowerLedPanel"
@@ -173,7 +176,7 @@ enum class PanelKind
 struct PanelLayout
 {
     PanelKind Kind;
-    const char *FormName; // "TPanelQG2312Form"
+    const char *FormName; // the window class that shows it, "TPanelQG2312Form"
     const char *Selector; // the model text or module-type text that selects it; nullptr for the generic panel
     QSize WindowSize;
     QRect PictureRect;       // where the picture sits in the window; may start left of it
@@ -287,7 +290,11 @@ QRect PortNumberCell(const PortNumberLabelLayout &label, int k);
 int StackPictureIndexFor(int unit);
 constexpr int kStackPictureCount = 14;
 
-// Resource paths of the pictures that do not belong to one layout.
+// Resource paths of the pictures that do not belong to one layout. A port
+// button shows its socket glyph, the size of the button: the unpressed
+// glyph is the very socket the picture shows under the button (on the
+// generic panel, whose picture has no sockets, it is the only one), the
+// pressed glyph marks the selected port.
 QString StackPicturePath(int index); // index 0 to 13
 QString SocketGlyphPath(SocketKind kind, QSize size, bool pressed);
 QString SocketGlyphPath(const PortButton &button, bool pressed);

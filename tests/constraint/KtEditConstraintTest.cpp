@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <memory>
@@ -82,6 +84,11 @@ protected:
     std::unique_ptr<KtEditConstraint> constraint;
     int beeps = 0;
     std::vector<Message> messages;
+
+    const std::function<void(QWidget *, const QString &, const QString &)> &savedMessageHook() const
+    {
+        return savedMessage_;
+    }
 
 private:
     std::function<void()> savedBeep_;
@@ -520,6 +527,35 @@ TEST_F(EditConstraintTest, MessagesComeFromTheLoadedCatalogue)
     Leave(first, QStringLiteral("0"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].Text, "Zahl zwischen 1 und 4094, nicht 1");
+}
+
+TEST_F(EditConstraintTest, TheDefaultMessageIsAModalBoxWithAnOkButton)
+{
+    KtEditConstraint::MessageHook = savedMessageHook();
+    QString title;
+    QString text;
+    QWidget *owner = nullptr;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        owner = box->parentWidget();
+        buttons = box->standardButtons();
+        box->button(QMessageBox::Ok)->click();
+    });
+    constraint->AttachOne(QStringLiteral("%i{n1x4094}"), first);
+    Leave(first, QStringLiteral("0"));
+    EXPECT_EQ(title, QCoreApplication::applicationName());
+    EXPECT_EQ(text, OneTo4094);
+    EXPECT_EQ(owner, window.get());
+    EXPECT_EQ(buttons, QMessageBox::Ok);
+    EXPECT_EQ(first->text(), "");
+    // The offscreen platform does not activate the window again after the
+    // box; the box is the one to get the focus when it does.
+    EXPECT_EQ(window->focusWidget(), first);
+    EXPECT_EQ(messages.size(), 0u);
 }
 
 TEST_F(EditConstraintTest, SetWindowChangesTheOwnerOfMessages)

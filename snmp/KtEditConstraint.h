@@ -27,7 +27,18 @@ class QWidget;
 //            to the next control when full), f (fixed length or count) and
 //            n (not empty), w<digits> box width in pixels, e<char> a jump
 //            character that moves to the next control instead of being entered.
-// A bad format raises KtException with code -2.
+// A bad format raises KtException with code -2. The "l" value becomes the
+// box's maximum length, except for kind "n", where it counts numbers: that
+// kind neither limits the length nor advances automatically. "w" fixes the
+// box's width.
+//
+// The filter runs on every change of the text, the program's own included;
+// only a change in the box that has the focus moves the focus on (automatic
+// advance, jump character), to the next control in its window's tab order.
+// The exit check runs when the focus goes to another control; switching
+// windows or opening a menu or pop-up leaves the box the window's current
+// control and checks nothing. While a rejection is shown and the focus given
+// back, no other box is checked.
 //
 // Handlers. Signals the window connects to the box itself keep working
 // untouched: the constraint never disconnects them. A window that wants its
@@ -42,7 +53,8 @@ class QWidget;
 //
 // Detach gives the box back exactly what it had: the constraint's event
 // filter and text connection go, and the maximum length and width it set are
-// restored.
+// restored. Destroying the constraint detaches every box; a box destroyed
+// while attached is forgotten.
 class KtEditConstraint : public QObject
 {
     Q_OBJECT
@@ -79,7 +91,7 @@ public:
 
     void Detach(QLineEdit *box);
 
-    // The owner of the message boxes.
+    // The owner of the message boxes; without one, the box's own window.
     void SetWindow(QWidget *window);
 
     // The box's current text becomes its last accepted text.
@@ -92,8 +104,9 @@ public:
     bool IsAttached(const QLineEdit *box) const;
     QString LastValid(const QLineEdit *box) const;
 
-    // When on, every value that passes the exit check becomes the box's last
-    // accepted text; when off, only SaveText sets it.
+    // When on, every value other than an empty text that passes the exit
+    // check becomes the box's last accepted text; when off, only SaveText
+    // sets it.
     bool RememberValid;
 
 protected:

@@ -1,0 +1,417 @@
+#include "KtSNMPRequest2Edits.h"
+
+#include "KtControlForms.h"
+#include "KtEditConstraint.h"
+#include "KtErrorCode.h"
+#include "KtNumList.h"
+#include "KtOptionList.h"
+#include "KtValueImage.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kNoOptions = -520;
+constexpr int kTooFewControls = -522;
+constexpr qint64 kRepaintEveryMs = 40;
+
+// The directives of a format, each with its "{...}" options: "%i{n1x9}.%i"
+// gives "%i{n1x9}" and "%i". "%%" and a trailing "%" are no directives.
+QStringList Directives(const QString &format)
+{
+    QStringList directives;
+    for (qsizetype at = 0; at < format.size(); ++at) {
+        if (format.at(at) != QLatin1Char('%') || at + 1 >= format.size())
+            continue;
+        const QChar kind = format.at(at + 1);
+        if (!QStringLiteral("shiufn").contains(kind))
+            continue;
+        qsizetype end = at + 2;
+        if (kind == QLatin1Char('n') && end < format.size() && format.at(end) != QLatin1Char('{'))
+            ++end; // the delimiter of a number list
+        if (end < format.size() && format.at(end) == QLatin1Char('{')) {
+            const qsizetype close = format.indexOf(QLatin1Char('}'), end);
+            end = close < 0 ? format.size() : close + 1;
+        }
+        directives << format.mid(at, end - at);
+        at = end - 1;
+    }
+    return directives;
+}
+
+} // namespace
+
+KtSNMPRequest2Edits::KtSNMPRequest2Edits(QWidget *owner)
+    : KtSNMPRequest2Controls(owner), Constraint(std::make_unique<KtEditConstraint>(owner, true))
+{
+}
+
+KtSNMPRequest2Edits::~KtSNMPRequest2Edits()
+{
+    QObject::disconnect(selectionConnection_);
+    Bindings.clear();
+    Constraint.reset();
+}
+
+// ---- binding ------------------------------------------------------------------
+
+void KtSNMPRequest2Edits::AddBinding(std::unique_ptr<KtControlBinding> binding)
+{
+    Bindings.push_back(std::move(binding));
+}
+
+bool KtSNMPRequest2Edits::IsWholeValue(const KtControlBinding &binding) const
+{
+    return binding.Offset == 0 && binding.Syntax == Request.Vars.Get(binding.Item).Syntax;
+}
+
+const KtOptionList *KtSNMPRequest2Edits::OptionsOf(const KtControlBinding &binding) const
+{
+    if (binding.Options || !IsWholeValue(binding))
+        return binding.Options;
+    return Request.Vars.Get(binding.Item).Options;
+}
+
+void KtSNMPRequest2Edits::BindPartial(int item, int offset, int syntax, const KtOptionList *options,
+                                      const QString &format, const QList<QLineEdit *> &boxes)
+{
+    const QStringList directives = Directives(format);
+    QList<QLineEdit *> used;
+    for (qsizetype i = 0; i < directives.size() && i < boxes.size(); ++i) {
+        Constraint->AttachOne(directives[i], boxes[i]);
+        used << boxes[i];
+    }
+    auto binding = std::make_unique<KtControlBinding>();
+    binding->Item = item;
+    binding->Offset = offset;
+    binding->Syntax = syntax;
+    binding->Options = options;
+    for (QLineEdit *box : used)
+        binding->Controls << box;
+    AddBinding(std::move(binding));
+}
+
+void KtSNMPRequest2Edits::BindEdit(int item, const QString &format, const QList<QLineEdit *> &boxes)
+{
+    BindPartial(item, 0, Request.Vars.Get(item).Syntax, nullptr, format, boxes);
+}
+
+void KtSNMPRequest2Edits::BindControl(int item, int offset, int syntax, const KtOptionList *options,
+                                      QWidget *control, QWidget *second)
+{
+    const KtSNMPVar &var = Request.Vars.Get(item);
+    if (!options && offset == 0 && syntax == var.Syntax)
+        options = var.Options;
+    auto *combo = qobject_cast<QComboBox *>(control);
+    auto *radioGroup = qobject_cast<QGroupBox *>(control);
+    if ((combo || radioGroup) && !options)
+        KtRaise(kNoOptions);
+    if (combo) {
+        if (options->Kind() == OptionPrefix && !second)
+            KtRaise(kTooFewControls);
+        options->FillItems(combo);
+    } else if (radioGroup) {
+        options->FillItems(radioGroup);
+    }
+    auto binding = std::make_unique<KtControlBinding>();
+    binding->Item = item;
+    binding->Offset = offset;
+    binding->Syntax = syntax;
+    binding->Options = options;
+    binding->Controls << control;
+    if (second)
+        binding->Controls << second;
+    AddBinding(std::move(binding));
+}
+
+void KtSNMPRequest2Edits::BindStaticText(int item, QWidget *label)
+{
+    BindControl(item, 0, Request.Vars.Get(item).Syntax, nullptr, label);
+}
+
+void KtSNMPRequest2Edits::BindWinControl(int item, QWidget *control)
+{
+    BindControl(item, 0, Request.Vars.Get(item).Syntax, nullptr, control);
+}
+
+void KtSNMPRequest2Edits::BindComboBox(int item, QComboBox *combo)
+{
+    combo->setEditable(false);
+    BindControl(item, 0, Request.Vars.Get(item).Syntax, nullptr, combo);
+}
+
+void KtSNMPRequest2Edits::BindOptionCombo(int item, int offset, int syntax, const KtOptionList *options,
+                                          QComboBox *combo)
+{
+    combo->setEditable(false);
+    BindControl(item, offset, syntax, options, combo);
+}
+
+void KtSNMPRequest2Edits::BindCheckBoxes(int item, const QString &bitNumbers, const QList<QCheckBox *> &boxes)
+{
+    KtNumList<int> numbers;
+    numbers.Delimiter = ',';
+    numbers.Parse(bitNumbers);
+    auto binding = std::make_unique<KtControlBinding>();
+    binding->Item = item;
+    binding->Syntax = Request.Vars.Get(item).Syntax;
+    for (int i = 0; i < numbers.Count() && i < boxes.size(); ++i) {
+        binding->BitNumbers << numbers.Get(i);
+        binding->Controls << boxes[i];
+    }
+    AddBinding(std::move(binding));
+}
+
+void KtSNMPRequest2Edits::BindCheckBoxList(int item, const QString &bitNumbers,
+                                           const QList<QCheckBox *> &boxes)
+{
+    BindCheckBoxes(item, bitNumbers, boxes);
+}
+
+void KtSNMPRequest2Edits::Unbind(int item)
+{
+    for (auto it = Bindings.begin(); it != Bindings.end();) {
+        if ((*it)->Item != item) {
+            ++it;
+            continue;
+        }
+        for (const QPointer<QWidget> &control : (*it)->Controls)
+            if (auto *box = qobject_cast<QLineEdit *>(control.data()))
+                Constraint->Detach(box);
+        it = Bindings.erase(it);
+    }
+}
+
+void KtSNMPRequest2Edits::SetConstraintOwner(QWidget *window)
+{
+    Constraint->SetWindow(window);
+}
+
+void KtSNMPRequest2Edits::EnableControls(bool enabled)
+{
+    for (const auto &binding : Bindings)
+        for (const QPointer<QWidget> &control : binding->Controls)
+            if (control)
+                control->setEnabled(enabled);
+}
+
+// ---- showing and collecting ------------------------------------------------------
+
+void KtSNMPRequest2Edits::ShowBinding(const KtControlBinding &binding)
+{
+    const KtSNMPVar &var = Request.Vars.Get(binding.Item);
+    QString text = var.Options ? var.Options->NameToValue(var.Value) : var.Value;
+    QByteArray image = EncodeValue(text, var.Syntax);
+    const KtOptionList *options = OptionsOf(binding);
+    if (!IsWholeValue(binding)) {
+        image = ExtractPart(image, binding.Offset, binding.Syntax);
+        text = DecodeValue(image, binding.Syntax);
+    }
+    if (options)
+        text = options->ValueToName(text);
+    KtControlForms::Show(binding, text, image);
+}
+
+void KtSNMPRequest2Edits::ShowValues(int item)
+{
+    for (const auto &binding : Bindings) {
+        if (item >= 0 && binding->Item != item)
+            continue;
+        if (Request.Vars.Get(binding->Item).Access & AccessSkip)
+            continue;
+        ShowBinding(*binding);
+    }
+}
+
+void KtSNMPRequest2Edits::CollectVariable(int item)
+{
+    KtSNMPVar &var = Request.Vars.Get(item);
+    const QString valueText = var.Options ? var.Options->NameToValue(var.Value) : var.Value;
+    QByteArray image = EncodeValue(valueText, var.Syntax);
+    bool bound = false;
+    for (const auto &binding : Bindings) {
+        if (binding->Item != item)
+            continue;
+        // A display string is rebuilt from its controls, never patched.
+        if (!bound && var.Syntax == SyntaxDisplayString)
+            image.clear();
+        bound = true;
+        const KtOptionList *options = OptionsOf(*binding);
+        QByteArray part;
+        const QString partText = KtControlForms::Collect(*binding, &part);
+        if (!binding->IsCheckBoxGroup())
+            part = EncodeValue(options ? options->NameToValue(partText) : partText, binding->Syntax);
+        image = PatchPart(image, binding->Offset, part);
+    }
+    if (!bound)
+        return;
+    QString text = DecodeValue(image, var.Syntax);
+    var.Value = var.Options ? var.Options->ValueToName(text) : text;
+}
+
+void KtSNMPRequest2Edits::CollectValues(int item)
+{
+    for (int i = 0; i < Request.Vars.Count(); ++i) {
+        if ((item >= 0 && i != item) || !Request.Vars.IsWritable(i))
+            continue;
+        CollectVariable(i);
+    }
+}
+
+// ---- the operations of a get and a set ---------------------------------------------
+
+void KtSNMPRequest2Edits::OnGetBegin()
+{
+    if (!ListView)
+        return;
+    BuildColumns();
+    ListView->clear();
+    sinceRepaint_.start();
+}
+
+void KtSNMPRequest2Edits::OnRow()
+{
+    if (!ListView) {
+        ShowValues(-1);
+        return;
+    }
+    AddRow();
+    LetWindowRepaint();
+}
+
+// Lets the window repaint now and then during a long walk, without paying
+// for a full round of window messages after every row.
+void KtSNMPRequest2Edits::LetWindowRepaint()
+{
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintEveryMs)
+        return;
+    QCoreApplication::processEvents();
+    sinceRepaint_.start();
+}
+
+void KtSNMPRequest2Edits::OnCollect()
+{
+    for (int i = 0; i < Request.Vars.Count(); ++i)
+        Request.Vars.Get(i).Value.clear();
+    if (ListView)
+        SelectedRowToValues();
+    CollectValues(-1);
+}
+
+void KtSNMPRequest2Edits::OnGetEnd()
+{
+    if (ListView && AutoDisable && Request.Vars.Kind == ListTable)
+        EnableControls(false);
+}
+
+// ---- the list view ----------------------------------------------------------------
+
+void KtSNMPRequest2Edits::AttachListView(QTreeWidget *listView, bool autoDisable)
+{
+    QObject::disconnect(selectionConnection_);
+    ListView = listView;
+    listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView->setRootIsDecorated(false);
+    listView->setItemsExpandable(false);
+    listView->setUniformRowHeights(true);
+    listView->setAllColumnsShowFocus(true);
+    listView->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(midlight);"
+                                           " border-bottom: 1px solid palette(midlight); }"));
+    // Connected after the window's own handlers, so those run first.
+    selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
+                                            [this] { OnListSelectionChanged(); });
+    AutoDisable = autoDisable;
+    BuildColumns();
+}
+
+void KtSNMPRequest2Edits::OnListSelectionChanged()
+{
+    const QList<QTreeWidgetItem *> selected = ListView->selectedItems();
+    try {
+        OnSelectItem(ListView, selected.value(0), !selected.isEmpty());
+    } catch (const KtException &error) {
+        if (MessageHook)
+            MessageHook(Owner, ExecutableName(), error.Message);
+    }
+}
+
+std::vector<int> KtSNMPRequest2Edits::ColumnVariables() const
+{
+    std::vector<int> columns;
+    for (int i = 0; i < Request.Vars.Count(); ++i)
+        if (Request.Vars.IsHiddenColumn(i))
+            columns.push_back(i);
+    for (int i = 0; i < Request.Vars.Count(); ++i)
+        if (Request.Vars.IsVisibleColumn(i))
+            columns.push_back(i);
+    return columns;
+}
+
+void KtSNMPRequest2Edits::BuildColumns()
+{
+    if (!ListView)
+        return;
+    const std::vector<int> columns = ColumnVariables();
+    // A fresh list view has one unnamed column; designed ones keep theirs.
+    const bool designed =
+        !(ListView->columnCount() == 1 && ListView->headerItem()->text(0) == QLatin1String("1"));
+    if (designed && ListView->columnCount() >= int(columns.size()))
+        return;
+    ListView->clear();
+    ListView->setColumnCount(int(columns.size()));
+    QStringList captions;
+    for (int i : columns)
+        captions << Request.Vars.Get(i).Name;
+    ListView->setHeaderLabels(captions);
+    ListView->header()->setSectionResizeMode(QHeaderView::Interactive);
+    ListView->header()->setStretchLastSection(false);
+    const QFontMetrics metrics = ListView->header()->fontMetrics();
+    for (int column = 0; column < int(columns.size()); ++column) {
+        const int var = columns[size_t(column)];
+        const int width =
+            Request.Vars.IsHiddenColumn(var) ? 0 : metrics.horizontalAdvance(Request.Vars.Get(var).Name) + 16;
+        ListView->setColumnWidth(column, width);
+    }
+}
+
+void KtSNMPRequest2Edits::AddRow()
+{
+    if (!ListView)
+        return;
+    QStringList cells;
+    for (int i : ColumnVariables())
+        cells << Request.Vars.Get(i).Value;
+    ListView->addTopLevelItem(new QTreeWidgetItem(cells));
+}
+
+void KtSNMPRequest2Edits::SelectedRowToValues()
+{
+    if (!ListView)
+        return;
+    const QList<QTreeWidgetItem *> selected = ListView->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const std::vector<int> columns = ColumnVariables();
+    for (int column = 0; column < int(columns.size()); ++column)
+        Request.Vars.Get(columns[size_t(column)]).Value = selected.first()->text(column);
+}
+
+void KtSNMPRequest2Edits::OnSelectItem(QTreeWidget *, QTreeWidgetItem *, bool selected)
+{
+    if (!selected)
+        return;
+    if (AutoDisable)
+        EnableControls(true);
+    SelectedRowToValues();
+    ShowValues(-1);
+}

@@ -1,0 +1,366 @@
+// The edits binding against the switch simulator, on real Qt controls.
+#include "KtSNMPRequest2Edits.h"
+#include "KtEditConstraint.h"
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSession.h"
+#include "QgSimProcess.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTime>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr KtOptionDef kFdbStatusPairs[] = {{1, "other"}, {2, "invalid"}, {3, "learned"},
+                                           {4, "self"},  {5, "mgmt"},    {}};
+const KtOptionList kFdbStatus(kFdbStatusPairs);
+
+const KtSNMPVarDef kFdb[] = {
+    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb Id", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "FdbMacAddress", SyntaxMacAddress, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "PortNumber", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessReadWrite, &kFdbStatus},
+    {},
+};
+
+const KtSNMPVarDef kIfX[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "ifIndex", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.2.1.31.1.1.1.18", "ifAlias", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.2.1.31.1.1.1.1", "ifName", SyntaxDisplayString, AccessRead},
+    {},
+};
+
+const KtSNMPVarDef kSystem[] = {
+    {"1.3.6.1.2.1.1.5", "sysName", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.2.1.1.6", "sysLocation", SyntaxDisplayString, AccessReadWrite},
+    {},
+};
+
+const KtSNMPVarDef kOctets[] = {
+    {"1.3.6.1.2.1.1.5", "image", SyntaxOctets, AccessReadWrite},
+    {"1.3.6.1.2.1.1.6", "address", SyntaxIpAddress, AccessReadWrite},
+    {},
+};
+
+// Counts the operations the binding runs and can stop a walk after n rows.
+class RecordingBinding : public KtSNMPRequest2Edits
+{
+public:
+    using KtSNMPRequest2Edits::KtSNMPRequest2Edits;
+    void OnGetBegin() override
+    {
+        ++begins;
+        KtSNMPRequest2Edits::OnGetBegin();
+    }
+    void OnRow() override
+    {
+        KtSNMPRequest2Edits::OnRow();
+        if (++rows == stopAfter)
+            Request.Enabled = false;
+    }
+    void OnGetEnd() override
+    {
+        ++ends;
+        KtSNMPRequest2Edits::OnGetEnd();
+    }
+    int begins = 0, rows = 0, ends = 0, stopAfter = -1;
+};
+
+class EditsTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        KtSession::Create();
+        _SnmpEventProcessor::Instance().Start();
+        sim_ = new QgSimProcess({"--fdb-rows", "12", "--static-leds"});
+        ASSERT_TRUE(sim_->Start());
+    }
+    static void TearDownTestSuite()
+    {
+        delete sim_;
+        sim_ = nullptr;
+    }
+    void SetUp() override
+    {
+        messages_.clear();
+        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
+            messages_ << text;
+        };
+    }
+
+    void Prepare(KtSNMPRequest2Edits &binding, const KtSNMPVarDef *table, KtListKind kind, int indexCount,
+                 quint16 port = 0)
+    {
+        binding.Request.Device = {"127.0.0.1", port ? port : sim_->Port()};
+        binding.Request.Security.Version = 1;
+        binding.Request.Security.ReadCommunity = "public";
+        binding.Request.Security.WriteCommunity = "private";
+        binding.Request.Vars = KtSNMPVarList(table, kind, indexCount);
+    }
+
+    static void WaitWhileBusy(const KtSNMPRequest2Controls &binding)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (binding.Busy && clock.elapsed() < 15000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    }
+
+    static QgSimProcess *sim_;
+    QStringList messages_;
+    QWidget window_;
+};
+
+QgSimProcess *EditsTest::sim_ = nullptr;
+
+TEST(StatusLineTest, TemplatesCaptionsAndTime)
+{
+    const QTime afternoon(15, 4, 5);
+    const QString get = "Get: [ERROR] Request:[VARLIST]. Receive at [TIME].";
+    EXPECT_EQ(KtSNMPRequest2Controls::FormatStatusLine(get, " Led Status", "(KtSNMP++) Ok!", afternoon),
+              "Get: (KtSNMP++) Ok! Request: Led Status. Receive at 03:04:05 PM.");
+    EXPECT_EQ(KtSNMPRequest2Controls::FormatStatusLine(get, "", "(KtSNMP++) Ok!", QTime(0, 1, 2)),
+              "Get: (KtSNMP++) Ok!. Receive at 12:01:02 AM.");
+    EXPECT_EQ(KtSNMPRequest2Controls::FormatStatusLine("[VARLIST] then [ERROR]", "", "bad", afternoon),
+              "[VARLIST] then bad");
+    // Inserted texts are not searched for placeholders again.
+    EXPECT_EQ(KtSNMPRequest2Controls::FormatStatusLine("[ERROR] [VARLIST]", "[TIME]", "[VARLIST]", afternoon),
+              "[VARLIST] [TIME]");
+}
+
+TEST_F(EditsTest, ErrorsGoToTheStatusTargetOrElseAMessageBox)
+{
+    QgSimProcess dead({"--drop-every", "1"});
+    ASSERT_TRUE(dead.Start());
+    for (bool withMemo : {false, true}) {
+        messages_.clear();
+        QPlainTextEdit memo;
+        RecordingBinding binding(&window_);
+        Prepare(binding, kSystem, ListScalars, 0, dead.Port());
+        binding.Request.TimeOut = 20;
+        if (withMemo)
+            binding.SetStatusMemo(&memo);
+        int done = 0;
+        binding.OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+            ++done;
+            EXPECT_EQ(record.Code, -405);
+        };
+        binding.Get();
+        WaitWhileBusy(binding);
+        EXPECT_EQ(done, 1);
+        EXPECT_EQ(messages_.size(), withMemo ? 0 : 1);
+        if (withMemo) {
+            EXPECT_TRUE(memo.toPlainText().startsWith("Get: (SNMPClass) SNMP request timed out!"))
+                << memo.toPlainText().toStdString();
+        }
+    }
+}
+
+TEST_F(EditsTest, SuccessLineAndOneDoneNotificationPerGet)
+{
+    QPlainTextEdit memo;
+    QLineEdit name;
+    RecordingBinding binding(&window_);
+    Prepare(binding, kSystem, ListScalars, 0);
+    binding.Request.Vars.Caption = "System";
+    binding.BindEdit(0, "%s{l32}", {&name});
+    binding.SetStatusMemo(&memo);
+    int done = 0;
+    binding.OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &) { ++done; };
+    binding.Get();
+    WaitWhileBusy(binding);
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(name.text(), "qgsim");
+    EXPECT_TRUE(memo.toPlainText().startsWith("Get: (KtSNMP++) Ok! Request:System. Receive at "));
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(EditsTest, WalkDisabledMidwayEndsWithTheRowsSoFar)
+{
+    QPlainTextEdit memo;
+    QTreeWidget list;
+    RecordingBinding binding(&window_);
+    Prepare(binding, kFdb, ListTable, 2);
+    binding.AttachListView(&list, true);
+    binding.SetStatusMemo(&memo);
+    binding.stopAfter = 3;
+    int done = 0;
+    binding.OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &) { ++done; };
+    binding.Get();
+    WaitWhileBusy(binding);
+    EXPECT_FALSE(binding.Busy);
+    EXPECT_EQ(binding.ends, 1);
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(binding.RowCount, 3);
+    EXPECT_EQ(list.topLevelItemCount(), 3);
+    EXPECT_TRUE(memo.toPlainText().startsWith("Get: (KtSNMP++) Ok!"));
+}
+
+TEST_F(EditsTest, ListViewColumnsRowsAndSelection)
+{
+    QTreeWidget list;
+    QLineEdit port;
+    QComboBox status;
+    int windowHandlerCalls = 0;
+    QObject::connect(&list, &QTreeWidget::itemSelectionChanged, [&] { ++windowHandlerCalls; });
+    RecordingBinding binding(&window_);
+    Prepare(binding, kFdb, ListTable, 2);
+    binding.AttachListView(&list, true);
+    binding.BindEdit(2, "%i{}", {&port});
+    binding.BindComboBox(3, &status);
+    binding.Get();
+    WaitWhileBusy(binding);
+
+    ASSERT_EQ(list.topLevelItemCount(), 12);
+    ASSERT_EQ(list.columnCount(), 4);
+    EXPECT_EQ(list.headerItem()->text(0), "Fdb Id");
+    EXPECT_EQ(list.topLevelItem(0)->text(1), "001B21000000");
+    EXPECT_EQ(list.topLevelItem(0)->text(3), "learned");
+    EXPECT_FALSE(port.isEnabled()); // ListTable: disabled until a row is chosen
+
+    list.topLevelItem(2)->setSelected(true);
+    EXPECT_EQ(windowHandlerCalls, 1);
+    EXPECT_TRUE(port.isEnabled());
+    EXPECT_EQ(port.text(), "53");
+    EXPECT_EQ(status.currentText(), "learned");
+
+    // The same walk as ListTableEx leaves the controls enabled.
+    RecordingBinding ex(&window_);
+    QLineEdit exPort;
+    QTreeWidget exList;
+    Prepare(ex, kFdb, ListTableEx, 2);
+    ex.AttachListView(&exList, true);
+    ex.BindEdit(2, "%i{}", {&exPort});
+    ex.Get();
+    WaitWhileBusy(ex);
+    EXPECT_TRUE(exPort.isEnabled());
+}
+
+TEST_F(EditsTest, DesignedListViewKeepsItsColumns)
+{
+    for (int designedColumns : {4, 3}) {
+        QTreeWidget list;
+        list.setColumnCount(designedColumns);
+        QStringList captions;
+        for (int i = 0; i < designedColumns; ++i)
+            captions << QStringLiteral("Mine %1").arg(i);
+        list.setHeaderLabels(captions);
+        RecordingBinding binding(&window_);
+        Prepare(binding, kFdb, ListTable, 2);
+        binding.AttachListView(&list, true);
+        EXPECT_EQ(list.headerItem()->text(0), designedColumns == 4 ? "Mine 0" : "Fdb Id");
+        EXPECT_EQ(list.columnCount(), 4);
+    }
+}
+
+TEST_F(EditsTest, SetOfATableRefreshesOnlyWhenAsked)
+{
+    QTreeWidget list;
+    QLineEdit alias;
+    RecordingBinding binding(&window_);
+    Prepare(binding, kIfX, ListTable, 1);
+    binding.AttachListView(&list, false);
+    binding.BindEdit(1, "%s{l64}", {&alias});
+    binding.Get();
+    WaitWhileBusy(binding);
+    const int rows = list.topLevelItemCount();
+    ASSERT_GT(rows, 3);
+    list.topLevelItem(1)->setSelected(true);
+
+    for (bool refresh : {false, true}) {
+        const int begins = binding.begins;
+        alias.setText(refresh ? "refreshed" : "kept");
+        binding.Set(refresh, true);
+        WaitWhileBusy(binding);
+        EXPECT_EQ(binding.begins, begins + (refresh ? 1 : 0));
+        EXPECT_EQ(list.topLevelItem(1)->text(1), refresh ? "refreshed" : "") << refresh;
+    }
+}
+
+TEST_F(EditsTest, FormatsTakeOneControlPerDirective)
+{
+    QLineEdit a, b, c, d;
+    RecordingBinding binding(&window_);
+    Prepare(binding, kOctets, ListScalars, 0);
+    binding.BindEdit(1, "%i.%i.%i.%i", {&a, &b, &c, &d});
+    binding.BindEdit(0, "%%", {&a});
+    binding.BindEdit(0, "text %", {&a});
+    ASSERT_EQ(binding.Bindings.size(), 3u);
+    EXPECT_EQ(binding.Bindings[0]->Controls.size(), 4);
+    EXPECT_EQ(binding.Bindings[1]->Controls.size(), 0);
+    EXPECT_EQ(binding.Bindings[2]->Controls.size(), 0);
+
+    binding.Request.Vars.Get(1).Value = "10.1.2.3";
+    binding.ShowValues(1);
+    EXPECT_EQ(QStringList({a.text(), b.text(), c.text(), d.text()}), QStringList({"10", "1", "2", "3"}));
+}
+
+TEST_F(EditsTest, ComboBoxWithoutOptionsIsRefused)
+{
+    QComboBox combo;
+    RecordingBinding binding(&window_);
+    Prepare(binding, kSystem, ListScalars, 0);
+    try {
+        binding.BindComboBox(0, &combo);
+        FAIL();
+    } catch (const KtException &error) {
+        EXPECT_EQ(error.Code, -520);
+    }
+    EXPECT_TRUE(binding.Bindings.empty());
+}
+
+TEST_F(EditsTest, PartBindingsCollectIntoZeroFilledImages)
+{
+    QLineEdit first, last;
+    RecordingBinding binding(&window_);
+    Prepare(binding, kOctets, ListScalars, 0);
+    binding.BindPartial(0, 0, SyntaxPartUInt8, nullptr, "%u", {&first});
+    binding.BindPartial(0, 3, SyntaxPartUInt8, nullptr, "%u", {&last});
+    first.setText("1");
+    last.setText("4");
+    binding.OnCollect();
+    EXPECT_EQ(binding.Request.Vars.Get(0).Value, "01000004");
+
+    binding.Request.Vars.Get(0).Access |= AccessSkip; // neither shown nor collected
+    first.setText("9");
+    binding.Request.Vars.Get(0).Value = "AABBCCDD";
+    binding.ShowValues(-1);
+    EXPECT_EQ(first.text(), "9");
+    binding.CollectValues(-1);
+    EXPECT_EQ(binding.Request.Vars.Get(0).Value, "AABBCCDD");
+}
+
+TEST_F(EditsTest, UnbindLeavesTheControlsOwnBehaviour)
+{
+    QComboBox combo;
+    QLineEdit number;
+    int ownCalls = 0;
+    QObject::connect(&combo, &QComboBox::currentIndexChanged, [&] { ++ownCalls; });
+    RecordingBinding binding(&window_);
+    Prepare(binding, kFdb, ListTable, 2);
+    binding.BindComboBox(3, &combo);
+    binding.BindEdit(2, "%i{n1x99}", {&number});
+    combo.setCurrentIndex(2);
+    const int boundCalls = ownCalls;
+    EXPECT_GT(boundCalls, 0);
+
+    binding.Unbind(3);
+    binding.Unbind(2);
+    combo.setCurrentIndex(1);
+    EXPECT_EQ(ownCalls, boundCalls + 1);
+    EXPECT_FALSE(binding.Constraint->IsAttached(&number));
+    number.setText("12a");
+    EXPECT_EQ(number.text(), "12a"); // no filter any more
+    EXPECT_TRUE(binding.Bindings.empty());
+}
+
+} // namespace

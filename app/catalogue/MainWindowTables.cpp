@@ -1,0 +1,51 @@
+#include "KtCatalogueOptions.h"
+#include "KtMainWindowTables.h"
+
+constexpr KtSNMPVarDef RmonStateVars[] = {
+    {"1.3.6.1.4.1.47893.11.55.2.2.1.2.3", "Rmon State", SyntaxInteger, AccessReadWrite, &EnableDisable},
+    {},
+};
+
+namespace {
+constexpr KtOptionDef StpVersionPairs[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {}};
+const KtOptionList StpVersion(StpVersionPairs);
+} // namespace
+
+constexpr KtSNMPVarDef StpVersionVars[] = {
+    {"1.3.6.1.4.1.47893.12.15.1.2", "STP Version", SyntaxInteger, AccessReadWrite, &StpVersion},
+    {},
+};
+
+// The list view shows row 0 as the item caption and the others as its
+// sub-items 0 to 7.
+constexpr KtSNMPVarDef UnitMgmtVars[] = {
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.1", "swUnitMgmtId", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.2", "swUnitMgmtMacAddr", SyntaxMacAddress, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.3", "swUnitMgmtStartPort", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.4", "swUnitMgmtPortRange", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.5", "swUnitMgmtFrontPanelLedStatus", SyntaxOctets, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.6", "swUnitMgmtCtrlMode", SyntaxInteger, AccessReadWrite,
+     &UnitMgmtMode},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.7", "swUnitMgmtCurrentMode", SyntaxInteger, AccessRead, &UnitMgmtMode},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.8", "swUnitMgmtVersion", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.9", "swUnitMgmtModuleName", SyntaxDisplayString, AccessRead},
+    {},
+};
+
+constexpr KtSNMPVarDef PortInfoVars[] = {
+    {"1.3.6.1.4.1.47893.11.55.2.2.3.1.1.1", "Index", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.11.55.2.2.3.1.1.2", "Unit Index", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.11.55.2.2.3.1.1.3", "Port Type", SyntaxInteger, AccessRead, &PortType},
+    {"1.3.6.1.4.1.47893.11.55.2.2.3.1.1.4", "Link Status", SyntaxInteger, AccessRead, &LinkStatus},
+    {"1.3.6.1.4.1.47893.11.55.2.2.3.1.1.5", "Nway Status", SyntaxInteger, AccessRead, &NwayStatus},
+    {"1.3.6.1.4.1.47893.11.55.2.2.3.1.1.6", "Module Type", SyntaxInteger, AccessRead, &ModuleType},
+    {},
+};
+
+constexpr KtBindingTable MainWindowTables[] = {
+    {"RmonStateBinding", RmonStateVars, ListScalars, 0},
+    {"StpVersionBinding", StpVersionVars, ListScalars, 0},
+    {"UnitTableBinding", UnitMgmtVars, ListTable, 1},
+    {"PortTableBinding", PortInfoVars, ListTable, 1},
+    {},
+};

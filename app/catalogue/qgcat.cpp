@@ -1,0 +1,14 @@
+// qgcat: prints the menu catalogue and the main window's variable tables,
+// one line per item and per descriptor row, so that the program's tables can
+// be held against the catalogue text.
+
+#include "KtCatalogueListing.h"
+
+#include <cstdio>
+
+int main()
+{
+    const QByteArray text = KtCatalogueListing().toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return std::ferror(stdout) ? 1 : 0;
+}

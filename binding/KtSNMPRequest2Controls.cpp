@@ -244,6 +244,7 @@ void KtSNMPRequest2Controls::HandleGetResponse(const KtSNMPError &record)
     } catch (const KtException &error) {
         Busy = false;
         LastOperation = OperationGet;
+        OnGetAborted();
         Report(error.Message);
         return;
     }

@@ -90,6 +90,9 @@ public:
     bool RefreshAfterSet = true;
 
 protected:
+    // A get that ends because OnRow raised: no OnGetEnd follows.
+    virtual void OnGetAborted() {}
+
     // Shows a message where errors of this binding go: the status target,
     // or a message box without one.
     void Report(const QString &message);

@@ -274,7 +274,27 @@ void KtSNMPRequest2Edits::OnGetBegin()
         return;
     BuildColumns();
     ListView->clear();
+    PauseListPainting(true);
     sinceRepaint_.start();
+}
+
+// While a walk fills the list view it is painted a few times a second, not
+// after every row: a repaint per row would cost more than the walk itself.
+void KtSNMPRequest2Edits::PauseListPainting(bool paused)
+{
+    if (ListView)
+        ListView->setUpdatesEnabled(!paused);
+}
+
+void KtSNMPRequest2Edits::OnGetError(const KtSNMPError &record)
+{
+    PauseListPainting(false);
+    KtSNMPRequest2Controls::OnGetError(record);
+}
+
+void KtSNMPRequest2Edits::OnGetAborted()
+{
+    PauseListPainting(false);
 }
 
 void KtSNMPRequest2Edits::OnRow()
@@ -293,7 +313,9 @@ void KtSNMPRequest2Edits::LetWindowRepaint()
 {
     if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintEveryMs)
         return;
+    PauseListPainting(false);
     QCoreApplication::processEvents();
+    PauseListPainting(true);
     sinceRepaint_.start();
 }
 
@@ -308,6 +330,7 @@ void KtSNMPRequest2Edits::OnCollect()
 
 void KtSNMPRequest2Edits::OnGetEnd()
 {
+    PauseListPainting(false);
     if (ListView && AutoDisable && Request.Vars.Kind == ListTable)
         EnableControls(false);
 }
@@ -325,8 +348,6 @@ void KtSNMPRequest2Edits::AttachListView(QTreeWidget *listView, bool autoDisable
     listView->setItemsExpandable(false);
     listView->setUniformRowHeights(true);
     listView->setAllColumnsShowFocus(true);
-    listView->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(midlight);"
-                                           " border-bottom: 1px solid palette(midlight); }"));
     // Connected after the window's own handlers, so those run first.
     selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
                                             [this] { OnListSelectionChanged(); });

@@ -32,6 +32,7 @@ public:
     void OnRow() override;
     void OnCollect() override;
     void OnGetEnd() override;
+    void OnGetError(const KtSNMPError &record) override;
     virtual void OnSelectItem(QTreeWidget *sender, QTreeWidgetItem *item, bool selected);
 
     // One directive ("%" and one of s h i u f n, with any "{...}" options
@@ -74,6 +75,9 @@ public:
     std::unique_ptr<KtEditConstraint> Constraint;
     bool AutoDisable = true;
 
+protected:
+    void OnGetAborted() override;
+
 private:
     void AddBinding(std::unique_ptr<KtControlBinding> binding);
     const KtOptionList *OptionsOf(const KtControlBinding &binding) const;
@@ -82,6 +86,7 @@ private:
     void CollectVariable(int item);
     void OnListSelectionChanged();
     void LetWindowRepaint();
+    void PauseListPainting(bool paused);
 
     QMetaObject::Connection selectionConnection_;
     QElapsedTimer sinceRepaint_;

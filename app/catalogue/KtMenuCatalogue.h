@@ -150,6 +150,11 @@ constexpr KtMenuItem Submenu(const char *caption, const char *name, const KtMenu
     return item;
 }
 
+constexpr KtMenuItem Submenu(const char *caption, const KtMenuItem *children)
+{
+    return Submenu(caption, "", children);
+}
+
 constexpr KtMenuItem Separator()
 {
     KtMenuItem item;

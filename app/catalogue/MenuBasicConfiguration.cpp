@@ -1,3 +1,7 @@
+// The "Basic Configuration" menu. Each window's enumerations and descriptor table stand
+// before the menu array that opens it; a submenu's array comes before its
+// parent's, the top-level array last.
+
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
 
@@ -323,15 +327,15 @@ constexpr KtMenuItem MIBIIMenu[] = {
 
 constexpr KtMenuItem BasicConfigurationMenu[] = {
     NoAction("Moudle Basic Configuration").Hide(),
-    Submenu("Device Management", "", DeviceManagementMenu),
-    Submenu("Equipment Management", "", EquipmentManagementMenu),
-    Submenu("Agent Management", "", AgentManagementMenu),
-    Submenu("System Log", "", SystemLogMenu),
-    Submenu("Time Management", "", TimeManagementMenu),
+    Submenu("Device Management", DeviceManagementMenu),
+    Submenu("Equipment Management", EquipmentManagementMenu),
+    Submenu("Agent Management", AgentManagementMenu),
+    Submenu("System Log", SystemLogMenu),
+    Submenu("Time Management", TimeManagementMenu),
     Separator(),
-    Submenu("Entity", "", EntityMenu).Hide(),
-    Submenu("IF-MIB", "", IFMIBMenu),
-    Submenu("MIB II", "", MIBIIMenu),
+    Submenu("Entity", EntityMenu).Hide(),
+    Submenu("IF-MIB", IFMIBMenu),
+    Submenu("MIB II", MIBIIMenu),
     Viewer("dot3 Statistics", "dot3Statistics1", "/TEthernetLike_dot3StatsTable"),
     Separator().Hide(),
     NoAction("Save Changes").Hide(),

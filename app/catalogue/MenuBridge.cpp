@@ -1,3 +1,7 @@
+// The "Bridge" menu. Each window's enumerations and descriptor table stand
+// before the menu array that opens it; a submenu's array comes before its
+// parent's, the top-level array last.
+
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
 
@@ -16,7 +20,7 @@ constexpr KtSNMPVarDef InformationVars[] = {
     {},
 };
 
-constexpr KtMenuItem N8021dMenu[] = {
+constexpr KtMenuItem Dot1dMenu[] = {
     EditorWindow("Information", "Information1", "Bridge 802.1d Information", InformationVars),
     Viewer("Port Table", "PortTable1", "/TBridge_Port").Hide(),
     {},
@@ -159,8 +163,8 @@ constexpr KtMenuItem TransparentBridgeMenu[] = {
 constexpr KtMenuItem BridgeMenu[] = {
     DedicatedWindow("Spanning Tree Algorithm", "SpanningTreeAlgorithm1", "TSpanningTreeAlgorithmForm",
                     "Spanning Tree Algorithm"),
-    Submenu("802.1d ", "", N8021dMenu),
-    Submenu("Spanning Tree", "", SpanningTreeMenu),
-    Submenu("Transparent Bridge", "", TransparentBridgeMenu),
+    Submenu("802.1d ", Dot1dMenu),
+    Submenu("Spanning Tree", SpanningTreeMenu),
+    Submenu("Transparent Bridge", TransparentBridgeMenu),
     {},
 };

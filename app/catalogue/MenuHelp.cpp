@@ -1,9 +1,6 @@
-#include "KtCatalogueOptions.h"
+// The "Help" menu: the help file and the About window.
+
 #include "KtMenuCatalogue.h"
-
-namespace {
-
-} // namespace
 
 constexpr KtMenuItem HelpMenu[] = {
     Builtin("Help", "Help2", BuiltinHelp),

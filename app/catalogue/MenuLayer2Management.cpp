@@ -1,3 +1,7 @@
+// The "Layer 2 Management" menu. Each window's enumerations and descriptor table stand
+// before the menu array that opens it; a submenu's array comes before its
+// parent's, the top-level array last.
+
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
 
@@ -113,13 +117,13 @@ constexpr KtSNMPVarDef SchedulingTableVars[] = {
     {},
 };
 
-constexpr KtSNMPVarDef N8021pUserPriorityTableVars[] = {
+constexpr KtSNMPVarDef Dot1pUserPriorityTableVars[] = {
     {"1.3.6.1.4.1.47893.11.55.2.2.6.3.1.1", "User Priority Index", SyntaxInteger, AccessIndex},
     {"1.3.6.1.4.1.47893.11.55.2.2.6.3.1.2", "8021p User Priority Class", SyntaxInteger, AccessReadWrite},
     {},
 };
 
-constexpr KtSNMPVarDef N8021pDefaultPriorityTableVars[] = {
+constexpr KtSNMPVarDef Dot1pDefaultPriorityTableVars[] = {
     {"1.3.6.1.4.1.47893.11.55.2.2.6.4.1.1", "Priority Index", SyntaxInteger, AccessIndex},
     {"1.3.6.1.4.1.47893.11.55.2.2.6.4.1.2", "8021p Default Priority", SyntaxInteger, AccessReadWrite},
     {},
@@ -132,9 +136,9 @@ constexpr KtMenuItem QoSManagementMenu[] = {
                BandwidthControlTableVars, ListTable, 1),
     ListWindow("SchedulingTable", "SchedulingTable1", "Scheduling Table1", SchedulingTableVars, ListTable, 1),
     ListWindow("802.1p User Priority Table", "N8021pUserPriorityTable1", "8021p User Priority Table",
-               N8021pUserPriorityTableVars, ListTable, 1),
+               Dot1pUserPriorityTableVars, ListTable, 1),
     ListWindow("802.1p Default Priority Table", "N8021pDefaultPriorityTable1", "8021p Default Priority Table",
-               N8021pDefaultPriorityTableVars, ListTable, 1),
+               Dot1pDefaultPriorityTableVars, ListTable, 1),
     {},
 };
 
@@ -164,7 +168,7 @@ constexpr KtSNMPVarDef AggregatorTableVars[] = {
     {},
 };
 
-constexpr KtMenuItem N8023AdMenu[] = {
+constexpr KtMenuItem Dot3adMenu[] = {
     ListWindow("Aggregator Table", "AggregatorTable1", "Aggregator Table", AggregatorTableVars, ListTable, 1),
     NoAction("Aggregator Port List").Hide(),
     DedicatedWindow("Aggregator Port Table", "AggreatorPortTable1", "TAggregatorPortTableForm"),
@@ -244,8 +248,8 @@ constexpr KtMenuItem Layer2ManagementMenu[] = {
     EditorWindow("Layer2 Control", "DeviceControl1", "Device Control", Layer2ControlVars)
         .With(HookRefreshRmonOnClose),
     NoAction("General").Hide(),
-    Submenu("Port Management", "", PortManagementMenu),
-    Submenu("QoS Management", "", QoSManagementMenu),
+    Submenu("Port Management", PortManagementMenu),
+    Submenu("QoS Management", QoSManagementMenu),
     NoAction("MAC Filter Table").Hide(),
     Separator(),
     ListWindow("IGMP Control Table", "IGMPControlTable1", "IGMP Control", IGMPControlTableVars, ListTableEx,
@@ -263,7 +267,7 @@ constexpr KtMenuItem Layer2ManagementMenu[] = {
         .Height(450),
     DedicatedWindow("Traffic Segmentation Table ", "TrafficSegmentationTable1", "TTrafficSegmentationForm",
                     "Traffic Segmentation Table"),
-    Submenu("Access Control Information", "", AccessControlInformationMenu),
-    Submenu("802.3 ad", "", N8023AdMenu).Hide(),
+    Submenu("Access Control Information", AccessControlInformationMenu),
+    Submenu("802.3 ad", Dot3adMenu).Hide(),
     {},
 };

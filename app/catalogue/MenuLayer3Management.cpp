@@ -1,3 +1,7 @@
+// The "Layer 3 Management" menu. Each window's enumerations and descriptor table stand
+// before the menu array that opens it; a submenu's array comes before its
+// parent's, the top-level array last.
+
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
 
@@ -75,7 +79,7 @@ const KtOptionList InterfaceTableState(InterfaceTableStatePairs);
 constexpr KtOptionDef MulticastForwardingPairs[] = {{1, "blocked"}, {2, "multicast"}, {3, "unicast"}, {}};
 const KtOptionList MulticastForwarding(MulticastForwardingPairs);
 
-constexpr KtSNMPVarDef InterfaceTableVars[] = {
+constexpr KtSNMPVarDef OspfInterfaceTableVars[] = {
     {"1.3.6.1.4.1.47893.11.55.2.3.8.1.1", "Interfcase Ip Address", SyntaxIpAddress, AccessIndex},
     {"1.3.6.1.4.1.47893.11.55.2.3.8.1.2", "Address Less Interface", SyntaxInteger, AccessIndex},
     {"1.3.6.1.4.1.47893.11.55.2.3.8.1.3", "AreaId", SyntaxIpAddress, AccessReadWrite},
@@ -135,8 +139,8 @@ constexpr KtMenuItem OSPFRFC1850Menu[] = {
     Viewer("Area Info", "AreaInfo1", "/TLayer3_Area"),
     Viewer("Lsdb  Info", "LsdbInfo1", "/TLayer3_Lsdb"),
     Viewer("Neighbor Info", "NeighborInfo1", "/TLayer3_Neighbor"),
-    ListWindow("Interface Table", "InterfaceTable1", "OSPF Interface Table", InterfaceTableVars, ListTableEx,
-               2),
+    ListWindow("Interface Table", "InterfaceTable1", "OSPF Interface Table", OspfInterfaceTableVars,
+               ListTableEx, 2),
     ListWindow("Virtual Interface Table", "InterfaceInfo1", "Virtual Interface Table",
                VirtualInterfaceTableVars, ListTableEx, 2)
         .Rows(11, "createAndGo", "destroy"),
@@ -237,7 +241,7 @@ constexpr KtMenuItem PIMMenu[] = {
     {},
 };
 
-constexpr KtSNMPVarDef InterfaceTableVars2[] = {
+constexpr KtSNMPVarDef IgmpInterfaceTableVars[] = {
     {"1.3.6.1.2.1.85.1.1.1.1", "Interface Index", SyntaxInteger, AccessIndex},
     {"1.3.6.1.2.1.85.1.1.1.2", "Query Interval", SyntaxGauge32, AccessReadWrite},
     {"1.3.6.1.2.1.85.1.1.1.3", "Status", SyntaxInteger, AccessReadWrite, &RowStatus},
@@ -269,8 +273,8 @@ constexpr KtSNMPVarDef CacheTableVars[] = {
 };
 
 constexpr KtMenuItem IGMPMenu[] = {
-    ListWindow("Interface Table", "InterfaceTable2", "IGMP Interface Table", InterfaceTableVars2, ListTableEx,
-               1)
+    ListWindow("Interface Table", "InterfaceTable2", "IGMP Interface Table", IgmpInterfaceTableVars,
+               ListTableEx, 1)
         .Rows(2, "createAndGo", "destroy"),
     ListWindow("Cache Table", "CacheTable1", "IGMP Cache Table", CacheTableVars, ListTable, 2),
     {},
@@ -327,7 +331,7 @@ constexpr KtMenuItem Layer3ManagementMenu[] = {
         .Rows(2, "createAndGo", "destroy")
         .WidthAdd(30)
         .Height(300),
-    Submenu("IP Management", "", IPManagementMenu),
+    Submenu("IP Management", IPManagementMenu),
     Separator(),
     EditorWindow("BOOTP Basic Configuration", "BOOTPBasicConfiguration1", "BOOTP Basic Configuration",
                  BOOTPBasicConfigurationVars),
@@ -341,12 +345,12 @@ constexpr KtMenuItem Layer3ManagementMenu[] = {
     NoAction("IP Address Filter").Hide(),
     Viewer("CIDR (RFC2096)", "CIDRRFC20961", "/TLayer3_RIP"),
     Viewer("RIP2 (RFC1724)", "RIP2RFC17241", "/TLayer3_RIP2"),
-    Submenu("OSPF (RFC1850)", "", OSPFRFC1850Menu),
-    Submenu("VRRP (RFC2338)", "", VRRPRFC2338Menu),
+    Submenu("OSPF (RFC1850)", OSPFRFC1850Menu),
+    Submenu("VRRP (RFC2338)", VRRPRFC2338Menu),
     Separator(),
     Viewer("IpMroute", "IpMroute1", "/TLayer3_IPM"),
     Viewer("DVMRP", "DVMRP1", "/TLayer3_DVMRP"),
-    Submenu("PIM", "", PIMMenu),
-    Submenu("IGMP", "", IGMPMenu),
+    Submenu("PIM", PIMMenu),
+    Submenu("IGMP", IGMPMenu),
     {},
 };

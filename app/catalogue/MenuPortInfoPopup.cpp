@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr KtSNMPVarDef PortConfigurationVars[] = {
+constexpr KtSNMPVarDef PortButtonConfigurationVars[] = {
     {"1.3.6.1.4.1.47893.11.55.2.2.3.2.1.1", "Index", SyntaxInteger, AccessRead},
     {"1.3.6.1.4.1.47893.11.55.2.2.3.2.1.2", "Unit Index", SyntaxInteger, AccessRead},
     {"1.3.6.1.4.1.47893.11.55.2.2.3.2.1.3", "Admin State", SyntaxInteger, AccessReadWrite, &EnableDisable},
@@ -30,8 +30,8 @@ constexpr KtMenuItem PortInfoPopupMenu[] = {
         .WidthAdd(50)
         .PanelWidthAdd(50)
         .With(HookPortInstance),
-    EditorWindow("Port Configuration", "PortConfiguration1", "Port Configuration", PortConfigurationVars,
-                 ListRow)
+    EditorWindow("Port Configuration", "PortConfiguration1", "Port Configuration",
+                 PortButtonConfigurationVars, ListRow)
         .WidthAdd(50)
         .PanelWidthAdd(50)
         .With(HookPortInstance),

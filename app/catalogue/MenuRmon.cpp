@@ -1,3 +1,7 @@
+// The "RMON" menu. Each window's enumerations and descriptor table stand
+// before the menu array that opens it; a submenu's array comes before its
+// parent's, the top-level array last.
+
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
 

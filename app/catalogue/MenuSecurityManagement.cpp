@@ -1,3 +1,7 @@
+// The "Security Management" menu. Each window's enumerations and descriptor table stand
+// before the menu array that opens it; a submenu's array comes before its
+// parent's, the top-level array last.
+
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
 
@@ -156,7 +160,7 @@ constexpr KtSNMPVarDef PortSessionStatisticsVars[] = {
     {},
 };
 
-constexpr KtMenuItem N8021XMenu[] = {
+constexpr KtMenuItem Dot1xMenu[] = {
     EditorWindow("Configuration", "Configuration2", "802.1X Configuration", ConfigurationVars),
     NoAction("Port Table").Hide(),
     ListWindow("Port Configuration", "PortAuthenticationConfiguration1", "802.1X Port Configuration",
@@ -166,11 +170,11 @@ constexpr KtMenuItem N8021XMenu[] = {
     ListWindow("Port Session Statistics", "PortSessionStatistics1", "Port Session Statistics",
                PortSessionStatisticsVars, ListTableEx, 1),
     Separator(),
-    Submenu("Mac Base Authentication", "", MacBaseAuthenticationMenu),
+    Submenu("Mac Base Authentication", MacBaseAuthenticationMenu),
     {},
 };
 
-constexpr KtSNMPVarDef BasicInformationVars[] = {
+constexpr KtSNMPVarDef AccountingBasicInformationVars[] = {
     {"1.3.6.1.4.1.47893.12.3.4.1", "Update Interval", SyntaxGauge32, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.3.4.2", "Support Null User Name", SyntaxInteger, AccessReadWrite, &TruthValue},
     {},
@@ -195,7 +199,7 @@ constexpr KtSNMPVarDef ServerTableVars[] = {
 
 constexpr KtMenuItem AccountingControlMenu[] = {
     EditorWindow("Basic Information", "AccountingServerInformation1", "Accounting Basic Information",
-                 BasicInformationVars)
+                 AccountingBasicInformationVars)
         .HeightAdd(50),
     ListWindow("Server Table", "AccountingServerTable1", "Accounting Server Table", ServerTableVars,
                ListTable, 1),
@@ -245,7 +249,7 @@ constexpr KtMenuItem RadiusManagementMenu[] = {
     NoAction("Authentication Information").Hide(),
     ListWindow("Authentication Table", "AuthenticationServerTable1", "Radius Authentication Table",
                AuthenticationTableVars, ListTable, 1),
-    Submenu("Accounting Control", "", AccountingControlMenu),
+    Submenu("Accounting Control", AccountingControlMenu),
     {},
 };
 
@@ -423,11 +427,11 @@ constexpr KtMenuItem SecurityManagementMenu[] = {
         .ValueWidth(142)
         .HeightAdd(10),
     Separator(),
-    Submenu("802.1X", "", N8021XMenu),
-    Submenu("Radius Management", "", RadiusManagementMenu),
-    Submenu("TACACS+", "", TACACSMenu),
+    Submenu("802.1X", Dot1xMenu),
+    Submenu("Radius Management", RadiusManagementMenu),
+    Submenu("TACACS+", TACACSMenu),
     Separator(),
-    Submenu("SSH", "", SSHMenu),
-    Submenu("SSL", "", SSLMenu),
+    Submenu("SSH", SSHMenu),
+    Submenu("SSL", SSLMenu),
     {},
 };

@@ -1,3 +1,7 @@
+// The "SNMP V3" menu. Each window's enumerations and descriptor table stand
+// before the menu array that opens it; a submenu's array comes before its
+// parent's, the top-level array last.
+
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
 
@@ -204,7 +208,7 @@ constexpr KtSNMPVarDef CommunityStringTableVars[] = {
     {},
 };
 
-constexpr KtSNMPVarDef TargetAddressTableVars2[] = {
+constexpr KtSNMPVarDef CommunityTargetAddressTableVars[] = {
     {"1.3.6.1.6.3.12.1.2.1.1", "Target Addr Name", SyntaxDisplayString, AccessImpliedIndex},
     {"1.3.6.1.6.3.18.1.2.1.1", "Target Addr TMask", SyntaxDisplayString, AccessReadWrite},
     {"1.3.6.1.6.3.18.1.2.1.2", "Target Addr MMS", SyntaxInteger, AccessReadWrite},
@@ -215,8 +219,8 @@ constexpr KtMenuItem CommunityMenu[] = {
     ListWindow("Community String Table", "CommunityStringTable1", "SNMP Community Table",
                CommunityStringTableVars, ListTableEx, 1)
         .Rows(7, "createAndGo", "destroy"),
-    ListWindow("Target Address Table", "TargetAddressTable1", "Target Address Table", TargetAddressTableVars2,
-               ListTableEx, 1),
+    ListWindow("Target Address Table", "TargetAddressTable1", "Target Address Table",
+               CommunityTargetAddressTableVars, ListTableEx, 1),
     {},
 };
 
@@ -242,10 +246,10 @@ constexpr KtMenuItem SnmpV3Menu[] = {
     NoAction("Snmp Framework MIB").Hide(),
     EditorWindow("Message Processing and Dispatching", "MessageProcessingandDispatching1",
                  "Message Processingand Dispatching", MessageProcessingAndDispatchingVars),
-    Submenu("SNMP Target MIB", "", SNMPTargetMIBMenu),
-    Submenu("User-based Security Model", "", UserBasedSecurityModelMenu),
-    Submenu("View-base Access Control Mode", "", ViewBaseAccessControlModeMenu),
-    Submenu("Notifications", "", NotificationsMenu),
-    Submenu("Community", "", CommunityMenu),
+    Submenu("SNMP Target MIB", SNMPTargetMIBMenu),
+    Submenu("User-based Security Model", UserBasedSecurityModelMenu),
+    Submenu("View-base Access Control Mode", ViewBaseAccessControlModeMenu),
+    Submenu("Notifications", NotificationsMenu),
+    Submenu("Community", CommunityMenu),
     {},
 };

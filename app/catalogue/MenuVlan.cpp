@@ -1,3 +1,7 @@
+// The "VLAN" menu. Each window's enumerations and descriptor table stand
+// before the menu array that opens it; a submenu's array comes before its
+// parent's, the top-level array last.
+
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
 
@@ -47,16 +51,16 @@ constexpr KtMenuItem PriorityInformationMenu[] = {
     {},
 };
 
-constexpr KtMenuItem N8021PMenu[] = {
+constexpr KtMenuItem Dot1pMenu[] = {
     DedicatedWindow("Basic Configure", "BasicConfigure2", "TPBridgeConfigForm"),
-    Submenu("Priority Information", "", PriorityInformationMenu),
+    Submenu("Priority Information", PriorityInformationMenu),
     NoAction("GMRP").Hide(),
     DedicatedWindow("GARP", "GVRP1", "TGARPForm"),
     DedicatedWindow("Port Capability", "PortCapbility1", "TPortCapabilities8021dForm"),
     {},
 };
 
-constexpr KtMenuItem N8021QBridgeMenu[] = {
+constexpr KtMenuItem Dot1qBridgeMenu[] = {
     DedicatedWindow("Basic Configure", "BasicConfigure", "TVLanGeneralInfoForm"),
     DedicatedWindow("Ports Information", "PortsInfo1", "TVLanPortInfomationForm"),
     {},
@@ -87,7 +91,7 @@ constexpr KtMenuItem ForwardingFilteringMenu[] = {
     {},
 };
 
-constexpr KtMenuItem N8021QVLANMenu[] = {
+constexpr KtMenuItem Dot1qVlanMenu[] = {
     DedicatedWindow("Static Table", "StaticForm1", "TVlanStaticForm"),
     DedicatedWindow("Current Table", "CurrentForm1", "TVLanCurrentTableForm"),
     {},
@@ -99,18 +103,18 @@ constexpr KtMenuItem StaticFilteringMenu[] = {
     {},
 };
 
-constexpr KtMenuItem N8021QMenu[] = {
-    Submenu("802.1Q Bridge", "", N8021QBridgeMenu),
-    Submenu("Forwarding/Filtering", "", ForwardingFilteringMenu).Hide(),
-    Submenu("802.1Q VLAN ", "", N8021QVLANMenu),
-    Submenu("Static Filtering ", "", StaticFilteringMenu),
+constexpr KtMenuItem Dot1qMenu[] = {
+    Submenu("802.1Q Bridge", Dot1qBridgeMenu),
+    Submenu("Forwarding/Filtering", ForwardingFilteringMenu).Hide(),
+    Submenu("802.1Q VLAN ", Dot1qVlanMenu),
+    Submenu("Static Filtering ", StaticFilteringMenu),
     {},
 };
 
 } // namespace
 
 constexpr KtMenuItem VlanMenu[] = {
-    Submenu("802.1P", "", N8021PMenu),
-    Submenu("802.1Q", "", N8021QMenu),
+    Submenu("802.1P", Dot1pMenu),
+    Submenu("802.1Q", Dot1qMenu),
     {},
 };

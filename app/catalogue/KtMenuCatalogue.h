@@ -18,6 +18,10 @@
 //       ...
 //       }
 //
+// A dedicated entry whose window class is not built yet stays in the menu,
+// disabled. Hooks (KtMenuHook) name the few entries with behaviour besides
+// opening their window.
+//
 // Each top-level menu lives in its own source file (MenuBasicConfiguration.cpp
 // and so on): the descriptor tables of its windows stand next to the items
 // that open them, in menu order, a submenu's array after its children's.

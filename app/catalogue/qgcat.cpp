@@ -1,6 +1,7 @@
 // qgcat: prints the menu catalogue and the main window's variable tables,
-// one line per item and per descriptor row, so that the program's tables can
-// be held against the catalogue text.
+// one line per item and per descriptor row, tab-separated, so that every
+// entry, OID, name, type, access and enumeration can be reviewed line by line
+// (format: KtCatalogueListing.h).
 
 #include "KtCatalogueListing.h"
 

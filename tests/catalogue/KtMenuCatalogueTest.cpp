@@ -259,6 +259,38 @@ TEST(MenuCatalogue, RmonStateEntriesReadTheSameObjectAsTheMainWindow)
     }
 }
 
+namespace {
+
+const KtMenuItem *ItemAt(const QString &path)
+{
+    for (const Entry &entry : AllItems())
+        if (entry.Path == path)
+            return entry.Item;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(MenuCatalogue, PortWindowsAndPortManagementShowTheSameObjects)
+{
+    // The port buttons' windows and the "Port Management" lists are written
+    // separately; they must not drift apart.
+    const std::pair<const char *, const char *> pairs[] = {
+        {"PortInfoPopupMenu > Port Information",
+         "Layer 2 Management > Port Management > Port Information Table"},
+        {"PortInfoPopupMenu > Port Configuration",
+         "Layer 2 Management > Port Management > Port Control Table"},
+    };
+    for (const auto &[popup, menu] : pairs) {
+        SCOPED_TRACE(menu);
+        const KtMenuItem *a = ItemAt(popup);
+        const KtMenuItem *b = ItemAt(menu);
+        ASSERT_TRUE(a && b);
+        EXPECT_EQ(KtVarListing(a->Vars), KtVarListing(b->Vars));
+    }
+    EXPECT_EQ(ItemAt("PortInfoPopupMenu > Port Information")->Vars, PortInfoVars);
+}
+
 TEST(MenuCatalogue, SharedEnumerations)
 {
     struct Case

@@ -1,26 +1,92 @@
 #include "TMainForm.h"
 
 #include "KtCatalogue.h"
+#include "KtException.h"
+#include "KtMainWindowTables.h"
+#include "KtMenuCatalogue.h"
 #include "KtRegistry.h"
 #include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
 #include "KtStartup.h"
+#include "TAboutForm.h"
+#include "THelpViewer.h"
+#include "TWaitingForm.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+TMainForm *mainForm = nullptr;
+
+const char *const kHooksProperty = "MenuHooks";
+
+bool DefaultConfirm(QWidget *owner, const QString &question)
+{
+    return QMessageBox::question(owner, QCoreApplication::applicationName(), question,
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void WaitWhileBusy(const KtSNMPRequest2Edits *binding)
+{
+    while (binding && binding->Busy)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+}
+
+} // namespace
+
+TMainForm::UnitPanelFactory TMainForm::CreateUnitPanel;
+std::function<bool(QWidget *, const QString &)> TMainForm::ConfirmHook = DefaultConfirm;
+std::function<void(TMainForm &, const KtMenuItem &)> TMainForm::OpenMenuWindow;
+
+TMainForm *TMainForm::Instance()
+{
+    return mainForm;
+}
 
 TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWindow(parent)
 {
+    mainForm = this;
     setObjectName(QStringLiteral("MainForm"));
     resize(782, 151);
+    ModelNames = {"QG2212", "QF1824", "QF1848", "QG2312", "QL2424", "QL2424R", "QL2448", "GENERIC"};
+
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setWidget(new QWidget);
+    ScrollBox1->setWidgetResizable(true);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(ScrollBox1);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    StatusPanel0 = new QLabel(statusBar());
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusPanel0->setMinimumWidth(50);
+    statusBar()->addWidget(StatusPanel0, 1);
+
+    UnitListView = new QTreeWidget(this);
+    UnitListView->setObjectName(QStringLiteral("UnitListView"));
+    UnitListView->hide();
+    PortInfoListView = new QTreeWidget(this);
+    PortInfoListView->setObjectName(QStringLiteral("PortInfoListView"));
+    PortInfoListView->hide();
+    ST_RmonState = new QLabel(this);
+    ST_RmonState->setObjectName(QStringLiteral("ST_RmonState"));
+    ST_RmonState->hide();
+    ST_STPVersion = new QLabel(this);
+    ST_STPVersion->setObjectName(QStringLiteral("ST_STPVersion"));
+    ST_STPVersion->hide();
     BuildMenus();
 
     DetectScreenScale();
@@ -32,7 +98,25 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWind
     ReadRegistry();
     LoadAllCatalogues(ModuleDirectory);
     ApplyCommandLine(parameters);
+
+    setWindowTitle(LaunchTexts.IpAddress);
+    try {
+        CreateStateBindings();
+    } catch (const KtException &error) {
+        ShowStatusMessage(error.Message);
+    }
 }
+
+TMainForm::~TMainForm()
+{
+    StopTableBindings();
+    qDeleteAll(PanelWindows);
+    PanelWindows.clear();
+    if (mainForm == this)
+        mainForm = nullptr;
+}
+
+// ---- start-up -------------------------------------------------------------------
 
 void TMainForm::DetectScreenScale()
 {
@@ -40,12 +124,6 @@ void TMainForm::DetectScreenScale()
     const bool standardDpi = screen && qRound(screen->logicalDotsPerInch()) == 96;
     LargeFonts = !standardDpi;
     ScaleFactor = standardDpi ? 1.0f : 1.25f;
-}
-
-void TMainForm::BuildMenus()
-{
-    VACM1 = menuBar()->addMenu(QStringLiteral("SNMP V3"));
-    VACM1->setObjectName(QStringLiteral("VACM1"));
 }
 
 void TMainForm::ReadRegistry()
@@ -68,11 +146,330 @@ void TMainForm::ApplyCommandLine(const QStringList &parameters)
                                    LaunchFlags);
     }
     VACM1->menuAction()->setEnabled(KtSNMPDefaults.Security.Version == 3);
-    setWindowTitle(LaunchTexts.IpAddress);
 }
 
-TForm1::TForm1(QWidget *parent) : QWidget(parent)
+void TMainForm::CreateStateBindings()
 {
-    setObjectName(QStringLiteral("Form1"));
-    hide();
+    RmonStateBinding = std::make_unique<KtSNMPRequest2Edits>(this);
+    RmonStateBinding->Request.Vars = KtSNMPVarList(RmonStateVars, ListScalars, 0);
+    RmonStateBinding->Asynchronous = false;
+    RmonStateBinding->BindStaticText(0, ST_RmonState);
+
+    StpVersionBinding = std::make_unique<KtSNMPRequest2Edits>(this);
+    StpVersionBinding->Request.Vars = KtSNMPVarList(StpVersionVars, ListScalars, 0);
+    StpVersionBinding->Asynchronous = false;
+    StpVersionBinding->BindStaticText(0, ST_STPVersion);
+}
+
+// ---- menus ----------------------------------------------------------------------
+
+void TMainForm::BuildMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    for (const KtMenuItem *item = MainMenu1; item->Caption; ++item) {
+        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(item->Caption));
+        menu->setObjectName(QString::fromUtf8(item->Name));
+        menu->menuAction()->setObjectName(QString::fromUtf8(item->Name));
+        menu->menuAction()->setVisible(!item->Hidden);
+        if (item->Children)
+            AddMenuItems(menu, item->Children);
+        if (qstrcmp(item->Name, "VACM1") == 0)
+            VACM1 = menu;
+        if (item->Has(HookReadStpVersionOnOpen)) {
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+                try {
+                    StpVersionBinding->Get();
+                } catch (const KtException &error) {
+                    ShowStatusMessage(error.Message);
+                }
+                const bool mstp = ST_STPVersion->text() == QLatin1String("mstp");
+                for (QAction *action : menu->actions()) {
+                    const unsigned hooks = action->property(kHooksProperty).toUInt();
+                    if (hooks & HookShownWhenMstp)
+                        action->setVisible(mstp);
+                    if (hooks & HookShownUnlessMstp)
+                        action->setVisible(!mstp);
+                }
+            });
+        }
+    }
+    if (!VACM1)
+        VACM1 = menuBar()->addMenu(QStringLiteral("SNMP V3"));
+
+    PortInfoPopupMenu = new QMenu(this);
+    PortInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));
+    AddMenuItems(PortInfoPopupMenu, ::PortInfoPopupMenu);
+}
+
+void TMainForm::AddMenuItems(QMenu *menu, const KtMenuItem *items)
+{
+    for (const KtMenuItem *item = items; item->Caption; ++item) {
+        if (item->Action == KtMenuAction::Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        if (item->Action == KtMenuAction::Submenu) {
+            QMenu *sub = menu->addMenu(QString::fromUtf8(item->Caption));
+            sub->setObjectName(QString::fromUtf8(item->Name));
+            sub->menuAction()->setObjectName(QString::fromUtf8(item->Name));
+            sub->menuAction()->setVisible(!item->Hidden);
+            AddMenuItems(sub, item->Children);
+            continue;
+        }
+        QAction *action = menu->addAction(QString::fromUtf8(item->Caption));
+        action->setObjectName(QString::fromUtf8(item->Name));
+        action->setVisible(!item->Hidden);
+        action->setProperty(kHooksProperty, item->Hooks);
+        WireMenuItem(action, *item);
+    }
+}
+
+void TMainForm::WireMenuItem(QAction *action, const KtMenuItem &item)
+{
+    switch (item.Action) {
+    case KtMenuAction::Builtin:
+        if (qstrcmp(item.Argument, BuiltinRefreshPanel) == 0)
+            connect(action, &QAction::triggered, this, &TMainForm::RefreshPanel);
+        else if (qstrcmp(item.Argument, BuiltinHelp) == 0)
+            connect(action, &QAction::triggered, this, &TMainForm::ShowHelp);
+        return;
+    case KtMenuAction::Dedicated:
+        if (qstrcmp(item.ClassName, "TAboutForm") == 0) {
+            connect(action, &QAction::triggered, this, &TMainForm::ShowAbout);
+            return;
+        }
+        [[fallthrough]];
+    case KtMenuAction::Editor:
+    case KtMenuAction::List:
+    case KtMenuAction::Viewer:
+        // Opened by the window code; until it is installed the entry waits, disabled.
+        action->setEnabled(bool(OpenMenuWindow));
+        connect(action, &QAction::triggered, this, [this, &item] {
+            if (!OpenMenuWindow)
+                return;
+            try {
+                OpenMenuWindow(*this, item);
+            } catch (const std::exception &error) {
+                QMessageBox::critical(this, QCoreApplication::applicationName(),
+                                      QString::fromUtf8(error.what()));
+            }
+        });
+        return;
+    default:
+        return;
+    }
+}
+
+QAction *TMainForm::MenuAction(const QString &componentName) const
+{
+    const QList<QAction *> actions = findChildren<QAction *>(componentName);
+    return actions.isEmpty() ? nullptr : actions.first();
+}
+
+// ---- panel build ------------------------------------------------------------------
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !Activated)
+        QTimer::singleShot(0, this, &TMainForm::FirstActivation);
+}
+
+void TMainForm::FirstActivation()
+{
+    if (Activated)
+        return;
+    Activated = true;
+    RunPanelBuild(QStringLiteral("Initializing Panel"));
+    SizeAfterBuild(false);
+}
+
+void TMainForm::RefreshPanel()
+{
+    if (!ConfirmHook ||
+        !ConfirmHook(this, QStringLiteral("Refresh panel may take a long time. Are you sure?")))
+        return;
+    FirstBuild = false;
+    RunPanelBuild(QString());
+    SizeAfterBuild(true);
+}
+
+void TMainForm::RunPanelBuild(const QString &caption)
+{
+    TWaitingForm waiting(this, [this] { BuildPanels(); });
+    if (!caption.isEmpty())
+        waiting.setWindowTitle(caption);
+    waiting.exec();
+}
+
+void TMainForm::BuildPanels()
+{
+    PrepareTables();
+    if (!FirstBuild)
+        ClosePanels();
+    LastPanel = nullptr;
+    try {
+        for (int row = UnitListView->topLevelItemCount() - 1; row >= 0; --row) {
+            const QTreeWidgetItem *unit = UnitListView->topLevelItem(row);
+            const int startPort = unit->text(2).toInt();
+            const int portRange = unit->text(3).toInt();
+            if (CreateUnitPanel)
+                CreateUnitPanel(*this, unit->text(0), unit->text(8), row, portRange - startPort + 1);
+        }
+    } catch (const std::exception &error) {
+        ShowStatusMessage(QString::fromUtf8(error.what()));
+    }
+    for (QAbstractButton *button : std::as_const(PortButtons)) {
+        connect(button, &QAbstractButton::clicked, this, [this, button] {
+            for (QAbstractButton *other : std::as_const(PortButtons))
+                if (other != button) {
+                    other->setChecked(false);
+                    other->setDown(false);
+                }
+        });
+    }
+    RefreshRmonMenu();
+}
+
+void TMainForm::PrepareTables()
+{
+    StopTableBindings();
+    try {
+        UnitTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
+        UnitTableBinding->Request.Vars = KtSNMPVarList(UnitMgmtVars, ListTable, 1);
+        UnitTableBinding->SetStatusPanel(StatusPanel0);
+        UnitTableBinding->AttachListView(UnitListView, false);
+        PortTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
+        PortTableBinding->Request.Vars = KtSNMPVarList(PortInfoVars, ListTable, 1);
+        PortTableBinding->SetStatusPanel(StatusPanel0);
+        PortTableBinding->AttachListView(PortInfoListView, false);
+    } catch (const std::exception &) {
+        ShowStatusMessage(QStringLiteral("Inittial  Unit Information Failed"));
+        return;
+    }
+    try {
+        UnitTableBinding->Get();
+        PortTableBinding->Get();
+    } catch (const std::exception &) {
+        ShowStatusMessage(QStringLiteral("Get Ports Information Failed"));
+    }
+    WaitWhileBusy(UnitTableBinding.get());
+    WaitWhileBusy(PortTableBinding.get());
+}
+
+void TMainForm::ClosePanels()
+{
+    const QList<QWidget *> panels = PanelWindows;
+    PanelWindows.clear();
+    PortButtons.clear();
+    for (QWidget *panel : panels) {
+        panel->close();
+        delete panel;
+    }
+}
+
+void TMainForm::PlacePanel(QWidget *panel)
+{
+    const int units = UnitListView->topLevelItemCount();
+    const int statusHeight = statusBar()->height();
+    QWidget *area = ScrollBox1->widget();
+    panel->setParent(area);
+    const QSize size = panel->size();
+    int top = 0;
+    if (!LastPanel) {
+        resize(size.width() + 3, height());
+    } else {
+        top = area->minimumHeight() - (units - 1) - 2 - statusHeight;
+        if (width() < size.width() + 3)
+            resize(size.width() + 3, height());
+    }
+    panel->move(0, top);
+    LastPanel = panel;
+    const int clientHeight = units + top + size.height() + statusHeight + 3;
+    area->setMinimumHeight(clientHeight);
+    resize(width(), clientHeight + menuBar()->height());
+    if (units > 1)
+        move(x(), y() - size.height() / 2);
+    panel->show();
+    if (panel->width() > width())
+        resize(panel->width() + 4, height());
+    PanelWindows.append(panel);
+}
+
+void TMainForm::SizeAfterBuild(bool refresh)
+{
+    const int units = UnitListView->topLevelItemCount();
+    if (units < 4) {
+        resize(width(), ScrollBox1->widget()->minimumHeight() + 70);
+        ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        if (refresh)
+            move(x(), 100);
+        return;
+    }
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setGeometry(geometry().x(), 100, width() + 20, 500);
+    ScrollBox1->setFixedHeight(430);
+}
+
+void TMainForm::RefreshRmonMenu()
+{
+    try {
+        if (RmonStateBinding)
+            RmonStateBinding->Get();
+    } catch (const KtException &error) {
+        ShowStatusMessage(error.Message);
+        return;
+    }
+    const QString state = ST_RmonState->text();
+    if (state != QLatin1String("disabled") && state != QLatin1String("enabled"))
+        return;
+    for (const char *name : {"Statistics1", "History1", "AlarmEvent1"})
+        if (QAction *action = MenuAction(QString::fromLatin1(name)))
+            action->setEnabled(state == QLatin1String("enabled"));
+}
+
+void TMainForm::ReleasePortButtons()
+{
+    for (QAbstractButton *button : std::as_const(PortButtons)) {
+        button->setChecked(false);
+        button->setDown(false);
+    }
+}
+
+void TMainForm::ShowStatusMessage(const QString &message)
+{
+    StatusPanel0->setText(message);
+    StatusPanel0->setToolTip(message);
+}
+
+void TMainForm::ShowAbout()
+{
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TMainForm::ShowHelp()
+{
+    auto *viewer = new THelpViewer(this);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->show();
+}
+
+// ---- closing ---------------------------------------------------------------------
+
+void TMainForm::StopTableBindings()
+{
+    for (KtSNMPRequest2Edits *binding : {UnitTableBinding.get(), PortTableBinding.get()})
+        if (binding)
+            binding->Request.Enabled = false;
+    WaitWhileBusy(UnitTableBinding.get());
+    WaitWhileBusy(PortTableBinding.get());
+    UnitTableBinding.reset();
+    PortTableBinding.reset();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    StopTableBindings();
+    QMainWindow::closeEvent(event);
 }

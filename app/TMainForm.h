@@ -4,46 +4,114 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
+class KtSNMPRequest2Edits;
+class QAbstractButton;
+class QAction;
+class QLabel;
 class QMenu;
 class QScrollArea;
+class QTreeWidget;
+struct KtMenuItem;
 
-// The module's one top-level window. Constructing it is the whole start-up:
-// display scale, SNMP engine, registry paths, message catalogues, then the
-// command line and the per-device configuration file into KtSNMPDefaults.
+// The module's one top-level window: the front panels of every unit in a
+// scroll box, the menu catalogue, and the device state other windows read
+// (the unit and port tables in hidden list views, the RMON state and the
+// spanning-tree version in hidden static texts). Constructing it is the
+// whole start-up: display scale, SNMP engine, registry paths, message
+// catalogues, then the command line and the configuration file.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
 public:
     // parameters: the command-line parameters without the program name.
     explicit TMainForm(const QStringList &parameters, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The main window of the process, or nullptr before it exists.
+    static TMainForm *Instance();
 
     // Set when start-up decided the program must end (no parameters).
     bool TerminationRequested() const { return terminationRequested_; }
+
+    // The first panel build; runs once, on the first activation.
+    void FirstActivation();
+    // "Refresh Panel": confirms, then builds the panels anew.
+    void RefreshPanel();
+    void RefreshRmonMenu();
+    void ReleasePortButtons();
+    void ShowAbout();
+    void ShowHelp();
+    // A message in status panel 0.
+    void ShowStatusMessage(const QString &message);
+
+    // Creates, places and shows the panel window of one unit; the front-panel
+    // code installs it. Without it the build creates no panels.
+    using UnitPanelFactory = std::function<void(TMainForm &form, const QString &unit, const QString &model,
+                                                int row, int portCount)>;
+    static UnitPanelFactory CreateUnitPanel;
+    // Places a new panel window in the scroll box under the ones placed
+    // before it and sizes the main window for it.
+    void PlacePanel(QWidget *panel);
+
+    // Answers the "Refresh Panel" question; tests replace it.
+    static std::function<bool(QWidget *owner, const QString &question)> ConfirmHook;
 
     QString WindowCaption;
     float ScaleFactor = 1.0f;
     bool LargeFonts = false;
     KtLaunchTexts LaunchTexts;
+    QStringList ModelNames;
+    bool FirstBuild = true;
+    bool Activated = false;
     QString ModuleDirectory;
     QString ConfigurationDirectory;
 
+    QList<QAbstractButton *> PortButtons;
+    QList<QWidget *> PanelWindows;
+    QWidget *LastPanel = nullptr;
+
+    std::unique_ptr<KtSNMPRequest2Edits> RmonStateBinding;
+    std::unique_ptr<KtSNMPRequest2Edits> StpVersionBinding;
+    std::unique_ptr<KtSNMPRequest2Edits> UnitTableBinding;
+    std::unique_ptr<KtSNMPRequest2Edits> PortTableBinding;
+
+    QScrollArea *ScrollBox1 = nullptr;
+    QTreeWidget *UnitListView = nullptr;
+    QTreeWidget *PortInfoListView = nullptr;
+    QLabel *ST_RmonState = nullptr;
+    QLabel *ST_STPVersion = nullptr;
+    QLabel *StatusPanel0 = nullptr;
     QMenu *VACM1 = nullptr; // the "SNMP V3" menu
+    QMenu *PortInfoPopupMenu = nullptr;
+
+    // A menu action by its component name, or nullptr.
+    QAction *MenuAction(const QString &componentName) const;
+
+    // Runs a menu entry that opens a generic or dedicated window; the window
+    // code installs it. Without it such entries are disabled.
+    static std::function<void(TMainForm &form, const KtMenuItem &item)> OpenMenuWindow;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void DetectScreenScale();
     void BuildMenus();
+    void AddMenuItems(QMenu *menu, const KtMenuItem *items);
+    void WireMenuItem(QAction *action, const KtMenuItem &item);
     void ReadRegistry();
     void ApplyCommandLine(const QStringList &parameters);
+    void CreateStateBindings();
+    void BuildPanels();
+    void PrepareTables();
+    void ClosePanels();
+    void SizeAfterBuild(bool refresh);
+    void RunPanelBuild(const QString &caption);
+    void StopTableBindings();
 
-    QScrollArea *ScrollBox1 = nullptr;
     bool terminationRequested_ = false;
-};
-
-// The hidden auxiliary form.
-class TForm1 : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit TForm1(QWidget *parent = nullptr);
 };

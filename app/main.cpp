@@ -1,3 +1,4 @@
+#include "TForm1.h"
 #include "TMainForm.h"
 
 #include <QApplication>

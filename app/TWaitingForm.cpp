@@ -1,0 +1,44 @@
+#include "TWaitingForm.h"
+
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TWaitingForm::TWaitingForm(QWidget *owner, std::function<void()> work)
+    : QDialog(owner), work_(std::move(work))
+{
+    setObjectName(QStringLiteral("WaitingForm"));
+    setWindowTitle(QStringLiteral("Refreshing panel"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(396, 24);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setRange(0, 658);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ProgressBar1);
+    if (owner)
+        move(owner->geometry().center() - rect().center());
+}
+
+void TWaitingForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Runs once the window is up and its modal loop is running.
+    QTimer::singleShot(0, this, &TWaitingForm::RunOnce);
+}
+
+void TWaitingForm::RunOnce()
+{
+    if (Started)
+        return;
+    Started = true;
+    try {
+        if (work_)
+            work_();
+    } catch (...) {
+        // The work reports its own errors; the window closes in every case.
+    }
+    QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
+}

@@ -1,0 +1,209 @@
+// The main window against the switch simulator, without front panels.
+#include "TMainForm.h"
+#include "KtSNMPRequest2Edits.h"
+#include "QgSimProcess.h"
+#include "TAboutForm.h"
+#include "TProgressForm.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainFormTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path()); // the boot counter goes here
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        QDir::setCurrent(previousDir_);
+        TMainForm::ConfirmHook = nullptr;
+    }
+
+    // A main window for the simulator on its port, as an administrator
+    // would configure it: the registry names the configuration directory,
+    // whose file for 127.0.0.1 gives the port.
+    TMainForm &Open(quint16 port, QStringList extra = {})
+    {
+        QFile registry(dir_.filePath("registry.ini"));
+        EXPECT_TRUE(registry.open(QIODevice::WriteOnly));
+        registry.write(
+            QStringLiteral("[SOFTWARE\\Keltra\\Ovix5.1\\MibFile]\nPath=%1/\n").arg(dir_.path()).toUtf8());
+        registry.close();
+        QFile config(dir_.filePath("127.0.0.1.cfg"));
+        EXPECT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
+                                    "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
+                         .arg(port)
+                         .toUtf8());
+        config.close();
+        qputenv("KELTRA_REGISTRY", dir_.filePath("registry.ini").toUtf8());
+        form_ = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate"} + extra);
+        return *form_;
+    }
+
+    static void Snmpset(const QgSimProcess &sim, const QString &oid, const QString &value)
+    {
+        QProcess tool;
+        tool.start("snmpset", {"-v2c", "-c", "private", sim.Address(), oid, "i", value});
+        ASSERT_TRUE(tool.waitForFinished(10000));
+        ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    }
+
+    QTemporaryDir dir_;
+    QString previousDir_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(MainFormTest, FirstBuildReadsTheTablesAndSizesTheWindow)
+{
+    struct Case
+    {
+        QString scenario;
+        int units;
+        bool scrolls;
+    };
+    const Case cases[] = {{"stack", 3, false}, {"big", 12, true}};
+    for (const Case &c : cases) {
+        QgSimProcess sim({"--scenario", c.scenario, "--static-leds"});
+        ASSERT_TRUE(sim.Start());
+        TMainForm &form = Open(sim.Port());
+        EXPECT_EQ(form.windowTitle(), "127.0.0.1");
+        EXPECT_FALSE(form.VACM1->menuAction()->isEnabled());
+        form.FirstActivation();
+        EXPECT_EQ(form.UnitListView->topLevelItemCount(), c.units) << c.scenario.toStdString();
+        EXPECT_GT(form.PortInfoListView->topLevelItemCount(), c.units);
+        if (c.scenario == "stack") {
+            EXPECT_EQ(form.UnitListView->topLevelItem(0)->text(0), "1");
+            EXPECT_EQ(form.UnitListView->topLevelItem(0)->text(8), "QG2312");
+        }
+        if (c.scrolls) {
+            EXPECT_EQ(form.geometry().top(), 100);
+            EXPECT_EQ(form.height(), 500);
+            EXPECT_EQ(form.ScrollBox1->height(), 430);
+        }
+        form_.reset();
+    }
+}
+
+TEST_F(MainFormTest, RmonEntriesFollowTheRmonState)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    form.FirstActivation();
+    QAction *history = form.MenuAction("History1");
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(form.ST_RmonState->text(), "enabled");
+
+    const QString rmonState = "1.3.6.1.4.1.47893.11.55.2.2.1.2.3.0";
+    Snmpset(sim, rmonState, "2");
+    form.RefreshRmonMenu();
+    EXPECT_EQ(form.ST_RmonState->text(), "disabled");
+    for (const char *name : {"Statistics1", "History1", "AlarmEvent1"})
+        EXPECT_FALSE(form.MenuAction(name)->isEnabled()) << name;
+    Snmpset(sim, rmonState, "3");
+    form.RefreshRmonMenu();
+    EXPECT_TRUE(history->isEnabled());
+}
+
+TEST_F(MainFormTest, RefreshPanelAskedAndCancelled)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    form.FirstActivation();
+    QString asked;
+    TMainForm::ConfirmHook = [&](QWidget *, const QString &question) {
+        asked = question;
+        return false;
+    };
+    const QRect before = form.geometry();
+    form.RefreshPanel();
+    EXPECT_EQ(asked, "Refresh panel may take a long time. Are you sure?");
+    EXPECT_TRUE(form.FirstBuild);
+    EXPECT_EQ(form.geometry(), before);
+
+    TMainForm::ConfirmHook = [](QWidget *, const QString &) { return true; };
+    form.RefreshPanel();
+    EXPECT_FALSE(form.FirstBuild);
+    EXPECT_EQ(form.UnitListView->topLevelItemCount(), 3);
+}
+
+TEST_F(MainFormTest, MenuFromTheCatalogue)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port(), {"/v3"});
+    EXPECT_TRUE(form.VACM1->menuAction()->isEnabled());
+    EXPECT_EQ(form.VACM1->title(), "SNMP V3");
+    QStringList tops;
+    for (QAction *action : form.menuBar()->actions())
+        tops << action->text();
+    EXPECT_EQ(tops,
+              (QStringList{"Basic Configuration", "RMON", "Bridge", "VLAN", "SNMP V3", "Security Management",
+                           "Layer 2 Management", "Layer 3 Management", "Single IP", "Help"}));
+    for (const char *visible : {"RefreshPanel1", "About1", "UnitTable1"})
+        ASSERT_NE(form.MenuAction(visible), nullptr) << visible;
+    EXPECT_TRUE(form.MenuAction("RefreshPanel1")->isVisible());
+    // Items the catalogue hides stay hidden.
+    int hidden = 0;
+    for (QAction *action : form.findChildren<QAction *>())
+        if (action->text() == "Save Changes" || action->text() == "Test")
+            hidden += action->isVisible() ? 0 : 1;
+    EXPECT_EQ(hidden, 2);
+}
+
+TEST(AboutFormTest, VersionChangesOnlyWithShiftAltF3)
+{
+    TAboutForm about(nullptr);
+    EXPECT_EQ(about.windowTitle(), "About QG-2312 Module");
+    EXPECT_EQ(about.AboutLabel->text(), "Keltra QG-2312 Management Module");
+    const QString release = "Release Version 3.01 (Build 2005/1/11)";
+    EXPECT_EQ(about.VersionLabel->text(), release);
+    QTest::keyClick(about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier);
+    QTest::keyClick(about.BT_Ok, Qt::Key_F3, Qt::AltModifier);
+    QTest::keyClick(about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(about.VersionLabel->text(), release);
+    QTest::keyClick(about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(about.VersionLabel->text(), "Release Version 3.01.B23 (Build 2005/1/11)");
+}
+
+TEST(ProgressFormTest, ClosesItselfOnThe31stTick)
+{
+    QWidget host;
+    bool wrote = false;
+    TProgressForm progress(
+        &host, "Spanning Tree", "Please wait", [&] { wrote = true; }, nullptr);
+    progress.show();
+    EXPECT_TRUE(wrote);
+    EXPECT_EQ(progress.ProgressTimer->interval(), 1000);
+    EXPECT_TRUE(progress.ProgressTimer->isActive());
+    for (int tick = 1; tick <= 30; ++tick)
+        progress.Tick();
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.ProgressBar->value(), 30);
+    progress.Tick();
+    EXPECT_FALSE(progress.isVisible());
+    EXPECT_FALSE(progress.ProgressTimer->isActive());
+}
+
+} // namespace

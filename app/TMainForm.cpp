@@ -8,6 +8,7 @@
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtStartup.h"
+#include "KtViewerLauncher.h"
 #include "TAboutForm.h"
 #include "THelpViewer.h"
 #include "TWaitingForm.h"
@@ -233,6 +234,11 @@ void TMainForm::WireMenuItem(QAction *action, const KtMenuItem &item)
         else if (qstrcmp(item.Argument, BuiltinHelp) == 0)
             connect(action, &QAction::triggered, this, &TMainForm::ShowHelp);
         return;
+    case KtMenuAction::Viewer: {
+        const QString argument = QString::fromUtf8(item.Argument);
+        connect(action, &QAction::triggered, this, [this, argument] { LaunchViewer(argument); });
+        return;
+    }
     case KtMenuAction::Dedicated:
         if (qstrcmp(item.ClassName, "TAboutForm") == 0) {
             connect(action, &QAction::triggered, this, &TMainForm::ShowAbout);
@@ -241,7 +247,6 @@ void TMainForm::WireMenuItem(QAction *action, const KtMenuItem &item)
         [[fallthrough]];
     case KtMenuAction::Editor:
     case KtMenuAction::List:
-    case KtMenuAction::Viewer:
         // Opened by the window code; until it is installed the entry waits, disabled.
         action->setEnabled(bool(OpenMenuWindow));
         connect(action, &QAction::triggered, this, [this, &item] {
@@ -434,6 +439,16 @@ void TMainForm::ReleasePortButtons()
         button->setChecked(false);
         button->setDown(false);
     }
+}
+
+void TMainForm::LaunchViewer(const QString &argument)
+{
+    KtRegistry registry;
+    const QString status = KtViewerLauncher::PlatformStatus(registry);
+    if (!status.isEmpty())
+        ShowStatusMessage(status);
+    KtViewerLauncher::Start(
+        KtViewerLauncher::CommandLine(argument, LaunchTexts, LaunchFlags, KtSNMPDefaults.Security.Version));
 }
 
 void TMainForm::ShowStatusMessage(const QString &message)

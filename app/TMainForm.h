@@ -44,6 +44,8 @@ public:
     void ReleasePortButtons();
     void ShowAbout();
     void ShowHelp();
+    // Starts the platform's MIB viewer for a view such as "/TRmon_History".
+    void LaunchViewer(const QString &argument);
     // A message in status panel 0.
     void ShowStatusMessage(const QString &message);
 

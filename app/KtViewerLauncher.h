@@ -1,0 +1,33 @@
+#pragma once
+
+#include "KtLaunchSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+class KtRegistry;
+
+// Starts one of the hosting platform's MIB viewer programs for a view
+// ("/TRmon_History": the program Rmon, view History), handing on the device
+// address and credentials the module itself was started with. The module
+// neither waits for the viewer nor checks that it started.
+class KtViewerLauncher
+{
+public:
+    // "Rmon" for "/TRmon_History".
+    static QString ToolOf(const QString &argument);
+
+    // The command line: the tool, the address and communities, the argument
+    // and, for SNMPv3, the SNMPv3 switches. Values are neither quoted nor
+    // escaped.
+    static QString CommandLine(const QString &argument, const KtLaunchTexts &texts,
+                               const KtLaunchFlags &flags, int securityVersion);
+
+    // The status message about the platform installation: empty when the
+    // platform is found, "OpenView : File Path Error!" or "No Path!".
+    static QString PlatformStatus(KtRegistry &registry);
+
+    // Splits the command line at blanks and starts the program named by its
+    // first word, looked up on PATH, detached. Returns whether it started.
+    static bool Start(const QString &commandLine);
+};

@@ -1,0 +1,101 @@
+#include "KtViewerLauncher.h"
+#include "KtRegistry.h"
+#include "KtStartup.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Launch
+{
+    KtSNMPSettings settings;
+    KtLaunchTexts texts;
+    KtLaunchFlags flags;
+
+    QString Line(const QString &argument) const
+    {
+        return KtViewerLauncher::CommandLine(argument, texts, flags, settings.Security.Version);
+    }
+};
+
+Launch StartedWith(const QStringList &parameters, const QString &configDir = {})
+{
+    Launch launch;
+    KtStartup::ApplyParameters(parameters, configDir, launch.settings, launch.texts, launch.flags);
+    return launch;
+}
+
+TEST(KtViewerLauncherTest, CommandLines)
+{
+    EXPECT_EQ(KtViewerLauncher::ToolOf("/TRmon_History"), "Rmon");
+    EXPECT_EQ(KtViewerLauncher::ToolOf("/TEthernetLike_dot3StatsTable"), "EthernetLike");
+
+    EXPECT_EQ(StartedWith({"/I10.1.1.1", "/Rpublic", "/Wprivate"}).Line("/TRmon_History"),
+              "Rmon /I10.1.1.1 /Rpublic /Wprivate /TRmon_History");
+    EXPECT_EQ(StartedWith({"/I10.1.1.1", "/v3", "/nuser"}).Line("/TMIB_Info"),
+              "MIB /I10.1.1.1 /R /W /TMIB_Info /t /v /d /m /nuser");
+    EXPECT_EQ(
+        StartedWith({"/I10.1.1.1", "/v3", "/nuser", "/l3", "/a2", "/Asecret word", "/p2", "/Ppriv", "/cctx"})
+            .Line("/TMIB_Info"),
+        "MIB /I10.1.1.1 /R /W /TMIB_Info /t /v /d /m /nuser /cctx /l3 /a2 /Asecret word /p2 /Ppriv");
+
+    QTemporaryDir dir;
+    QFile config(dir.filePath("10.1.1.1.cfg"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("[Program Information]\nAgentPort=1161\nVersion=3\nSecurityModel=3\nSecurityLevel=0\n"
+                 "AuthProtocol=0\nPrivProtocol=0\nSecurityName=admin\n");
+    config.close();
+    const Launch fromFile = StartedWith({"/I10.1.1.1", "/v1"}, dir.path() + "/");
+    EXPECT_EQ(fromFile.settings.Security.Version, 1);
+    EXPECT_EQ(fromFile.Line("/TMIB_Info"), "MIB /I10.1.1.1 /R /W /TMIB_Info /t1161 /v3 /d /m3 /nadmin");
+}
+
+TEST(KtViewerLauncherTest, PlatformStatusMessages)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("registry.ini");
+    const std::pair<QByteArray, QString> cases[] = {
+        {"", "No Path!"},
+        {"[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\ovix5.exe]\n", ""},
+        {"[SOFTWARE\\Hewlett-Packard\\OpenView]\nOV_PATH=\n", "OpenView : File Path Error!"},
+        {"[SOFTWARE\\Hewlett-Packard\\OpenView]\nOV_PATH=/opt/ov\n", ""},
+    };
+    for (const auto &[content, status] : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        KtRegistry registry(path);
+        EXPECT_EQ(KtViewerLauncher::PlatformStatus(registry), status) << content.constData();
+    }
+}
+
+TEST(KtViewerLauncherTest, StartsTheToolFoundOnThePathWithItsWords)
+{
+    QTemporaryDir dir;
+    const QString record = dir.filePath("arguments");
+    QFile tool(dir.filePath("Rmon"));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    tool.write(QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > %1.tmp && mv %1.tmp %1\n")
+                   .arg(record)
+                   .toUtf8());
+    tool.close();
+    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ":" + oldPath);
+    const bool started = KtViewerLauncher::Start("Rmon /I10.1.1.1 /Rpublic /Wpriv ate /TRmon_History");
+    qputenv("PATH", oldPath);
+    ASSERT_TRUE(started);
+    QDeadlineTimer deadline(10000);
+    while (!QFile::exists(record) && !deadline.hasExpired())
+        QThread::msleep(20);
+    QFile recorded(record);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    EXPECT_EQ(recorded.readAll(), "/I10.1.1.1\n/Rpublic\n/Wpriv\nate\n/TRmon_History\n");
+}
+
+} // namespace

@@ -184,7 +184,7 @@ void TMainForm::BuildMenus()
                     ShowStatusMessage(error.Message);
                 }
                 const bool mstp = ST_STPVersion->text() == QLatin1String("mstp");
-                for (QAction *action : menu->actions()) {
+                for (QAction *action : menu->findChildren<QAction *>()) {
                     const unsigned hooks = action->property(kHooksProperty).toUInt();
                     if (hooks & HookShownWhenMstp)
                         action->setVisible(mstp);

@@ -172,6 +172,27 @@ TEST_F(MainFormTest, MenuFromTheCatalogue)
     EXPECT_EQ(hidden, 2);
 }
 
+TEST_F(MainFormTest, BridgeMenuFollowsTheSpanningTreeVersion)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    auto *bridge = form.findChild<QMenu *>("Bridge1");
+    ASSERT_NE(bridge, nullptr);
+    const QString stpVersion = "1.3.6.1.4.1.47893.12.15.1.2.0";
+    const char *mstpEntries[] = {"ConfigurationIdentification1", "InstanceInformation1",
+                                 "PortStateInformation1", "PortMSTPInformation1"};
+    for (const char *version : {"2", "0", "2"}) {
+        Snmpset(sim, stpVersion, version);
+        emit bridge->aboutToShow();
+        const bool mstp = QString(version) == "2";
+        EXPECT_EQ(form.ST_STPVersion->text(), mstp ? "mstp" : "stp");
+        for (const char *name : mstpEntries)
+            EXPECT_EQ(form.MenuAction(name)->isVisible(), mstp) << name;
+        EXPECT_EQ(form.MenuAction("PortTable")->isVisible(), !mstp);
+    }
+}
+
 TEST(AboutFormTest, VersionChangesOnlyWithShiftAltF3)
 {
     TAboutForm about(nullptr);

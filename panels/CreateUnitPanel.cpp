@@ -1,0 +1,111 @@
+#include "CreateUnitPanel.h"
+
+#include "KtException.h"
+#include "TPanelForm.h"
+
+#include <memory>
+
+namespace {
+
+const QString GenericModelText = QStringLiteral("GENERIC");
+
+// Slot s examines the module-type entries from its first port - 1 on, when
+// the port table is long enough to hold them.
+struct SlotProbe
+{
+    int MinimumRows;
+    int First;
+    int End;
+};
+constexpr SlotProbe SlotProbes[] = {{8, 4, 7}, {12, 8, 11}};
+
+int UnitNumberOf(const QString &text)
+{
+    bool ok = false;
+    const int unit = text.toInt(&ok);
+    if (!ok)
+        throw KtConvertError(text);
+    return unit;
+}
+
+void FillGenericPanel(TPanelForm &panel, const UnitPanelInput &unit)
+{
+    panel.PortCount = unit.PortCount;
+    panel.SetPortTags();
+    panel.SetPortCount(unit.PortCount);
+    panel.SetStackPicture();
+    if (unit.ModelText != GenericModelText)
+        panel.ShowModelText(unit.ModelText);
+}
+
+void FillGigabitPanel(TPanelForm &panel, const UnitPanelInput &unit)
+{
+    panel.SetUpLeds();
+    panel.SetPortTags();
+    panel.SetStackPicture();
+    for (int slot = 1; slot <= 2; ++slot) {
+        const SlotProbe &probe = SlotProbes[slot - 1];
+        if (unit.PortTableRows < probe.MinimumRows)
+            continue;
+        const int module = DetectSlotModule(unit.ModuleTypes, probe.First, probe.End);
+        if (module >= 1)
+            panel.AttachSlotModule(slot, *kSlotModuleLayouts[module - 1]);
+    }
+    panel.StartLedPolling();
+}
+
+void FillBayPanel(TPanelForm &panel, const UnitPanelInput &unit)
+{
+    panel.SetUpLeds();
+    if (const PanelLayout *module = BayModuleFor(unit.ModuleTypes))
+        panel.AttachBayModule(*module);
+    panel.SetPortTags();
+    panel.SetStackPicture();
+}
+
+void FillPanel(TPanelForm &panel)
+{
+    panel.SetUpLeds();
+    panel.SetPortTags();
+    panel.SetStackPicture();
+}
+
+} // namespace
+
+int DetectSlotModule(const QStringList &moduleTypes, int first, int end)
+{
+    for (int i = qMax(first, 0); i < end && i < moduleTypes.size(); ++i) {
+        const int module = int(SlotModuleTypes.indexOf(moduleTypes.at(i)));
+        if (module >= 0)
+            return module + 1;
+    }
+    return -1;
+}
+
+const PanelLayout *BayModuleFor(const QStringList &moduleTypes)
+{
+    for (const QString &type : moduleTypes) {
+        if (!BayModuleTypes.contains(type))
+            continue;
+        for (const PanelLayout *layout : kBayModuleLayouts)
+            if (type == QLatin1String(layout->Selector))
+                return layout;
+        return nullptr;
+    }
+    return nullptr;
+}
+
+TPanelForm *CreateUnitPanel(const UnitPanelInput &unit, PanelHost &host, QWidget *parent)
+{
+    auto panel = std::make_unique<TPanelForm>(FrontPanelLayoutFor(unit.ModelText), host, parent);
+    panel->Unit = UnitNumberOf(unit.UnitNumber);
+    if (panel->IsGeneric())
+        FillGenericPanel(*panel, unit);
+    else if (panel->HasSlots())
+        FillGigabitPanel(*panel, unit);
+    else if (panel->Layout().Bay)
+        FillBayPanel(*panel, unit);
+    else
+        FillPanel(*panel);
+    return panel.release();
+}

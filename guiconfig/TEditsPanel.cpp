@@ -71,9 +71,9 @@ void TEditsPanel::BuildRows()
             row.Kind = writable ? KindWritable : (var.Options ? KindReadOnlyOptions : KindReadOnly);
             row.ValueControl = edit;
             EditCtrl->BindEdit(i, row.Format, {edit});
-            // Values longer than the box show their beginning.
+            // Read-only values longer than the box show their beginning.
             connect(edit, &QLineEdit::textChanged, edit, [edit] {
-                if (!edit->hasFocus())
+                if (edit->isReadOnly())
                     edit->setCursorPosition(0);
             });
         }

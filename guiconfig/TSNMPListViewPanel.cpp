@@ -45,7 +45,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, KtSNMPRequest2Edits *bin
     connect(model, &QAbstractItemModel::rowsInserted, this, [this] { UpdateCount(); });
     connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { UpdateCount(); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { UpdateCount(); });
-    list->setMouseTracking(true);
+    list->viewport()->setMouseTracking(true);
     list->viewport()->installEventFilter(this);
 
     BtnPanel->OnRefreshClick = [this](QPushButton *) { RefreshClick(); };

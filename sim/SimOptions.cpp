@@ -67,6 +67,9 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
         {"drop-every", "Silently drop every N-th request.", "N", "0"},
         {"delay-ms", "Answer every request this much later.", "MS", "0"},
         {"stuck-walk", "Inside this subtree answer every get-next with the requested OID itself.", "OID"},
+        {"print-catalogue-data",
+         "Print the objects derived from the menu catalogue (in the language of the data files, with notes "
+         "on what is left out) and exit."},
     });
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
@@ -103,6 +106,7 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
     options.staticLeds = parser.isSet("static-leds");
     options.ledIntervalMs = positiveNumber(parser, "led-interval-ms", 10, 3600000);
     options.fdbRows = positiveNumber(parser, "fdb-rows", 0, 1000000);
+    options.printCatalogueData = parser.isSet("print-catalogue-data");
     if (parser.isSet("stuck-walk"))
         options.stuckWalk = parser.value("stuck-walk").toStdString();
     return options;

@@ -19,6 +19,7 @@ struct SimOptions
     int ledIntervalMs = 3000;
     int fdbRows = 50;
     std::optional<std::string> stuckWalk;
+    bool printCatalogueData = false;
 
     // Parses the application's arguments; prints help or errors and exits
     // the process for --help and bad arguments.

@@ -1,6 +1,7 @@
 // qgsim: a simulated Keltra switch stack behind a real SNMP agent.
 
 #include "AgentMibHandler.h"
+#include "CatalogueMibData.h"
 #include "LedAnimator.h"
 #include "MibDataLoader.h"
 #include "MibStore.h"
@@ -80,6 +81,13 @@ int simulate(SimOptions &options)
     if (scenario.units().empty())
         throw std::runtime_error("the scenario has no units");
     SwitchBuilder(store, scenario).build(options.fdbRows);
+    // What the menu windows read and the data files leave out.
+    CatalogueMibData catalogue(store);
+    if (options.printCatalogueData) {
+        std::fputs(catalogue.text().c_str(), stdout);
+        return 0;
+    }
+    loader.load(catalogue.text(), "catalogue");
     store.setProvider(store.schema().objectByName("sysUpTime")->oid.child(0),
                       [] { return MibValue::unsignedNumber(MibType::TimeTicks, SnmpAgent::uptime()); });
 

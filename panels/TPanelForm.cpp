@@ -269,7 +269,10 @@ TPanelForm *TPanelForm::AttachSlotModule(int slot, const PanelLayout &module)
     form->Unit = Unit;
     form->DockInto(slotFrames_[slot - 1]);
     slotModules_[slot - 1] = form;
-    TagAndAdd(form->buttons_, layout.FirstPort);
+    // The module numbers its ports 1 to 4; on the unit they follow the slot.
+    for (KtPortButton *button : form->buttons_)
+        button->Port += layout.FirstPort - 1;
+    TagAndAdd(form->buttons_);
     if (LedBinding)
         LedBinding->AddLeds(0, QString::fromLatin1(layout.LedBytes), PanelLedColors(), form->shapes_);
     return form;
@@ -289,10 +292,9 @@ TPanelForm *TPanelForm::AttachBayModule(const PanelLayout &module)
     return form;
 }
 
-void TPanelForm::TagAndAdd(const QList<KtPortButton *> &buttons, int firstPort)
+void TPanelForm::TagAndAdd(const QList<KtPortButton *> &buttons)
 {
     for (KtPortButton *button : buttons) {
-        button->Port += firstPort - 1;
         button->Tag = PortTag(button->Port);
         host_.AddPortButton(button);
     }
@@ -308,9 +310,9 @@ void TPanelForm::SetPortTags()
         }
         return;
     }
-    TagAndAdd(buttons_, 1);
+    TagAndAdd(buttons_);
     if (bayFrame_)
-        TagAndAdd((bayModule_ ? bayModule_ : bayContent_)->buttons_, 1);
+        TagAndAdd((bayModule_ ? bayModule_ : bayContent_)->buttons_);
 }
 
 void TPanelForm::SetPortCount(int count)

@@ -96,7 +96,7 @@ private:
     void BuildPortButtons();
     void DockInto(QWidget *holder);
     void AddLedsOf(TPanelForm &form, const char *shapeBytes);
-    void TagAndAdd(const QList<KtPortButton *> &buttons, int firstPort);
+    void TagAndAdd(const QList<KtPortButton *> &buttons);
     void WaitUntilLedsIdle();
 
     const PanelLayout &layout_;

@@ -6,6 +6,8 @@
 #include "KtErrorCode.h"
 #include "KtException.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace {
@@ -395,6 +397,41 @@ TEST_F(UnitPanelBuildTest, PortMenuPressesOnlyItsButtonAndOpensThePortWindow)
     host_.OpenPortWindow = nullptr;
     host_.OpenPortWindowOf(other, PortWindow::Information); // no hook: only the selection changes
     EXPECT_TRUE(other->isChecked());
+}
+
+TEST_F(UnitPanelBuildTest, RightClickOpensThePortMenu)
+{
+    UseStack();
+    BuildAll({{"3", "QL2424", 24, {}, 24}});
+    std::vector<std::pair<PortWindow, int>> opened;
+    host_.OpenPortWindow = [&](PortWindow window, int tag) { opened.emplace_back(window, tag); };
+    KtPortButton *port7 = panels_[0]->PortButtonOf(7);
+    panels_[0]->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panels_[0].get()));
+
+    const struct
+    {
+        int entry; // 0 "Port Information", 1 "Port Configuration"
+        PortWindow window;
+    } cases[] = {{0, PortWindow::Information}, {1, PortWindow::Configuration}};
+    for (const auto &c : cases) {
+        QStringList texts;
+        // The menu runs its own loop: pick the entry from inside it.
+        QTimer::singleShot(50, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions())
+                texts << action->text();
+            menu->setActiveAction(menu->actions().at(c.entry));
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        emit port7->customContextMenuRequested(QPoint(2, 2));
+        EXPECT_EQ(texts, (QStringList{"Port Information", "Port Configuration"}));
+        EXPECT_TRUE(port7->isChecked());
+    }
+    EXPECT_EQ(opened, (std::vector<std::pair<PortWindow, int>>{{PortWindow::Information, 157},
+                                                               {PortWindow::Configuration, 157}}));
 }
 
 TEST_F(UnitPanelBuildTest, ClosedPanelLeavesNoButtonsBehind)

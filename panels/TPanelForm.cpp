@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <QThread>
 
 namespace {
 
@@ -95,8 +96,11 @@ void TPanelForm::WaitUntilLedsIdle()
     const KtSNMPRequest &request = LedBinding->Request;
     const qint64 longest = qint64(request.Retries + 1) * request.TimeOut * 10 + 1000;
     const QDeadlineTimer deadline(longest);
-    while (LedBinding->Busy && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (LedBinding->Busy && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (LedBinding->Busy)
+            QThread::msleep(5);
+    }
 }
 
 void TPanelForm::BuildPicture()

@@ -3,6 +3,7 @@
 #include "KtException.h"
 #include "TPanelForm.h"
 
+#include <QTreeWidget>
 #include <memory>
 
 namespace {
@@ -71,6 +72,20 @@ void FillPanel(TPanelForm &panel)
 }
 
 } // namespace
+
+QStringList ModuleTypesOf(const QTreeWidget &portInfo, const QString &unitNumber)
+{
+    // Sub-item n is column n + 1: column 0 is the item's caption.
+    constexpr int UnitIndexColumn = 1;
+    constexpr int ModuleTypeColumn = 5;
+    QStringList types;
+    for (int row = 0; row < portInfo.topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *item = portInfo.topLevelItem(row);
+        if (item->text(UnitIndexColumn) == unitNumber)
+            types << item->text(ModuleTypeColumn);
+    }
+    return types;
+}
 
 int DetectSlotModule(const QStringList &moduleTypes, int first, int end)
 {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class PanelHost;
+class QTreeWidget;
 class QWidget;
 class TPanelForm;
 
@@ -25,6 +26,10 @@ inline const QStringList SlotModuleTypes = {"moduleType-1000T", "moduleType-MGBI
 // The bay module texts tried for each entry; the last means no sub-panel.
 inline const QStringList BayModuleTypes = {"moduleType-2P-100TX", "moduleType-2P-SC-SX", "moduleType-2P-TX",
                                            "moduleType-1P-GBIC-1P-STACK"};
+
+// The "Module Type" texts of one unit's rows of the port table list view
+// (sub-item 0 "Unit Index", sub-item 4 "Module Type"), in row order.
+QStringList ModuleTypesOf(const QTreeWidget &portInfo, const QString &unitNumber);
 
 // The slot module among the entries first to end - 1: 1 for the first entry
 // that reads "moduleType-1000T", 2 "moduleType-MGBIC", 3 "moduleType-1394";

@@ -32,6 +32,12 @@ KtPortButton::KtPortButton(const PortButton &layout, QWidget *parent)
     setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
+int KtPortButton::TagOf(const QAbstractButton *button)
+{
+    const auto *port = dynamic_cast<const KtPortButton *>(button);
+    return port ? port->Tag : -1;
+}
+
 void KtPortButton::Release()
 {
     setChecked(false);

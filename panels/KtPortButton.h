@@ -19,6 +19,8 @@ public:
     // panels of unit 15).
     int Tag = 0;
     ButtonKind Kind() const { return kind_; }
+    // The tag of a port button; -1 for any other button.
+    static int TagOf(const QAbstractButton *button);
 
     bool IsPressed() const { return isDown() || isChecked(); }
     // The up state.

@@ -3,6 +3,17 @@
 #include "KtPortButton.h"
 
 #include <QMenu>
+#include <QPointer>
+
+namespace {
+
+void ReleaseButton(QAbstractButton *button)
+{
+    button->setChecked(false);
+    button->setDown(false);
+}
+
+} // namespace
 
 void PanelHost::AddPortButton(KtPortButton *button)
 {
@@ -17,16 +28,15 @@ void PanelHost::AddPortButton(KtPortButton *button)
 
 void PanelHost::ReleasePortButtons()
 {
-    for (const QPointer<KtPortButton> &button : PortButtons())
-        if (button)
-            button->Release();
+    for (QAbstractButton *button : PortButtons())
+        ReleaseButton(button);
 }
 
 void PanelHost::PortButtonClicked(KtPortButton *button)
 {
-    for (const QPointer<KtPortButton> &other : PortButtons())
-        if (other && other != button)
-            other->Release();
+    for (QAbstractButton *other : PortButtons())
+        if (other != button)
+            ReleaseButton(other);
 }
 
 void PanelHost::OpenPortWindowOf(KtPortButton *button, PortWindow window)

@@ -3,10 +3,10 @@
 #include <QList>
 #include <QPixmap>
 #include <QPoint>
-#include <QPointer>
 #include <functional>
 
 class KtPortButton;
+class QAbstractButton;
 class QLabel;
 
 // The port windows that a port button's pop-up menu opens.
@@ -20,15 +20,16 @@ enum class PortWindow
 // main window): the list of every port button of every panel, the status
 // target of the LED bindings, the stack-number pictures and the port
 // windows. The holder implements the first three; OpenPortWindow is a hook
-// it sets.
+// it sets. A holder that wires the buttons' clicks and pop-up menu itself
+// overrides AddPortButton to only append.
 class PanelHost
 {
 public:
     virtual ~PanelHost() = default;
 
-    // Every port button of every panel, not owned; buttons of closed panels
-    // turn null.
-    virtual QList<QPointer<KtPortButton>> &PortButtons() = 0;
+    // Every port button of every panel, not owned. The holder empties it
+    // before it closes the panels.
+    virtual QList<QAbstractButton *> &PortButtons() = 0;
     // Where the LED bindings write their status lines; null for none.
     virtual QLabel *StatusPanel() = 0;
     // Stack-number picture by index (StackPictureIndexFor); null when none.
@@ -39,7 +40,7 @@ public:
 
     // Adds a button to PortButtons: a click releases every other button, a
     // right click opens the port menu.
-    void AddPortButton(KtPortButton *button);
+    virtual void AddPortButton(KtPortButton *button);
     // Every button of PortButtons up.
     void ReleasePortButtons();
     // The click handler: every other button up; the clicked one behaves as

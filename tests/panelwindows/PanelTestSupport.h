@@ -23,11 +23,11 @@
 class TestPanelHost : public PanelHost
 {
 public:
-    QList<QPointer<KtPortButton>> &PortButtons() override { return buttons; }
+    QList<QAbstractButton *> &PortButtons() override { return buttons; }
     QLabel *StatusPanel() override { return &status; }
     QPixmap StackPicture(int index) override { return stackPictures.Pixmap(index); }
 
-    QList<QPointer<KtPortButton>> buttons;
+    QList<QAbstractButton *> buttons;
     QLabel status;
     KtImageList stackPictures = KtImageList::StackNumbers();
 };
@@ -183,11 +183,11 @@ inline QList<int> BytesOf(const std::vector<const KtSNMPRequest2Leds::LedBinding
     return bytes;
 }
 
-inline QList<int> TagsOf(const QList<KtPortButton *> &buttons)
+template <typename Button> QList<int> TagsOf(const QList<Button *> &buttons)
 {
     QList<int> tags;
-    for (const KtPortButton *button : buttons)
-        tags << button->Tag;
+    for (const Button *button : buttons)
+        tags << KtPortButton::TagOf(button);
     return tags;
 }
 

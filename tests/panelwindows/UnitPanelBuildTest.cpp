@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -278,10 +279,7 @@ TEST_F(UnitPanelBuildTest, GenericPanelShowsThePortsTheUnitHas)
         const QList<KtPortButton *> buttons = panel->PortButtons();
         ASSERT_EQ(buttons.size(), 50);
         EXPECT_EQ(TagsOf(buttons), Range(51, 100)) << "all 50 buttons are tagged";
-        QList<int> registered;
-        for (const auto &button : host_.buttons)
-            registered << button->Tag;
-        EXPECT_EQ(registered, Range(51, 50 + c.ports));
+        EXPECT_EQ(TagsOf(host_.buttons), Range(51, 50 + c.ports));
         for (const KtPortButton *button : buttons)
             EXPECT_EQ(button->isHidden(), button->Port > c.ports) << button->Port;
         EXPECT_EQ(panel->findChild<QLabel *>("Label1")->width(), c.labelWidth);
@@ -319,10 +317,7 @@ TEST_F(UnitPanelBuildTest, QF1824BayModuleOrItsOwnBayPorts)
         if (module) {
             EXPECT_EQ(module->geometry(), QRect(0, 0, 219, 56));
         }
-        QList<int> registered;
-        for (const auto &button : host_.buttons)
-            registered << button->Tag;
-        EXPECT_EQ(registered, Range(101, 126));
+        EXPECT_EQ(TagsOf(host_.buttons), Range(101, 126));
         ASSERT_EQ(host_.buttons.size(), 26);
         EXPECT_TRUE(bayPorts->isAncestorOf(host_.buttons[24]));
         EXPECT_TRUE(bayPorts->isAncestorOf(host_.buttons[25]));
@@ -434,22 +429,35 @@ TEST_F(UnitPanelBuildTest, RightClickOpensThePortMenu)
                                                                {PortWindow::Configuration, 157}}));
 }
 
-TEST_F(UnitPanelBuildTest, ClosedPanelLeavesNoButtonsBehind)
+TEST_F(UnitPanelBuildTest, ClosingAPanelWaitsForItsLedRead)
 {
-    ScenarioSimulator sim("include stack\n");
-    ASSERT_TRUE(sim.Start());
-    UseSimulator(sim.Port());
-    BuildAll(ReadUnits(sim.Port()));
-    ASSERT_EQ(panels_.size(), 3u);
-    const qsizetype before = host_.buttons.size();
-    EXPECT_EQ(before, 12 + 26 + 50);
-    panels_[1]->LedBinding->Get(); // a read under way when the panel closes
-    panels_[1].reset();
-    EXPECT_EQ(
-        std::count_if(host_.buttons.begin(), host_.buttons.end(), [](const auto &b) { return b.isNull(); }),
-        26);
-    host_.ReleasePortButtons();
-    host_.PortButtonClicked(panels_[0]->PortButtonOf(1));
+    UseStack();
+    BuildAll({{"2", "QF1824", 26, {}, 26}});
+    ASSERT_TRUE(WaitForLeds(*panels_[0]));
+    int answered = 0;
+    panels_[0]->LedBinding->OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &) { ++answered; };
+    panels_[0]->LedBinding->Get();
+    panels_[0].reset();
+    EXPECT_EQ(answered, 1) << "the read under way ends before the panel goes";
+}
+
+TEST_F(UnitPanelBuildTest, ModuleTypesOfOneUnitFromThePortListView)
+{
+    QTreeWidget portInfo;
+    portInfo.setColumnCount(6);
+    const QStringList rows[] = {
+        {"51", "1", "", "", "", "moduleType-BaseModule-24PORT"},
+        {"55", "1", "", "", "", "moduleType-MGBIC"},
+        {"101", "2", "", "", "", "moduleType-1000T"},
+        {"56", "1", "", "", "", "none"},
+        {"151", "11", "", "", "", "moduleType-1394"},
+    };
+    for (const QStringList &row : rows)
+        portInfo.addTopLevelItem(new QTreeWidgetItem(row));
+    EXPECT_EQ(ModuleTypesOf(portInfo, "1"),
+              (QStringList{"moduleType-BaseModule-24PORT", "moduleType-MGBIC", "none"}));
+    EXPECT_EQ(ModuleTypesOf(portInfo, "2"), QStringList{"moduleType-1000T"});
+    EXPECT_TRUE(ModuleTypesOf(portInfo, "3").isEmpty());
 }
 
 } // namespace

@@ -14,9 +14,13 @@
 
 namespace {
 
-// How long closing waits for a running operation before it frees the binding
-// anyway (the binding then waits for its request itself).
-constexpr int kCloseWaitMs = 10000;
+// How long closing waits for a running operation: one exchange with all its
+// retries, and a little more.
+int CloseWaitMs(const KtSNMPRequest &request)
+{
+    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
+    return int(std::min<qint64>(exchange + 500, 10000));
+}
 
 } // namespace
 
@@ -32,6 +36,8 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
 TConfigForm::~TConfigForm()
 {
     FormClose();
+    // By now no completion of a retired binding is running any more.
+    retired_.clear();
 }
 
 void TConfigForm::RequireUntyped() const
@@ -125,23 +131,28 @@ void TConfigForm::FormClose()
     if (closed_)
         return;
     closed_ = true;
-    for (const auto &binding : RequestList) {
+    for (auto &binding : RequestList) {
         binding->Request.Enabled = false;
         QElapsedTimer clock;
         clock.start();
-        while (binding->Busy && clock.elapsed() < kCloseWaitMs)
+        const int limit = CloseWaitMs(binding->Request);
+        while (binding->Busy && clock.elapsed() < limit)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (binding->Busy)
+            retired_.push_back(std::move(binding));
     }
     CurrentBinding = nullptr;
     RequestList.clear();
     // The panels refer to the bindings: they go too, once the click that
-    // closed the window has been handled.
+    // closed the window has been handled (or with the window, while a
+    // retired binding may still reach its list view).
     for (const QPointer<QWidget> &panel : panels_) {
         if (!panel)
             continue;
         panel->setEnabled(false);
         panel->hide();
-        panel->deleteLater();
+        if (retired_.empty())
+            panel->deleteLater();
     }
     panels_.clear();
 }

@@ -78,5 +78,10 @@ private:
 
     bool refreshPending_ = false;
     bool closed_ = false;
+    // Bindings that were still busy when the window closed: a click handled
+    // while a read lets the window repaint closes the window from inside that
+    // read's completion, which cannot finish before the click handler
+    // returns. They are freed with the window, once the modal loop is over.
+    std::vector<std::unique_ptr<KtSNMPRequest2Edits>> retired_;
     std::vector<QPointer<QWidget>> panels_;
 };

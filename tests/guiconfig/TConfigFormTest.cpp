@@ -390,21 +390,45 @@ TEST_F(ConfigFormTest, AddAndDeleteButtonsNeedRowStatusLabels)
 
 TEST_F(ConfigFormTest, ClosingStopsAndFreesTheBindings)
 {
-    for (bool whileReading : {false, true}) {
-        TConfigForm form;
-        QPointer<TSNMPPanel> panel =
-            form.SetListViewType(Binding(&form, kIfNames, ListTable, 1), -1, {}, -1, {});
-        form.show();
-        if (whileReading)
-            ASSERT_TRUE(WaitUntil([&] { return form.CurrentBinding && form.CurrentBinding->Busy; }));
-        else
-            ASSERT_TRUE(WaitUntil([&] { return form.CurrentBinding && !form.CurrentBinding->Busy; }));
-        form.close();
-        EXPECT_TRUE(form.RequestList.empty());
-        EXPECT_EQ(form.CurrentBinding, nullptr);
-        EXPECT_FALSE(form.isVisible());
-        WaitUntil([&] { return panel.isNull(); }, 2000);
-        EXPECT_TRUE(panel.isNull());
+    enum When
+    {
+        Idle,
+        WhileReading,
+        InsideTheRead, // a click handled while the walk lets the window repaint
+    };
+    KtSNMPDefaults.TimeOut = 20;
+    for (When when : {Idle, WhileReading, InsideTheRead}) {
+        SCOPED_TRACE(int(when));
+        auto form = std::make_unique<TConfigForm>();
+        auto *panel = form->SetListViewType(Binding(form.get(), kIfNames, ListTable, 1), -1, {}, -1, {});
+        QPointer<TSNMPPanel> guard = panel;
+        bool closedInside = false;
+        if (when == InsideTheRead)
+            QObject::connect(panel->ListViewPanel->ListView->model(), &QAbstractItemModel::rowsInserted,
+                             form.get(), [&] {
+                                 if (!closedInside) {
+                                     closedInside = true;
+                                     form->close();
+                                 }
+                             });
+        form->show();
+        if (when == Idle)
+            ASSERT_TRUE(WaitUntil([&] { return form->CurrentBinding && !form->CurrentBinding->Busy; }));
+        else if (when == WhileReading) {
+            form->RefreshForm(); // an asynchronous read is on its way
+            ASSERT_TRUE(form->CurrentBinding && form->CurrentBinding->Busy);
+        } else
+            ASSERT_TRUE(WaitUntil([&] { return closedInside; }));
+        form->close();
+        EXPECT_TRUE(form->RequestList.empty());
+        EXPECT_EQ(form->CurrentBinding, nullptr);
+        EXPECT_FALSE(form->isVisible());
+        if (when != InsideTheRead) {
+            WaitUntil([&] { return guard.isNull(); }, 2000);
+            EXPECT_TRUE(guard.isNull());
+        }
+        QCoreApplication::processEvents();
+        form.reset();
     }
 }
 
@@ -463,4 +487,48 @@ TEST_F(ConfigFormTest, SetVarFormatOnlyForEditBoxes)
         EXPECT_EQ(error.Message, "Can not set Var format to a ComboBox!");
     }
     EXPECT_THROW(panel->SetVarFormat(42, "%i"), KtException);
+}
+
+TEST_F(ConfigFormTest, RowKindsFollowAccessAndOptions)
+{
+    const KtSNMPVarDef table[] = {
+        {"1.3.6.1.4.1.47893.12.12.2.1.1", "Server ID", SyntaxInteger, AccessIndex},
+        {"1.3.6.1.4.1.47893.12.12.2.1.2", "Facility", SyntaxInteger, AccessReadWrite, &kFacility},
+        {"1.3.6.1.4.1.47893.12.12.2.1.3", "Severity", SyntaxInteger, AccessRead, &kSeverity},
+        {"1.3.6.1.4.1.47893.12.12.2.1.4", "UDP Port", SyntaxInteger, AccessReadWrite},
+        {"1.3.6.1.4.1.47893.12.12.2.1.5", "Address", SyntaxIpAddress, AccessRead},
+        {},
+    };
+    TConfigForm form;
+    TSNMPListViewPanel *panel = form.SetListViewType(Binding(&form, table, ListTable, 1), -1, {}, -1, {});
+    const TEditsPanel *rows = panel->EditsPanel;
+    const int kinds[] = {TEditsPanel::KindWritable, TEditsPanel::KindOptions,
+                         TEditsPanel::KindReadOnlyOptions, TEditsPanel::KindWritable,
+                         TEditsPanel::KindReadOnly};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(rows->Rows[size_t(i)].Kind, kinds[i]) << i;
+        EXPECT_EQ(rows->Rows[size_t(i)].Format, "%s");
+        EXPECT_EQ(rows->Rows[size_t(i)].CheckBox->property("Tag").toInt(), i);
+        EXPECT_FALSE(rows->Rows[size_t(i)].CheckBox->focusPolicy() & Qt::TabFocus);
+    }
+    EXPECT_EQ(rows->ComboBox(1)->count(), kFacility.Count());
+    // A read-only variable with options shows its label in an edit box.
+    form.show();
+    ASSERT_TRUE(WaitUntil([&] { return form.CurrentBinding && !form.CurrentBinding->Busy; }));
+    panel->ListViewPanel->ListView->topLevelItem(0)->setSelected(true);
+    EXPECT_EQ(rows->EditBox(2)->text(), "all");
+    EXPECT_TRUE(rows->EditBox(2)->isReadOnly());
+    EXPECT_EQ(rows->ComboBox(1)->currentText(), "local0");
+}
+
+TEST_F(ConfigFormTest, ArrangingButtonsNeedsABinding)
+{
+    TEditsPanel rows(nullptr, nullptr);
+    TCtrlBtnPanel bar(nullptr);
+    try {
+        rows.ArrangeCtrlBtn(&bar);
+        ADD_FAILURE() << "no error";
+    } catch (const KtException &error) {
+        EXPECT_EQ(error.Message, "TEditsPanel:ArrangeCtrlBtn - EditCtrl is NULL!");
+    }
 }

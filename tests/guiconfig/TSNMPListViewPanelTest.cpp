@@ -272,18 +272,20 @@ TEST_F(ListViewPanelTest, RefreshIsSkippedWhileAReadRuns)
     TSNMPListViewPanel *panel = form.SetListViewType(std::move(binding), -1, {}, -1, {});
     KtSNMPRequest2Edits *edits = form.RequestList.front().get();
     int begins = 0;
-    form.show();
-    ASSERT_TRUE(WaitUntil([&] { return edits->Busy; }));
     edits->OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &) { ++begins; };
+    form.show();
+    ASSERT_TRUE(WaitUntil([&] { return begins == 1; })); // the first read
+    panel->RefreshClick();
+    ASSERT_TRUE(edits->Busy);
     panel->RefreshClick(); // skipped: the running read shows the rows
     ASSERT_TRUE(WaitIdle(edits));
-    EXPECT_EQ(begins, 1);
+    EXPECT_EQ(begins, 2);
     const int rows = panel->ListViewPanel->ListView->topLevelItemCount();
     EXPECT_GT(rows, 0);
     EXPECT_EQ(panel->BtnPanel->CountText->text(), QString::number(rows));
     panel->RefreshClick();
     ASSERT_TRUE(WaitIdle(edits));
-    EXPECT_EQ(begins, 2);
+    EXPECT_EQ(begins, 3);
     EXPECT_EQ(panel->ListViewPanel->ListView->topLevelItemCount(), rows);
 }
 

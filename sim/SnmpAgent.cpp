@@ -50,6 +50,48 @@ void onSignal(int)
     [[maybe_unused]] ssize_t written = write(signalPipe[1], &byte, 1);
 }
 
+// Notification targets with their parameters, notifications, filter
+// profiles and filters, so that the target and notification tables have
+// rows: one per entry, volatile, all active. Nothing sends notifications;
+// the address is the loopback trap port all the same.
+struct NotificationTarget
+{
+    const char *target;
+    const char *params;
+    const char *notify;
+    const char *profile;
+    const char *filterSubtree;
+};
+constexpr NotificationTarget NotificationTargets[] = {
+    {"target1", "params1", "notify1", "profile1", "1.3.6.1.2.1"},
+    {"target2", "params2", "notify2", "profile2", "1.3.6.1.4.1"},
+};
+
+// The configuration lines (persistent-data tokens of the target and
+// notification modules) of one notification target.
+std::string notificationConfig(const NotificationTarget &entry)
+{
+    constexpr int Volatile = 2, Active = 1;
+    const std::string status = " " + std::to_string(Volatile) + " " + std::to_string(Active);
+    // snmpNotifyFilterTable rows are restored by index: the profile name
+    // with its length, then the subtree (IMPLIED).
+    std::string filterIndex = "." + std::to_string(std::string_view(entry.profile).size());
+    for (unsigned char c : std::string_view(entry.profile))
+        filterIndex += "." + std::to_string(c);
+    filterIndex += std::string(".") + entry.filterSubtree;
+    std::string text;
+    // snmpUDPDomain, 127.0.0.1 port 162
+    text += std::string("targetAddr ") + entry.target + " .1.3.6.1.6.1.1 0x7f00000100a2 1500 3 \"" +
+            entry.notify + "\" " + entry.params + status + "\n";
+    // SNMPv2c, community "public", noAuthNoPriv
+    text += std::string("targetParams ") + entry.params + " 1 2 public 1" + status + "\n";
+    text += std::string("snmpNotifyTable ") + entry.notify + " " + entry.notify + " 1" + status + "\n";
+    text += std::string("snmpNotifyFilterProfileTable ") + entry.params + " " + entry.profile + status + "\n";
+    text += "snmpNotifyFilterTable " + filterIndex + " 2:0x 3:1 4:" + std::to_string(Volatile) +
+            " 5:" + std::to_string(Active) + " $\n";
+    return text;
+}
+
 std::string socketAddress(int socket)
 {
     sockaddr_in address{};
@@ -75,6 +117,14 @@ SnmpAgent::~SnmpAgent()
         snmp_shutdown(AppName);
 }
 
+std::vector<std::string> SnmpAgent::targetNames()
+{
+    std::vector<std::string> names;
+    for (const NotificationTarget &entry : NotificationTargets)
+        names.emplace_back(entry.target);
+    return names;
+}
+
 std::uint32_t SnmpAgent::uptime()
 {
     return static_cast<std::uint32_t>(netsnmp_get_agent_uptime());
@@ -93,6 +143,8 @@ std::string SnmpAgent::writeConfig() const
         file << user.createUserLine() << "\n";
         file << "rwuser " << user.name << " noauth\n";
     }
+    for (const NotificationTarget &entry : NotificationTargets)
+        file << notificationConfig(entry);
     if (!file)
         throw std::runtime_error("cannot write " + path);
     return path;

@@ -43,6 +43,10 @@ public:
 
     // Hundredths of a second since the agent started.
     static std::uint32_t uptime();
+    // The names of the notification targets (snmpTargetAddrName) that the
+    // agent is configured with; tables that extend the target table use
+    // them as their index.
+    static std::vector<std::string> targetNames();
 
 private:
     std::string writeConfig() const;

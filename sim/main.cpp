@@ -82,7 +82,8 @@ int simulate(SimOptions &options)
         throw std::runtime_error("the scenario has no units");
     SwitchBuilder(store, scenario).build(options.fdbRows);
     // What the menu windows read and the data files leave out.
-    CatalogueMibData catalogue(store);
+    CatalogueMibData::IndexTexts targets{{Oid{1, 3, 6, 1, 6, 3, 12, 1, 2, 1, 1}, SnmpAgent::targetNames()}};
+    CatalogueMibData catalogue(store, targets);
     if (options.printCatalogueData) {
         std::fputs(catalogue.text().c_str(), stdout);
         return 0;

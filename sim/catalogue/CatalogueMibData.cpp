@@ -12,8 +12,18 @@
 
 namespace {
 
-// Served by the agent library's own SNMPv3 modules.
-const Oid SnmpFrameworkRoot{1, 3, 6, 1, 6, 3};
+// The SNMPv3 framework subtrees that the agent library's own modules serve:
+// engine, MPD statistics, target, notification, USM and VACM.
+const Oid AgentLibraryRoots[] = {
+    {1, 3, 6, 1, 6, 3, 10}, {1, 3, 6, 1, 6, 3, 11}, {1, 3, 6, 1, 6, 3, 12},
+    {1, 3, 6, 1, 6, 3, 13}, {1, 3, 6, 1, 6, 3, 15}, {1, 3, 6, 1, 6, 3, 16},
+};
+
+bool servedByAgentLibrary(const Oid &oid)
+{
+    return std::any_of(std::begin(AgentLibraryRoots), std::end(AgentLibraryRoots),
+                       [&](const Oid &root) { return oid.startsWith(root); });
+}
 
 constexpr int RowsPerTable = 3;
 
@@ -273,7 +283,8 @@ std::vector<CatalogueMibData::Window> CatalogueMibData::windows()
     return result;
 }
 
-CatalogueMibData::CatalogueMibData(const MibStore &store) : store_(store)
+CatalogueMibData::CatalogueMibData(const MibStore &store, IndexTexts indexTexts)
+    : store_(store), indexTexts_(std::move(indexTexts))
 {
     for (const Window &window : windows()) {
         if (window.kind == ListScalars)
@@ -316,7 +327,7 @@ void CatalogueMibData::addScalars(const Window &window)
             note(window.caption + ": " + def->Name + " has no OID or no SNMP type");
             continue;
         }
-        if (oid.startsWith(SnmpFrameworkRoot))
+        if (servedByAgentLibrary(oid))
             continue;
         Scalar &scalar = scalars_[oid];
         if (!scalar.def)
@@ -342,7 +353,7 @@ void CatalogueMibData::addTable(const Window &window)
     if (entries.empty() && !index.empty())
         entries.insert(parentOf(index.back().oid));
     for (const Oid &entry : entries) {
-        if (entry.empty() || entry.startsWith(SnmpFrameworkRoot))
+        if (entry.empty() || servedByAgentLibrary(entry))
             continue;
         auto [it, created] = tables_.try_emplace(entry);
         Table &table = it->second;
@@ -472,8 +483,7 @@ void CatalogueMibData::writeScalars()
     }
 }
 
-std::vector<CatalogueMibData::IndexValue> CatalogueMibData::indexCandidates(const IndexVar &var,
-                                                                            bool last) const
+std::vector<CatalogueMibData::IndexValue> CatalogueMibData::indexCandidates(const IndexVar &var, bool last)
 {
     const KtSNMPVarDef &def = *var.def;
     std::vector<IndexValue> values;
@@ -522,9 +532,14 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::indexCandidates(cons
         return values;
     }
     if (isStringIndex(def.Syntax)) {
-        std::string base = lower(identifier(def.Name)).substr(0, 12);
-        for (int n = 1; n <= RowsPerTable; ++n) {
-            std::string text = base + std::to_string(n);
+        // The same texts for every window that names this index variable.
+        auto [known, added] = indexTexts_.try_emplace(var.oid);
+        if (added) {
+            std::string base = lower(identifier(def.Name)).substr(0, 12);
+            for (int n = 1; n <= RowsPerTable; ++n)
+                known->second.push_back(base + std::to_string(n));
+        }
+        for (const std::string &text : known->second) {
             Oid encoded = implied ? Oid{} : Oid{text.size()};
             for (unsigned char c : text)
                 encoded = encoded.child(c);

@@ -29,17 +29,22 @@ struct KtBindingTable;
 // come from those rows. A table whose status column takes "createAndGo" or
 // "valid" in its window accepts row creation and deletion.
 //
-// The SNMPv3 framework (1.3.6.1.6.3) belongs to the agent library and is
-// left alone. Descriptors that cannot be served consistently (an OID that is
+// The SNMPv3 framework modules that the agent library implements (engine,
+// MPD, target, notification, USM, VACM) are left alone; SNMP-COMMUNITY-MIB,
+// which it lacks, is served from the store. Descriptors that cannot be served consistently (an OID that is
 // a scalar in one window and a column in another, a window reading a column
 // that a hand-written table lacks, index variables that disagree) are left
 // out and named in notes().
 class CatalogueMibData
 {
 public:
+    // Index texts of string index variables whose rows live outside the
+    // store (the agent library's snmpTargetAddrName), by the variable's OID.
+    using IndexTexts = std::map<Oid, std::vector<std::string>>;
+
     // Reads the catalogue's windows (MainMenu1, PortInfoPopupMenu and the
     // main window's bindings) against what `store` already defines.
-    explicit CatalogueMibData(const MibStore &store);
+    explicit CatalogueMibData(const MibStore &store, IndexTexts indexTexts = {});
 
     const std::string &text() const { return text_; }
     const std::vector<std::string> &notes() const { return notes_; }
@@ -101,13 +106,14 @@ private:
         std::string token;
         Oid encoded;
     };
-    std::vector<IndexValue> indexCandidates(const IndexVar &var, bool last) const;
+    std::vector<IndexValue> indexCandidates(const IndexVar &var, bool last);
     std::string uniqueName(const std::string &base);
     void note(std::string text);
 
     const MibStore &store_;
     std::map<Oid, Scalar> scalars_;
     std::map<Oid, Table> tables_;
+    IndexTexts indexTexts_;
     std::set<std::string> names_;
     std::string text_;
     std::vector<std::string> notes_;

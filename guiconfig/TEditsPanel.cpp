@@ -82,6 +82,10 @@ void TEditsPanel::BuildRows()
         Rows.push_back(row);
     }
     ResetRows(false);
+    // Variables hidden from the start have no row to show.
+    for (int i = 0; i < RowCount(); ++i)
+        if (IsHiddenRow(i))
+            HideRow(i);
     LayoutRows(true);
 }
 
@@ -136,7 +140,7 @@ void TEditsPanel::EnableRow(int i)
         return;
     EditRow &row = Rows[size_t(i)];
     row.CheckBox->setEnabled(true);
-    row.CheckBox->setVisible(true);
+    row.CheckBox->setVisible(!IsHiddenRow(i)); // a hidden row stays out of sight
     row.CheckBox->setChecked(DefaultChecked);
     if (auto *edit = EditBox(i)) {
         edit->setReadOnly(false);

@@ -65,11 +65,15 @@ void TSNMPEditorPanel::SetCheckedClick(QObject *sender)
                 skipped.push_back(i);
             }
         }
-        for (int i = 0; i < vars.Count() && !empty; ++i)
-            empty = !(vars.Get(i).Access & AccessSkip) && EditsPanel->IsRowEmpty(i);
+        bool anything = false;
+        for (int i = 0; i < vars.Count() && !empty; ++i) {
+            const bool written = !(vars.Get(i).Access & AccessSkip);
+            anything = anything || written;
+            empty = written && EditsPanel->IsRowEmpty(i);
+        }
         if (empty)
             TFormMessages::Warning(window(), QStringLiteral("Some items are empty!"));
-        else
+        else if (anything) // no set without a variable to write
             EditCtrl->Set(false, false, QString(), nullptr);
     } catch (const KtException &error) {
         EditCtrl->ShowStatus(error.Message);

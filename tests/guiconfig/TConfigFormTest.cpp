@@ -263,6 +263,11 @@ TEST_F(ConfigFormTest, RowsLineUpAndHiddenRowsTakeNoRoom)
     EXPECT_EQ(first->x(), labelLeft + rows->Rows[1].Label->width() + 5);
     EXPECT_EQ(third->x(), first->x());
     EXPECT_EQ(rows->sizeHint(), QSize(first->x() + 121 + 40, third->y() + third->height() + 40));
+    for (QWidget *control : {static_cast<QWidget *>(rows->Rows[1].CheckBox),
+                             static_cast<QWidget *>(rows->Rows[1].Label), rows->Rows[1].ValueControl.data()})
+        EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
+    rows->ResetRows(false);
+    EXPECT_TRUE(rows->Rows[1].CheckBox->isHidden());
 
     // Showing the row makes room for it; hiding it again takes the room back.
     rows->ShowRow(1);

@@ -5,11 +5,13 @@
 #include "KtOptionList.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
+#include "TMsgPanel.h"
 #include "TSNMPEditorPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -350,6 +352,27 @@ TEST_F(SummerTimeTest, RoundTripOfARepeatingStart)
     EXPECT_EQ(again.RepeatEndList.Controls<QLineEdit>()[1]->text(), "30");
     EXPECT_EQ(again.EditorPanel->EditsPanel->EditBox(1)->text(), "90");
     SetStatus(*sim_, 1);
+}
+
+TEST_F(SummerTimeTest, OnlyTheCheckedRowsAreWritten)
+{
+    SetStatus(*sim_, 3);
+    const QString annualStart = GetHex(*sim_, Oid(TSummerTimeForm::RowAnnualStart));
+    TSummerTimeForm form;
+    form.show();
+    TEditsPanel *rows = form.EditorPanel->EditsPanel;
+    rows->EditBox(TSummerTimeForm::RowOffset)->setText("30");
+    FillAnnual(form.AnnualStartList, "5", "Jun", "1", "15");
+    QTest::mouseClick(rows->Rows[TSummerTimeForm::RowOffset].CheckBox, Qt::LeftButton);
+    QTest::mouseClick(form.EditorPanel->BtnPanel->SetCheckedBtn, Qt::LeftButton);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
+    EXPECT_EQ(RunTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), Oid(1)}).trimmed(), "30");
+    EXPECT_EQ(RunTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), Oid(0)}).trimmed(), "3");
+    EXPECT_EQ(GetHex(*sim_, Oid(TSummerTimeForm::RowAnnualStart)), annualStart);
+    // The status step had nothing to write: one set, one status line.
+    EXPECT_EQ(form.EditorPanel->MsgPanel->Memo->toPlainText().count("Set: "), 1);
+    SetStatus(*sim_, 1);
+    RunTool("snmpset", {"-v2c", "-c", "private", sim_->Address(), Oid(1), "i", "60"});
 }
 
 TEST_F(SummerTimeTest, ClosingFreesTheBinding)

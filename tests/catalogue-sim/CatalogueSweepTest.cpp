@@ -10,6 +10,7 @@
 #include "QgSimProcess.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -50,6 +51,14 @@ constexpr KnownFault WriteBackRefused[] = {
      "the key-change objects read as empty, and an empty KeyChange is refused (wrongLength)"},
 };
 
+// Adding a row is refused by the agent library's own modules.
+constexpr KnownFault RowCreationRefused[] = {
+    {"SNMP V3 > User-based Security Model > User Table",
+     "a new user needs key changes; the empty ones read from another user are refused (wrongLength)"},
+    {"SNMP V3 > View-base Access Control Mode > Access Table",
+     "vacmAccessStatus refuses createAndGo and createAndWait (inconsistentValue)"},
+};
+
 template <std::size_t N> bool Lists(const KnownFault (&faults)[N], const QString &path)
 {
     for (const KnownFault &fault : faults)
@@ -65,6 +74,9 @@ struct Window
     KtListKind kind = ListScalars;
     int indexCount = 0;
     bool portInstance = false;
+    int statusVariable = -1; // the variable that adds and deletes rows
+    QString addValue;
+    QString deleteValue;
 };
 
 void Collect(const KtMenuItem *items, const QString &parent, std::vector<Window> &windows)
@@ -74,7 +86,8 @@ void Collect(const KtMenuItem *items, const QString &parent, std::vector<Window>
         if (item->Action == KtMenuAction::Submenu)
             Collect(item->Children, path, windows);
         else if (item->OpensGenericWindow())
-            windows.push_back({path, item->Vars, item->Kind, item->IndexCount, item->Has(HookPortInstance)});
+            windows.push_back({path, item->Vars, item->Kind, item->IndexCount, item->Has(HookPortInstance),
+                               item->AddIndex, item->AddValue, item->DeleteValue});
     }
 }
 
@@ -84,8 +97,14 @@ std::vector<Window> AllWindows()
     Collect(MainMenu1, {}, windows);
     Collect(PortInfoPopupMenu, "port pop-up", windows);
     for (const KtBindingTable *binding = MainWindowTables; binding->Binding; ++binding)
-        windows.push_back({QString("main window > ") + binding->Binding, binding->Vars, binding->Kind,
-                           binding->IndexCount, binding->Kind == ListRow});
+        windows.push_back({QString("main window > ") + binding->Binding,
+                           binding->Vars,
+                           binding->Kind,
+                           binding->IndexCount,
+                           binding->Kind == ListRow,
+                           -1,
+                           {},
+                           {}});
     return windows;
 }
 
@@ -134,6 +153,14 @@ protected:
     static QString BaseOid(const KtSNMPVarList &vars, int i)
     {
         return vars.Instance.isEmpty() ? vars.Get(i).Oid : vars.Get(i).Oid + "." + vars.Instance;
+    }
+
+    static QStringList Values(const KtSNMPVarList &vars)
+    {
+        QStringList values;
+        for (int i = 0; i < vars.Count(); ++i)
+            values << vars.Get(i).Value;
+        return values;
     }
 
     // Problems of one get: a value the agent did not have.
@@ -203,7 +230,7 @@ protected:
     }
 
     // Reads the window's list as the window does; the problems found.
-    static QStringList Sweep(const Window &window, quint16 port)
+    static QStringList Sweep(const Window &window, quint16 port, QList<QStringList> *rowValues = nullptr)
     {
         auto request = Request(window, port);
         KtSNMPVarList &vars = request->Vars;
@@ -221,6 +248,8 @@ protected:
             int rows = 0;
             for (bool more = request->ReadSync(true); more; more = request->ReadSync(false)) {
                 problems << CheckRow(vars, rows, Lists(IndexColumnsNotAccessible, window.path));
+                if (rowValues)
+                    rowValues->append(Values(vars));
                 if (++rows > MaxRows)
                     return problems << "the walk does not end";
             }
@@ -249,6 +278,104 @@ TEST_F(CatalogueSweepTest, EveryWindowReadsWithoutAnError)
     }
     std::printf("[ sweep    ] %zu windows read in %lld ms\n", windows.size(),
                 static_cast<long long>(clock.elapsed()));
+    EXPECT_EQ(sim.Stop(), 0);
+}
+
+// A value for index variable `var` that no row has yet, by its type.
+QStringList NewIndexValues(const KtSNMPVar &var)
+{
+    if (var.Options && var.Options->Kind() == OptionNumeric) {
+        QStringList names;
+        for (int i = 0; i < var.Options->Count(); ++i)
+            names << var.Options->Get(i).Name;
+        return names;
+    }
+    switch (var.Syntax) {
+    case SyntaxIpAddress:
+        return {"10.90.90.200"};
+    case SyntaxMacAddress:
+        return {"024B540000C8"};
+    case SyntaxDisplayString:
+        return {"added"};
+    case SyntaxOctets:
+    case SyntaxBits:
+        return {"616464"};
+    case SyntaxOid:
+        return {"1.3.6.1.3"};
+    default:
+        return {"200"};
+    }
+}
+
+// The values of a new row: those of the first row with one index variable
+// changed so that no row has the resulting index; empty when none is found.
+QStringList NewRow(const KtSNMPVarList &vars, const QList<QStringList> &rows)
+{
+    auto indexOf = [&](const QStringList &values) { return values.mid(0, vars.IndexCount); };
+    QSet<QStringList> taken;
+    for (const QStringList &row : rows)
+        taken.insert(indexOf(row));
+    for (int i = vars.IndexCount - 1; i >= 0; --i)
+        for (const QString &value : NewIndexValues(vars.Get(i))) {
+            QStringList row = rows.first();
+            row[i] = value;
+            if (!taken.contains(indexOf(row)))
+                return row;
+        }
+    return {};
+}
+
+// Rows added and deleted the way the list windows do it: every writable
+// variable of a new row with the status variable at the add value in one
+// set, then the status variable alone at the delete value.
+TEST_F(CatalogueSweepTest, ListWindowsAddAndDeleteRows)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    int tables = 0;
+    for (const Window &window : AllWindows()) {
+        if (window.statusVariable < 0 || Lists(RowCreationRefused, window.path))
+            continue;
+        ++tables;
+        SCOPED_TRACE(window.path.toStdString());
+        QList<QStringList> before;
+        ASSERT_EQ(Sweep(window, sim.Port(), &before), QStringList());
+        auto request = Request(window, sim.Port());
+        request->Security.Version = 1;
+        KtSNMPVarList &vars = request->Vars;
+        const QStringList added = NewRow(vars, before);
+        ASSERT_FALSE(added.isEmpty());
+        for (int i = 0; i < vars.Count(); ++i) {
+            KtSNMPVar &var = vars.Get(i);
+            var.Value = added[i];
+            // New rows are volatile: a storage type copied from a permanent
+            // or read-only row cannot be given to a new one.
+            if (var.Options && var.Options->IndexOfName("volatile") >= 0)
+                var.Value = "volatile";
+        }
+        vars.Get(window.statusVariable).Value = window.addValue;
+        try {
+            request->WriteSync(false);
+        } catch (const KtException &error) {
+            ADD_FAILURE() << "adding " << added.join(", ").toStdString() << ": " << error.what();
+            continue;
+        }
+        QList<QStringList> after;
+        EXPECT_EQ(Sweep(window, sim.Port(), &after), QStringList());
+        EXPECT_EQ(after.size(), before.size() + 1);
+
+        vars.Get(window.statusVariable).Value = window.deleteValue;
+        try {
+            request->WriteSync(false, QString::number(window.statusVariable));
+        } catch (const KtException &error) {
+            ADD_FAILURE() << "deleting " << added.join(", ").toStdString() << ": " << error.what();
+            continue;
+        }
+        QList<QStringList> last;
+        EXPECT_EQ(Sweep(window, sim.Port(), &last), QStringList());
+        EXPECT_EQ(last, before);
+    }
+    EXPECT_GT(tables, 0);
     EXPECT_EQ(sim.Stop(), 0);
 }
 

@@ -53,12 +53,13 @@ inline bool WaitIdle(const KtSNMPRequest2Controls *binding)
 }
 
 // Runs `action` on the first visible modal dialog with the given object
-// name, once it is up; a test that opens a dialog with exec() arms this first.
+// name (any name when empty), once it is up; a test that opens a dialog with
+// exec() arms this first.
 inline void WhenModal(const QString &objectName, std::function<void(QDialog *)> action, int triesLeft = 500)
 {
     QTimer::singleShot(20, [objectName, action, triesLeft] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible() && dialog->objectName() == objectName) {
+        if (dialog && dialog->isVisible() && (objectName.isEmpty() || dialog->objectName() == objectName)) {
             action(dialog);
             return;
         }

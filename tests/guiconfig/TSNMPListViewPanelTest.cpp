@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -219,6 +220,25 @@ TEST_F(ListViewPanelTest, CancelInTheDeleteConfirmationWritesNothing)
     QTest::mouseClick(window.Panel->BtnPanel->DeleteBtn, Qt::LeftButton);
     EXPECT_EQ(messages_, QStringList{"Are you sure to delete?"});
     EXPECT_EQ(window.Panel->MessagePanel()->Memo->toPlainText(), memo);
+    EXPECT_EQ(AgentPorts(*sim_).keys(), QStringList{"1"});
+}
+
+TEST_F(ListViewPanelTest, TheRealConfirmationBoxCancels)
+{
+    SysLogWindow window;
+    ASSERT_TRUE(window.Read());
+    window.Select(window.RowWithIndex("1"));
+    TFormMessages::Reset();
+    QString text;
+    WhenModal({}, [&](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        EXPECT_NE(box->button(QMessageBox::Ok), nullptr);
+        box->button(QMessageBox::Cancel)->click();
+    });
+    QTest::mouseClick(window.Panel->BtnPanel->DeleteBtn, Qt::LeftButton);
+    EXPECT_EQ(text, "Are you sure to delete?");
     EXPECT_EQ(AgentPorts(*sim_).keys(), QStringList{"1"});
 }
 

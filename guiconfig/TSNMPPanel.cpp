@@ -91,8 +91,11 @@ void TSNMPPanel::SetContent(QWidget *panel)
 void TSNMPPanel::ApplySplitterSizes()
 {
     const int messageHeight = MsgPanel ? TMsgPanel::PanelHeight : 0;
-    const int width = std::max(RightSplitter->width(), designSize_.width());
-    const int height = std::max(BottomSplitter->height(), designSize_.height());
+    // A shown panel shares out its real size, one still being built its
+    // designed size.
+    const bool real = isVisible() && RightSplitter->width() > 0 && BottomSplitter->height() > 0;
+    const int width = real ? RightSplitter->width() : designSize_.width();
+    const int height = real ? BottomSplitter->height() : designSize_.height();
     RightSplitter->setSizes({width - TCtrlBtnPanel::PanelWidth - SplitterWidth, TCtrlBtnPanel::PanelWidth});
     QList<int> sizes;
     for (int i = 0; i < BottomSplitter->count(); ++i) {

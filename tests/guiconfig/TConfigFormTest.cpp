@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -347,6 +349,12 @@ TEST_F(ConfigFormTest, EditorWindowsStayWithin800By550)
     EXPECT_GT(panel->sizeHint().height(), 550);
     EXPECT_LE(form.height(), 550);
     EXPECT_LE(form.width(), 800);
+    // The rows scroll; the memo and the bar keep their sizes.
+    form.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->MsgPanel->height(), 50);
+    EXPECT_EQ(panel->BtnPanel->width(), 116);
+    EXPECT_TRUE(panel->EditsPanel->ScrollBox->verticalScrollBar()->isVisible());
 }
 
 TEST_F(ConfigFormTest, AddAndDeleteButtonsNeedRowStatusLabels)

@@ -1,7 +1,9 @@
 #include "TMainForm.h"
 
+#include "CreateUnitPanel.h"
 #include "KtCatalogue.h"
 #include "KtException.h"
+#include "KtMainPanelHost.h"
 #include "KtMainWindowTables.h"
 #include "KtMenuCatalogue.h"
 #include "KtRegistry.h"
@@ -11,6 +13,7 @@
 #include "KtViewerLauncher.h"
 #include "TAboutForm.h"
 #include "THelpViewer.h"
+#include "TPanelForm.h"
 #include "TWaitingForm.h"
 
 #include <QAbstractButton>
@@ -46,7 +49,6 @@ void WaitWhileBusy(const KtSNMPRequest2Edits *binding)
 
 } // namespace
 
-TMainForm::UnitPanelFactory TMainForm::CreateUnitPanel;
 std::function<bool(QWidget *, const QString &)> TMainForm::ConfirmHook = DefaultConfirm;
 std::function<void(TMainForm &, const KtMenuItem &)> TMainForm::OpenMenuWindow;
 
@@ -89,6 +91,7 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWind
     ST_STPVersion->setObjectName(QStringLiteral("ST_STPVersion"));
     ST_STPVersion->hide();
     BuildMenus();
+    PanelHost = std::make_unique<KtMainPanelHost>(*this);
 
     DetectScreenScale();
     resize(800, height());
@@ -318,20 +321,10 @@ void TMainForm::BuildPanels()
             const QTreeWidgetItem *unit = UnitListView->topLevelItem(row);
             const int startPort = unit->text(2).toInt();
             const int portRange = unit->text(3).toInt();
-            if (CreateUnitPanel)
-                CreateUnitPanel(*this, unit->text(0), unit->text(8), row, portRange - startPort + 1);
+            CreateUnitPanel(unit->text(0), unit->text(8), portRange - startPort + 1);
         }
     } catch (const std::exception &error) {
         ShowStatusMessage(QString::fromUtf8(error.what()));
-    }
-    for (QAbstractButton *button : std::as_const(PortButtons)) {
-        connect(button, &QAbstractButton::clicked, this, [this, button] {
-            for (QAbstractButton *other : std::as_const(PortButtons))
-                if (other != button) {
-                    other->setChecked(false);
-                    other->setDown(false);
-                }
-        });
     }
     RefreshRmonMenu();
 }
@@ -373,6 +366,13 @@ void TMainForm::ClosePanels()
     }
 }
 
+void TMainForm::CreateUnitPanel(const QString &unit, const QString &model, int portCount)
+{
+    const UnitPanelInput input{unit, model, portCount, ModuleTypesOf(*PortInfoListView, unit),
+                               PortInfoListView->topLevelItemCount()};
+    PlacePanel(::CreateUnitPanel(input, *PanelHost, ScrollBox1->widget()));
+}
+
 void TMainForm::PlacePanel(QWidget *panel)
 {
     const int units = UnitListView->topLevelItemCount();
@@ -412,7 +412,8 @@ void TMainForm::SizeAfterBuild(bool refresh)
         return;
     }
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setGeometry(geometry().x(), 100, width() + 20, 500);
+    move(x(), 100);
+    resize(width() + 20, 500);
     ScrollBox1->setFixedHeight(430);
 }
 
@@ -435,10 +436,7 @@ void TMainForm::RefreshRmonMenu()
 
 void TMainForm::ReleasePortButtons()
 {
-    for (QAbstractButton *button : std::as_const(PortButtons)) {
-        button->setChecked(false);
-        button->setDown(false);
-    }
+    PanelHost->ReleasePortButtons();
 }
 
 void TMainForm::LaunchViewer(const QString &argument)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class KtMainPanelHost;
 class KtSNMPRequest2Edits;
 class QAbstractButton;
 class QAction;
@@ -49,11 +50,8 @@ public:
     // A message in status panel 0.
     void ShowStatusMessage(const QString &message);
 
-    // Creates, places and shows the panel window of one unit; the front-panel
-    // code installs it. Without it the build creates no panels.
-    using UnitPanelFactory = std::function<void(TMainForm &form, const QString &unit, const QString &model,
-                                                int row, int portCount)>;
-    static UnitPanelFactory CreateUnitPanel;
+    // Creates, places and shows the panel window of one unit.
+    void CreateUnitPanel(const QString &unit, const QString &model, int portCount);
     // Places a new panel window in the scroll box under the ones placed
     // before it and sizes the main window for it.
     void PlacePanel(QWidget *panel);
@@ -88,6 +86,7 @@ public:
     QLabel *StatusPanel0 = nullptr;
     QMenu *VACM1 = nullptr; // the "SNMP V3" menu
     QMenu *PortInfoPopupMenu = nullptr;
+    std::unique_ptr<KtMainPanelHost> PanelHost;
 
     // A menu action by its component name, or nullptr.
     QAction *MenuAction(const QString &componentName) const;

@@ -1,8 +1,11 @@
 // The main window against the switch simulator, without front panels.
 #include "TMainForm.h"
+#include "KtPortButton.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgSimProcess.h"
+#include "SnmpdProcess.h"
 #include "TAboutForm.h"
+#include "TPanelForm.h"
 #include "TProgressForm.h"
 
 #include <QAction>
@@ -96,12 +99,71 @@ TEST_F(MainFormTest, FirstBuildReadsTheTablesAndSizesTheWindow)
             EXPECT_EQ(form.UnitListView->topLevelItem(0)->text(8), "QG2312");
         }
         if (c.scrolls) {
-            EXPECT_EQ(form.geometry().top(), 100);
+            EXPECT_EQ(form.pos().y(), 100);
             EXPECT_EQ(form.height(), 500);
             EXPECT_EQ(form.ScrollBox1->height(), 430);
         }
         form_.reset();
     }
+}
+
+TEST_F(MainFormTest, AgentWithoutUnitsGetsNoPanel)
+{
+    SnmpdProcess agent; // a standard agent: no unit table at all
+    ASSERT_TRUE(agent.Start());
+    TMainForm &form = Open(agent.Port());
+    form.FirstActivation();
+    EXPECT_EQ(form.UnitListView->topLevelItemCount(), 0);
+    EXPECT_TRUE(form.PanelWindows.isEmpty());
+    EXPECT_LT(form.height(), 500);
+}
+
+TEST_F(MainFormTest, PanelsAreStackedBottomUpAndRebuiltOnRefresh)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    form.FirstActivation();
+    ASSERT_EQ(form.PanelWindows.size(), 3);
+    // Created from the last unit row to the first: unit 3 at the top.
+    const auto *unit3 = dynamic_cast<TPanelForm *>(form.PanelWindows[0]);
+    const auto *unit2 = dynamic_cast<TPanelForm *>(form.PanelWindows[1]);
+    const auto *unit1 = dynamic_cast<TPanelForm *>(form.PanelWindows[2]);
+    ASSERT_TRUE(unit1 && unit2 && unit3);
+    EXPECT_EQ(unit3->Unit, 3);
+    EXPECT_EQ(unit3->y(), 0);
+    EXPECT_EQ(unit2->y(), unit3->y() + unit3->height() + 2);
+    EXPECT_EQ(unit1->y(), unit2->y() + unit2->height() + 2);
+    EXPECT_EQ(unit1->Unit, 1);
+
+    // A click on one unit's port releases a pressed port of another unit.
+    // (Toggle buttons stay pressed after a click, plain ones spring back.)
+    auto firstToggle = [](const TPanelForm *panel) -> KtPortButton * {
+        for (QAbstractButton *button : panel->PortButtons())
+            if (button->isCheckable())
+                return dynamic_cast<KtPortButton *>(button);
+        return nullptr;
+    };
+    KtPortButton *mine = firstToggle(unit1);
+    KtPortButton *other = firstToggle(unit2) ? firstToggle(unit2) : firstToggle(unit3);
+    ASSERT_TRUE(mine && other);
+    other->click();
+    ASSERT_TRUE(other->IsPressed());
+    mine->click();
+    EXPECT_TRUE(mine->IsPressed());
+    EXPECT_FALSE(other->IsPressed());
+
+    // A refresh frees the old panels and their buttons.
+    const int buttons = form.PortButtons.size();
+    QPointer<QWidget> old = form.PanelWindows.first();
+    QPointer<QAbstractButton> oldButton = form.PortButtons.first();
+    TMainForm::ConfirmHook = [](QWidget *, const QString &) { return true; };
+    form.RefreshPanel();
+    EXPECT_TRUE(old.isNull());
+    EXPECT_TRUE(oldButton.isNull());
+    EXPECT_EQ(form.PanelWindows.size(), 3);
+    EXPECT_EQ(form.PortButtons.size(), buttons);
+    EXPECT_EQ(form.pos().y(), 100);
 }
 
 TEST_F(MainFormTest, RmonEntriesFollowTheRmonState)

@@ -6,6 +6,7 @@
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TListViewPanel.h"
+#include "TMainWindowAnchor.h"
 #include "TMsgPanel.h"
 #include "TSNMPEditorPanel.h"
 #include "TSNMPListViewPanel.h"
@@ -544,4 +545,25 @@ TEST_F(ConfigFormTest, ArrangingButtonsNeedsABinding)
     } catch (const KtException &error) {
         EXPECT_EQ(error.Message, "TEditsPanel:ArrangeCtrlBtn - EditCtrl is NULL!");
     }
+}
+
+TEST_F(ConfigFormTest, WindowsCentreOverTheMainWindow)
+{
+    QWidget main;
+    main.setGeometry(100, 80, 900, 700);
+    main.show();
+    TMainWindowAnchor::SetMainWindow(&main);
+    TMainWindowAnchor::SetScaleFactor(1.25);
+    {
+        TConfigForm form;
+        TSNMPEditorPanel *panel = form.SetEditorType(Binding(&form, kSystem));
+        form.show();
+        QCoreApplication::processEvents();
+        const QPoint offset = form.frameGeometry().center() - main.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+        EXPECT_EQ(panel->HostForm, &form);
+        EXPECT_DOUBLE_EQ(TMainWindowAnchor::ScaleFactor(), 1.25);
+    }
+    TMainWindowAnchor::SetMainWindow(nullptr);
+    TMainWindowAnchor::SetScaleFactor(1.0);
 }

@@ -113,10 +113,14 @@ MibValue zeroValue(MibType type)
     }
 }
 
-// "integer 1..4", "mac", "octets", ...
+// "integer 1..4", "mac", "octets", ..., each with an optional "column N"
 MibIndexPart parseIndexPart(std::string_view text)
 {
     MibIndexPart part;
+    if (std::size_t at = text.find(" column "); at != std::string_view::npos) {
+        part.column = static_cast<SubId>(number(trim(text.substr(at + 8))));
+        text = trim(text.substr(0, at));
+    }
     std::size_t blank = text.find(' ');
     std::string_view kind = text.substr(0, blank);
     if (kind == "integer") {

@@ -27,8 +27,9 @@ struct DataToken
 // counter64; ACCESS is ro, rw, rc (read-create) or na (not-accessible).
 // A constraint lists values and ranges ({2 disabled, 3 enabled}, {1..4094})
 // or lengths ({size 0..32}). Index parts: integer [LOW..HIGH], ipaddress,
-// mac, octets, implied. Values: numbers or enumeration labels, "text",
-// 0xHEX (0x00*91 repeats a byte), aa:bb:cc, dotted quads and OIDs.
+// mac, octets, implied; "column N" after a part names the readable column
+// that holds it, which every new row then takes from its index. Values: numbers or enumeration labels,
+// "text", 0xHEX (0x00*91 repeats a byte), aa:bb:cc, dotted quads and OIDs.
 class MibDataLoader
 {
 public:

@@ -62,6 +62,36 @@ bool MibTableDef::isValidIndex(const Oid &suffix) const
     return pos == suffix.size();
 }
 
+std::vector<Oid> MibTableDef::indexParts(const Oid &suffix) const
+{
+    if (!isValidIndex(suffix))
+        return {};
+    std::vector<Oid> parts;
+    std::size_t pos = 0;
+    for (const MibIndexPart &spec : index) {
+        std::size_t length = 1;
+        switch (spec.kind) {
+        case MibIndexKind::Integer:
+            break;
+        case MibIndexKind::IpAddress:
+            length = 4;
+            break;
+        case MibIndexKind::FixedOctets:
+            length = spec.fixedLength;
+            break;
+        case MibIndexKind::Octets:
+            length = suffix[pos++];
+            break;
+        case MibIndexKind::ImpliedOctets:
+            length = suffix.size() - pos;
+            break;
+        }
+        parts.emplace_back(suffix.data() + pos, length);
+        pos += length;
+    }
+    return parts;
+}
+
 const MibObjectDef *MibTableDef::column(SubId id) const
 {
     auto it = columns.find(id);

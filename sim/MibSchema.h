@@ -65,6 +65,9 @@ struct MibIndexPart
     std::size_t fixedLength = 0;
     std::int64_t low = 0;
     std::int64_t high = 2147483647;
+    // The readable column that holds this part's value in every row (a
+    // rule of the MIB, not of the encoding), or 0 when there is none.
+    SubId column = 0;
 };
 
 // How rows of a table are created and deleted through SNMP.
@@ -86,6 +89,9 @@ struct MibTableDef
     std::map<SubId, const MibObjectDef *> columns;
 
     bool isValidIndex(const Oid &suffix) const;
+    // The sub-identifiers of each index part of a valid index, without the
+    // length of variable-length parts; empty when the index is not valid.
+    std::vector<Oid> indexParts(const Oid &suffix) const;
     const MibObjectDef *column(SubId id) const;
     const MibObjectDef *firstReadableColumn() const;
 };

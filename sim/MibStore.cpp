@@ -1,5 +1,25 @@
 #include "MibStore.h"
 
+std::optional<MibValue> MibStore::indexValue(MibType type, const Oid &part)
+{
+    std::string bytes;
+    for (SubId id : part.ids())
+        bytes += static_cast<char>(id);
+    switch (type) {
+    case MibType::Integer:
+        return part.size() == 1 ? std::optional(MibValue::integer(static_cast<std::int64_t>(part[0])))
+                                : std::nullopt;
+    case MibType::OctetString:
+        return MibValue::octets(bytes);
+    case MibType::IpAddress:
+        return part.size() == 4 ? std::optional(MibValue::ipAddress(bytes)) : std::nullopt;
+    case MibType::ObjectId:
+        return MibValue::objectId(part);
+    default:
+        return part.size() == 1 ? std::optional(MibValue::unsignedNumber(type, part[0])) : std::nullopt;
+    }
+}
+
 void MibStore::instantiateScalar(const MibObjectDef &scalar)
 {
     instances_[scalar.oid.child(0)] = MibInstance{&scalar, scalar.defaultValue, {}};
@@ -40,6 +60,14 @@ bool MibStore::addRow(const MibTableDef &table, const Oid &index, const ColumnVa
     for (const auto &[id, column] : table.columns)
         if (column->readable())
             instances_[column->oid + index] = MibInstance{column, column->defaultValue, {}};
+    // Columns that hold a part of the index take it from the index.
+    std::vector<Oid> parts = table.indexParts(index);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const MibObjectDef *column = table.index[i].column ? table.column(table.index[i].column) : nullptr;
+        if (column && column->readable())
+            if (std::optional<MibValue> value = indexValue(column->type, parts[i]))
+                instances_[column->oid + index].value = *value;
+    }
     for (const auto &[id, value] : values) {
         const MibObjectDef *column = table.column(id);
         if (column && column->readable() && column->type == value.type())

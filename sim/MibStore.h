@@ -43,8 +43,9 @@ public:
     MibValue *valueAt(const Oid &instance);
     void setProvider(const Oid &instance, std::function<MibValue()> provider);
 
-    // Adds a row (every readable column, defaults where no value is given);
-    // false when the index does not fit the table or the row exists.
+    // Adds a row (every readable column, defaults where no value is given,
+    // the index parts in the columns that hold them); false when the index
+    // does not fit the table or the row exists.
     bool addRow(const MibTableDef &table, const Oid &index, const ColumnValues &values = {});
     void removeRow(const MibTableDef &table, const Oid &index);
     bool rowExists(const MibTableDef &table, const Oid &index) const;
@@ -70,6 +71,9 @@ public:
     Instances &instances() { return instances_; }
 
 private:
+    // The value of an index part for a column of type `type`.
+    static std::optional<MibValue> indexValue(MibType type, const Oid &part);
+
     MibSchema schema_;
     Instances instances_;
     std::vector<MibStoreListener *> listeners_;

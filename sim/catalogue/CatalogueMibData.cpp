@@ -562,6 +562,12 @@ void CatalogueMibData::writeTables()
             std::string part = indexPartOf(*table.index[i].def, last && table.index[i].implied);
             candidates.push_back(indexCandidates(table.index[i], last));
             servable = servable && !part.empty() && !candidates.back().empty();
+            // A readable column of this table that holds the part.
+            const Oid &oid = table.index[i].oid;
+            if (parentOf(oid) == entry)
+                if (auto column = table.columns.find(oid.ids().back());
+                    column != table.columns.end() && column->second.readable)
+                    part += " column " + std::to_string(column->first);
             parts += (i ? ", " : "") + part;
         }
         bool readable = false;

@@ -30,6 +30,30 @@ TEST(MibDataLoaderTest, ValuesDefaultsAndLabelsLoad)
     EXPECT_EQ(store.rowIndexes(*store.schema().tableByName("demoEntry")), std::vector<Oid>{Oid{2}});
 }
 
+TEST(MibDataLoaderTest, IndexColumnsTakeTheirPartOfTheIndex)
+{
+    MibStore store;
+    MibDataLoader loader(store);
+    loader.load(
+        "table 1.3.6.1.4.1.9.7 routeEntry index(ipaddress column 1, octets column 2, integer column 3) "
+        "rowstatus(4)\n"
+        "  column 1 routeDest   ipaddress ro\n"
+        "  column 2 routeName   octets    ro\n"
+        "  column 3 routeMetric integer   rc\n"
+        "  column 4 routeStatus integer   rc 1\n"
+        "row routeEntry 10.0.0.1.2.97.98.7\n",
+        "t");
+    const MibTableDef &table = *store.schema().tableByName("routeEntry");
+    EXPECT_EQ(table.indexParts(Oid{10, 0, 0, 1, 2, 97, 98, 7}),
+              (std::vector<Oid>{Oid{10, 0, 0, 1}, Oid{97, 98}, Oid{7}}));
+    EXPECT_TRUE(table.indexParts(Oid{10, 0, 0, 1, 3, 97, 98, 7}).empty());
+    auto value = [&](const char *oid) { return store.find(*Oid::parse(oid))->value; };
+    EXPECT_EQ(value("1.3.6.1.4.1.9.7.1.10.0.0.1.2.97.98.7").bytes(), std::string("\x0a\0\0\x01", 4));
+    EXPECT_EQ(value("1.3.6.1.4.1.9.7.2.10.0.0.1.2.97.98.7").bytes(), "ab");
+    EXPECT_EQ(value("1.3.6.1.4.1.9.7.3.10.0.0.1.2.97.98.7").signedNumber(), 7);
+    EXPECT_EQ(value("1.3.6.1.4.1.9.7.4.10.0.0.1.2.97.98.7").signedNumber(), 1);
+}
+
 TEST(MibDataLoaderTest, ErrorsNameTheSourceLine)
 {
     const std::pair<const char *, const char *> cases[] = {

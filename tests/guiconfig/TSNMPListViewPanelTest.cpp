@@ -388,3 +388,39 @@ TEST(SysLogRoundTest, AddEditAndDeleteAgreeWithTheAgent)
     EXPECT_TRUE(window.Panel->MessagePanel()->Memo->toPlainText().contains("Set: (KtSNMP++) Ok!"));
     TFormMessages::Reset();
 }
+
+// An agent that never answers: the edit dialog waits a second for the
+// running read, then opens anyway, and the read may go on afterwards.
+TEST_F(ListViewPanelTest, EditDialogWaitsASecondForARunningRead)
+{
+    QgSimProcess silent({"--drop-every", "1"});
+    ASSERT_TRUE(silent.Start());
+    PointDefaultsAt(silent.Port());
+    KtSNMPDefaults.TimeOut = 300;
+    TConfigForm form;
+    auto binding = std::make_unique<KtSNMPRequest2Edits>(&form);
+    binding->Request.Vars = KtSNMPVarList(kSysLogServers, ListTable, 1);
+    binding->Request.Retries = 0;
+    KtSNMPRequest2Edits *edits = binding.get();
+    TSNMPListViewPanel *panel =
+        form.SetListViewType(std::move(binding), kSysLogStatus, "createAndGo", kSysLogStatus, "destroy");
+    form.show();
+    panel->RefreshClick();
+    ASSERT_TRUE(edits->Busy);
+    QElapsedTimer clock;
+    qint64 openedAfter = -1;
+    bool readStillRunning = false;
+    WhenModal("RowDialog", [&](QDialog *dialog) {
+        openedAfter = clock.elapsed();
+        readStillRunning = edits->Busy;
+        dialog->close();
+    });
+    clock.start();
+    panel->EditClick(panel->BtnPanel->EditBtn);
+    EXPECT_GE(openedAfter, 1000);
+    EXPECT_TRUE(readStillRunning); // it did not wait for the read's time-out
+    EXPECT_TRUE(edits->Request.Enabled);
+    ASSERT_TRUE(WaitIdle(edits));
+    EXPECT_TRUE(panel->MessagePanel()->Memo->toPlainText().contains("Get: ")); // the time-out's status line
+    KtSNMPDefaults.TimeOut = 100;
+}

@@ -485,13 +485,33 @@ void CatalogueMibData::writeScalars()
 
 std::vector<CatalogueMibData::IndexValue> CatalogueMibData::indexCandidates(const IndexVar &var, bool last)
 {
+    // Every window that names this index variable gets the values of the
+    // first (string values are kept as texts and encoded for each table).
+    if (isStringIndex(var.def->Syntax))
+        return newIndexCandidates(var, last);
+    auto known = indexValues_.find(var.oid);
+    if (known == indexValues_.end())
+        known = indexValues_.emplace(var.oid, newIndexCandidates(var, last)).first;
+    return known->second;
+}
+
+std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(const IndexVar &var, bool last)
+{
     const KtSNMPVarDef &def = *var.def;
     std::vector<IndexValue> values;
-    // An index of a table the store fills (ifIndex): the rows it has.
+    // An index of a table the store fills (ifIndex), or a port or interface
+    // number of another table: the rows of the port or interface table.
+    const MibTableDef *rows = nullptr;
     if (const MibObjectDef *column = store_.schema().objectFor(var.oid);
-        column && column->isColumn() && column->oid == var.oid && column->table->index.size() == 1 &&
-        column->table->index.front().kind == MibIndexKind::Integer && isNumericIndex(def.Syntax)) {
-        for (const Oid &row : store_.rowIndexes(*column->table)) {
+        column && column->isColumn() && column->oid == var.oid)
+        rows = column->table;
+    else if (!numericOptions(def) && nameHas(def, "port") && !nameHas(def, "virtual"))
+        rows = store_.schema().tableByName("swPortInfoEntry");
+    else if (!numericOptions(def) && (nameHas(def, "ifindex") || nameHas(def, "interface index")))
+        rows = store_.schema().tableByName("ifEntry");
+    if (rows && rows->index.size() == 1 && rows->index.front().kind == MibIndexKind::Integer &&
+        isNumericIndex(def.Syntax)) {
+        for (const Oid &row : store_.rowIndexes(*rows)) {
             if (values.size() == RowsPerTable)
                 break;
             values.push_back(IndexValue{std::to_string(row[0]), row});

@@ -25,8 +25,9 @@ struct KtBindingTable;
 // what is missing is generated. Scalars get a value of their type (the first
 // value of an enumeration); tables get a few rows whose index values are the
 // same for every table that shares an index variable, and where an index
-// variable belongs to a table of the store with rows (ifIndex), its values
-// come from those rows. A table whose status column takes "createAndGo" or
+// variable belongs to a table of the store with rows (ifIndex), or names a
+// port or an interface index, its values come from the rows of that table,
+// of the port table or of the interface table. A table whose status column takes "createAndGo" or
 // "valid" in its window accepts row creation and deletion.
 //
 // The SNMPv3 framework modules that the agent library implements (engine,
@@ -107,6 +108,7 @@ private:
         Oid encoded;
     };
     std::vector<IndexValue> indexCandidates(const IndexVar &var, bool last);
+    std::vector<IndexValue> newIndexCandidates(const IndexVar &var, bool last);
     std::string uniqueName(const std::string &base);
     void note(std::string text);
 
@@ -114,6 +116,7 @@ private:
     std::map<Oid, Scalar> scalars_;
     std::map<Oid, Table> tables_;
     IndexTexts indexTexts_;
+    std::map<Oid, std::vector<IndexValue>> indexValues_;
     std::set<std::string> names_;
     std::string text_;
     std::vector<std::string> notes_;

@@ -77,6 +77,8 @@ void TSNMPEditorPanel::SetCheckedClick(QObject *sender)
             EditCtrl->Set(false, false, QString(), nullptr);
     } catch (const KtException &error) {
         EditCtrl->ShowStatus(error.Message);
+    } catch (const std::exception &error) {
+        EditCtrl->ShowStatus(QString::fromUtf8(error.what()));
     }
     for (int i : skipped)
         vars.Get(i).Access &= ~AccessSkip;

@@ -221,6 +221,8 @@ void TSNMPListViewPanel::DeleteClick()
         EditCtrl->Set(false, false, QString(), nullptr);
     } catch (const KtException &error) {
         EditCtrl->ShowStatus(error.Message);
+    } catch (const std::exception &error) {
+        EditCtrl->ShowStatus(QString::fromUtf8(error.what()));
     }
     for (int i : skipped)
         vars.Get(i).Access &= ~AccessSkip;

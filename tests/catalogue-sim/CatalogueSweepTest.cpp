@@ -10,7 +10,9 @@
 #include "QgSimProcess.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -376,6 +378,43 @@ TEST_F(CatalogueSweepTest, ListWindowsAddAndDeleteRows)
         EXPECT_EQ(last, before);
     }
     EXPECT_GT(tables, 0);
+    EXPECT_EQ(sim.Stop(), 0);
+}
+
+// A scenario file changes the derived objects like any other: a value of a
+// scalar, a cell and a new row of a table.
+TEST_F(CatalogueSweepTest, ScenarioFilesOverrideDerivedObjects)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath("md5.scenario"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("include stack\n"
+               "set 1.3.6.1.4.1.47893.11.55.2.2.1.3.1.0 enabled\n"
+               "set 1.3.6.1.4.1.47893.11.55.2.3.4.1.2.2 \"secret\"\n"
+               "row Md5InformationTableEntry 9 .2=\"nine\"\n");
+    file.close();
+    QgSimProcess sim({"--static-leds", "--scenario", file.fileName()});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+
+    const KtSNMPVarDef alarms[] = {
+        {"1.3.6.1.4.1.47893.11.55.2.2.1.3.1", "New Root Alarm", SyntaxInteger, AccessRead},
+        {},
+    };
+    auto scalars = Request({"alarms", alarms, ListScalars, 0, false, -1, {}, {}}, sim.Port());
+    scalars->ReadSync(true);
+    EXPECT_EQ(scalars->Vars.Get(0).Value, "3");
+
+    const KtSNMPVarDef keys[] = {
+        {"1.3.6.1.4.1.47893.11.55.2.3.4.1.1", "Key Id", SyntaxInteger, AccessIndex},
+        {"1.3.6.1.4.1.47893.11.55.2.3.4.1.2", "Key", SyntaxDisplayString, AccessRead},
+        {},
+    };
+    auto table = Request({"keys", keys, ListTable, 1, false, -1, {}, {}}, sim.Port());
+    QStringList rows;
+    for (bool more = table->ReadSync(true); more; more = table->ReadSync(false))
+        rows << table->Vars.Get(0).Value + "=" + table->Vars.Get(1).Value;
+    EXPECT_EQ(rows, (QStringList{"1=Key 1", "2=secret", "3=Key 3", "9=nine"}));
     EXPECT_EQ(sim.Stop(), 0);
 }
 

@@ -424,3 +424,31 @@ TEST_F(ListViewPanelTest, EditDialogWaitsASecondForARunningRead)
     EXPECT_TRUE(panel->MessagePanel()->Memo->toPlainText().contains("Get: ")); // the time-out's status line
     KtSNMPDefaults.TimeOut = 100;
 }
+
+TEST_F(ListViewPanelTest, AFailedWriteClosesTheDialogWithTheErrorInTheMemo)
+{
+    SysLogWindow window;
+    ASSERT_TRUE(window.Read());
+    bool closed = false;
+    WhenModal("RowDialog", [&](QDialog *dialog) {
+        TEditsPanel *rows = window.Rows();
+        QTest::keyClicks(rows->EditBox(0), "4");
+        QTest::keyClicks(rows->EditBox(3), "port"); // no number
+        QTest::mouseClick(rows->Rows[3].CheckBox, Qt::LeftButton);
+        QTest::mouseClick(SysLogWindow::BarOf(dialog)->SetCheckedBtn, Qt::LeftButton);
+        closed = !dialog->isVisible();
+        if (!closed)
+            dialog->close();
+    });
+    QTest::mouseClick(window.Panel->BtnPanel->AddBtn, Qt::LeftButton);
+    EXPECT_TRUE(closed);
+    const QString memo = window.Panel->MessagePanel()->Memo->toPlainText();
+    EXPECT_TRUE(memo.contains("Set: ")) << memo.toStdString();
+    EXPECT_FALSE(memo.contains("Set: (KtSNMP++) Ok!")) << memo.toStdString();
+    ASSERT_TRUE(window.Read());
+    EXPECT_EQ(AgentPorts(*sim_).keys(), QStringList{"1"});
+    // Nothing stays excluded and the reads stay asynchronous.
+    for (int i = 0; i < window.Binding()->Request.Vars.Count(); ++i)
+        EXPECT_FALSE(window.Binding()->Request.Vars.Get(i).Access & AccessSkip) << i;
+    EXPECT_TRUE(window.Binding()->Asynchronous);
+}

@@ -2,6 +2,7 @@
 
 #include "AgentMibHandler.h"
 #include "CatalogueMibData.h"
+#include "CounterDrift.h"
 #include "LedAnimator.h"
 #include "MibDataLoader.h"
 #include "MibStore.h"
@@ -94,6 +95,7 @@ int simulate(SimOptions &options)
 
     std::uint32_t seed = options.seedGiven ? options.seed : std::random_device{}();
     LedAnimator leds(store, scenario, seed);
+    CounterDrift counters(store, catalogue.counters(), seed);
     scenario.applyOverrides(loader);
     VlanMirror vlans(store, &SnmpAgent::uptime);
     store.addListener(&vlans);
@@ -110,7 +112,10 @@ int simulate(SimOptions &options)
     std::printf("listening on %s\n", agent.listeningAddress().c_str());
     std::fflush(stdout);
     if (!options.staticLeds)
-        agent.every(std::chrono::milliseconds(options.ledIntervalMs), [&leds] { leds.tick(); });
+        agent.every(std::chrono::milliseconds(options.ledIntervalMs), [&leds, &counters] {
+            leds.tick();
+            counters.tick();
+        });
     agent.run();
     return 0;
 }

@@ -475,6 +475,8 @@ void CatalogueMibData::writeScalars()
 {
     for (const auto &[oid, scalar] : scalars_) {
         const KtSNMPVarDef &def = *scalar.def;
+        if (def.Syntax == SyntaxCounter32 || def.Syntax == SyntaxCounter64)
+            counters_.push_back(oid);
         text_ += "scalar " + oid.toString() + " " + uniqueName(identifier(def.Name)) + " " +
                  mibTypeName(*mibTypeOf(def.Syntax)) + (scalar.writable ? " rw " : " ro ") +
                  plainValue(def, 0, false);
@@ -617,6 +619,8 @@ void CatalogueMibData::writeTables()
         text_ += "\n";
         for (const auto &[id, column] : table.columns) {
             const KtSNMPVarDef &def = *column.def;
+            if (def.Syntax == SyntaxCounter32 || def.Syntax == SyntaxCounter64)
+                counters_.push_back(entry.child(id));
             std::string access = !column.readable ? "na" : !column.writable ? "ro" : control ? "rc" : "rw";
             text_ += "  column " + std::to_string(id) + " " + uniqueName(identifier(def.Name)) + " " +
                      mibTypeName(*mibTypeOf(def.Syntax)) + " " + access;

@@ -49,6 +49,8 @@ public:
 
     const std::string &text() const { return text_; }
     const std::vector<std::string> &notes() const { return notes_; }
+    // The derived Counter32 and Counter64 objects (scalars and columns).
+    const std::vector<Oid> &counters() const { return counters_; }
 
     // One window's variable list, as the catalogue gives it.
     struct Window
@@ -120,4 +122,5 @@ private:
     std::set<std::string> names_;
     std::string text_;
     std::vector<std::string> notes_;
+    std::vector<Oid> counters_;
 };

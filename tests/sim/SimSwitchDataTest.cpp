@@ -179,6 +179,34 @@ TEST(SimSwitchDataTest, LedsChangeOverTimeUnlessFrozenAndTheSeedRepeatsThem)
     EXPECT_EQ(LedOctets(frozen, 3), frozenBefore);
 }
 
+// Counters derived from the menu catalogue: a scalar (vrrpRouterChecksumErrors)
+// and a cell of a table (vrrpStatsBecomeMaster of interface 51, router 1).
+TEST(SimSwitchDataTest, DerivedCountersGrowUnlessFrozen)
+{
+    const QStringList counters{"1.3.6.1.2.1.68.2.1.0", "1.3.6.1.2.1.68.2.4.1.1.51.1"};
+    auto read = [&](const QgSimProcess &sim) {
+        return RunSnmpTool("snmpget", QStringList{"-Oqv", "-v2c", "-c", "public", sim.Address()} + counters)
+            .lines();
+    };
+    QgSimProcess live({"--led-interval-ms", "50"});
+    ASSERT_TRUE(live.Start()) << live.StandardError().toStdString();
+    const QStringList before = read(live);
+    ASSERT_EQ(before.size(), counters.size());
+    QStringList after = before;
+    for (int i = 0; i < 40 && (after[0] == before[0] || after[1] == before[1]); ++i) {
+        QThread::msleep(50);
+        after = read(live);
+    }
+    for (qsizetype i = 0; i < counters.size(); ++i)
+        EXPECT_GT(after[i].toULongLong(), before[i].toULongLong()) << counters[i].toStdString();
+
+    QgSimProcess frozen({"--static-leds"});
+    ASSERT_TRUE(frozen.Start()) << frozen.StandardError().toStdString();
+    const QStringList frozenBefore = read(frozen);
+    QThread::msleep(300);
+    EXPECT_EQ(read(frozen), frozenBefore);
+}
+
 TEST(SimSwitchDataTest, StaticVlansShowInTheCurrentTableAndDeletionsAreCounted)
 {
     QgSimProcess sim({"--static-leds"});
@@ -265,9 +293,9 @@ TEST(SimSwitchDataTest, HelpDocumentsEveryOption)
     process.start(QG_BIN_DIR "/qgsim", {"--help"});
     ASSERT_TRUE(process.waitForFinished(10000));
     QString help = QString::fromUtf8(process.readAllStandardOutput());
-    for (const char *option :
-         {"--listen", "--state", "--scenario", "--read-community", "--write-community", "--user", "--seed",
-          "--static-leds", "--led-interval-ms", "--fdb-rows", "--drop-every", "--delay-ms", "--stuck-walk"})
+    for (const char *option : {"--listen", "--state", "--scenario", "--read-community", "--write-community",
+                               "--user", "--seed", "--static-leds", "--led-interval-ms", "--fdb-rows",
+                               "--drop-every", "--delay-ms", "--stuck-walk", "--print-catalogue-data"})
         EXPECT_TRUE(help.contains(option)) << option;
     EXPECT_EQ(process.exitCode(), 0);
 }

@@ -380,19 +380,22 @@ void TMainForm::PlacePanel(QWidget *panel)
     QWidget *area = ScrollBox1->widget();
     panel->setParent(area);
     const QSize size = panel->size();
+    // Each panel goes 2 pixels below the one placed before it: the height
+    // kept for the previous panel, less the stack size, the gap and the
+    // status bar, is the new panel's top.
     int top = 0;
     if (!LastPanel) {
         resize(size.width() + 3, height());
     } else {
-        top = area->minimumHeight() - (units - 1) - 2 - statusHeight;
+        top = placedHeight_ - (units - 1) - 2 - statusHeight;
         if (width() < size.width() + 3)
             resize(size.width() + 3, height());
     }
     panel->move(0, top);
     LastPanel = panel;
-    const int clientHeight = units + top + size.height() + statusHeight + 3;
-    area->setMinimumHeight(clientHeight);
-    resize(width(), clientHeight + menuBar()->height());
+    placedHeight_ = units + top + size.height() + statusHeight + 3;
+    area->setMinimumHeight(top + size.height());
+    resize(width(), top + size.height() + menuBar()->height() + statusHeight);
     if (units > 1)
         move(x(), y() - size.height() / 2);
     panel->show();
@@ -405,7 +408,9 @@ void TMainForm::SizeAfterBuild(bool refresh)
 {
     const int units = UnitListView->topLevelItemCount();
     if (units < 4) {
-        resize(width(), ScrollBox1->widget()->minimumHeight() + 70);
+        // The panels' height plus what surrounds them: the menu bar and the
+        // status bar (the window frame is the window manager's).
+        resize(width(), ScrollBox1->widget()->minimumHeight() + menuBar()->height() + statusBar()->height());
         ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         if (refresh)
             move(x(), 100);

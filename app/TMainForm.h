@@ -115,4 +115,5 @@ private:
     void StopTableBindings();
 
     bool terminationRequested_ = false;
+    int placedHeight_ = 0; // the scroll box height the last placed panel asked for
 };

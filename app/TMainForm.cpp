@@ -6,6 +6,7 @@
 #include "KtMainPanelHost.h"
 #include "KtMainWindowTables.h"
 #include "KtMenuCatalogue.h"
+#include "KtMenuWindowOpener.h"
 #include "KtRegistry.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
@@ -13,6 +14,7 @@
 #include "KtViewerLauncher.h"
 #include "TAboutForm.h"
 #include "THelpViewer.h"
+#include "TMainWindowAnchor.h"
 #include "TPanelForm.h"
 #include "TWaitingForm.h"
 
@@ -50,7 +52,6 @@ void WaitWhileBusy(const KtSNMPRequest2Edits *binding)
 } // namespace
 
 std::function<bool(QWidget *, const QString &)> TMainForm::ConfirmHook = DefaultConfirm;
-std::function<void(TMainForm &, const KtMenuItem &)> TMainForm::OpenMenuWindow;
 
 TMainForm *TMainForm::Instance()
 {
@@ -92,9 +93,17 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWind
     ST_STPVersion->hide();
     BuildMenus();
     PanelHost = std::make_unique<KtMainPanelHost>(*this);
+    PanelHost->OpenPortWindow = [this](PortWindow window, int tag) {
+        const char *name = window == PortWindow::Information ? "PortInformation2" : "PortConfiguration1";
+        for (const KtMenuItem *item = ::PortInfoPopupMenu; item->Caption; ++item)
+            if (qstrcmp(item->Name, name) == 0)
+                OpenMenuWindow(*item, tag);
+    };
 
     DetectScreenScale();
     resize(800, height());
+    TMainWindowAnchor::SetMainWindow(this);
+    TMainWindowAnchor::SetScaleFactor(ScaleFactor);
 
     KtSNMPInitialize(QString());
     KtSNMPDefaults.Security.Version = 0;
@@ -243,28 +252,23 @@ void TMainForm::WireMenuItem(QAction *action, const KtMenuItem &item)
         return;
     }
     case KtMenuAction::Dedicated:
-        if (qstrcmp(item.ClassName, "TAboutForm") == 0) {
-            connect(action, &QAction::triggered, this, &TMainForm::ShowAbout);
-            return;
-        }
-        [[fallthrough]];
     case KtMenuAction::Editor:
     case KtMenuAction::List:
-        // Opened by the window code; until it is installed the entry waits, disabled.
-        action->setEnabled(bool(OpenMenuWindow));
-        connect(action, &QAction::triggered, this, [this, &item] {
-            if (!OpenMenuWindow)
-                return;
-            try {
-                OpenMenuWindow(*this, item);
-            } catch (const std::exception &error) {
-                QMessageBox::critical(this, QCoreApplication::applicationName(),
-                                      QString::fromUtf8(error.what()));
-            }
-        });
+        // Entries whose window this program does not have yet stay disabled.
+        action->setEnabled(KtMenuWindowOpener::CanOpen(item) && !item.Has(HookPortInstance));
+        connect(action, &QAction::triggered, this, [this, &item] { OpenMenuWindow(item, -1); });
         return;
     default:
         return;
+    }
+}
+
+void TMainForm::OpenMenuWindow(const KtMenuItem &item, int portTag)
+{
+    try {
+        KtMenuWindowOpener::Open(*this, item, portTag);
+    } catch (const std::exception &error) {
+        QMessageBox::critical(this, QCoreApplication::applicationName(), QString::fromUtf8(error.what()));
     }
 }
 

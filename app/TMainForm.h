@@ -88,12 +88,11 @@ public:
     QMenu *PortInfoPopupMenu = nullptr;
     std::unique_ptr<KtMainPanelHost> PanelHost;
 
+    // Opens the window of a menu entry (modal); portTag >= 0 for a port's row.
+    void OpenMenuWindow(const KtMenuItem &item, int portTag);
+
     // A menu action by its component name, or nullptr.
     QAction *MenuAction(const QString &componentName) const;
-
-    // Runs a menu entry that opens a generic or dedicated window; the window
-    // code installs it. Without it such entries are disabled.
-    static std::function<void(TMainForm &form, const KtMenuItem &item)> OpenMenuWindow;
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -14,6 +14,7 @@
 #include <netdb.h>
 #include <sys/socket.h>
 
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -150,10 +151,19 @@ void SetUserKeys(snmp_session &session, const KtUsmUser &user, qint32 securityLe
 
 // Users the library keeps from an earlier session with the same name and
 // engine would keep their old keys; drop them so new credentials count.
+// Only a user registered for exactly this engine goes: the lookup may also
+// answer with the engine-less user the probes are sent as, which stays.
 void ForgetLibraryUser(const u_char *engineID, size_t engineIDLength, const char *name)
 {
+    if (!name || !*name || engineIDLength == 0)
+        return;
     while (struct usmUser *user =
                usm_get_user(const_cast<u_char *>(engineID), engineIDLength, const_cast<char *>(name))) {
+        const bool sameEngine = user->engineIDLen == engineIDLength &&
+                                std::memcmp(user->engineID, engineID, engineIDLength) == 0 && user->name &&
+                                std::strcmp(user->name, name) == 0;
+        if (!sameEngine)
+            return;
         usm_remove_user(user);
         usm_free_user(user);
     }
@@ -370,7 +380,7 @@ namespace {
 // The completion of one library send. The record stays alive until the
 // library is done with it, even when its request is gone (then it is only
 // marked cancelled).
-int OnLibraryCallback(int operation, snmp_session *, int, snmp_pdu *response, void *magic)
+int OnLibraryCallback(int operation, snmp_session *session, int, snmp_pdu *response, void *magic)
 {
     auto *send = static_cast<KtSession::PendingSend *>(magic);
     int result = KtLibraryResult::Success;
@@ -378,10 +388,16 @@ int OnLibraryCallback(int operation, snmp_session *, int, snmp_pdu *response, vo
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
         result = KtSession::ResultOfResponse(response);
         break;
-    case NETSNMP_CALLBACK_OP_SEND_FAILED:
-        result = KtLibraryResult::TransportFailed;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED: {
+        // Say why when the library knows (an unknown user, say), not just that it failed.
+        const int reason =
+            session ? KtSession::LibraryResultOf(session->s_snmp_errno) : KtLibraryResult::Error;
+        result = reason == KtLibraryResult::Success || reason == KtLibraryResult::Error
+                     ? KtLibraryResult::TransportFailed
+                     : reason;
         response = nullptr;
         break;
+    }
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
         result = KtLibraryResult::Timeout;
         response = nullptr;

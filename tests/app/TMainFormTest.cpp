@@ -1,19 +1,24 @@
 // The main window against the switch simulator, without front panels.
 #include "TMainForm.h"
+#include "KtMenuCatalogue.h"
+#include "KtMenuWindowOpener.h"
 #include "KtPortButton.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgSimProcess.h"
 #include "SnmpdProcess.h"
 #include "TAboutForm.h"
+#include "TConfigForm.h"
 #include "TPanelForm.h"
 #include "TProgressForm.h"
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -36,6 +41,7 @@ protected:
     }
     void TearDown() override
     {
+        KtMenuWindowOpener::ShowHook = nullptr;
         form_.reset();
         QDir::setCurrent(previousDir_);
         TMainForm::ConfirmHook = nullptr;
@@ -252,6 +258,104 @@ TEST_F(MainFormTest, BridgeMenuFollowsTheSpanningTreeVersion)
         for (const char *name : mstpEntries)
             EXPECT_EQ(form.MenuAction(name)->isVisible(), mstp) << name;
         EXPECT_EQ(form.MenuAction("PortTable")->isVisible(), !mstp);
+    }
+}
+
+// Shows a generic window, lets its first read finish and returns the last
+// status line of its message memo.
+QString FirstReadStatus(TConfigForm &window)
+{
+    window.show();
+    QElapsedTimer clock;
+    clock.start();
+    auto busy = [&] { return !window.CurrentBinding || window.CurrentBinding->Busy; };
+    while (busy() && clock.elapsed() < 15000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    const auto *memo = window.findChild<QPlainTextEdit *>();
+    const QStringList lines = memo ? memo->toPlainText().split('\n') : QStringList();
+    window.close();
+    return lines.isEmpty() ? QString() : lines.last();
+}
+
+void CollectGenericItems(const KtMenuItem *items, std::vector<const KtMenuItem *> &out)
+{
+    for (const KtMenuItem *item = items; item->Caption; ++item) {
+        if (item->Children)
+            CollectGenericItems(item->Children, out);
+        if (item->OpensGenericWindow() && item->Vars)
+            out.push_back(item);
+    }
+}
+
+TEST_F(MainFormTest, EveryGenericWindowOfTheMenuReadsWithoutError)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    std::vector<const KtMenuItem *> items;
+    CollectGenericItems(MainMenu1, items);
+    ASSERT_GT(items.size(), 100u);
+    QElapsedTimer clock;
+    clock.start();
+    for (const KtMenuItem *item : items) {
+        QString status;
+        QString caption;
+        KtMenuWindowOpener::ShowHook = [&](TConfigForm &window) {
+            caption = window.windowTitle();
+            status = FirstReadStatus(window);
+        };
+        form.OpenMenuWindow(*item, -1);
+        EXPECT_EQ(caption, QString::fromUtf8(item->Window));
+        EXPECT_TRUE(status.startsWith("Get: (KtSNMP++) Ok!"))
+            << item->Caption << ": " << status.toStdString();
+    }
+    for (const KtMenuItem *item = PortInfoPopupMenu; item->Caption; ++item) {
+        QString status;
+        QString caption;
+        KtMenuWindowOpener::ShowHook = [&](TConfigForm &window) {
+            caption = window.windowTitle();
+            status = FirstReadStatus(window);
+        };
+        form.OpenMenuWindow(*item, 52);
+        EXPECT_TRUE(caption.endsWith(":52")) << caption.toStdString();
+        EXPECT_TRUE(status.startsWith("Get: (KtSNMP++) Ok!"))
+            << item->Caption << ": " << status.toStdString();
+    }
+    std::printf("opened %zu generic windows and the two port windows in %lld ms\n", items.size(),
+                static_cast<long long>(clock.elapsed()));
+}
+
+TEST_F(MainFormTest, IfXTableReadsWithSnmpV2cAndSizesFollowTheScaleFactor)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port(), {"/v0"});
+    auto find = [](const char *name) {
+        std::vector<const KtMenuItem *> items;
+        CollectGenericItems(MainMenu1, items);
+        for (const KtMenuItem *item : items)
+            if (qstrcmp(item->Name, name) == 0)
+                return item;
+        return static_cast<const KtMenuItem *>(nullptr);
+    };
+    const KtMenuItem *ifx = find("IFXTable1");
+    ASSERT_NE(ifx, nullptr);
+    int versionInside = -1;
+    KtMenuWindowOpener::ShowHook = [&](TConfigForm &window) {
+        versionInside = window.RequestList.front()->Request.Security.Version;
+    };
+    form.OpenMenuWindow(*ifx, -1);
+    EXPECT_EQ(versionInside, 1);
+    EXPECT_EQ(KtSNMPDefaults.Security.Version, 0);
+
+    const KtMenuItem *units = find("UnitTable1");
+    ASSERT_NE(units, nullptr);
+    for (const auto &[scale, height] : {std::pair{1.0f, 450}, std::pair{1.25f, 562}}) {
+        form.ScaleFactor = scale;
+        int windowHeight = 0;
+        KtMenuWindowOpener::ShowHook = [&](TConfigForm &window) { windowHeight = window.height(); };
+        form.OpenMenuWindow(*units, -1);
+        EXPECT_EQ(windowHeight, height);
     }
 }
 

@@ -46,7 +46,7 @@ bool DefaultConfirm(QWidget *owner, const QString &question)
 void WaitWhileBusy(const KtSNMPRequest2Edits *binding)
 {
     while (binding && binding->Busy)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        KtProcessEventsBriefly();
 }
 
 } // namespace

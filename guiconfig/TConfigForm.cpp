@@ -1,6 +1,7 @@
 #include "TConfigForm.h"
 
 #include "KtException.h"
+#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "TMainWindowAnchor.h"
 #include "TMsgPanel.h"
@@ -137,7 +138,7 @@ void TConfigForm::FormClose()
         clock.start();
         const int limit = CloseWaitMs(binding->Request);
         while (binding->Busy && clock.elapsed() < limit)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            KtProcessEventsBriefly();
         if (binding->Busy)
             retired_.push_back(std::move(binding));
     }

@@ -1,6 +1,7 @@
 #include "TSNMPListViewPanel.h"
 
 #include "KtException.h"
+#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
@@ -319,7 +320,7 @@ void TSNMPListViewPanel::EditRowDialog()
         QElapsedTimer clock;
         clock.start();
         while (EditCtrl->Busy && clock.elapsed() < kWaitForReadMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            KtProcessEventsBriefly();
         EditCtrl->Request.Enabled = true;
     }
     TSNMPPanel *panel = nullptr;

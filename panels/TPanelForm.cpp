@@ -2,6 +2,7 @@
 
 #include "KtException.h"
 #include "KtJpegImage.h"
+#include "KtSNMPEngine.h"
 #include "PanelHost.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QThread>
 
 namespace {
 
@@ -96,11 +96,8 @@ void TPanelForm::WaitUntilLedsIdle()
     const KtSNMPRequest &request = LedBinding->Request;
     const qint64 longest = qint64(request.Retries + 1) * request.TimeOut * 10 + 1000;
     const QDeadlineTimer deadline(longest);
-    while (LedBinding->Busy && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        if (LedBinding->Busy)
-            QThread::msleep(5);
-    }
+    while (LedBinding->Busy && !deadline.hasExpired())
+        KtProcessEventsBriefly();
 }
 
 void TPanelForm::BuildPicture()

@@ -4,6 +4,7 @@
 #include "KtException.h"
 #include "KtSession.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -124,6 +125,14 @@ void KtSNMPInitialize(const QString &baseDirectory)
 
     KtSNMPDefaults = KtSNMPSettings{};
     _SnmpEventProcessor::Instance().Start();
+}
+
+void KtProcessEventsBriefly()
+{
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(20);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
 qint32 KtSNMPEngineBoots()

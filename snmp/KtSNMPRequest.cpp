@@ -168,7 +168,7 @@ KtSNMPRequest::~KtSNMPRequest()
     QElapsedTimer clock;
     clock.start();
     while (Pending > 0 && clock.elapsed() < kDestructorWaitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        KtProcessEventsBriefly();
     // Completions still on their way must never reach this object.
     if (KtSNMPSession)
         for (quint64 handle : std::as_const(outstanding_))

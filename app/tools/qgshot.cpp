@@ -27,14 +27,16 @@ int main(int argc, char **argv)
     QDir::setCurrent(dir.path());
     QFile registry(dir.filePath("registry.ini"));
     registry.open(QIODevice::WriteOnly);
-    registry.write(QStringLiteral("[SOFTWARE\\Keltra\\Ovix5.1\\MibFile]\nPath=%1/\n").arg(dir.path()).toUtf8());
+    registry.write(
+        QStringLiteral("[SOFTWARE\\Keltra\\Ovix5.1\\MibFile]\nPath=%1/\n").arg(dir.path()).toUtf8());
     registry.close();
     QFile config(dir.filePath("127.0.0.1.cfg"));
     config.open(QIODevice::WriteOnly);
-    config.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
-                                "AuthProtocol=0\nPrivProtocol=0\n")
-                     .arg(args[2])
-                     .toUtf8());
+    config.write(
+        QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
+                       "AuthProtocol=0\nPrivProtocol=0\n")
+            .arg(args[2])
+            .toUtf8());
     config.close();
     qputenv("KELTRA_REGISTRY", dir.filePath("registry.ini").toUtf8());
 
@@ -45,7 +47,7 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < seconds * 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     const bool saved = form.grab().save(out);
     std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(out));
     return saved ? 0 : 1;

@@ -323,3 +323,22 @@ TEST(MenuCatalogue, ListingMatchesTheReviewedReference)
         ASSERT_EQ(actual[i].toStdString(), expected[i].toStdString()) << "line " << i + 1;
     EXPECT_EQ(actual.size(), expected.size());
 }
+
+namespace {
+
+TEST(MenuCatalogue, PowerStatusShowsItsLabelsOrTheNumber)
+{
+    const KtMenuItem *power = nullptr;
+    for (const Entry &entry : AllItems())
+        if (qstrcmp(entry.Item->Name, "PowerTable1") == 0)
+            power = entry.Item;
+    ASSERT_NE(power, nullptr);
+    const KtOptionList *status = power->Vars[2].Options;
+    ASSERT_NE(status, nullptr);
+    EXPECT_STREQ(power->Vars[2].Name, "Power Status");
+    const std::pair<const char *, const char *> cases[] = {{"0", "other"}, {"3", "working"}, {"9", "9"}};
+    for (auto [value, shown] : cases)
+        EXPECT_EQ(status->ValueToName(value), shown) << value;
+}
+
+} // namespace

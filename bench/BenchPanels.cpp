@@ -1,0 +1,126 @@
+// Starts qgsim with a stack of 12 units and the module against it (offscreen
+// platform) and prints: the time from start to every panel built with its
+// first LED reading painted, the CPU time per minute of idle polling
+// afterwards, and the peak resident memory.
+#include "KtSNMPRequest2Leds.h"
+#include "TForm1.h"
+#include "TMainForm.h"
+#include "TPanelForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kIdleSeconds = 20;
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long PeakResidentKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+quint16 StartSimulator(QProcess &sim)
+{
+    sim.start(QStringLiteral(QG_BIN_DIR "/qgsim"),
+              {"--listen", "127.0.0.1:0", "--scenario", "big", "--seed", "1"});
+    sim.waitForStarted();
+    while (!sim.canReadLine() && sim.waitForReadyRead(10000)) {
+    }
+    return quint16(QString::fromLatin1(sim.readLine()).trimmed().section(':', -1).toUInt());
+}
+
+void Configure(const QTemporaryDir &dir, quint16 port)
+{
+    QDir::setCurrent(dir.path());
+    QFile registry(dir.filePath("registry.ini"));
+    registry.open(QIODevice::WriteOnly);
+    registry.write(
+        QStringLiteral("[SOFTWARE\\Keltra\\Ovix5.1\\MibFile]\nPath=%1/\n").arg(dir.path()).toUtf8());
+    registry.close();
+    QFile config(dir.filePath("127.0.0.1.cfg"));
+    config.open(QIODevice::WriteOnly);
+    config.write(
+        QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
+                       "AuthProtocol=0\nPrivProtocol=0\n")
+            .arg(port)
+            .toUtf8());
+    config.close();
+    qputenv("KELTRA_REGISTRY", dir.filePath("registry.ini").toUtf8());
+}
+
+bool EveryPanelHasItsLeds(const TMainForm &form)
+{
+    for (QWidget *window : form.PanelWindows) {
+        const auto *panel = dynamic_cast<TPanelForm *>(window);
+        if (panel && panel->LedBinding && panel->LedBinding->RowCount == 0)
+            return false;
+    }
+    return !form.PanelWindows.isEmpty();
+}
+
+// The event loop as the running program has it, for a while.
+void RunEvents(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QProcess sim;
+    const quint16 port = StartSimulator(sim);
+    if (port == 0) {
+        std::fprintf(stderr, "bench-panels: qgsim did not start\n");
+        return 1;
+    }
+    QTemporaryDir dir;
+    Configure(dir, port);
+
+    QElapsedTimer clock;
+    clock.start();
+    TMainForm form({"/I127.0.0.1", "/Rpublic", "/Wprivate"});
+    TForm1 form1;
+    form.show();
+    form.FirstActivation();
+    while (!EveryPanelHasItsLeds(form) && clock.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(); // the first reading painted
+    const double startMs = double(clock.nsecsElapsed()) / 1e6;
+
+    const double cpuBefore = CpuSeconds();
+    RunEvents(kIdleSeconds * 1000);
+    const double cpuPerMinute = (CpuSeconds() - cpuBefore) * 60.0 / kIdleSeconds;
+
+    std::printf("units                        %d\n", int(form.PanelWindows.size()));
+    std::printf("start to full front panel    %.0f ms   (goal < 1500 ms)\n", startMs);
+    std::printf("idle CPU per minute          %.2f s = %.2f %% of one core   (goal < 1 %%)\n", cpuPerMinute,
+                cpuPerMinute / 60.0 * 100.0);
+    std::printf("peak resident memory         %.1f MB   (goal < 150 MB)\n",
+                double(PeakResidentKiB()) / 1024.0);
+    sim.terminate();
+    sim.waitForFinished(5000);
+    return 0;
+}

@@ -359,6 +359,32 @@ TEST_F(MainFormTest, IfXTableReadsWithSnmpV2cAndSizesFollowTheScaleFactor)
     }
 }
 
+TEST_F(MainFormTest, ClosingTheRmonStateWindowsRefreshesTheRmonEntries)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    const QString rmonState = "1.3.6.1.4.1.47893.11.55.2.2.1.2.3.0";
+    Snmpset(sim, rmonState, "2");
+    form.RefreshRmonMenu();
+    ASSERT_FALSE(form.MenuAction("History1")->isEnabled());
+
+    std::vector<const KtMenuItem *> items;
+    CollectGenericItems(MainMenu1, items);
+    int closed = 0;
+    for (const KtMenuItem *item : items) {
+        if (!item->Has(HookRefreshRmonOnClose))
+            continue;
+        const bool enable = closed % 2 == 0;
+        // The user writes the RMON state in the window, then closes it.
+        KtMenuWindowOpener::ShowHook = [&](TConfigForm &) { Snmpset(sim, rmonState, enable ? "3" : "2"); };
+        form.OpenMenuWindow(*item, -1);
+        EXPECT_EQ(form.MenuAction("History1")->isEnabled(), enable) << item->Caption;
+        ++closed;
+    }
+    EXPECT_EQ(closed, 2); // "RMON Control" and "Layer2 Control"
+}
+
 TEST(AboutFormTest, VersionChangesOnlyWithShiftAltF3)
 {
     TAboutForm about(nullptr);

@@ -96,13 +96,7 @@ public:
     bool Enabled = true;
     qint32 Pending = 0;
 
-private:
-    enum class Purpose
-    {
-        ReadFirst,
-        ReadNext,
-        Write
-    };
+protected:
     struct Decoded
     {
         int Code = 0;
@@ -110,11 +104,21 @@ private:
         bool Finished = true;
         bool RowDelivered = false;
     };
+    // Writes a response into the list: values, CurrentOid texts, the row's
+    // index, formulas. Never reads past the response's last binding.
+    void Decode(snmp_pdu *response, Decoded &outcome, bool raiseEndOfView);
+
+private:
+    enum class Purpose
+    {
+        ReadFirst,
+        ReadNext,
+        Write
+    };
 
     QString BaseOid(int i) const;
     snmp_pdu *BuildPdu(Purpose purpose);
     int OperationFor(Purpose purpose) const;
-    void Decode(snmp_pdu *response, Decoded &outcome, bool raiseEndOfView);
     void PrepareWrite(const QString &selection, const QStringList *source);
     void SendAsync(snmp_pdu *pdu, const KtSNMPTarget &target, bool write, bool decode,
                    KtSNMPCallback callback, void *userData);

@@ -127,7 +127,7 @@ TEST_F(KtSessionTest, UserBasedReadsDiscoverTheEngineWithoutBlocking)
                       c.level, &sendMs);
         EXPECT_EQ(outcome.result, 0) << c.user.toStdString();
         EXPECT_TRUE(outcome.firstValue.startsWith("Linux")) << c.user.toStdString();
-        EXPECT_LT(sendMs, 50) << "the send itself must not wait for the agent";
+        EXPECT_LT(sendMs, 300) << "the send itself must not wait for the agent";
     }
 }
 
@@ -159,9 +159,9 @@ TEST_F(KtSessionTest, DeadAgentCostsRetriesPlusOneTimeOuts)
         const Outcome outcome =
             SendAsync(Target(dead, version, "md5user", 2, 2, 1, "md5password", {}, 30), 2, &sendMs);
         EXPECT_EQ(outcome.result, KtLibraryResult::Timeout);
-        EXPECT_LT(sendMs, 50);
+        EXPECT_LT(sendMs, 300);
         EXPECT_GE(outcome.elapsedMs, 550);
-        EXPECT_LT(outcome.elapsedMs, 1500);
+        EXPECT_LT(outcome.elapsedMs, 3000);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "KtMenuWindowOpener.h"
 
+#include "KtDedicatedWindows.h"
 #include "KtException.h"
 #include "KtMenuCatalogue.h"
 #include "KtSNMPEngine.h"
@@ -8,6 +9,9 @@
 #include "TMainForm.h"
 #include "TSNMPEditorPanel.h"
 #include "TSummerTimeForm.h"
+
+#include <QDialog>
+#include <memory>
 
 std::function<void(TConfigForm &)> KtMenuWindowOpener::ShowHook;
 
@@ -100,7 +104,8 @@ bool KtMenuWindowOpener::CanOpen(const KtMenuItem &item)
     if (item.OpensGenericWindow())
         return item.Vars != nullptr;
     return item.Action == KtMenuAction::Dedicated &&
-           (qstrcmp(item.ClassName, "TAboutForm") == 0 || qstrcmp(item.ClassName, "TSummerTimeForm") == 0);
+           (qstrcmp(item.ClassName, "TAboutForm") == 0 || qstrcmp(item.ClassName, "TSummerTimeForm") == 0 ||
+            KtFindDedicatedWindow(item.ClassName));
 }
 
 void KtMenuWindowOpener::Open(TMainForm &form, const KtMenuItem &item, int portTag)
@@ -121,5 +126,10 @@ void KtMenuWindowOpener::Open(TMainForm &form, const KtMenuItem &item, int portT
         if (item.Window)
             window.setWindowTitle(QString::fromUtf8(item.Window));
         window.exec();
+    } else if (const KtDedicatedWindowDef *dedicated = KtFindDedicatedWindow(item.ClassName)) {
+        std::unique_ptr<QDialog> window(dedicated->Create(&form));
+        if (item.Window)
+            window->setWindowTitle(QString::fromUtf8(item.Window));
+        window->exec();
     }
 }

@@ -13,6 +13,7 @@
 #include "VlanMirror.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <chrono>
@@ -76,6 +77,8 @@ int simulate(SimOptions &options)
     MibStore store;
     MibDataLoader loader(store);
     loader.load(readFile(":/qgsim/data/objects.txt"), "objects.txt");
+    for (const QString &name : QDir(QStringLiteral(":/qgsim/windows")).entryList(QDir::Files, QDir::Name))
+        loader.load(readFile(QStringLiteral(":/qgsim/windows/") + name), name.toStdString());
 
     Scenario scenario;
     scenario.load(scenarioText(options.scenario), options.scenario, scenarioText);

@@ -1,0 +1,121 @@
+#include "TEquipmentBasicInfoForm.h"
+
+#include "KtException.h"
+#include "KtSNMPRequest2Edits.h"
+#include "TMainWindowAnchor.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDesignedWidth = 360;
+constexpr int kDesignedHeight = 260;
+
+} // namespace
+
+const KtSNMPVarDef TEquipmentBasicInfoForm::Variables[] = {
+    {"1.3.6.1.4.1.47893.12.11.1.1", "Equipment Capacity", SyntaxBits, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.1", "Stacking Version", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.2", "Max SupportedUnits", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.3", "Num Of Unit", SyntaxInteger, AccessRead},
+    {},
+};
+
+TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("EquipmentBasicInfoForm"));
+    setWindowTitle(QStringLiteral("Equiment Basic Information"));
+
+    BitBtn1 = new QPushButton(QStringLiteral("Refresh"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addStretch();
+
+    auto *grid = new QGridLayout;
+    const char *captions[] = {"Equipment Capacity", "Max Supported Units", "Number Of Unit",
+                              "Stacking Version"};
+    QLineEdit **edits[] = {&Edit1, &Edit2, &Edit3, &Edit4};
+    for (int row = 0; row < 4; ++row) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("Edit%1").arg(row + 1));
+        edit->setReadOnly(row > 0);
+        *edits[row] = edit;
+        grid->addWidget(new QLabel(QString::fromUtf8(captions[row]), this), row, 0);
+        grid->addWidget(edit, row, 1);
+    }
+    Edit1->setText(QStringLiteral("Redundant Power and Stacking"));
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addLayout(grid);
+    layout->addWidget(Memo1, 1);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { Refresh(); });
+
+    Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    Binding->Request.Vars = KtSNMPVarList(Variables, ListScalars, 0);
+    Binding->BindEdit(ItemMaxUnits, QStringLiteral("%i"), {Edit2});
+    Binding->BindEdit(ItemUnits, QStringLiteral("%i"), {Edit3});
+    Binding->BindEdit(ItemStackingVersion, QStringLiteral("%i"), {Edit4});
+    Binding->SetStatusMemo(Memo1);
+    try {
+        Binding->Get();
+    } catch (const KtException &error) {
+        if (KtSNMPRequest2Controls::MessageHook)
+            KtSNMPRequest2Controls::MessageHook(this, KtSNMPRequest2Controls::ExecutableName(),
+                                                error.Message);
+    }
+}
+
+TEquipmentBasicInfoForm::~TEquipmentBasicInfoForm()
+{
+    ReleaseBinding();
+}
+
+void TEquipmentBasicInfoForm::Refresh()
+{
+    if (!Binding)
+        return;
+    try {
+        Binding->Get();
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+}
+
+void TEquipmentBasicInfoForm::done(int result)
+{
+    ReleaseBinding();
+    QDialog::done(result);
+}
+
+// A read still under way finishes (or times out) before the binding goes, so
+// no completion reaches a binding that is being freed.
+void TEquipmentBasicInfoForm::ReleaseBinding()
+{
+    if (!Binding)
+        return;
+    Binding->Request.Enabled = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (Binding->Busy && clock.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    Binding.reset();
+}

@@ -1,0 +1,7 @@
+#include "TMacStatisticTableForm.h"
+
+TMacStatisticTableForm::TMacStatisticTableForm(QWidget *owner)
+    : TDiagnosticsInformationForm(owner, QStringLiteral("MacStatisticTableForm"),
+                                  QStringLiteral("MacStatisticTableForm"))
+{
+}

@@ -1,0 +1,204 @@
+#include "TStackingPortUitForm.h"
+
+#include "KtException.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TMainWindowAnchor.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The switch's unit table, as the main window reads it into its unit list:
+// the caption is the unit identifier, the sub-items follow in this order.
+constexpr KtSNMPVarDef UnitMgmtTable[] = {
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.1", "swUnitMgmtId", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.2", "swUnitMgmtMacAddr", SyntaxMacAddress, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.3", "swUnitMgmtStartPort", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.4", "swUnitMgmtPortRange", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.5", "swUnitMgmtFrontPanelLedStatus", SyntaxOctets, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.6", "swUnitMgmtCtrlMode", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.7", "swUnitMgmtCurrentMode", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.8", "swUnitMgmtVersion", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.9", "swUnitMgmtModuleName", SyntaxDisplayString, AccessRead},
+    {},
+};
+
+// Columns of the unit list read by the grid.
+constexpr int PortRangeColumn = 3;
+constexpr int ModuleNameColumn = 8;
+
+} // namespace
+
+std::function<void(QTreeWidget *, QPlainTextEdit *)> TStackingPortUitForm::RefreshUnitList =
+    &TStackingPortUitForm::ReadUnitTable;
+
+TStackingPortUitForm::TStackingPortUitForm(QWidget *owner) : QWidget(owner)
+{
+    setObjectName(QStringLiteral("StackingPortUitForm"));
+    setWindowFlags(Qt::Widget | Qt::FramelessWindowHint);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    UnitPageControl = new QTabWidget(this);
+    UnitPageControl->setObjectName(QStringLiteral("UnitPageControl"));
+    layout->addWidget(UnitPageControl);
+}
+
+void TStackingPortUitForm::Attach(QWidget *host)
+{
+    setParent(host);
+    QLayout *layout = host->layout();
+    if (!layout) {
+        layout = new QVBoxLayout(host);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    layout->addWidget(this);
+    show();
+}
+
+void TStackingPortUitForm::AddUnitPage(const QString &title)
+{
+    const int number = title.mid(4).toInt();
+    const QString caption = number == 1 ? QStringLiteral("Master Unit ID %1").arg(MasterUnitId)
+                                        : QStringLiteral("Unit%1").arg(number - 1);
+
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("UnitSheet%1").arg(UnitSheets.size()));
+    auto *sheetLayout = new QVBoxLayout(sheet);
+    sheetLayout->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(sheet);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *area = new QWidget;
+    scroll->setWidget(area);
+    sheetLayout->addWidget(scroll);
+
+    // Rows of 12 boxes, or of 10 where the device description file asks for
+    // the narrower layout.
+    const int perRow = QFileInfo::exists(QStringLiteral("DeviceInfo.ini")) ? 10 : 12;
+    const QFontInfo fontInfo(font());
+    const int fontSize = fontInfo.pointSize() > 0 ? fontInfo.pointSize() : 8;
+    int right = 0;
+    int bottom = 0;
+    for (int j = 0; j < PortsPerUnit; ++j) {
+        const QString boxCaption = QString::number(j + 1);
+        auto *box = new QCheckBox(boxCaption, area);
+        const int height = box->sizeHint().height();
+        const int left = (j % perRow) * fontSize * 5 + 20;
+        const int top = (j / perRow) * height + 4;
+        const int width = int(boxCaption.size()) * fontSize + 3 * fontSize;
+        box->setGeometry(left, top, std::max(width, box->sizeHint().width()), height);
+        box->setChecked(false);
+        box->hide();
+        right = std::max(right, box->geometry().right());
+        bottom = std::max(bottom, box->geometry().bottom());
+        PortBoxes << box;
+    }
+    area->resize(right + 8, bottom + 8);
+
+    UnitSheets << sheet;
+    const int index = UnitPageControl->addTab(sheet, caption);
+    UnitPageControl->setTabVisible(index, false);
+}
+
+int TStackingPortUitForm::PageOfUnit(int unitId)
+{
+    if (unitId == MasterUnitId)
+        return 0;
+    if (unitId >= 1 && unitId < UnitCount)
+        return unitId;
+    return -1;
+}
+
+void TStackingPortUitForm::ShowUnit(int unitId, const QString &moduleName, int portCount)
+{
+    const int page = PageOfUnit(unitId);
+    if (page < 0 || page >= UnitSheets.size())
+        return;
+    UnitPageControl->setTabVisible(page, true);
+    UnitPageControl->setTabText(page, UnitPageControl->tabText(page) + QLatin1Char(' ') + moduleName);
+    const int shown = std::clamp(portCount, 0, int(PortsPerUnit));
+    for (int i = page * PortsPerUnit; i < page * PortsPerUnit + shown; ++i)
+        PortBoxes[i]->show();
+}
+
+void TStackingPortUitForm::ShowUnits(const QTreeWidget *unitList)
+{
+    if (!unitList)
+        return;
+    for (int row = 0; row < unitList->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *unit = unitList->topLevelItem(row);
+        bool idOk = false;
+        bool countOk = false;
+        const int id = unit->text(0).trimmed().toInt(&idOk);
+        const int ports = unit->text(PortRangeColumn).trimmed().toInt(&countOk);
+        // A row whose identifier or port count is no number names no page.
+        if (idOk && countOk)
+            ShowUnit(id, unit->text(ModuleNameColumn), ports);
+    }
+}
+
+void TStackingPortUitForm::ClearBoxes()
+{
+    for (QCheckBox *box : PortBoxes)
+        box->setChecked(false);
+}
+
+QString TStackingPortUitForm::BitIndexList()
+{
+    QStringList numbers;
+    numbers.reserve(BoxCount);
+    for (int i = 0; i < BoxCount; ++i)
+        numbers << QString::number(i);
+    return numbers.join(QLatin1Char(','));
+}
+
+QTreeWidget *TStackingPortUitForm::MainUnitList()
+{
+    QWidget *main = TMainWindowAnchor::MainWindow();
+    return main ? main->findChild<QTreeWidget *>(QStringLiteral("UnitListView")) : nullptr;
+}
+
+TStackingPortUitForm *TStackingPortUitForm::Build(QWidget *window, QWidget *host, QPlainTextEdit *memo)
+{
+    auto *grid = new TStackingPortUitForm(window);
+    grid->Attach(host);
+    for (int n = 1; n <= UnitCount; ++n)
+        grid->AddUnitPage(QStringLiteral("Unit%1").arg(n));
+    QTreeWidget *units = MainUnitList();
+    if (units && units->topLevelItemCount() == 0 && RefreshUnitList)
+        RefreshUnitList(units, memo);
+    grid->ShowUnits(units);
+    return grid;
+}
+
+void TStackingPortUitForm::ResetRefreshUnitList()
+{
+    RefreshUnitList = &TStackingPortUitForm::ReadUnitTable;
+}
+
+void TStackingPortUitForm::ReadUnitTable(QTreeWidget *unitList, QPlainTextEdit *memo)
+{
+    if (!unitList)
+        return;
+    KtSNMPRequest2Edits binding(unitList->window());
+    binding.Request.Vars = KtSNMPVarList(UnitMgmtTable, ListTable, 1);
+    binding.Asynchronous = false;
+    // Only a failure is worth a line in the window's memo: the binding gets
+    // its status target when the read has failed.
+    try {
+        binding.AttachListView(unitList, false);
+        binding.Get();
+    } catch (const KtException &error) {
+        if (memo)
+            binding.SetStatusMemo(memo);
+        binding.ShowStatus(error.Message);
+    }
+}

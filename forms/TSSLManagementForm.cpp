@@ -1,0 +1,196 @@
+#include "TSSLManagementForm.h"
+
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPRequest2Edits.h"
+#include "TFormMessages.h"
+#include "TMainWindowAnchor.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDesignedWidth = 380;
+constexpr int kDesignedHeight = 280;
+
+constexpr KtOptionDef kSwitchPairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
+const KtOptionList kSwitchOptions(kSwitchPairs);
+
+constexpr const char *kSuiteCaptions[] = {"RSA-with-RC4-128-MD5", "RSA-with-3DES-EDE-CBC-SHA",
+                                          "DHE-DSS-with-3DES-EDE-CBC-SHA", "RSA-EXPORT-with-RC4-40-MD5"};
+
+// Combo-box item of the cipher-suite boxes that means "enabled".
+constexpr int kEnabledItem = 1;
+
+} // namespace
+
+const KtSNMPVarDef TSSLManagementForm::Variables[] = {
+    {"1.3.6.1.4.1.47893.12.7.1.1", "Version SSLv3 Administration", SyntaxInteger, AccessReadWrite,
+     &kSwitchOptions},
+    {"1.3.6.1.4.1.47893.12.7.1.2", "Version TLSv1 Administration", SyntaxInteger, AccessReadWrite,
+     &kSwitchOptions},
+    {"1.3.6.1.4.1.47893.12.7.1.3", "CipherSuites", SyntaxBits, AccessReadWrite},
+    {},
+};
+
+TSSLManagementForm::TSSLManagementForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("SSLManagementForm"));
+    setWindowTitle(QStringLiteral("SSL Management Table"));
+
+    auto *grid = new QGridLayout;
+    auto addRow = [this, grid](int row, const QString &caption, const QString &name) {
+        auto *combo = new QComboBox(this);
+        combo->setObjectName(name);
+        grid->addWidget(new QLabel(caption, this), row, 0);
+        grid->addWidget(combo, row, 1);
+        return combo;
+    };
+    cbxSSLVersion = addRow(0, QStringLiteral("SSL Version 3"), QStringLiteral("cbxSSLVersion"));
+    cbxTLSVersion = addRow(1, QStringLiteral("TLS Version 1"), QStringLiteral("cbxTLSVersion"));
+    for (int suite = 0; suite < 4; ++suite) {
+        QComboBox *combo = addRow(suite + 2, QString::fromUtf8(kSuiteCaptions[suite]),
+                                  QStringLiteral("cbxciphersuites%1").arg(suite + 1));
+        combo->addItems({QStringLiteral("disabled"), QStringLiteral("enabled")});
+        cbxciphersuites[suite] = combo;
+    }
+    edtciphersuites = new QLineEdit(this);
+    edtciphersuites->setObjectName(QStringLiteral("edtciphersuites"));
+    edtciphersuites->hide();
+
+    btnGet = new QPushButton(QStringLiteral("Refresh"), this);
+    btnGet->setObjectName(QStringLiteral("btnGet"));
+    btnSet = new QPushButton(QStringLiteral("Set"), this);
+    btnSet->setObjectName(QStringLiteral("btnSet"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnGet);
+    buttons->addWidget(btnSet);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel1 = new QLabel(StatusBar1);
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    StatusBar1->addWidget(StatusPanel1, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar1);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(btnGet, &QPushButton::clicked, this, [this] { Refresh(); });
+    connect(btnSet, &QPushButton::clicked, this, [this] { SetValues(); });
+
+    try {
+        Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+        Binding->Request.Vars = KtSNMPVarList(Variables, ListScalars, 0);
+        Binding->BindComboBox(ItemSslVersion, cbxSSLVersion);
+        Binding->BindComboBox(ItemTlsVersion, cbxTLSVersion);
+        Binding->BindEdit(ItemCipherSuites, QStringLiteral("%s{l2}"), {edtciphersuites});
+        // The hidden box takes the whole value read, so that a value of more
+        // than one octet is seen as such instead of being cut to its first
+        // octet and shown as cipher suites it does not hold.
+        edtciphersuites->setMaxLength(32767);
+        Binding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+            if (record.Code == 0)
+                DecodeCipherSuites();
+        };
+        Binding->SetStatusBar(StatusBar1);
+        Binding->Get();
+    } catch (const KtException &error) {
+        StatusPanel1->setText(error.Message);
+    }
+}
+
+TSSLManagementForm::~TSSLManagementForm()
+{
+    ReleaseBinding();
+}
+
+void TSSLManagementForm::DecodeCipherSuites()
+{
+    const QString text = edtciphersuites->text();
+    if (text.size() != 2)
+        return;
+    bool ok = false;
+    const int high = QString(text[0]).toInt(&ok, 16);
+    if (!ok)
+        return;
+    // The four suites sit in the high digit: 8 the first, 1 the fourth.
+    for (int suite = 0; suite < 4; ++suite)
+        cbxciphersuites[suite]->setCurrentIndex((high & (SuiteBits[suite] >> 4)) ? kEnabledItem : 0);
+}
+
+QString TSSLManagementForm::EncodeCipherSuites() const
+{
+    int high = 0;
+    for (int suite = 0; suite < 4; ++suite)
+        if (cbxciphersuites[suite]->currentIndex() == kEnabledItem)
+            high |= SuiteBits[suite] >> 4;
+    return QString::number(high, 16).toUpper() + QLatin1Char('0');
+}
+
+void TSSLManagementForm::Refresh()
+{
+    if (!Binding)
+        return;
+    try {
+        Binding->Get();
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+}
+
+void TSSLManagementForm::SetValues()
+{
+    for (const QComboBox *combo : {cbxSSLVersion, cbxTLSVersion, cbxciphersuites[0], cbxciphersuites[1],
+                                   cbxciphersuites[2], cbxciphersuites[3]}) {
+        if (combo->currentText().isEmpty()) {
+            TFormMessages::Warning(this, QStringLiteral("Some items are empty."));
+            btnSet->setFocus();
+            return;
+        }
+    }
+    if (!Binding)
+        return;
+    edtciphersuites->setText(EncodeCipherSuites());
+    try {
+        Binding->Set(true, true, QString(), nullptr);
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+}
+
+void TSSLManagementForm::done(int result)
+{
+    ReleaseBinding();
+    QDialog::done(result);
+}
+
+// A request still under way ends before the binding goes.
+void TSSLManagementForm::ReleaseBinding()
+{
+    if (!Binding)
+        return;
+    Binding->Request.Enabled = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (Binding->Busy && clock.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    Binding.reset();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "KtSNMPVarDef.h"
+
+#include <QDialog>
+#include <memory>
+
+class KtSNMPRequest2Edits;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+
+// The SSL settings: the SSLv3 and TLSv1 switches, and four cipher suites that
+// travel together in the high half of one octet (0x80 the first suite, 0x10
+// the fourth). The octet is read into a hidden edit box as two hexadecimal
+// digits and decoded into the four cipher-suite combo boxes after each read;
+// a write encodes the four boxes back into it.
+class TSSLManagementForm : public QDialog
+{
+    Q_OBJECT
+public:
+    enum Item
+    {
+        ItemSslVersion = 0,
+        ItemTlsVersion = 1,
+        ItemCipherSuites = 2,
+    };
+    static const KtSNMPVarDef Variables[];
+    // The octet bit of each cipher-suite combo box, first box first.
+    static constexpr int SuiteBits[] = {0x80, 0x40, 0x20, 0x10};
+
+    explicit TSSLManagementForm(QWidget *owner = nullptr);
+    ~TSSLManagementForm() override;
+
+    // Shows the high half of the octet in `edtciphersuites` in the four
+    // cipher-suite boxes; any other text leaves them as they are.
+    void DecodeCipherSuites();
+    // The two hexadecimal digits of the octet the four boxes stand for.
+    QString EncodeCipherSuites() const;
+    void Refresh();
+    // Refuses empty boxes with a warning, else writes the three values.
+    void SetValues();
+
+    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    QComboBox *cbxSSLVersion = nullptr;
+    QComboBox *cbxTLSVersion = nullptr;
+    QComboBox *cbxciphersuites[4] = {};
+    QLineEdit *edtciphersuites = nullptr;
+    QPushButton *btnGet = nullptr;
+    QPushButton *btnSet = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    // The first panel of the status bar.
+    QLabel *StatusPanel1 = nullptr;
+
+protected:
+    void done(int result) override;
+
+private:
+    void ReleaseBinding();
+};

@@ -1,0 +1,311 @@
+#include "TVlanStaticForm.h"
+
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TMainWindowAnchor.h"
+#include "TStackingPortUitForm.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr KtOptionDef RowStatusPairs[] = {{1, "Active"},
+                                          {2, "NotInService"},
+                                          {3, "NotReady"},
+                                          {4, "CreateAndGo"},
+                                          {5, "CreateAndWait"},
+                                          {6, "Destroy"},
+                                          {}};
+const KtOptionList RowStatus(RowStatusPairs);
+
+// The static VLAN table; the VLAN ID is the row's instance.
+const KtSNMPVarDef Dot1qVlanStaticTable[] = {
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", SyntaxGauge32, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN Name", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", SyntaxBits, AccessReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", SyntaxBits, AccessReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", SyntaxBits, AccessReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", SyntaxInteger, AccessReadWrite, &RowStatus},
+    {},
+};
+
+constexpr KtSNMPVarDef Dot1qNextFreeLocalVlanIndex[] = {
+    {"1.3.6.1.2.1.17.7.1.4.4", "NextFreeLocalVLANIndex", SyntaxInteger, AccessRead},
+    {},
+};
+
+enum StaticColumn
+{
+    ColVlanId = 0,
+    ColName = 1,
+    ColEgress = 2,
+    ColForbidden = 3,
+    ColUntagged = 4,
+    ColStatus = 5,
+};
+
+// One exchange with all its retries, and a little more: how long closing
+// waits for a running operation.
+int CloseWaitMs(const KtSNMPRequest &request)
+{
+    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
+    return int(std::min<qint64>(exchange + 500, 10000));
+}
+
+} // namespace
+
+TVlanStaticForm::TVlanStaticForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("VlanStaticForm"));
+    setWindowTitle(QStringLiteral("VLAN Static Form"));
+    setModal(true);
+
+    LV_dot1qVlanStaticEntry = new QTreeWidget(this);
+    LV_dot1qVlanStaticEntry->setObjectName(QStringLiteral("LV_dot1qVlanStaticEntry"));
+    LV_dot1qVlanStaticEntry->setRootIsDecorated(false);
+
+    auto *editors = new QGroupBox(this);
+    auto *editorLayout = new QGridLayout(editors);
+    ED_VLANID = new QLineEdit(editors);
+    ED_VLANID->setObjectName(QStringLiteral("ED_VLANID"));
+    ED_VLANName = new QLineEdit(editors);
+    ED_VLANName->setObjectName(QStringLiteral("ED_VLANName"));
+    Status = new QComboBox(editors);
+    Status->setObjectName(QStringLiteral("Status"));
+    NextFreeLocalVlanIndex = new QLabel(editors);
+    NextFreeLocalVlanIndex->setObjectName(QStringLiteral("NextFreeLocalVlanIndex"));
+    NextFreeLocalVlanIndex->setFrameShape(QFrame::Panel);
+    NextFreeLocalVlanIndex->setFrameShadow(QFrame::Sunken);
+    editorLayout->addWidget(new QLabel(QStringLiteral("VLAN ID"), editors), 0, 0);
+    editorLayout->addWidget(ED_VLANID, 0, 1);
+    editorLayout->addWidget(new QLabel(QStringLiteral("VLAN Name"), editors), 1, 0);
+    editorLayout->addWidget(ED_VLANName, 1, 1);
+    editorLayout->addWidget(new QLabel(QStringLiteral("Status"), editors), 2, 0);
+    editorLayout->addWidget(Status, 2, 1);
+    editorLayout->addWidget(new QLabel(QStringLiteral("Next Free Local VLAN Index"), editors), 3, 0);
+    editorLayout->addWidget(NextFreeLocalVlanIndex, 3, 1);
+    editorLayout->setRowStretch(4, 1);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setMaximumHeight(70);
+
+    PortPageControl = new QTabWidget(this);
+    PortPageControl->setObjectName(QStringLiteral("PortPageControl"));
+    QWidget *hosts[3];
+    const char *pageCaptions[3] = {"Egress ports", "Forbidden Egress Ports", "Untagged Ports"};
+    for (int page = 0; page < 3; ++page) {
+        hosts[page] = new QWidget;
+        hosts[page]->setObjectName(QStringLiteral("PortHost%1").arg(page));
+        PortPageControl->addTab(hosts[page], QString::fromLatin1(pageCaptions[page]));
+    }
+
+    RefreshBtn = new QPushButton(QStringLiteral("Refresh"), this);
+    RefreshBtn->setObjectName(QStringLiteral("RefreshBtn"));
+    SetBtn = new QPushButton(QStringLiteral("Set"), this);
+    SetBtn->setObjectName(QStringLiteral("SetBtn"));
+    AddBtn = new QPushButton(QStringLiteral("Add"), this);
+    AddBtn->setObjectName(QStringLiteral("AddBtn"));
+    DeleteBtn = new QPushButton(QStringLiteral("Delete"), this);
+    DeleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
+    DeleteBtn->setEnabled(false);
+    for (QPushButton *button : {RefreshBtn, SetBtn, AddBtn, DeleteBtn})
+        button->setAutoDefault(false);
+    ST_Count2 = new QLabel(this);
+    ST_Count2->setObjectName(QStringLiteral("ST_Count2"));
+    ST_Count2->setMinimumWidth(40);
+    ST_Count2->setFrameShape(QFrame::Panel);
+    ST_Count2->setFrameShadow(QFrame::Sunken);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(LV_dot1qVlanStaticEntry, 3);
+    top->addWidget(editors, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel(QStringLiteral("Samples"), this));
+    buttons->addWidget(ST_Count2);
+    buttons->addStretch();
+    for (QPushButton *button : {RefreshBtn, SetBtn, AddBtn, DeleteBtn})
+        buttons->addWidget(button);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 2);
+    layout->addWidget(PortPageControl, 3);
+    layout->addLayout(buttons);
+    layout->addWidget(Memo1);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(680 * scale), int(600 * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    // The grids; a failed read of the unit list goes into the memo.
+    EgressGrid = TStackingPortUitForm::Build(this, hosts[0], Memo1);
+    ForbiddenGrid = TStackingPortUitForm::Build(this, hosts[1], Memo1);
+    UntaggedGrid = TStackingPortUitForm::Build(this, hosts[2], Memo1);
+    const QString bits = TStackingPortUitForm::BitIndexList();
+
+    connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
+    connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
+    connect(AddBtn, &QPushButton::clicked, this, [this] { AddBtnClick(); });
+    connect(DeleteBtn, &QPushButton::clicked, this, [this] { DeleteBtnClick(); });
+    QAbstractItemModel *rows = LV_dot1qVlanStaticEntry->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
+    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
+
+    TableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
+    try {
+        TableBinding->Request.Vars = KtSNMPVarList(Dot1qVlanStaticTable, ListTableEx, 1);
+        TableBinding->AttachListView(LV_dot1qVlanStaticEntry, true);
+        TableBinding->BindEdit(ColVlanId, QStringLiteral("%s"), {ED_VLANID});
+        TableBinding->BindEdit(ColName, QStringLiteral("%s"), {ED_VLANName});
+        TableBinding->BindComboBox(ColStatus, Status);
+        TableBinding->BindCheckBoxList(ColEgress, bits, EgressGrid->PortBoxes);
+        TableBinding->BindCheckBoxList(ColForbidden, bits, ForbiddenGrid->PortBoxes);
+        TableBinding->BindCheckBoxList(ColUntagged, bits, UntaggedGrid->PortBoxes);
+        TableBinding->SetStatusMemo(Memo1);
+        TableBinding->Get();
+        WriteRowCount();
+    } catch (const KtException &error) {
+        TableBinding->ShowStatus(error.Message);
+    }
+    // After the bindings: the window's own handler sees the row the
+    // binding has just shown.
+    connect(LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
+            [this] { SelectionChanged(); });
+
+    NextIndexBinding = std::make_unique<KtSNMPRequest2Edits>(this);
+    try {
+        NextIndexBinding->Request.Vars = KtSNMPVarList(Dot1qNextFreeLocalVlanIndex, ListScalars);
+        NextIndexBinding->BindStaticText(0, NextFreeLocalVlanIndex);
+        NextIndexBinding->SetStatusMemo(Memo1);
+        NextIndexBinding->Get();
+    } catch (const KtException &error) {
+        NextIndexBinding->ShowStatus(error.Message);
+    }
+}
+
+TVlanStaticForm::~TVlanStaticForm()
+{
+    Shutdown();
+    // The list view's rows go with the child widgets, after this object has
+    // stopped being a window: its handlers must not run then.
+    disconnect(LV_dot1qVlanStaticEntry->model(), nullptr, this, nullptr);
+    disconnect(LV_dot1qVlanStaticEntry, nullptr, this, nullptr);
+}
+
+void TVlanStaticForm::WriteRowCount()
+{
+    ST_Count2->setText(QString::number(LV_dot1qVlanStaticEntry->topLevelItemCount()));
+}
+
+void TVlanStaticForm::ClearEditors()
+{
+    for (TStackingPortUitForm *grid : {EgressGrid, ForbiddenGrid, UntaggedGrid})
+        grid->ClearBoxes();
+    ED_VLANID->clear();
+    ED_VLANName->clear();
+    Status->setCurrentIndex(-1);
+}
+
+void TVlanStaticForm::SelectionChanged()
+{
+    // Delete works on the selected row only: the button follows the
+    // selection, which a refresh also takes away.
+    const bool selected = !LV_dot1qVlanStaticEntry->selectedItems().isEmpty();
+    if (!selected)
+        ClearEditors();
+    DeleteBtn->setEnabled(selected);
+}
+
+void TVlanStaticForm::RefreshBtnClick()
+{
+    if (closed_)
+        return;
+    try {
+        NextIndexBinding->Get();
+    } catch (const KtException &error) {
+        NextIndexBinding->ShowStatus(error.Message);
+    }
+    try {
+        TableBinding->Get();
+        WriteRowCount();
+        ClearEditors();
+    } catch (const KtException &error) {
+        TableBinding->ShowStatus(error.Message);
+    }
+    WriteRowCount();
+}
+
+void TVlanStaticForm::SetWithStatus(int statusItem)
+{
+    if (closed_)
+        return;
+    if (statusItem >= 0)
+        Status->setCurrentIndex(statusItem);
+    try {
+        TableBinding->Set(true, true, QString(), nullptr);
+        ClearEditors();
+    } catch (const KtException &error) {
+        TableBinding->ShowStatus(error.Message);
+    }
+}
+
+void TVlanStaticForm::SetBtnClick()
+{
+    SetWithStatus(-1);
+}
+
+void TVlanStaticForm::AddBtnClick()
+{
+    SetWithStatus(CreateAndGoItem);
+}
+
+void TVlanStaticForm::DeleteBtnClick()
+{
+    if (LV_dot1qVlanStaticEntry->selectedItems().isEmpty())
+        return;
+    SetWithStatus(DestroyItem);
+}
+
+void TVlanStaticForm::Shutdown()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    // No answer may reach the window once it closes: switch the requests
+    // off and give a running exchange the time to end.
+    for (KtSNMPRequest2Edits *binding : {TableBinding.get(), NextIndexBinding.get()}) {
+        if (!binding)
+            continue;
+        binding->Request.Enabled = false;
+        QElapsedTimer clock;
+        clock.start();
+        const int limit = CloseWaitMs(binding->Request);
+        while (binding->Busy && clock.elapsed() < limit)
+            KtProcessEventsBriefly();
+    }
+    TableBinding.reset();
+    NextIndexBinding.reset();
+}
+
+void TVlanStaticForm::done(int result)
+{
+    Shutdown();
+    QDialog::done(result);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class KtSNMPRequest2Edits;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class TStackingPortUitForm;
+
+// The static VLAN table: create, change and destroy 802.1Q VLANs with their
+// egress, forbidden and untagged port sets, each edited on a unit/port grid.
+class TVlanStaticForm : public QDialog
+{
+public:
+    explicit TVlanStaticForm(QWidget *owner = nullptr);
+    ~TVlanStaticForm() override;
+
+    void RefreshBtnClick();
+    void SetBtnClick();
+    void AddBtnClick();
+    void DeleteBtnClick();
+    // Unchecks every box of the three grids and empties the edit controls.
+    void ClearEditors();
+
+    QTreeWidget *LV_dot1qVlanStaticEntry;
+    QLineEdit *ED_VLANID;
+    QLineEdit *ED_VLANName;
+    QComboBox *Status;
+    QLabel *NextFreeLocalVlanIndex;
+    QTabWidget *PortPageControl;
+    TStackingPortUitForm *EgressGrid;
+    TStackingPortUitForm *ForbiddenGrid;
+    TStackingPortUitForm *UntaggedGrid;
+    QPushButton *RefreshBtn;
+    QPushButton *SetBtn;
+    QPushButton *AddBtn;
+    QPushButton *DeleteBtn;
+    QLabel *ST_Count2;
+    QPlainTextEdit *Memo1;
+
+    std::unique_ptr<KtSNMPRequest2Edits> TableBinding;
+    std::unique_ptr<KtSNMPRequest2Edits> NextIndexBinding;
+
+    // Items of the Status combo box that Add and Delete select.
+    static constexpr int CreateAndGoItem = 3;
+    static constexpr int DestroyItem = 5;
+
+    void done(int result) override;
+
+private:
+    void WriteRowCount();
+    void SelectionChanged();
+    void SetWithStatus(int statusItem);
+    void Shutdown();
+
+    bool closed_ = false;
+};

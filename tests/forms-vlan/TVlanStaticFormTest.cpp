@@ -1,0 +1,262 @@
+// The static VLAN window against the simulator: the first read, creating,
+// changing and destroying VLANs through the port grids, rows whose port
+// lists are short, and failures that leave the window usable.
+#include "TVlanStaticForm.h"
+#include "KtCatalogue.h"
+#include "KtSNMPRequest2Edits.h"
+#include "VlanFixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace vlan_test;
+
+namespace {
+
+const QString kStatic = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1");
+
+class VlanStaticFormTest : public VlanSimTest
+{
+protected:
+    void SetUp() override
+    {
+        VlanSimTest::SetUp();
+        // The simulator's stack: units 1 to 3.
+        SetUnits({{"1", "12", "QG2312"}, {"2", "26", "QF1824"}, {"3", "50", "QL2448"}});
+    }
+
+    std::unique_ptr<TVlanStaticForm> Open()
+    {
+        auto form = std::make_unique<TVlanStaticForm>();
+        form->show();
+        EXPECT_TRUE(WaitIdle(form->TableBinding.get()));
+        EXPECT_TRUE(WaitIdle(form->NextIndexBinding.get()));
+        return form;
+    }
+
+    // Selects the list row of a VLAN ID as a click does; false if absent.
+    static bool SelectVlan(TVlanStaticForm &form, const QString &vlan)
+    {
+        QTreeWidget *list = form.LV_dot1qVlanStaticEntry;
+        const QList<QTreeWidgetItem *> rows = list->findItems(vlan, Qt::MatchExactly, 0);
+        if (rows.isEmpty())
+            return false;
+        list->setCurrentItem(rows.first());
+        return true;
+    }
+
+    static QStringList VlanIds(const TVlanStaticForm &form)
+    {
+        QStringList ids;
+        for (int row = 0; row < form.LV_dot1qVlanStaticEntry->topLevelItemCount(); ++row)
+            ids << form.LV_dot1qVlanStaticEntry->topLevelItem(row)->text(0);
+        return ids;
+    }
+
+    void Destroy(const QString &vlan) { Set(*sim_, {kStatic + ".5." + vlan, "i", "6"}); }
+};
+
+} // namespace
+
+TEST_F(VlanStaticFormTest, OpensWithTheTableTheNextFreeIndexAndDeleteDisabled)
+{
+    auto form = Open();
+    EXPECT_EQ(form->windowTitle(), "VLAN Static Form");
+    EXPECT_EQ(VlanIds(*form), QStringList({"1"}));
+    EXPECT_EQ(form->ST_Count2->text(), "1");
+    // An index of 0 (no free index known) shows as the number.
+    EXPECT_EQ(form->NextFreeLocalVlanIndex->text(), "0");
+    EXPECT_FALSE(form->DeleteBtn->isEnabled());
+    QStringList pages;
+    for (int page = 0; page < form->PortPageControl->count(); ++page)
+        pages << form->PortPageControl->tabText(page);
+    EXPECT_EQ(pages, QStringList({"Egress ports", "Forbidden Egress Ports", "Untagged Ports"}));
+    EXPECT_EQ(form->Status->count(), 6);
+    EXPECT_EQ(form->Status->itemText(TVlanStaticForm::CreateAndGoItem), "CreateAndGo");
+    EXPECT_EQ(form->Status->itemText(TVlanStaticForm::DestroyItem), "Destroy");
+    EXPECT_EQ(form->LV_dot1qVlanStaticEntry->columnCount(), 6);
+    EXPECT_TRUE(form->Memo1->isReadOnly());
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+}
+
+TEST_F(VlanStaticFormTest, SelectingARowFillsTheEditorsAndEveryGridAndEnablesDelete)
+{
+    auto form = Open();
+    ASSERT_TRUE(SelectVlan(*form, "1"));
+    EXPECT_EQ(form->ED_VLANID->text(), "1");
+    EXPECT_EQ(form->ED_VLANName->text(), "default");
+    EXPECT_EQ(form->Status->currentText(), "Active");
+    const QList<int> allPorts = Range(56, 67) + Range(112, 137) + Range(168, 217);
+    EXPECT_EQ(CheckedBoxes(form->EgressGrid), allPorts);
+    EXPECT_TRUE(CheckedBoxes(form->ForbiddenGrid).isEmpty());
+    EXPECT_EQ(CheckedBoxes(form->UntaggedGrid), allPorts);
+    EXPECT_TRUE(form->DeleteBtn->isEnabled());
+
+    // Taking the selection away clears everything and disables Delete.
+    form->LV_dot1qVlanStaticEntry->clearSelection();
+    EXPECT_TRUE(form->ED_VLANID->text().isEmpty());
+    EXPECT_TRUE(form->ED_VLANName->text().isEmpty());
+    EXPECT_TRUE(form->Status->currentText().isEmpty());
+    for (TStackingPortUitForm *grid : {form->EgressGrid, form->ForbiddenGrid, form->UntaggedGrid})
+        EXPECT_TRUE(CheckedBoxes(grid).isEmpty());
+    EXPECT_FALSE(form->DeleteBtn->isEnabled());
+}
+
+TEST_F(VlanStaticFormTest, AddWritesEveryPortListInFullWithTheCheckedBitsOnly)
+{
+    struct Case
+    {
+        const char *Vlan;
+        QList<UnitRow> Units;
+        QList<int> Egress;
+        QList<int> Forbidden;
+        QList<int> Untagged;
+    };
+    const Case cases[] = {
+        // A stand-alone switch (unit 15) with 26 ports: the master page.
+        {"100", {{"15", "26", "QG2312"}}, Range(0, 25), {}, Range(0, 25)},
+        // Unit 3 with 50 ports: bits 168 to 217.
+        {"101", {{"3", "50", "QL2448"}}, {168, 200, 217}, {169}, {217}},
+        // Ports of two units at once; nothing checked on one list.
+        {"102", {{"1", "12", "QG2312"}, {"2", "26", "QF1824"}}, {56, 67, 112, 137}, {}, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.Vlan);
+        SetUnits(c.Units);
+        auto form = Open();
+        form->ED_VLANID->setText(QString::fromLatin1(c.Vlan));
+        form->ED_VLANName->setText(QStringLiteral("v%1").arg(c.Vlan));
+        const std::pair<TStackingPortUitForm *, const QList<int> *> lists[] = {
+            {form->EgressGrid, &c.Egress},
+            {form->ForbiddenGrid, &c.Forbidden},
+            {form->UntaggedGrid, &c.Untagged}};
+        for (const auto &[grid, bits] : lists)
+            for (int bit : *bits) {
+                ASSERT_FALSE(grid->PortBoxes[bit]->isHidden()) << bit;
+                QTest::mouseClick(grid->PortBoxes[bit], Qt::LeftButton, {}, QPoint(4, 4));
+                ASSERT_TRUE(grid->PortBoxes[bit]->isChecked()) << bit;
+            }
+        QTest::mouseClick(form->AddBtn, Qt::LeftButton);
+        ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+        ASSERT_TRUE(WaitUntil([&] { return VlanIds(*form).contains(QString::fromLatin1(c.Vlan)); }))
+            << form->Memo1->toPlainText().toStdString();
+        const QString vlan = QString::fromLatin1(c.Vlan);
+        EXPECT_EQ(GetValue(*sim_, kStatic + ".1." + vlan), QStringLiteral("v%1").arg(c.Vlan));
+        EXPECT_EQ(GetHex(*sim_, kStatic + ".2." + vlan), PortListHex(c.Egress));
+        EXPECT_EQ(GetHex(*sim_, kStatic + ".3." + vlan), PortListHex(c.Forbidden));
+        EXPECT_EQ(GetHex(*sim_, kStatic + ".4." + vlan), PortListHex(c.Untagged));
+        EXPECT_EQ(GetValue(*sim_, kStatic + ".5." + vlan), "1");
+        // The editors are cleared after the write, the count follows the list.
+        EXPECT_TRUE(form->ED_VLANID->text().isEmpty());
+        EXPECT_TRUE(CheckedBoxes(form->EgressGrid).isEmpty());
+        EXPECT_EQ(form->ST_Count2->text(),
+                  QString::number(form->LV_dot1qVlanStaticEntry->topLevelItemCount()));
+        EXPECT_TRUE(form->Memo1->toPlainText().contains("Set:")) << form->Memo1->toPlainText().toStdString();
+        Destroy(vlan);
+    }
+}
+
+TEST_F(VlanStaticFormTest, SetChangesTheSelectedVlanAndDeleteDestroysIt)
+{
+    ASSERT_TRUE(
+        Set(*sim_, {kStatic + ".5.20", "i", "4", kStatic + ".1.20", "s", "twenty"}).contains("INTEGER"));
+    auto form = Open();
+    ASSERT_TRUE(SelectVlan(*form, "20"));
+    form->ED_VLANName->setText(QStringLiteral("renamed"));
+    form->UntaggedGrid->PortBoxes[60]->setChecked(true);
+    form->EgressGrid->PortBoxes[60]->setChecked(true);
+    QTest::mouseClick(form->SetBtn, Qt::LeftButton);
+    ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+    EXPECT_EQ(GetValue(*sim_, kStatic + ".1.20"), "renamed");
+    EXPECT_EQ(GetHex(*sim_, kStatic + ".2.20"), PortListHex({60}));
+    EXPECT_EQ(GetHex(*sim_, kStatic + ".4.20"), PortListHex({60}));
+    EXPECT_EQ(GetValue(*sim_, kStatic + ".5.20"), "1");
+    // The read after the write took the selection: Delete is off again.
+    EXPECT_FALSE(form->DeleteBtn->isEnabled());
+
+    const QString deletesBefore = GetValue(*sim_, "1.3.6.1.2.1.17.7.1.4.1.0");
+    ASSERT_TRUE(WaitUntil([&] { return VlanIds(*form).contains("20"); }));
+    ASSERT_TRUE(SelectVlan(*form, "20"));
+    ASSERT_TRUE(form->DeleteBtn->isEnabled());
+    QTest::mouseClick(form->DeleteBtn, Qt::LeftButton);
+    ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+    EXPECT_TRUE(WaitUntil([&] { return !VlanIds(*form).contains("20"); }));
+    EXPECT_TRUE(GetValue(*sim_, kStatic + ".5.20").contains("No Such Instance"));
+    EXPECT_EQ(GetValue(*sim_, "1.3.6.1.2.1.17.7.1.4.1.0").toInt(), deletesBefore.toInt() + 1);
+    EXPECT_EQ(VlanIds(*form), QStringList({"1"}));
+    EXPECT_EQ(form->ST_Count2->text(), "1");
+    EXPECT_FALSE(form->DeleteBtn->isEnabled());
+    // Delete without a selected row writes nothing.
+    form->ED_VLANID->setText(QStringLiteral("1"));
+    form->DeleteBtnClick();
+    EXPECT_EQ(GetValue(*sim_, kStatic + ".5.1"), "1");
+}
+
+TEST_F(VlanStaticFormTest, AShortPortListFillsTheBoxesUpToItsEndAndReportsTheRest)
+{
+    ASSERT_TRUE(
+        Set(*sim_, {kStatic + ".5.30", "i", "4", kStatic + ".2.30", "x", "A5F0"}).contains("INTEGER"));
+    auto form = Open();
+    ASSERT_TRUE(SelectVlan(*form, "30"));
+    // Two octets: bits 0 to 15 shown, the box after them raises the
+    // out-of-range error, which goes to the standard error box.
+    EXPECT_EQ(CheckedBoxes(form->EgressGrid), QList<int>({0, 2, 5, 7, 8, 9, 10, 11}));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_.first(), KtErrorText(-519));
+    EXPECT_TRUE(form->isVisible());
+    Destroy("30");
+}
+
+TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsable)
+{
+    auto form = Open();
+    struct Case
+    {
+        const char *Vlan;
+        const char *Name;
+    };
+    // Outside the agent's index range, and a name longer than 32 octets.
+    const Case cases[] = {{"5000", "x"}, {"40", "a name much longer than thirty-two octets"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.Vlan);
+        form->Memo1->clear();
+        form->ED_VLANID->setText(QString::fromLatin1(c.Vlan));
+        form->ED_VLANName->setText(QString::fromLatin1(c.Name));
+        form->AddBtnClick();
+        ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+        EXPECT_TRUE(form->Memo1->toPlainText().startsWith("Set:"))
+            << form->Memo1->toPlainText().toStdString();
+        EXPECT_FALSE(form->Memo1->toPlainText().contains("Ok!")) << form->Memo1->toPlainText().toStdString();
+        EXPECT_TRUE(GetValue(*sim_, kStatic + ".5." + c.Vlan).contains("No Such"));
+    }
+    form->RefreshBtnClick();
+    ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+    EXPECT_EQ(VlanIds(*form), QStringList({"1"}));
+    EXPECT_EQ(form->ST_Count2->text(), "1");
+}
+
+TEST_F(VlanStaticFormTest, AnUnreachableSwitchLeavesStatusLinesAndAnEmptyList)
+{
+    QgSimProcess silent({"--static-leds"});
+    ASSERT_TRUE(silent.Start());
+    const quint16 port = silent.Port();
+    silent.Stop();
+    PointDefaultsAt(port);
+    KtSNMPDefaults.TimeOut = 20;
+    auto form = Open();
+    EXPECT_EQ(form->ST_Count2->text(), "0");
+    const QString memo = form->Memo1->toPlainText();
+    EXPECT_EQ(memo.count("Get:"), 2) << memo.toStdString();
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+    form->done(QDialog::Rejected);
+    EXPECT_FALSE(form->TableBinding);
+    // Buttons of a closed window do nothing.
+    form->RefreshBtnClick();
+    form->SetBtnClick();
+}

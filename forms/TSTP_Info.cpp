@@ -1,0 +1,339 @@
+#include "TSTP_Info.h"
+
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "TMainWindowAnchor.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr KtOptionDef kVersionPairs[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {}};
+constexpr KtOptionDef kBpduPairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
+
+const KtOptionList kVersionOptions(kVersionPairs);
+const KtOptionList kBpduOptions(kBpduPairs);
+
+const QString kMstp = QStringLiteral("mstp");
+const QString kVersionLabelName = QStringLiteral("ST_STPVersion");
+
+// Hundredths of a second: the device needs its time to answer a write of
+// the protocol settings.
+constexpr qint32 kTimeOut = 300;
+
+// The designed client size; it stays the same on every screen.
+constexpr int kWidth = 360;
+constexpr int kHeight = 332;
+
+// A decimal number; false for anything else, an empty text included.
+bool ReadNumber(const QString &text, qint64 &number)
+{
+    bool ok = false;
+    number = text.trimmed().toLongLong(&ok);
+    return ok;
+}
+
+QLabel *MainWindowVersionLabel()
+{
+    QWidget *main = TMainWindowAnchor::MainWindow();
+    return main ? main->findChild<QLabel *>(kVersionLabelName) : nullptr;
+}
+
+} // namespace
+
+const KtSNMPVarDef TSTP_Info::EditVariables[] = {
+    {"1.3.6.1.4.1.47893.12.15.1.2", "STP Version", SyntaxInteger, AccessReadWrite, &kVersionOptions},
+    {"1.3.6.1.4.1.47893.12.15.1.3", "Max Age[600-4000]", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.4", "Hello Time[100-1000]", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.5", "Forward Delay[400-3000]", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.6", "Max Hops[1-20]", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.7", "Tx Hold Count[1-10]", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.8", "Forwarding BPDU", SyntaxInteger, AccessReadWrite, &kBpduOptions},
+    {},
+};
+
+const KtSNMPVarDef TSTP_Info::MstpVariables[] = {
+    {"1.3.6.1.4.1.47893.12.15.1.2", "swMSTPStpVersion", SyntaxInteger, AccessReadWrite, &kVersionOptions},
+    {"1.3.6.1.4.1.47893.12.15.1.3", "swMSTPStpMaxAge", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.5", "swMSTPStpForwardDelay", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.6", "swMSTPStpMaxHops", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.7", "swMSTPStpTxHoldCount", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.15.1.8", "swMSTPStpForwardBPDU", SyntaxInteger, AccessReadWrite, &kBpduOptions},
+    {},
+};
+
+const QString TSTP_Info::EmptyFieldText = QStringLiteral("Don't Leave Empty Fileds !");
+const QString TSTP_Info::DataErrorText = QStringLiteral("Data Error !");
+const QString TSTP_Info::MaxHopsErrorText = QStringLiteral("Priority value is wrong!");
+
+const KtOptionList &TSTP_Info::VersionOptions()
+{
+    return kVersionOptions;
+}
+
+const KtOptionList &TSTP_Info::BpduOptions()
+{
+    return kBpduOptions;
+}
+
+TSTP_Info::TSTP_Info(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("STP_Info"));
+    setWindowTitle(QStringLiteral("Spanning Tree Control : ") + KtSNMPDefaults.Device.Address);
+    BuildControls();
+
+    MstpBinding = MakeBinding(MstpVariables);
+    MstpBinding->AttachListView(ListView1, false);
+    Run(*MstpBinding, [this] { MstpBinding->Get(); });
+
+    EditBinding = MakeBinding(EditVariables);
+    EditBinding->BindComboBox(ItemVersion, Combo_STPVersion);
+    EditBinding->BindEdit(ItemMaxAge, QStringLiteral("%i{n600x4000l4a}"), {ET_AgingTime});
+    EditBinding->BindEdit(ItemHelloTime, QStringLiteral("%i{n100x1000l4a}"), {ET_HelloTime});
+    EditBinding->BindEdit(ItemForwardDelay, QStringLiteral("%i{n400x3000l4a}"), {ET_ForwardDelay});
+    EditBinding->BindEdit(ItemMaxHops, QStringLiteral("%i{n1x20l2a}"), {ET_Priority});
+    EditBinding->BindEdit(ItemTxHoldCount, QStringLiteral("%i{n1x10l2a}"), {ED_TxHoldCount});
+    EditBinding->BindComboBox(ItemForwardBpdu, Combo_BPDU);
+    Run(*EditBinding, [this] { EditBinding->Get(); });
+
+    if (MainWindowVersion() == kMstp)
+        SetHelloTime(false);
+}
+
+TSTP_Info::~TSTP_Info()
+{
+    // The bindings restore the controls' handlers, so they go while the
+    // controls still exist.
+    EditBinding.reset();
+    MstpBinding.reset();
+}
+
+void TSTP_Info::BuildControls()
+{
+    setFixedSize(kWidth, kHeight);
+
+    const int labelX = 16;
+    const int controlX = 200;
+    const int controlWidth = 136;
+    const int rowHeight = 30;
+    int y = 14;
+    auto addLabel = [this, labelX](const QString &text, int top) {
+        auto *label = new QLabel(text, this);
+        label->setGeometry(labelX, top + 3, 180, 18);
+        return label;
+    };
+    auto addCombo = [this, controlX, controlWidth](const char *name, int top) {
+        auto *combo = new QComboBox(this);
+        combo->setObjectName(QLatin1String(name));
+        combo->setGeometry(controlX, top, controlWidth, 24);
+        return combo;
+    };
+    auto addEdit = [this, controlX, controlWidth](const char *name, int top) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        edit->setGeometry(controlX, top, controlWidth, 24);
+        return edit;
+    };
+
+    addLabel(QStringLiteral("STP Version"), y);
+    Combo_STPVersion = addCombo("Combo_STPVersion", y);
+    y += rowHeight;
+    addLabel(QStringLiteral("Maxi Age (600-4000)"), y);
+    ET_AgingTime = addEdit("ET_AgingTime", y);
+    y += rowHeight;
+    addLabel(QStringLiteral("Hello Time(100-1000)"), y);
+    ET_HelloTime = addEdit("ET_HelloTime", y);
+    y += rowHeight;
+    addLabel(QStringLiteral("Forward Delay(400-3000)"), y);
+    ET_ForwardDelay = addEdit("ET_ForwardDelay", y);
+    y += rowHeight;
+    addLabel(QStringLiteral("Max Hops[1-20]"), y);
+    ET_Priority = addEdit("ET_Priority", y);
+    y += rowHeight;
+    addLabel(QStringLiteral("TX Hold Count (1-10)"), y);
+    ED_TxHoldCount = addEdit("ED_TxHoldCount", y);
+    y += rowHeight;
+    addLabel(QStringLiteral("Forwarding BPDU"), y);
+    Combo_BPDU = addCombo("Combo_BPDU", y);
+    y += rowHeight + 4;
+    addLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)"), y)
+        ->setObjectName(QStringLiteral("LB_HelloNote"));
+    y += 20;
+    addLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age"), y)
+        ->setObjectName(QStringLiteral("LB_ForwardDelayNote"));
+    for (QLabel *note : {findChild<QLabel *>(QStringLiteral("LB_HelloNote")),
+                         findChild<QLabel *>(QStringLiteral("LB_ForwardDelayNote"))})
+        note->setFixedWidth(kWidth - 2 * labelX);
+    y += 28;
+
+    BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
+    BT_Get->setObjectName(QStringLiteral("BT_Get"));
+    BT_Get->setGeometry(kWidth / 2 - 110, y, 100, 26);
+    BT_Set = new QPushButton(QStringLiteral("Set"), this);
+    BT_Set->setObjectName(QStringLiteral("BT_Set"));
+    BT_Set->setGeometry(kWidth / 2 + 10, y, 100, 26);
+    BT_Get->setAutoDefault(false);
+    BT_Set->setAutoDefault(false);
+
+    // The MSTP list's one row; never shown.
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->hide();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, kHeight - 22, kWidth, 22);
+    StatusPanel = new QLabel(StatusBar1);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusBar1->addWidget(StatusPanel, 1);
+
+    helloPalette_ = ET_HelloTime->palette();
+
+    connect(Combo_STPVersion, &QComboBox::activated, this, [this] { VersionChanged(); });
+    connect(BT_Get, &QPushButton::clicked, this, [this] { RefreshInfo(); });
+    connect(BT_Set, &QPushButton::clicked, this, [this] { SetInfo(); });
+}
+
+std::unique_ptr<KtSNMPRequest2Edits> TSTP_Info::MakeBinding(const KtSNMPVarDef *table)
+{
+    auto binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    binding->Request.Vars = KtSNMPVarList(table, ListScalars, 0);
+    binding->Asynchronous = false;
+    binding->Request.TimeOut = kTimeOut;
+    binding->SetStatusPanel(StatusPanel);
+    return binding;
+}
+
+bool TSTP_Info::Run(KtSNMPRequest2Edits &binding, const std::function<void()> &operation)
+{
+    try {
+        operation();
+        return true;
+    } catch (const KtException &error) {
+        binding.ShowStatus(error.Message);
+        return false;
+    }
+}
+
+void TSTP_Info::RefreshInfo()
+{
+    if (closed_)
+        return;
+    Run(*EditBinding, [this] { EditBinding->Get(); });
+    if (MainWindowVersion() == kMstp) {
+        Run(*MstpBinding, [this] { MstpBinding->Get(); });
+        SetHelloTime(false);
+    } else {
+        SetHelloTime(true);
+    }
+}
+
+void TSTP_Info::VersionChanged()
+{
+    SetHelloTime(Combo_STPVersion->currentText() != kMstp);
+}
+
+void TSTP_Info::SetHelloTime(bool on)
+{
+    ET_HelloTime->setEnabled(on);
+    if (on) {
+        ET_HelloTime->setPalette(helloPalette_);
+        return;
+    }
+    QPalette greyed = helloPalette_;
+    greyed.setColor(QPalette::Base, helloPalette_.color(QPalette::Window));
+    ET_HelloTime->setPalette(greyed);
+    ET_HelloTime->clear();
+}
+
+QString TSTP_Info::CheckTimers(const QString &maxHops, const QString &maxAge, const QString &forwardDelay,
+                               const QString *helloTime)
+{
+    if (maxHops.trimmed().isEmpty() || maxAge.trimmed().isEmpty() || forwardDelay.trimmed().isEmpty())
+        return EmptyFieldText;
+    qint64 hops = 0;
+    qint64 age = 0;
+    qint64 delay = 0;
+    if (!ReadNumber(maxHops, hops) || !ReadNumber(maxAge, age) || !ReadNumber(forwardDelay, delay))
+        return DataErrorText;
+    if (2 * delay - 200 < age)
+        return DataErrorText;
+    if (hops > 65535)
+        return MaxHopsErrorText;
+    if (!helloTime)
+        return {};
+    if (helloTime->trimmed().isEmpty())
+        return EmptyFieldText;
+    qint64 hello = 0;
+    if (!ReadNumber(*helloTime, hello) || age < 2 * hello + 200)
+        return DataErrorText;
+    return {};
+}
+
+void TSTP_Info::SetInfo()
+{
+    if (closed_)
+        return;
+    const QString version = Combo_STPVersion->currentText();
+    const bool mstp = version == kMstp;
+    const QString helloTime = ET_HelloTime->text();
+    const QString problem = CheckTimers(ET_Priority->text(), ET_AgingTime->text(), ET_ForwardDelay->text(),
+                                        mstp ? nullptr : &helloTime);
+    if (!problem.isEmpty()) {
+        StatusPanel->setText(problem);
+        return;
+    }
+    KtSNMPRequest2Edits &binding = mstp ? *MstpBinding : *EditBinding;
+    const bool written = Run(binding, [this, mstp, &binding] {
+        if (mstp)
+            FillMstpRow();
+        binding.Set(true, true);
+    });
+    // The other windows choose their mode from this text, so it follows the
+    // switch only when the switch took the new version.
+    if (written)
+        StoreMainWindowVersion(version);
+}
+
+void TSTP_Info::FillMstpRow()
+{
+    // A failed read leaves the list view without its row: write from a new one.
+    if (ListView1->topLevelItemCount() == 0)
+        new QTreeWidgetItem(ListView1);
+    QTreeWidgetItem *row = ListView1->topLevelItem(0);
+    ListView1->clearSelection();
+    ListView1->setCurrentItem(row);
+    row->setSelected(true);
+    const QStringList cells = {Combo_STPVersion->currentText(), ET_AgingTime->text(),
+                               ET_ForwardDelay->text(),         ET_Priority->text(),
+                               ED_TxHoldCount->text(),          Combo_BPDU->currentText()};
+    for (int column = 0; column < cells.size(); ++column)
+        row->setText(column, cells[column]);
+}
+
+QString TSTP_Info::MainWindowVersion()
+{
+    QLabel *label = MainWindowVersionLabel();
+    return label ? label->text() : QString();
+}
+
+void TSTP_Info::StoreMainWindowVersion(const QString &version)
+{
+    if (QLabel *label = MainWindowVersionLabel())
+        label->setText(version);
+}
+
+void TSTP_Info::done(int result)
+{
+    closed_ = true;
+    QDialog::done(result);
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "KtSNMPVarDef.h"
+
+#include <QDialog>
+#include <QPalette>
+#include <functional>
+#include <memory>
+
+class KtOptionList;
+class KtSNMPRequest2Edits;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+
+// The bridge-wide spanning-tree settings: protocol version and timers. In
+// MSTP mode the hello time is not used: its edit box is greyed out and the
+// write goes through a second variable list without it, whose one row lives
+// in a hidden list view. The timers are checked against each other before
+// anything is sent. Both bindings block, with a three-second time-out.
+class TSTP_Info : public QDialog
+{
+    Q_OBJECT
+public:
+    // Positions in EditVariables.
+    enum Item
+    {
+        ItemVersion = 0,
+        ItemMaxAge = 1,
+        ItemHelloTime = 2,
+        ItemForwardDelay = 3,
+        ItemMaxHops = 4,
+        ItemTxHoldCount = 5,
+        ItemForwardBpdu = 6,
+    };
+
+    // The timers with the hello time, bound to the edit boxes.
+    static const KtSNMPVarDef EditVariables[];
+    // The same objects without the hello time, written in MSTP mode.
+    static const KtSNMPVarDef MstpVariables[];
+    static const KtOptionList &VersionOptions();
+    static const KtOptionList &BpduOptions();
+
+    static const QString EmptyFieldText;
+    static const QString DataErrorText;
+    static const QString MaxHopsErrorText;
+
+    // Builds the window and reads both lists from the switch.
+    explicit TSTP_Info(QWidget *parent = nullptr);
+    ~TSTP_Info() override;
+
+    // Reads the timers again; the MSTP list too when the switch runs MSTP.
+    void RefreshInfo();
+    // Checks the timers and writes them through the list of the chosen mode.
+    void SetInfo();
+    // The user chose another version: MSTP greys the hello time out.
+    void VersionChanged();
+    // Off: disabled, greyed and empty; on: enabled with the edit colour.
+    void SetHelloTime(bool on);
+
+    // The first rule the input breaks, or an empty text. helloTime is
+    // nullptr in MSTP mode, where the hello time is not checked.
+    static QString CheckTimers(const QString &maxHops, const QString &maxAge, const QString &forwardDelay,
+                               const QString *helloTime);
+
+    // The version text the main window keeps for the other windows; empty
+    // without a main window.
+    static QString MainWindowVersion();
+    static void StoreMainWindowVersion(const QString &version);
+
+    void done(int result) override;
+
+    QComboBox *Combo_STPVersion = nullptr;
+    QLineEdit *ET_AgingTime = nullptr;
+    QLineEdit *ET_HelloTime = nullptr;
+    QLineEdit *ET_ForwardDelay = nullptr;
+    QLineEdit *ET_Priority = nullptr;
+    QLineEdit *ED_TxHoldCount = nullptr;
+    QComboBox *Combo_BPDU = nullptr;
+    QTreeWidget *ListView1 = nullptr;
+    QPushButton *BT_Get = nullptr;
+    QPushButton *BT_Set = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    // The first panel of StatusBar1: every status line and check message.
+    QLabel *StatusPanel = nullptr;
+
+    std::unique_ptr<KtSNMPRequest2Edits> EditBinding;
+    std::unique_ptr<KtSNMPRequest2Edits> MstpBinding;
+
+private:
+    void BuildControls();
+    std::unique_ptr<KtSNMPRequest2Edits> MakeBinding(const KtSNMPVarDef *table);
+    // Runs one blocking operation; its exception becomes a status line.
+    static bool Run(KtSNMPRequest2Edits &binding, const std::function<void()> &operation);
+    // Puts the edit boxes' texts into the one row of the MSTP list view.
+    void FillMstpRow();
+
+    QPalette helloPalette_;
+    bool closed_ = false;
+};

@@ -1,0 +1,202 @@
+#include "TSpanningTreeAlgorithmForm.h"
+
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPRequest2Edits.h"
+#include "TFormMessages.h"
+#include "TMainWindowAnchor.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+constexpr KtOptionDef kStatePairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
+const KtOptionList kStateOptions(kStatePairs);
+
+const QString kDisabled = QStringLiteral("disabled");
+const QString kEnabled = QStringLiteral("enabled");
+
+// The designed client size, enlarged with large fonts.
+constexpr int kWidth = 300;
+constexpr int kHeight = 120;
+
+void RunWriteOnly(QWidget *, const QString &, const QString &, const std::function<void()> &pendingWrite,
+                  const std::function<void(const QString &)> &showError)
+{
+    try {
+        if (pendingWrite)
+            pendingWrite();
+    } catch (const KtException &error) {
+        if (showError)
+            showError(error.Message);
+    }
+}
+
+} // namespace
+
+const KtSNMPVarDef TSpanningTreeAlgorithmForm::Variables[] = {
+    {"1.3.6.1.4.1.47893.11.55.2.2.1.2.1", "Spanning Tree Algorithm", SyntaxInteger, AccessReadWrite,
+     &kStateOptions},
+    {},
+};
+
+const QString TSpanningTreeAlgorithmForm::ConfirmText =
+    QStringLiteral("To enable STP may take a long time. Do you want to go on?");
+const QString TSpanningTreeAlgorithmForm::ProgressCaption = QStringLiteral("Enable STP Progress");
+const QString TSpanningTreeAlgorithmForm::ProgressPrompt = QStringLiteral("Enable STP is doing...");
+
+TSpanningTreeAlgorithmForm::ProgressRunner TSpanningTreeAlgorithmForm::ShowProgress = RunWriteOnly;
+
+void TSpanningTreeAlgorithmForm::ResetProgress()
+{
+    ShowProgress = RunWriteOnly;
+}
+
+const KtOptionList &TSpanningTreeAlgorithmForm::StateOptions()
+{
+    return kStateOptions;
+}
+
+TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SpanningTreeAlgorithmForm"));
+    setWindowTitle(QStringLiteral("Spanning Tree Algorithm"));
+    BuildControls();
+
+    Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    Binding->Request.Vars = KtSNMPVarList(Variables, ListScalars, 0);
+    Binding->BindComboBox(0, ComboBox1);
+    Binding->SetStatusBar(StatusBar1);
+    Binding->OnSetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+        if (record.Code != 0)
+            writeError_ = record.Message;
+    };
+    Binding->OnGetDone = [this](KtSNMPRequest2Controls *binding, const KtSNMPError &record) {
+        if (record.Code != 0 || writeError_.isEmpty())
+            return;
+        binding->LastOperation = KtSNMPRequest2Controls::OperationSet;
+        binding->ShowStatus(writeError_);
+        writeError_.clear();
+    };
+    RefreshState();
+}
+
+TSpanningTreeAlgorithmForm::~TSpanningTreeAlgorithmForm()
+{
+    if (Binding)
+        Binding->Request.Enabled = false;
+    Binding.reset();
+}
+
+void TSpanningTreeAlgorithmForm::BuildControls()
+{
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    auto scaled = [scale](int size) { return int(size * scale); };
+    setFixedSize(scaled(kWidth), scaled(kHeight));
+
+    auto *label = new QLabel(QStringLiteral("Spanning Tree Algorithm"), this);
+    label->setGeometry(scaled(16), scaled(19), scaled(150), scaled(18));
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(scaled(170), scaled(16), scaled(112), scaled(24));
+
+    GetButton = new QPushButton(QStringLiteral("Refresh"), this);
+    GetButton->setObjectName(QStringLiteral("GetButton"));
+    GetButton->setGeometry(scaled(40), scaled(56), scaled(100), scaled(26));
+    SetButton = new QPushButton(QStringLiteral("Set"), this);
+    SetButton->setObjectName(QStringLiteral("SetButton"));
+    SetButton->setGeometry(scaled(160), scaled(56), scaled(100), scaled(26));
+    GetButton->setAutoDefault(false);
+    SetButton->setAutoDefault(false);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, height() - scaled(22), width(), scaled(22));
+
+    connect(GetButton, &QPushButton::clicked, this, [this] { RefreshState(); });
+    connect(SetButton, &QPushButton::clicked, this, [this] { SetState(); });
+}
+
+void TSpanningTreeAlgorithmForm::ShowError(const QString &message)
+{
+    if (Binding)
+        Binding->ShowStatus(message);
+}
+
+void TSpanningTreeAlgorithmForm::WriteFailed(const QString &message)
+{
+    writeError_ = message;
+    ShowError(message);
+}
+
+void TSpanningTreeAlgorithmForm::WaitIdle()
+{
+    if (!Binding)
+        return;
+    // Bounded by the request's own retries and time-outs, with room to spare.
+    const qint64 limitMs = qint64(Binding->Request.Retries + 1) * Binding->Request.TimeOut * 10 + 2000;
+    QElapsedTimer clock;
+    clock.start();
+    while (Binding->Busy && clock.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents,
+                                        20);
+}
+
+void TSpanningTreeAlgorithmForm::RefreshState()
+{
+    if (closed_ || !Binding)
+        return;
+    WaitIdle();
+    try {
+        Binding->Get();
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+    }
+}
+
+void TSpanningTreeAlgorithmForm::StartWrite()
+{
+    WaitIdle();
+    writeError_.clear();
+    Binding->Set(true, true);
+}
+
+void TSpanningTreeAlgorithmForm::SetState()
+{
+    if (closed_ || !Binding)
+        return;
+    const QString state = ComboBox1->currentText();
+    if (state == kDisabled) {
+        try {
+            StartWrite();
+        } catch (const KtException &error) {
+            WriteFailed(error.Message);
+        }
+    } else if (state == kEnabled) {
+        if (TFormMessages::Confirm(this, ConfirmText))
+            ShowProgress(
+                this, ProgressCaption, ProgressPrompt, [this] { StartWrite(); },
+                [this](const QString &message) { WriteFailed(message); });
+    } else {
+        return;
+    }
+    // The read shows what the switch made of the write, so it waits for it.
+    WaitIdle();
+    RefreshState();
+}
+
+void TSpanningTreeAlgorithmForm::done(int result)
+{
+    if (!closed_ && Binding) {
+        closed_ = true;
+        Binding->Request.Enabled = false;
+        WaitIdle();
+    }
+    QDialog::done(result);
+}

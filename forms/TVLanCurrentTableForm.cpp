@@ -1,0 +1,247 @@
+#include "TVLanCurrentTableForm.h"
+
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TMainWindowAnchor.h"
+#include "TStackingPortUitForm.h"
+
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr KtOptionDef VlanStatusPairs[] = {{1, "other"}, {2, "permanent"}, {3, "dynamicGvrp"}, {}};
+const KtOptionList VlanStatus(VlanStatusPairs);
+
+// The current VLAN table: time mark and VLAN index make the instance.
+const KtSNMPVarDef Dot1qVlanCurrentTable[] = {
+    {"1.3.6.1.2.1.17.7.1.4.2.1.1", "VLANTimeMark", SyntaxTimeTicks, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLANIndex", SyntaxGauge32, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.3", "FdbId", SyntaxGauge32, AccessRead},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.4", "CurrentEgressPorts", SyntaxOctets, AccessRead},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.5", "CurrentUntaggedPorts", SyntaxOctets, AccessRead},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.6", "VLANStatus", SyntaxInteger, AccessRead, &VlanStatus},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.7", "CreationTime", SyntaxTimeTicks, AccessRead},
+    {},
+};
+
+constexpr KtSNMPVarDef Dot1qVlanNumDeletes[] = {
+    {"1.3.6.1.2.1.17.7.1.4.1", "VLANNumDeletes", SyntaxCounter32, AccessRead},
+    {},
+};
+
+enum CurrentColumn
+{
+    ColVlanIndex = 1,
+    ColEgress = 3,
+    ColUntagged = 4,
+};
+
+// One exchange with all its retries, and a little more: how long closing
+// waits for a running operation.
+int CloseWaitMs(const KtSNMPRequest &request)
+{
+    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
+    return int(std::min<qint64>(exchange + 500, 10000));
+}
+
+QLabel *SunkenText(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(60);
+    return label;
+}
+
+} // namespace
+
+TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("VLanCurrentTableForm"));
+    setWindowTitle(QStringLiteral("VLAN Current Table"));
+    setModal(true);
+
+    LV_dot1qVlanCurrentEntry = new QTreeWidget(this);
+    LV_dot1qVlanCurrentEntry->setObjectName(QStringLiteral("LV_dot1qVlanCurrentEntry"));
+    LV_dot1qVlanCurrentEntry->setRootIsDecorated(false);
+
+    StaticText1 = SunkenText(this, "StaticText1");
+    VlanNumDeletes = SunkenText(this, "VlanNumDeletes");
+    ST_Count2 = SunkenText(this, "ST_Count2");
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setMaximumHeight(70);
+
+    PortPageControl = new QTabWidget(this);
+    PortPageControl->setObjectName(QStringLiteral("PortPageControl"));
+    auto *egressHost = new QWidget;
+    egressHost->setObjectName(QStringLiteral("EgressHost"));
+    auto *untaggedHost = new QWidget;
+    untaggedHost->setObjectName(QStringLiteral("UntaggedHost"));
+    PortPageControl->addTab(egressHost, QStringLiteral("Egress Port"));
+    PortPageControl->addTab(untaggedHost, QStringLiteral("Untagged Port"));
+
+    RefreshBtn = new QPushButton(QStringLiteral("Refresh"), this);
+    RefreshBtn->setObjectName(QStringLiteral("RefreshBtn"));
+    RefreshBtn->setAutoDefault(false);
+    SetBtn = new QPushButton(QStringLiteral("Set"), this);
+    SetBtn->setObjectName(QStringLiteral("SetBtn"));
+    SetBtn->setAutoDefault(false);
+    SetBtn->setVisible(false);
+
+    auto *facts = new QGridLayout;
+    facts->addWidget(new QLabel(QStringLiteral("VLAN Index"), this), 0, 0);
+    facts->addWidget(StaticText1, 0, 1);
+    facts->addWidget(new QLabel(QStringLiteral("VLAN Delete Numbers"), this), 1, 0);
+    facts->addWidget(VlanNumDeletes, 1, 1);
+    facts->setColumnStretch(2, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel(QStringLiteral("Samples"), this));
+    buttons->addWidget(ST_Count2);
+    buttons->addStretch();
+    buttons->addWidget(RefreshBtn);
+    buttons->addWidget(SetBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(LV_dot1qVlanCurrentEntry, 2);
+    layout->addLayout(facts);
+    layout->addWidget(PortPageControl, 3);
+    layout->addLayout(buttons);
+    layout->addWidget(Memo1);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(680 * scale), int(600 * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    EgressGrid = TStackingPortUitForm::Build(this, egressHost, Memo1);
+    UntaggedGrid = TStackingPortUitForm::Build(this, untaggedHost, Memo1);
+    const QString bits = TStackingPortUitForm::BitIndexList();
+
+    connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
+    connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
+    QAbstractItemModel *rows = LV_dot1qVlanCurrentEntry->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
+    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
+
+    DeletesBinding = std::make_unique<KtSNMPRequest2Edits>(this);
+    try {
+        DeletesBinding->Request.Vars = KtSNMPVarList(Dot1qVlanNumDeletes, ListScalars);
+        DeletesBinding->BindStaticText(0, VlanNumDeletes);
+        DeletesBinding->SetStatusMemo(Memo1);
+        DeletesBinding->Get();
+    } catch (const KtException &error) {
+        DeletesBinding->ShowStatus(error.Message);
+    }
+
+    TableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
+    try {
+        TableBinding->Request.Vars = KtSNMPVarList(Dot1qVlanCurrentTable, ListTableEx, 2);
+        TableBinding->AttachListView(LV_dot1qVlanCurrentEntry, true);
+        TableBinding->BindStaticText(ColVlanIndex, StaticText1);
+        TableBinding->BindCheckBoxList(ColEgress, bits, EgressGrid->PortBoxes);
+        TableBinding->BindCheckBoxList(ColUntagged, bits, UntaggedGrid->PortBoxes);
+        TableBinding->SetStatusMemo(Memo1);
+        TableBinding->Get();
+        WriteRowCount();
+    } catch (const KtException &error) {
+        TableBinding->ShowStatus(error.Message);
+    }
+    connect(LV_dot1qVlanCurrentEntry, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (LV_dot1qVlanCurrentEntry->selectedItems().isEmpty())
+            ClearEditors();
+    });
+}
+
+TVLanCurrentTableForm::~TVLanCurrentTableForm()
+{
+    Shutdown();
+    // The list view's rows go with the child widgets, after this object has
+    // stopped being a window: its handlers must not run then.
+    disconnect(LV_dot1qVlanCurrentEntry->model(), nullptr, this, nullptr);
+    disconnect(LV_dot1qVlanCurrentEntry, nullptr, this, nullptr);
+}
+
+void TVLanCurrentTableForm::WriteRowCount()
+{
+    ST_Count2->setText(QString::number(LV_dot1qVlanCurrentEntry->topLevelItemCount()));
+}
+
+void TVLanCurrentTableForm::ClearEditors()
+{
+    EgressGrid->ClearBoxes();
+    UntaggedGrid->ClearBoxes();
+    StaticText1->clear();
+}
+
+void TVLanCurrentTableForm::RefreshBtnClick()
+{
+    if (closed_)
+        return;
+    try {
+        DeletesBinding->Get();
+    } catch (const KtException &error) {
+        DeletesBinding->ShowStatus(error.Message);
+    }
+    try {
+        TableBinding->Get();
+        WriteRowCount();
+        ClearEditors();
+    } catch (const KtException &error) {
+        TableBinding->ShowStatus(error.Message);
+    }
+}
+
+void TVLanCurrentTableForm::SetBtnClick()
+{
+    if (closed_)
+        return;
+    try {
+        TableBinding->Set(true, true, QString(), nullptr);
+        WriteRowCount();
+    } catch (const KtException &error) {
+        TableBinding->ShowStatus(error.Message);
+    }
+}
+
+void TVLanCurrentTableForm::Shutdown()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    // No answer may reach the closing window: switch the requests off and
+    // give a running exchange the time to end.
+    for (KtSNMPRequest2Edits *binding : {TableBinding.get(), DeletesBinding.get()}) {
+        if (!binding)
+            continue;
+        binding->Request.Enabled = false;
+        QElapsedTimer clock;
+        clock.start();
+        const int limit = CloseWaitMs(binding->Request);
+        while (binding->Busy && clock.elapsed() < limit)
+            KtProcessEventsBriefly();
+    }
+    TableBinding.reset();
+    DeletesBinding.reset();
+}
+
+void TVLanCurrentTableForm::done(int result)
+{
+    Shutdown();
+    QDialog::done(result);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class KtSNMPRequest2Edits;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class TStackingPortUitForm;
+
+// The current VLAN table, read only: each VLAN's current egress and
+// untagged ports on unit/port grids, and the count of deleted VLANs.
+class TVLanCurrentTableForm : public QDialog
+{
+public:
+    explicit TVLanCurrentTableForm(QWidget *owner = nullptr);
+    ~TVLanCurrentTableForm() override;
+
+    void RefreshBtnClick();
+    // The Set button is not shown; it writes the selected row.
+    void SetBtnClick();
+    // Unchecks every box of both grids and empties the VLAN index.
+    void ClearEditors();
+
+    QTreeWidget *LV_dot1qVlanCurrentEntry;
+    QLabel *StaticText1;
+    QLabel *VlanNumDeletes;
+    QTabWidget *PortPageControl;
+    TStackingPortUitForm *EgressGrid;
+    TStackingPortUitForm *UntaggedGrid;
+    QPushButton *RefreshBtn;
+    QPushButton *SetBtn;
+    QLabel *ST_Count2;
+    QPlainTextEdit *Memo1;
+
+    std::unique_ptr<KtSNMPRequest2Edits> DeletesBinding;
+    std::unique_ptr<KtSNMPRequest2Edits> TableBinding;
+
+    void done(int result) override;
+
+private:
+    void WriteRowCount();
+    void Shutdown();
+
+    bool closed_ = false;
+};

@@ -6,6 +6,7 @@
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
+#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
@@ -256,6 +257,16 @@ void TVlanStaticForm::SetWithStatus(int statusItem)
 {
     if (closed_)
         return;
+    // The VLAN ID names the row written: text that is no VLAN number would
+    // otherwise be turned into some other row's instance.
+    bool ok = false;
+    const qulonglong vlan = ED_VLANID->text().trimmed().toULongLong(&ok);
+    if (!ok || vlan < 1 || vlan > 0xFFFFFFFFull) {
+        if (TFormMessages::Warning)
+            TFormMessages::Warning(this,
+                                   QStringLiteral("VLAN ID must be a whole number from 1 to 4294967295."));
+        return;
+    }
     if (statusItem >= 0)
         Status->setCurrentIndex(statusItem);
     try {

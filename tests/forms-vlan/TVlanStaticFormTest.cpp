@@ -235,6 +235,22 @@ TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsabl
         EXPECT_FALSE(form->Memo1->toPlainText().contains("Ok!")) << form->Memo1->toPlainText().toStdString();
         EXPECT_TRUE(GetValue(*sim_, kStatic + ".5." + c.Vlan).contains("No Such"));
     }
+    // A VLAN ID that is no VLAN number is refused before anything is sent:
+    // "12abc" must not become VLAN 12.
+    for (const char *vlan : {"abc", "", "12abc", "0", "-3", "4294967296"}) {
+        SCOPED_TRACE(vlan);
+        messages_.clear();
+        form->Memo1->clear();
+        form->ED_VLANID->setText(QString::fromLatin1(vlan));
+        form->ED_VLANName->setText(QStringLiteral("bad"));
+        for (auto click : {&TVlanStaticForm::AddBtnClick, &TVlanStaticForm::SetBtnClick})
+            (form.get()->*click)();
+        EXPECT_FALSE(form->TableBinding->Busy);
+        EXPECT_EQ(messages_, QStringList(2, "VLAN ID must be a whole number from 1 to 4294967295."));
+        EXPECT_TRUE(form->Memo1->toPlainText().isEmpty()) << form->Memo1->toPlainText().toStdString();
+        EXPECT_EQ(form->ED_VLANID->text(), QString::fromLatin1(vlan));
+    }
+    EXPECT_TRUE(GetValue(*sim_, kStatic + ".5.12").contains("No Such"));
     form->RefreshBtnClick();
     ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
     EXPECT_EQ(VlanIds(*form), QStringList({"1"}));

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace vlan_test;
@@ -275,4 +276,20 @@ TEST_F(VlanStaticFormTest, AnUnreachableSwitchLeavesStatusLinesAndAnEmptyList)
     // Buttons of a closed window do nothing.
     form->RefreshBtnClick();
     form->SetBtnClick();
+}
+
+TEST_F(VlanStaticFormTest, RunsModallyOverItsOwnerAndClosesWithItsReadsDone)
+{
+    auto *form = new TVlanStaticForm(mainWindow_.get());
+    EXPECT_EQ(form->parentWidget(), mainWindow_.get());
+    QTimer::singleShot(0, form, [form] {
+        QTimer::singleShot(0, form, [form] {
+            EXPECT_TRUE(form->isModal());
+            form->reject();
+        });
+    });
+    EXPECT_EQ(form->exec(), QDialog::Rejected);
+    EXPECT_FALSE(form->TableBinding);
+    delete form;
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
 }

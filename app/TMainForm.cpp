@@ -16,6 +16,8 @@
 #include "THelpViewer.h"
 #include "TMainWindowAnchor.h"
 #include "TPanelForm.h"
+#include "TProgressForm.h"
+#include "TSpanningTreeAlgorithmForm.h"
 #include "TWaitingForm.h"
 
 #include <QAbstractButton>
@@ -104,6 +106,13 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWind
     resize(800, height());
     TMainWindowAnchor::SetMainWindow(this);
     TMainWindowAnchor::SetScaleFactor(ScaleFactor);
+    // Switching spanning tree on writes under the timed progress window.
+    TSpanningTreeAlgorithmForm::ShowProgress = [](QWidget *host, const QString &caption,
+                                                  const QString &prompt, const std::function<void()> &write,
+                                                  const std::function<void(const QString &)> &showError) {
+        TProgressForm progress(host, caption, prompt, write, showError);
+        progress.exec();
+    };
 
     KtSNMPInitialize(QString());
     KtSNMPDefaults.Security.Version = 0;

@@ -1,5 +1,10 @@
 #include "KtDedicatedWindows.h"
 
+#include "TSTP_Info.h"
+#include "TSpanningTreeAlgorithmForm.h"
+#include "TVLanCurrentTableForm.h"
+#include "TVlanStaticForm.h"
+
 #include <QDialog>
 #include <cstring>
 
@@ -8,6 +13,11 @@ namespace {
 // One line per dedicated window:
 //   {"TVlanStaticForm", [](QWidget *owner) -> QDialog * { return new TVlanStaticForm(owner); }},
 const KtDedicatedWindowDef kDedicatedWindows[] = {
+    {"TVlanStaticForm", [](QWidget *owner) -> QDialog * { return new TVlanStaticForm(owner); }},
+    {"TVLanCurrentTableForm", [](QWidget *owner) -> QDialog * { return new TVLanCurrentTableForm(owner); }},
+    {"TSTP_Info", [](QWidget *owner) -> QDialog * { return new TSTP_Info(owner); }},
+    {"TSpanningTreeAlgorithmForm",
+     [](QWidget *owner) -> QDialog * { return new TSpanningTreeAlgorithmForm(owner); }},
     {nullptr, nullptr},
 };
 

@@ -1,0 +1,321 @@
+#include "TRouteRedistributForm.h"
+
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPRequest2Edits.h"
+#include "TFormMessages.h"
+#include "TMainWindowAnchor.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int kDesignedWidth = 620;
+constexpr int kDesignedHeight = 480;
+
+constexpr KtOptionDef kSourcePairs[] = {{2, "rip"}, {3, "ospf"}, {4, "static"}, {5, "local"}, {}};
+constexpr KtOptionDef kDestinationPairs[] = {{2, "rip"}, {3, "ospf"}, {}};
+constexpr KtOptionDef kTypePairs[] = {
+    {2, "all"},      {3, "type-1"},   {4, "type-2"},   {5, "internal"},  {6, "external"},
+    {7, "inter+E1"}, {8, "inter+E2"}, {9, "extType1"}, {10, "extType2"}, {}};
+constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
+                                           {2, "notInService"},
+                                           {3, "notReady"},
+                                           {4, "createAndGo"},
+                                           {5, "createAndWait"},
+                                           {6, "destroy"},
+                                           {}};
+const KtOptionList kSourceOptions(kSourcePairs);
+const KtOptionList kDestinationOptions(kDestinationPairs);
+const KtOptionList kTypeOptions(kTypePairs);
+const KtOptionList kRowStatusOptions(kRowStatusPairs);
+
+constexpr const char *kTypeCaptions[] = {"other",    "all",      "type-1",   "type-2",   "internal",
+                                         "external", "inter+E1", "inter+E2", "extType1", "extType2"};
+
+// Radio buttons by number (1 = "other").
+constexpr int kAll = 2;
+constexpr int kType1 = 3;
+constexpr int kType2 = 4;
+
+constexpr int kCreateAndGoItem = 3;
+constexpr int kDestroyItem = 5;
+
+constexpr int kRipMaxMetric = 16;
+constexpr int kOspfMaxMetric = 16777214;
+const QString kRipRange = QStringLiteral("[0..16]");
+const QString kOspfRange = QStringLiteral("[0..16777214]");
+
+} // namespace
+
+const KtSNMPVarDef TRouteRedistributForm::Variables[] = {
+    {"1.3.6.1.4.1.47893.11.55.2.3.5.1.1", "Source Protocol", SyntaxInteger, AccessIndex, &kSourceOptions},
+    {"1.3.6.1.4.1.47893.11.55.2.3.5.1.2", "Dstination Protocol", SyntaxInteger, AccessIndex,
+     &kDestinationOptions},
+    {"1.3.6.1.4.1.47893.11.55.2.3.5.1.3", "Type", SyntaxInteger, AccessReadWrite, &kTypeOptions},
+    {"1.3.6.1.4.1.47893.11.55.2.3.5.1.4", "Metric", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.55.2.3.5.1.5", "RowStatus", SyntaxInteger, AccessReadWrite, &kRowStatusOptions},
+    {},
+};
+
+TRouteRedistributForm::TRouteRedistributForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("RouteRedistributForm"));
+    setWindowTitle(QStringLiteral("Route Redistribution Table"));
+
+    auto button = [this](const QString &caption, const QString &name) {
+        auto *push = new QPushButton(caption, this);
+        push->setObjectName(name);
+        push->setAutoDefault(false);
+        return push;
+    };
+    RefreshBtn = button(QStringLiteral("Refresh"), QStringLiteral("RefreshBtn"));
+    EditBtn = button(QStringLiteral("Set"), QStringLiteral("EditBtn"));
+    AddBtn = button(QStringLiteral("Add"), QStringLiteral("AddBtn"));
+    DeleteBtn = button(QStringLiteral("Delete"), QStringLiteral("DeleteBtn"));
+    // Nothing to delete until a row is selected.
+    DeleteBtn->setEnabled(false);
+    CloseBtn = button(QStringLiteral("Close"), QStringLiteral("CloseBtn"));
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *push : {RefreshBtn, EditBtn, AddBtn, DeleteBtn, CloseBtn})
+        buttons->addWidget(push);
+    buttons->addStretch();
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setMaximumHeight(60);
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+
+    auto *settings = new QGroupBox(this);
+    auto *grid = new QGridLayout(settings);
+    auto combo = [settings](const QString &name) {
+        auto *box = new QComboBox(settings);
+        box->setObjectName(name);
+        return box;
+    };
+    ComboBox1 = combo(QStringLiteral("ComboBox1"));
+    ComboBox2 = combo(QStringLiteral("ComboBox2"));
+    ComboBox3 = combo(QStringLiteral("ComboBox3"));
+    ComboBox3->hide();
+    StComboBox = combo(QStringLiteral("StComboBox"));
+    StComboBox->hide();
+    Edit1 = new QLineEdit(settings);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Label5 = new QLabel(kOspfRange, settings);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    grid->addWidget(new QLabel(QStringLiteral("Source Protocol"), settings), 0, 0);
+    grid->addWidget(ComboBox1, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Destination Protocol"), settings), 1, 0);
+    grid->addWidget(ComboBox2, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Metric"), settings), 2, 0);
+    grid->addWidget(Edit1, 2, 1);
+    grid->addWidget(Label5, 2, 2);
+
+    auto *types = new QGroupBox(QStringLiteral("Type"), this);
+    auto *typeGrid = new QGridLayout(types);
+    TypeGroup = new QButtonGroup(this);
+    for (int n = 1; n <= TypeButtons; ++n) {
+        auto *radio = new QRadioButton(QString::fromUtf8(kTypeCaptions[n - 1]), types);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(n));
+        TypeGroup->addButton(radio, n);
+        typeGrid->addWidget(radio, (n - 1) / 5, (n - 1) % 5);
+        RadioButton[n - 1] = radio;
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(Memo1);
+    layout->addWidget(ListView1, 1);
+    layout->addWidget(settings);
+    layout->addWidget(types);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(RefreshBtn, &QPushButton::clicked, this, [this] { Guarded(&TRouteRedistributForm::Refresh); });
+    connect(EditBtn, &QPushButton::clicked, this, [this] { Guarded(&TRouteRedistributForm::SetRow); });
+    connect(AddBtn, &QPushButton::clicked, this, [this] { Guarded(&TRouteRedistributForm::AddRow); });
+    connect(DeleteBtn, &QPushButton::clicked, this, [this] { Guarded(&TRouteRedistributForm::DeleteRow); });
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(TypeGroup, &QButtonGroup::idClicked, this, [this](int n) { TypeClicked(n); });
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ApplyProtocolRules(); });
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { ApplyProtocolRules(); });
+
+    try {
+        Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+        Binding->Request.Vars = KtSNMPVarList(Variables, ListTableEx, 2);
+        Binding->AttachListView(ListView1, true);
+        // Connected after the binding's own handler: the row is in the
+        // controls before the window looks at it.
+        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListClicked(); });
+        Binding->BindComboBox(ItemSource, ComboBox1);
+        Binding->BindComboBox(ItemDestination, ComboBox2);
+        Binding->BindComboBox(ItemType, ComboBox3);
+        Binding->BindComboBox(ItemRowStatus, StComboBox);
+        Binding->BindEdit(ItemMetric, QStringLiteral("%i"), {Edit1});
+        Edit1->setMaxLength(8);
+        Binding->SetStatusMemo(Memo1);
+        Binding->Get();
+    } catch (const KtException &) {
+        // A read that cannot start leaves the table empty; Refresh tries again.
+    }
+}
+
+TRouteRedistributForm::~TRouteRedistributForm()
+{
+    disconnect(ListView1, nullptr, this, nullptr);
+    ReleaseBinding();
+}
+
+void TRouteRedistributForm::EnableOnly(std::initializer_list<int> buttons)
+{
+    for (int n = 1; n <= TypeButtons; ++n)
+        RadioButton[n - 1]->setEnabled(std::find(buttons.begin(), buttons.end(), n) != buttons.end());
+}
+
+void TRouteRedistributForm::ApplyProtocolRules()
+{
+    const QString destination = ComboBox2->currentText();
+    const QString source = ComboBox1->currentText();
+    if (destination == QLatin1String("rip")) {
+        if (source == QLatin1String("ospf")) {
+            Label5->setText(kRipRange);
+            for (int n = 1; n <= TypeButtons; ++n)
+                RadioButton[n - 1]->setEnabled(n != kType1 && n != kType2);
+        } else if (source == QLatin1String("static") || source == QLatin1String("local")) {
+            Label5->setText(kRipRange);
+            EnableOnly({kAll});
+        }
+    } else if (destination == QLatin1String("ospf")) {
+        Label5->setText(kOspfRange);
+        EnableOnly({kType1, kType2});
+    }
+}
+
+void TRouteRedistributForm::TypeClicked(int button)
+{
+    if (button >= 1 && button <= TypeButtons && RadioButton[button - 1]->isChecked())
+        ComboBox3->setCurrentIndex(button - 2);
+}
+
+void TRouteRedistributForm::ListClicked()
+{
+    const QList<QTreeWidgetItem *> selected = ListView1->selectedItems();
+    if (selected.isEmpty()) {
+        DeleteBtn->setEnabled(false);
+        return;
+    }
+    DeleteBtn->setEnabled(true);
+    if (Binding) {
+        const std::vector<int> columns = Binding->ColumnVariables();
+        const auto found = std::find(columns.begin(), columns.end(), int(ItemType));
+        if (found != columns.end()) {
+            const QString type = selected.first()->text(int(found - columns.begin()));
+            for (QRadioButton *radio : RadioButton)
+                if (radio->text() == type)
+                    radio->setChecked(true);
+        }
+    }
+    ApplyProtocolRules();
+}
+
+bool TRouteRedistributForm::CheckMetric()
+{
+    const QString text = Edit1->text();
+    if (text.isEmpty()) {
+        Edit1->setFocus();
+        return false;
+    }
+    bool ok = false;
+    const int metric = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw KtConvertError(text);
+    const QString destination = ComboBox2->currentText();
+    QString refusal;
+    if (destination == QLatin1String("rip") && (metric < 0 || metric > kRipMaxMetric))
+        refusal = QStringLiteral("Metric out of Bound ") + kRipRange;
+    else if (destination == QLatin1String("ospf") && (metric < 0 || metric > kOspfMaxMetric))
+        refusal = QStringLiteral("Metric out of Bound ") + kOspfRange;
+    if (refusal.isEmpty())
+        return true;
+    TFormMessages::ShowMessage(this, refusal);
+    Edit1->setFocus();
+    return false;
+}
+
+void TRouteRedistributForm::Guarded(void (TRouteRedistributForm::*action)())
+{
+    try {
+        (this->*action)();
+    } catch (const KtException &) {
+        // Failures of the requests themselves appear in the memo.
+    }
+}
+
+void TRouteRedistributForm::WriteRow()
+{
+    if (Binding)
+        Binding->Set(true, true, QString(), nullptr);
+}
+
+void TRouteRedistributForm::Refresh()
+{
+    if (Binding)
+        Binding->Get();
+}
+
+void TRouteRedistributForm::SetRow()
+{
+    if (CheckMetric())
+        WriteRow();
+}
+
+void TRouteRedistributForm::AddRow()
+{
+    if (!CheckMetric())
+        return;
+    StComboBox->setCurrentIndex(kCreateAndGoItem);
+    WriteRow();
+}
+
+void TRouteRedistributForm::DeleteRow()
+{
+    StComboBox->setCurrentIndex(kDestroyItem);
+    WriteRow();
+}
+
+void TRouteRedistributForm::done(int result)
+{
+    ReleaseBinding();
+    QDialog::done(result);
+}
+
+// A request still under way ends before the binding goes.
+void TRouteRedistributForm::ReleaseBinding()
+{
+    if (!Binding)
+        return;
+    Binding->Request.Enabled = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (Binding->Busy && clock.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    Binding.reset();
+}

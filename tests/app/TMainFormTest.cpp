@@ -1,5 +1,6 @@
 // The main window against the switch simulator, without front panels.
 #include "TMainForm.h"
+#include "KtDedicatedWindows.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
 #include "KtPortButton.h"
@@ -383,6 +384,45 @@ TEST_F(MainFormTest, ClosingTheRmonStateWindowsRefreshesTheRmonEntries)
         ++closed;
     }
     EXPECT_EQ(closed, 2); // "RMON Control" and "Layer2 Control"
+}
+
+void CollectDedicatedItems(const KtMenuItem *items, std::vector<const KtMenuItem *> &out)
+{
+    for (const KtMenuItem *item = items; item->Caption; ++item) {
+        if (item->Children)
+            CollectDedicatedItems(item->Children, out);
+        if (item->Action == KtMenuAction::Dedicated)
+            out.push_back(item);
+    }
+}
+
+TEST_F(MainFormTest, DedicatedWindowsThatExistOpenFromTheMenu)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    std::vector<const KtMenuItem *> items;
+    CollectDedicatedItems(MainMenu1, items);
+    int opened = 0;
+    for (const KtMenuItem *item : items) {
+        const KtDedicatedWindowDef *maker = KtFindDedicatedWindow(item->ClassName);
+        QAction *action = form.MenuAction(item->Name);
+        ASSERT_NE(action, nullptr) << item->Caption;
+        if (!maker)
+            continue;
+        EXPECT_TRUE(action->isEnabled()) << item->Caption;
+        // Opened, left to read for a moment, closed and freed: no crash, no hang.
+        std::unique_ptr<QDialog> window(maker->Create(&form));
+        window->show();
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 300)
+            KtProcessEventsBriefly();
+        window->close();
+        window.reset();
+        ++opened;
+    }
+    EXPECT_GE(opened, 11);
 }
 
 TEST(AboutFormTest, VersionChangesOnlyWithShiftAltF3)

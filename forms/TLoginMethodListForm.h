@@ -1,0 +1,15 @@
+#pragma once
+
+#include "TAuthMethodListForm.h"
+
+// The login method lists: up to four methods a user's login is checked
+// against, in turn.
+class TLoginMethodListForm : public TAuthMethodListForm
+{
+    Q_OBJECT
+public:
+    static const KtSNMPVarDef Variables[];
+    static const TAuthMethodListTexts Texts;
+
+    explicit TLoginMethodListForm(QWidget *owner = nullptr);
+};

@@ -1,0 +1,429 @@
+#include "TPortTrunkForm.h"
+
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TFormMessages.h"
+#include "TMainWindowAnchor.h"
+#include "TStackingPortUitForm.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr KtOptionDef TrunkTypePairs[] = {{2, "static"}, {3, "lacp"}, {}};
+const KtOptionList TrunkType(TrunkTypePairs);
+
+constexpr KtOptionDef TrunkStatePairs[] = {{1, "enable"},        {2, "disable"}, {4, "createAndGo"},
+                                           {5, "createAndWait"}, {6, "destroy"}, {}};
+const KtOptionList TrunkState(TrunkStatePairs);
+
+// The trunk table; the index is the row's instance.
+const KtSNMPVarDef SwL2TrunkCtrlTable[] = {
+    {"1.3.6.1.4.1.47893.11.55.2.2.9.3.1.1", "Index", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.11.55.2.2.9.3.1.3", "Master Port", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.55.2.2.9.3.1.4", "Member", SyntaxBits, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.55.2.2.9.3.1.5", "Flooding Port", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.11.55.2.2.9.3.1.6", "Trunk Type", SyntaxInteger, AccessReadWrite, &TrunkType},
+    {"1.3.6.1.4.1.47893.11.55.2.2.9.3.1.7", "Trunk State", SyntaxInteger, AccessReadWrite, &TrunkState},
+    {},
+};
+
+enum TrunkColumn
+{
+    ColIndex = 0,
+    ColMasterPort = 1,
+    ColMember = 2,
+    ColFloodingPort = 3,
+    ColType = 4,
+    ColState = 5,
+};
+
+// The list-view cell that holds the state label: the row's fifth sub-item.
+constexpr int StateCell = 5;
+
+// Blocking requests wait three seconds per try.
+constexpr int TrunkTimeOut = 300;
+
+int CloseWaitMs(const KtSNMPRequest &request)
+{
+    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
+    return int(std::min<qint64>(exchange + 500, 10000));
+}
+
+void SetIndexColour(QLineEdit *edit, const QColor &colour)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, colour);
+    edit->setPalette(palette);
+}
+
+int NumberOf(const QString &text)
+{
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw KtException(QStringLiteral("'%1' is not a valid integer value").arg(text), -1);
+    return number;
+}
+
+} // namespace
+
+int TPortTrunkForm::PortNumberOf(int unit, int port)
+{
+    if (unit == TStackingPortUitForm::MasterUnitId)
+        unit = 0;
+    return port + PortsPerUnitNumber * unit;
+}
+
+void TPortTrunkForm::UnitPortOf(int number, int &unit, int &port)
+{
+    unit = (number - 1) / PortsPerUnitNumber;
+    port = (number - 1) % PortsPerUnitNumber + 1;
+    if (unit == 0)
+        unit = TStackingPortUitForm::MasterUnitId;
+}
+
+int TPortTrunkForm::PortNumberOfTexts(const QString &unit, const QString &port)
+{
+    const int unitNumber = NumberOf(unit);
+    const int portNumber = NumberOf(port);
+    // Out-of-range parts would otherwise name some other unit's port.
+    if (portNumber < 1 || portNumber > PortsPerUnitNumber ||
+        (unitNumber > 12 && unitNumber != TStackingPortUitForm::MasterUnitId))
+        throw KtException(QStringLiteral("Unit %1 Port %2 is no port of the switch").arg(unit, port), -1);
+    const int number = PortNumberOf(unitNumber, portNumber);
+    if (number < 1 || number > HighestPortNumber)
+        throw KtException(QStringLiteral("Unit %1 Port %2 is no port of the switch").arg(unit, port), -1);
+    return number;
+}
+
+TPortTrunkForm::TPortTrunkForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("PortTrunkForm"));
+    setWindowTitle(QStringLiteral("Port Trunk Table :") + KtSNMPDefaults.Device.Address);
+    setModal(true);
+
+    LV_PortTrunk = new QTreeWidget(this);
+    LV_PortTrunk->setObjectName(QStringLiteral("LV_PortTrunk"));
+    LV_PortTrunk->setRootIsDecorated(false);
+
+    auto *editors = new QGroupBox(this);
+    auto *editorLayout = new QGridLayout(editors);
+    ED_Index = new QLineEdit(editors);
+    ED_Index->setObjectName(QStringLiteral("ED_Index"));
+    ED_MasterPort = new QLineEdit(editors);
+    ED_MasterPort->setObjectName(QStringLiteral("ED_MasterPort"));
+    ED_MasterPort->hide();
+    auto *masterBox = new QGroupBox(editors);
+    auto *masterLayout = new QHBoxLayout(masterBox);
+    UnitEdit = new QLineEdit(masterBox);
+    UnitEdit->setObjectName(QStringLiteral("UnitEdit"));
+    PortEdit = new QLineEdit(masterBox);
+    PortEdit->setObjectName(QStringLiteral("PortEdit"));
+    masterLayout->addWidget(new QLabel(QStringLiteral("Unit : "), masterBox));
+    masterLayout->addWidget(UnitEdit);
+    masterLayout->addWidget(new QLabel(QStringLiteral("Port : "), masterBox));
+    masterLayout->addWidget(PortEdit);
+    for (QLineEdit *edit : {UnitEdit, PortEdit}) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        edit->installEventFilter(this);
+    }
+    ST_FloodingPort = new QLabel(editors);
+    ST_FloodingPort->setObjectName(QStringLiteral("ST_FloodingPort"));
+    ST_FloodingPort->setFrameShape(QFrame::Panel);
+    ST_FloodingPort->setFrameShadow(QFrame::Sunken);
+    Combo_Type = new QComboBox(editors);
+    Combo_Type->setObjectName(QStringLiteral("Combo_Type"));
+    Combo_State = new QComboBox(editors);
+    Combo_State->setObjectName(QStringLiteral("Combo_State"));
+    Combo_State->hide();
+    ComboBox1 = new QComboBox(editors);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->addItems({QStringLiteral("enable"), QStringLiteral("disable")});
+    ComboBox1->setCurrentIndex(0);
+    editorLayout->addWidget(new QLabel(QStringLiteral("Index(1-6)"), editors), 0, 0);
+    editorLayout->addWidget(ED_Index, 0, 1);
+    editorLayout->addWidget(new QLabel(QStringLiteral("Master Port"), editors), 1, 0);
+    editorLayout->addWidget(masterBox, 1, 1);
+    editorLayout->addWidget(new QLabel(QStringLiteral("Flooding Port"), editors), 2, 0);
+    editorLayout->addWidget(ST_FloodingPort, 2, 1);
+    editorLayout->addWidget(new QLabel(QStringLiteral("Trunk Type"), editors), 3, 0);
+    editorLayout->addWidget(Combo_Type, 3, 1);
+    editorLayout->addWidget(new QLabel(QStringLiteral("Status"), editors), 4, 0);
+    editorLayout->addWidget(ComboBox1, 4, 1);
+    editorLayout->addWidget(ED_MasterPort, 5, 0);
+    editorLayout->addWidget(Combo_State, 5, 1);
+    editorLayout->setRowStretch(6, 1);
+
+    StackingPortPanel = new QWidget(this);
+    StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
+    StackingPortPanel->setMinimumHeight(160);
+
+    BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
+    BT_Get->setObjectName(QStringLiteral("BT_Get"));
+    BT_Set = new QPushButton(QStringLiteral("Add"), this);
+    BT_Set->setObjectName(QStringLiteral("BT_Set"));
+    BT_Delete = new QPushButton(QStringLiteral("Delete"), this);
+    BT_Delete->setObjectName(QStringLiteral("BT_Delete"));
+    SetBtn = new QPushButton(QStringLiteral("Set"), this);
+    SetBtn->setObjectName(QStringLiteral("SetBtn"));
+    for (QPushButton *button : {BT_Get, BT_Set, BT_Delete, SetBtn})
+        button->setAutoDefault(false);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel0 = new QLabel(StatusBar1);
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusBar1->addWidget(StatusPanel0, 1);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(LV_PortTrunk, 3);
+    top->addWidget(editors, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *button : {BT_Get, BT_Set, BT_Delete, SetBtn})
+        buttons->addWidget(button);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 2);
+    layout->addWidget(StackingPortPanel, 3);
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar1);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(640 * scale), int(560 * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(BT_Get, &QPushButton::clicked, this, [this] { RefreshClick(); });
+    connect(BT_Set, &QPushButton::clicked, this, [this] { AddClick(); });
+    connect(BT_Delete, &QPushButton::clicked, this, [this] { DeleteClick(); });
+    connect(SetBtn, &QPushButton::clicked, this, [this] { SetClick(); });
+
+    Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    try {
+        PortGrid = TStackingPortUitForm::Build(this, StackingPortPanel, nullptr);
+        Binding->Asynchronous = false;
+        Binding->Request.TimeOut = TrunkTimeOut;
+        Binding->SetStatusPanel(StatusPanel0);
+        Binding->Request.Vars = KtSNMPVarList(SwL2TrunkCtrlTable, ListTableEx, 1);
+        Binding->AttachListView(LV_PortTrunk, true);
+        Binding->BindEdit(ColIndex, QStringLiteral("%i{n1x6}"), {ED_Index});
+        Binding->BindEdit(ColMasterPort, QStringLiteral("%s{n1x208l3}"), {ED_MasterPort});
+        Binding->BindCheckBoxList(ColMember, TStackingPortUitForm::BitIndexList(), PortGrid->PortBoxes);
+        Binding->BindStaticText(ColFloodingPort, ST_FloodingPort);
+        Binding->BindComboBox(ColType, Combo_Type);
+        Binding->BindComboBox(ColState, Combo_State);
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+    }
+    // After the binding: the window's handler sees the row the binding has
+    // just shown.
+    connect(LV_PortTrunk, &QTreeWidget::itemSelectionChanged, this, [this] { ListClick(); });
+    RefreshClick();
+}
+
+TPortTrunkForm::~TPortTrunkForm()
+{
+    Shutdown();
+    disconnect(LV_PortTrunk->model(), nullptr, this, nullptr);
+    disconnect(LV_PortTrunk, nullptr, this, nullptr);
+}
+
+void TPortTrunkForm::ShowError(const QString &message)
+{
+    StatusPanel0->setText(message);
+}
+
+void TPortTrunkForm::UnlockIndex()
+{
+    SetIndexColour(ED_Index, Qt::white);
+    ED_Index->setEnabled(true);
+    ED_Index->clear();
+}
+
+void TPortTrunkForm::ClearEditors()
+{
+    UnitEdit->clear();
+    PortEdit->clear();
+    ST_FloodingPort->clear();
+    if (PortGrid)
+        PortGrid->ClearBoxes();
+}
+
+void TPortTrunkForm::RefreshClick()
+{
+    if (closed_ || refreshing_)
+        return;
+    // The rows go away during the read: that is no click on an empty list.
+    refreshing_ = true;
+    try {
+        Binding->Get();
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+    }
+    refreshing_ = false;
+    UnlockIndex();
+    ClearEditors();
+}
+
+void TPortTrunkForm::ListClick()
+{
+    if (closed_ || refreshing_)
+        return;
+    const QList<QTreeWidgetItem *> selected = LV_PortTrunk->selectedItems();
+    if (selected.isEmpty()) {
+        RefreshClick();
+        return;
+    }
+    ED_Index->setEnabled(false);
+    SetIndexColour(ED_Index, palette().color(QPalette::Button));
+    bool ok = false;
+    const int master = ED_MasterPort->text().trimmed().toInt(&ok);
+    if (ok && master > 0) {
+        int unit = 0;
+        int port = 0;
+        UnitPortOf(master, unit, port);
+        UnitEdit->setText(QString::number(unit));
+        PortEdit->setText(QString::number(port));
+    } else {
+        // No master port known: nothing to split.
+        UnitEdit->clear();
+        PortEdit->clear();
+    }
+    const QString state = selected.first()->text(StateCell);
+    if (state == QLatin1String("disable"))
+        ComboBox1->setCurrentIndex(1);
+    else if (state == QLatin1String("enable"))
+        ComboBox1->setCurrentIndex(0);
+}
+
+void TPortTrunkForm::WriteMasterPort()
+{
+    ED_MasterPort->setText(QString::number(PortNumberOfTexts(UnitEdit->text(), PortEdit->text())));
+}
+
+void TPortTrunkForm::AddClick()
+{
+    if (closed_)
+        return;
+    try {
+        WriteMasterPort();
+        Combo_State->setCurrentIndex(CreateAndGoItem);
+        Binding->Set(true, true, QString(), nullptr);
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+    }
+}
+
+void TPortTrunkForm::SetClick()
+{
+    if (closed_)
+        return;
+    if (UnitEdit->text().isEmpty()) {
+        if (TFormMessages::ShowMessage)
+            TFormMessages::ShowMessage(this, QStringLiteral("The Unit Edit should not be empty"));
+        UnitEdit->setFocus();
+        return;
+    }
+    if (PortEdit->text().isEmpty()) {
+        if (TFormMessages::ShowMessage)
+            TFormMessages::ShowMessage(this, QStringLiteral("The Port Edit should not be empty"));
+        PortEdit->setFocus();
+        return;
+    }
+    try {
+        Combo_State->setCurrentIndex(ComboBox1->currentIndex() == 1 ? DisableItem : EnableItem);
+        WriteMasterPort();
+        Binding->Set(true, true, QString(), nullptr);
+        const int state = Combo_State->currentIndex();
+        if (state == EnableItem || state == DisableItem)
+            ComboBox1->setCurrentIndex(state);
+        UnlockIndex();
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+    }
+}
+
+void TPortTrunkForm::DeleteClick()
+{
+    if (closed_)
+        return;
+    // Only the index (the instance) and the state go out: the other columns
+    // are left out of this one write and take part again afterwards.
+    KtSNMPVarList &vars = Binding->Request.Vars;
+    std::vector<int> saved;
+    for (int i = 0; i < vars.Count(); ++i)
+        saved.push_back(vars.Get(i).Access);
+    auto restore = [&] {
+        for (int i = 0; i < vars.Count() && i < int(saved.size()); ++i)
+            vars.Get(i).Access = saved[size_t(i)];
+    };
+    try {
+        for (int column = ColMasterPort; column <= ColType; ++column)
+            vars.Get(column).Access |= AccessSkip;
+        Combo_State->setCurrentIndex(DestroyItem);
+        Binding->Set(false, true, QString(), nullptr);
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+    }
+    restore();
+    RefreshClick();
+}
+
+bool TPortTrunkForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == UnitEdit || watched == PortEdit) && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        if (key->key() == Qt::Key_Backspace)
+            return false;
+        if (!text.isEmpty() && text.at(0).isPrint() &&
+            !(text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9')) {
+            QApplication::beep();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPortTrunkForm::Shutdown()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    if (!Binding)
+        return;
+    Binding->Request.Enabled = false;
+    QElapsedTimer clock;
+    clock.start();
+    const int limit = CloseWaitMs(Binding->Request);
+    while (Binding->Busy && clock.elapsed() < limit)
+        KtProcessEventsBriefly();
+    Binding.reset();
+}
+
+void TPortTrunkForm::done(int result)
+{
+    Shutdown();
+    QDialog::done(result);
+}

@@ -1,0 +1,237 @@
+#include "TPortMirrorForm.h"
+
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TFormMessages.h"
+#include "TMainWindowAnchor.h"
+#include "TPortTrunkForm.h"
+#include "TStackingPortUitForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr KtOptionDef MirrorStatePairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
+const KtOptionList MirrorState(MirrorStatePairs);
+
+const KtSNMPVarDef SwL2MirrorScalars[] = {
+    {"1.3.6.1.4.1.47893.11.55.2.2.10.1", "swL2MirrorLogicTargetPort", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.55.2.2.10.2", "swL2MirrorPortSourceIngress", SyntaxOctets, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.55.2.2.10.3", "swL2MirrorPortSourceEgress", SyntaxOctets, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.55.2.2.10.4", "swL2MirrorPortState", SyntaxInteger, AccessReadWrite, &MirrorState},
+    {},
+};
+
+enum MirrorItem
+{
+    ItemTargetPort = 0,
+    ItemIngress = 1,
+    ItemEgress = 2,
+    ItemState = 3,
+};
+
+bool AnyChecked(const TStackingPortUitForm *grid)
+{
+    if (!grid)
+        return false;
+    for (const QCheckBox *box : grid->PortBoxes)
+        if (box->isChecked())
+            return true;
+    return false;
+}
+
+} // namespace
+
+TPortMirrorForm::TPortMirrorForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("PortMirrorForm"));
+    setWindowTitle(QStringLiteral("Port Mirror Table:") + KtSNMPDefaults.Device.Address);
+    setModal(true);
+
+    auto *target = new QGroupBox(QStringLiteral("Target Port "), this);
+    auto *targetLayout = new QHBoxLayout(target);
+    UnitEdit = new QLineEdit(target);
+    UnitEdit->setObjectName(QStringLiteral("UnitEdit"));
+    PortEdit = new QLineEdit(target);
+    PortEdit->setObjectName(QStringLiteral("PortEdit"));
+    ET_TargetPort = new QLineEdit(target);
+    ET_TargetPort->setObjectName(QStringLiteral("ET_TargetPort"));
+    ET_TargetPort->hide();
+    targetLayout->addWidget(new QLabel(QStringLiteral("Unit : "), target));
+    targetLayout->addWidget(UnitEdit);
+    targetLayout->addWidget(new QLabel(QStringLiteral("Port : "), target));
+    targetLayout->addWidget(PortEdit);
+    targetLayout->addWidget(ET_TargetPort);
+    for (QLineEdit *edit : {UnitEdit, PortEdit}) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        edit->installEventFilter(this);
+    }
+    CK_Status = new QCheckBox(QStringLiteral("Mirroring Status"), this);
+    CK_Status->setObjectName(QStringLiteral("CK_Status"));
+
+    SourcePortGB = new QGroupBox(QStringLiteral("Source Port"), this);
+    SourcePortGB->setObjectName(QStringLiteral("SourcePortGB"));
+    auto *sourceLayout = new QVBoxLayout(SourcePortGB);
+    IngressPortGB = new QGroupBox(QStringLiteral("Ingress Port"), SourcePortGB);
+    IngressPortGB->setObjectName(QStringLiteral("IngressPortGB"));
+    EgressPortGB = new QGroupBox(QStringLiteral("Egress Port"), SourcePortGB);
+    EgressPortGB->setObjectName(QStringLiteral("EgressPortGB"));
+    QWidget *hosts[2];
+    QGroupBox *boxes[2] = {IngressPortGB, EgressPortGB};
+    for (int i = 0; i < 2; ++i) {
+        auto *boxLayout = new QVBoxLayout(boxes[i]);
+        hosts[i] = new QWidget(boxes[i]);
+        hosts[i]->setMinimumHeight(130);
+        boxLayout->addWidget(hosts[i]);
+        sourceLayout->addWidget(boxes[i]);
+    }
+
+    BT_Refresh = new QPushButton(QStringLiteral("Refresh"), this);
+    BT_Refresh->setObjectName(QStringLiteral("BT_Refresh"));
+    BT_Set = new QPushButton(QStringLiteral("Set"), this);
+    BT_Set->setObjectName(QStringLiteral("BT_Set"));
+    for (QPushButton *button : {BT_Refresh, BT_Set})
+        button->setAutoDefault(false);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel0 = new QLabel(StatusBar1);
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusBar1->addWidget(StatusPanel0, 1);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(target);
+    top->addWidget(CK_Status);
+    top->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BT_Refresh);
+    buttons->addWidget(BT_Set);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(SourcePortGB, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar1);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(600 * scale), int(560 * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(BT_Refresh, &QPushButton::clicked, this, [this] { RefreshClick(); });
+    connect(BT_Set, &QPushButton::clicked, this, [this] { SetClick(); });
+    connect(ET_TargetPort, &QLineEdit::textChanged, this, [this] { TargetPortChanged(); });
+
+    Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    try {
+        IngressGrid = TStackingPortUitForm::Build(this, hosts[0], nullptr);
+        EgressGrid = TStackingPortUitForm::Build(this, hosts[1], nullptr);
+        const QString bits = TStackingPortUitForm::BitIndexList();
+        Binding->Asynchronous = false;
+        Binding->SetStatusPanel(StatusPanel0);
+        Binding->Request.Vars = KtSNMPVarList(SwL2MirrorScalars, ListScalars);
+        Binding->BindEdit(ItemTargetPort, QStringLiteral("%i{n1x208l3}"), {ET_TargetPort});
+        Binding->BindCheckBoxList(ItemIngress, bits, IngressGrid->PortBoxes);
+        Binding->BindCheckBoxList(ItemEgress, bits, EgressGrid->PortBoxes);
+        Binding->BindWinControl(ItemState, CK_Status);
+        Binding->Get();
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+}
+
+TPortMirrorForm::~TPortMirrorForm()
+{
+    Shutdown();
+    disconnect(ET_TargetPort, nullptr, this, nullptr);
+}
+
+void TPortMirrorForm::TargetPortChanged()
+{
+    bool ok = false;
+    const int number = ET_TargetPort->text().trimmed().toInt(&ok);
+    if (!ok || number < 1) {
+        // No target port (0) or no value: nothing to split.
+        UnitEdit->clear();
+        PortEdit->clear();
+        return;
+    }
+    int unit = 0;
+    int port = 0;
+    TPortTrunkForm::UnitPortOf(number, unit, port);
+    UnitEdit->setText(QString::number(unit));
+    PortEdit->setText(QString::number(port));
+}
+
+void TPortMirrorForm::RefreshClick()
+{
+    if (closed_)
+        return;
+    try {
+        Binding->Get();
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+}
+
+void TPortMirrorForm::SetClick()
+{
+    if (closed_)
+        return;
+    if (!AnyChecked(IngressGrid) && !AnyChecked(EgressGrid) && TFormMessages::Warning)
+        TFormMessages::Warning(this, QStringLiteral("Ingress Ports and Egress Ports can not be empty."));
+    try {
+        ET_TargetPort->setText(
+            QString::number(TPortTrunkForm::PortNumberOfTexts(UnitEdit->text(), PortEdit->text())));
+        Binding->Set(true, true, QString(), nullptr);
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+}
+
+bool TPortMirrorForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == UnitEdit || watched == PortEdit) && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9';
+        if (key->key() == Qt::Key_Backspace || (!text.isEmpty() && text.at(0).isPrint() && !digit)) {
+            QApplication::beep();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPortMirrorForm::Shutdown()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    // Blocking requests: nothing can still be on its way.
+    if (Binding)
+        Binding->Request.Enabled = false;
+    Binding.reset();
+}
+
+void TPortMirrorForm::done(int result)
+{
+    Shutdown();
+    QDialog::done(result);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class KtSNMPRequest2Edits;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class TStackingPortUitForm;
+
+// The port mirroring of the switch: the target port as unit and port, the
+// ingress and egress source ports on two unit/port grids, and the on/off
+// state.
+class TPortMirrorForm : public QDialog
+{
+public:
+    explicit TPortMirrorForm(QWidget *owner = nullptr);
+    ~TPortMirrorForm() override;
+
+    void RefreshClick();
+    void SetClick();
+
+    QLineEdit *ET_TargetPort; // hidden: the bound switch-wide number
+    QLineEdit *UnitEdit;
+    QLineEdit *PortEdit;
+    QCheckBox *CK_Status;
+    QGroupBox *SourcePortGB;
+    QGroupBox *IngressPortGB;
+    QGroupBox *EgressPortGB;
+    TStackingPortUitForm *IngressGrid = nullptr;
+    TStackingPortUitForm *EgressGrid = nullptr;
+    QStatusBar *StatusBar1;
+    QLabel *StatusPanel0;
+    QPushButton *BT_Refresh;
+    QPushButton *BT_Set;
+
+    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+
+    void done(int result) override;
+
+protected:
+    // The unit and port edits take digits only.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void TargetPortChanged();
+    void Shutdown();
+
+    bool closed_ = false;
+};

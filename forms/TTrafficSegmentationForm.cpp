@@ -1,0 +1,287 @@
+#include "TTrafficSegmentationForm.h"
+
+#include "KtException.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TFormMessages.h"
+#include "TMainWindowAnchor.h"
+#include "TPortTrunkForm.h"
+#include "TStackingPortUitForm.h"
+
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const KtSNMPVarDef SwL2TrafficSegTable[] = {
+    {"1.3.6.1.4.1.47893.11.55.2.2.14.1.1.1", "swL2TrafficSegPort", SyntaxInteger, AccessRead},
+    {"1.3.6.1.4.1.47893.11.55.2.2.14.1.1.2", "swL2TrafficSegForwardPorts", SyntaxOctets, AccessReadWrite},
+    {},
+};
+
+enum SegColumn
+{
+    ColPort = 0,
+    ColForwardPorts = 1,
+};
+
+// One exchange with all its retries, and a little more.
+int ExchangeWaitMs(const KtSNMPRequest &request)
+{
+    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
+    return int(std::min<qint64>(exchange + 500, 10000));
+}
+
+} // namespace
+
+void TTrafficSegmentationForm::UnitPortTexts(int number, QString &unit, QString &port)
+{
+    const auto unitText = [](int u) {
+        return u == 0 ? QString::number(TStackingPortUitForm::MasterUnitId) : QString::number(u);
+    };
+    const int per = TPortTrunkForm::PortsPerUnitNumber;
+    if (number % per != 0) {
+        unit = unitText(number / per);
+        port = QString::number(number % per);
+    } else {
+        unit = unitText(number / per - 1);
+        port = QString::number(per);
+    }
+}
+
+TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("TrafficSegmentationForm"));
+    setWindowTitle(QStringLiteral("Traffic Segmentation Table:") + KtSNMPDefaults.Device.Address);
+    setModal(true);
+
+    LV_TrafficForward = new QTreeWidget(this);
+    LV_TrafficForward->setObjectName(QStringLiteral("LV_TrafficForward"));
+    LV_TrafficForward->setRootIsDecorated(false);
+
+    ST_Port = new QLabel(this);
+    ST_Port->setObjectName(QStringLiteral("ST_Port"));
+    ST_Port->hide();
+    Combo_Unit = new QLineEdit(this);
+    Combo_Unit->setObjectName(QStringLiteral("Combo_Unit"));
+    Combo_Unit->setReadOnly(true);
+    Combo_Port = new QLineEdit(this);
+    Combo_Port->setObjectName(QStringLiteral("Combo_Port"));
+    Combo_Port->setReadOnly(true);
+    StaticText1 = new QLabel(this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setMinimumWidth(40);
+    StaticText1->setFrameShape(QFrame::Panel);
+    StaticText1->setFrameShadow(QFrame::Sunken);
+
+    Panel4 = new QWidget(this);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setMinimumHeight(160);
+
+    BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
+    BT_Get->setObjectName(QStringLiteral("BT_Get"));
+    BT_Set = new QPushButton(QStringLiteral("Set"), this);
+    BT_Set->setObjectName(QStringLiteral("BT_Set"));
+    StopBtn = new QPushButton(QStringLiteral("Stop"), this);
+    StopBtn->setObjectName(QStringLiteral("StopBtn"));
+    for (QPushButton *button : {BT_Get, BT_Set, StopBtn})
+        button->setAutoDefault(false);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel0 = new QLabel(StatusBar1);
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusBar1->addWidget(StatusPanel0, 1);
+
+    auto *portRow = new QHBoxLayout;
+    portRow->addWidget(new QLabel(QStringLiteral("Unit : "), this));
+    portRow->addWidget(Combo_Unit);
+    portRow->addWidget(new QLabel(QStringLiteral("Port : "), this));
+    portRow->addWidget(Combo_Port);
+    portRow->addWidget(ST_Port);
+    portRow->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(StaticText1);
+    buttons->addStretch();
+    for (QPushButton *button : {BT_Get, BT_Set, StopBtn})
+        buttons->addWidget(button);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(LV_TrafficForward, 2);
+    layout->addLayout(portRow);
+    layout->addWidget(Panel4, 3);
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar1);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(600 * scale), int(560 * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(BT_Get, &QPushButton::clicked, this, [this] { RefreshClick(); });
+    connect(BT_Set, &QPushButton::clicked, this, [this] { SetClick(); });
+    connect(StopBtn, &QPushButton::clicked, this, [this] { StopClick(); });
+    QAbstractItemModel *rows = LV_TrafficForward->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
+    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
+
+    Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    try {
+        PortGrid = TStackingPortUitForm::Build(this, Panel4, nullptr);
+        Binding->Request.Vars = KtSNMPVarList(SwL2TrafficSegTable, ListTableEx, 1);
+        Binding->AttachListView(LV_TrafficForward, true);
+        Binding->BindStaticText(ColPort, ST_Port);
+        Binding->BindCheckBoxList(ColForwardPorts, TStackingPortUitForm::BitIndexList(), PortGrid->PortBoxes);
+        Binding->SetStatusPanel(StatusPanel0);
+        Binding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &) { ready_ = true; };
+        Binding->Get();
+    } catch (const KtException &error) {
+        ready_ = true;
+        ShowError(error.Message);
+    }
+    // After the binding: the window's handler sees the row the binding has
+    // just shown.
+    connect(LV_TrafficForward, &QTreeWidget::itemSelectionChanged, this, [this] { ListClick(); });
+}
+
+TTrafficSegmentationForm::~TTrafficSegmentationForm()
+{
+    Shutdown();
+    disconnect(LV_TrafficForward->model(), nullptr, this, nullptr);
+    disconnect(LV_TrafficForward, nullptr, this, nullptr);
+}
+
+void TTrafficSegmentationForm::ShowError(const QString &message)
+{
+    StatusPanel0->setText(message);
+}
+
+void TTrafficSegmentationForm::ShowNotComplete()
+{
+    if (TFormMessages::ShowMessage)
+        TFormMessages::ShowMessage(this, QStringLiteral("Refresh not complete"));
+}
+
+void TTrafficSegmentationForm::WriteRowCount()
+{
+    StaticText1->setText(QString::number(LV_TrafficForward->topLevelItemCount()));
+}
+
+bool TTrafficSegmentationForm::WaitForStoppedRead()
+{
+    // A stopped walk ends with the answer still on its way; a new request
+    // started before it arrives would have that answer continue the old
+    // walk beside the new one.
+    QElapsedTimer clock;
+    clock.start();
+    const int limit = ExchangeWaitMs(Binding->Request);
+    while (Binding && Binding->Busy && clock.elapsed() < limit && !closed_)
+        KtProcessEventsBriefly();
+    return Binding && !Binding->Busy && !closed_;
+}
+
+void TTrafficSegmentationForm::RefreshClick()
+{
+    if (closed_ || !Binding)
+        return;
+    // A walk that ended without telling (a row that could not be shown) does
+    // not hold the window up.
+    if (!ready_ && Binding->Busy) {
+        ShowNotComplete();
+        return;
+    }
+    if (!WaitForStoppedRead()) {
+        ShowNotComplete();
+        return;
+    }
+    try {
+        Binding->Request.Enabled = true;
+        ready_ = false;
+        Binding->Get();
+    } catch (const KtException &error) {
+        ready_ = true;
+        ShowError(error.Message);
+    }
+}
+
+void TTrafficSegmentationForm::SetClick()
+{
+    if (closed_ || !Binding)
+        return;
+    if (!ready_ && Binding->Busy) {
+        ShowNotComplete();
+        return;
+    }
+    if (!WaitForStoppedRead()) {
+        ShowNotComplete();
+        return;
+    }
+    try {
+        Binding->Request.Enabled = true;
+        Binding->Set(true, true, QString(), nullptr);
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+    }
+}
+
+void TTrafficSegmentationForm::StopClick()
+{
+    if (!Binding)
+        return;
+    ready_ = true;
+    Binding->Request.Enabled = false;
+}
+
+void TTrafficSegmentationForm::ListClick()
+{
+    if (closed_)
+        return;
+    if (LV_TrafficForward->selectedItems().isEmpty()) {
+        Combo_Unit->clear();
+        Combo_Port->clear();
+        return;
+    }
+    bool ok = false;
+    const int number = ST_Port->text().trimmed().toInt(&ok);
+    if (!ok || number < 1) {
+        Combo_Unit->clear();
+        Combo_Port->clear();
+        return;
+    }
+    QString unit;
+    QString port;
+    UnitPortTexts(number, unit, port);
+    Combo_Unit->setText(unit);
+    Combo_Port->setText(port);
+}
+
+void TTrafficSegmentationForm::Shutdown()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    if (!Binding)
+        return;
+    Binding->Request.Enabled = false;
+    QElapsedTimer clock;
+    clock.start();
+    const int limit = ExchangeWaitMs(Binding->Request);
+    while (Binding->Busy && clock.elapsed() < limit)
+        KtProcessEventsBriefly();
+    Binding.reset();
+}
+
+void TTrafficSegmentationForm::done(int result)
+{
+    Shutdown();
+    QDialog::done(result);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class KtSNMPRequest2Edits;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+class TStackingPortUitForm;
+
+// Traffic segmentation: for every port, the ports to which frames received
+// on it may be forwarded, edited on a unit/port grid. The table is read
+// without blocking the window; a read in progress refuses Refresh and Set
+// until it has ended or Stop abandons it.
+class TTrafficSegmentationForm : public QDialog
+{
+public:
+    explicit TTrafficSegmentationForm(QWidget *owner = nullptr);
+    ~TTrafficSegmentationForm() override;
+
+    void RefreshClick();
+    void SetClick();
+    void StopClick();
+    // A selected row's port as unit and port; no selection empties both.
+    void ListClick();
+    // The unit and port shown for a switch-wide port number (unit 0 shown
+    // as 15, port 0 of a unit being port 50 of the unit before).
+    static void UnitPortTexts(int number, QString &unit, QString &port);
+
+    // True when no read of this window is under way.
+    bool Ready() const { return ready_; }
+
+    QTreeWidget *LV_TrafficForward;
+    QLabel *ST_Port; // hidden: the row's port number
+    QLineEdit *Combo_Unit;
+    QLineEdit *Combo_Port;
+    QWidget *Panel4;
+    TStackingPortUitForm *PortGrid = nullptr;
+    QLabel *StaticText1;
+    QStatusBar *StatusBar1;
+    QLabel *StatusPanel0;
+    QPushButton *BT_Get;
+    QPushButton *BT_Set;
+    QPushButton *StopBtn;
+
+    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+
+    void done(int result) override;
+
+private:
+    void ShowError(const QString &message);
+    void ShowNotComplete();
+    bool WaitForStoppedRead();
+    void WriteRowCount();
+    void Shutdown();
+
+    bool ready_ = false;
+    bool closed_ = false;
+};

@@ -1,0 +1,298 @@
+#include "TServerInformationForm.h"
+
+#include "KtAccessSnapshot.h"
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPRequest2Edits.h"
+#include "TFormMessages.h"
+#include "TMainWindowAnchor.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDesignedWidth = 600;
+constexpr int kDesignedHeight = 460;
+
+constexpr KtOptionDef kProtocolPairs[] = {
+    {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}, {}};
+constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
+                                           {2, "notInService"},
+                                           {3, "notReady"},
+                                           {4, "createAndGo"},
+                                           {5, "createAndWait"},
+                                           {6, "destroy"},
+                                           {}};
+const KtOptionList kProtocols(kProtocolPairs);
+const KtOptionList kRowStatus(kRowStatusPairs);
+
+} // namespace
+
+const KtSNMPVarDef TServerInformationForm::Variables[] = {
+    {"1.3.6.1.4.1.47893.12.5.10.1.1", "Server IP", SyntaxIpAddress, AccessIndex},
+    {"1.3.6.1.4.1.47893.12.5.10.1.2", "Server AuthProtocol", SyntaxInteger, AccessIndex, &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.10.1.3", "Server AuthPort", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.10.1.4", "Server AuthKey", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.10.1.5", "Server Timeout", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.10.1.6", "Server RetryCount", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.10.1.7", "Server RowStatus", SyntaxInteger, AccessReadWrite, &kRowStatus},
+    {},
+};
+
+TServerInformationForm::TServerInformationForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("ServerInformationForm"));
+    setWindowTitle(QStringLiteral("Server Information Table"));
+
+    auto button = [this](const char *caption, const char *name) {
+        auto *push = new QPushButton(QString::fromUtf8(caption), this);
+        push->setObjectName(QString::fromUtf8(name));
+        push->setAutoDefault(false);
+        return push;
+    };
+    GetButton = button("Refresh", "GetButton");
+    EditButton = button("Edit", "EditButton");
+    AddButton = button("Add", "AddButton");
+    DeleteButton = button("Delete", "DeleteButton");
+    Static = new QLabel(QStringLiteral("0"), this);
+    Static->setObjectName(QStringLiteral("Static"));
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *push : {GetButton, EditButton, AddButton, DeleteButton})
+        buttons->addWidget(push);
+    buttons->addStretch();
+    buttons->addWidget(Static);
+
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+
+    auto edit = [this](const char *name) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QString::fromUtf8(name));
+        return box;
+    };
+    auto combo = [this](const char *name) {
+        auto *box = new QComboBox(this);
+        box->setObjectName(QString::fromUtf8(name));
+        return box;
+    };
+    IPEdit = edit("IPEdit");
+    ProtocolComboBox = combo("ProtocolComboBox");
+    PortEdit = edit("PortEdit");
+    KeyEdit = edit("KeyEdit");
+    TimeoutEdit = edit("TimeoutEdit");
+    RetryCEdit = edit("RetryCEdit");
+    RowComboBox = combo("RowComboBox");
+    auto *grid = new QGridLayout;
+    const std::pair<const char *, QWidget *> fields[] = {
+        {"Server IP", IPEdit},
+        {"Server AuthProtocol", ProtocolComboBox},
+        {"Server AuthPort", PortEdit},
+        {"Server AuthKey", KeyEdit},
+        {"Server Timeout", TimeoutEdit},
+        {"Server RetryCount", RetryCEdit},
+        {"Server RowStatus", RowComboBox},
+    };
+    int line = 0;
+    for (const auto &[caption, control] : fields) {
+        grid->addWidget(new QLabel(QString::fromUtf8(caption), this), line, 0);
+        grid->addWidget(control, line++, 1);
+    }
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(ListView1, 1);
+    layout->addLayout(grid);
+    layout->addWidget(StatusBar1);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(GetButton, &QPushButton::clicked, this, &TServerInformationForm::Refresh);
+    connect(EditButton, &QPushButton::clicked, this, &TServerInformationForm::EditRow);
+    connect(AddButton, &QPushButton::clicked, this, &TServerInformationForm::AddRow);
+    connect(DeleteButton, &QPushButton::clicked, this, &TServerInformationForm::DeleteRow);
+    connect(ProtocolComboBox, &QComboBox::currentIndexChanged, this, [this] { ApplyProtocol(); });
+
+    Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    Binding->Asynchronous = false;
+    Binding->SetStatusBar(StatusBar1);
+    try {
+        Binding->Request.Vars = KtSNMPVarList(Variables, ListTableEx, 2);
+        Binding->AttachListView(ListView1, true);
+        // After the binding's own handler: the row is in the controls first.
+        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListClicked(); });
+        Binding->BindEdit(ColumnAddress, QStringLiteral("%s{l16}"), {IPEdit});
+        Binding->BindComboBox(ColumnProtocol, ProtocolComboBox);
+        Binding->BindEdit(ColumnPort, QStringLiteral("%i{n1x65535l5}"), {PortEdit});
+        Binding->BindEdit(ColumnKey, QStringLiteral("%s{l254}"), {KeyEdit});
+        Binding->BindEdit(ColumnTimeout, QStringLiteral("%i{n1x255l3}"), {TimeoutEdit});
+        Binding->BindEdit(ColumnRetries, QStringLiteral("%i{n1x255l3}"), {RetryCEdit});
+        Binding->BindComboBox(ColumnRowStatus, RowComboBox);
+        RowComboBox->setCurrentIndex(CreateAndGoItem);
+        Binding->Get();
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+    SetRowState(false);
+    ClearEditors();
+    ApplyProtocol();
+}
+
+TServerInformationForm::~TServerInformationForm()
+{
+    disconnect(ListView1, nullptr, this, nullptr);
+    Binding.reset();
+}
+
+void TServerInformationForm::SetRowState(bool row)
+{
+    EditButton->setEnabled(row);
+    DeleteButton->setEnabled(row);
+    AddButton->setEnabled(!row);
+    IPEdit->setEnabled(!row);
+    ProtocolComboBox->setEnabled(!row);
+}
+
+void TServerInformationForm::ListClicked()
+{
+    const bool row = !ListView1->selectedItems().isEmpty();
+    SetRowState(row);
+    if (row)
+        ApplyProtocol();
+}
+
+void TServerInformationForm::ApplyProtocol()
+{
+    const int item = ProtocolComboBox->currentIndex();
+    KeyEdit->setEnabled(item == TacacsPlusItem || item == RadiusItem);
+    RetryCEdit->setEnabled(item != TacacsPlusItem);
+}
+
+void TServerInformationForm::ClearEditors()
+{
+    for (QLineEdit *box : {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit})
+        box->clear();
+    Static->setText(QString::number(ListView1->topLevelItemCount()));
+}
+
+void TServerInformationForm::Refused(const QString &message, QWidget *focus)
+{
+    TFormMessages::ShowMessage(this, message);
+    if (focus)
+        focus->setFocus();
+}
+
+bool TServerInformationForm::CheckKeys()
+{
+    if (IPEdit->text().isEmpty()) {
+        Refused(AddressMissing);
+        return false;
+    }
+    if (ProtocolComboBox->currentText().isEmpty()) {
+        Refused(ProtocolMissing);
+        return false;
+    }
+    return true;
+}
+
+void TServerInformationForm::ExcludeUnused(KtAccessSnapshot &snapshot, bool adding) const
+{
+    const int item = ProtocolComboBox->currentIndex();
+    if (PortEdit->text().isEmpty())
+        snapshot.Exclude(ColumnPort);
+    if (item != TacacsPlusItem && item != RadiusItem)
+        snapshot.Exclude(ColumnKey);
+    else if (adding && item == TacacsPlusItem && KeyEdit->text().isEmpty())
+        snapshot.Exclude(ColumnKey);
+    if (TimeoutEdit->text().isEmpty())
+        snapshot.Exclude(ColumnTimeout);
+    if (item == TacacsPlusItem || RetryCEdit->text().isEmpty())
+        snapshot.Exclude(ColumnRetries);
+}
+
+void TServerInformationForm::WriteAndRead(const std::function<void(KtAccessSnapshot &)> &exclude,
+                                          bool keepButtonState)
+{
+    try {
+        {
+            KtAccessSnapshot snapshot(Binding->Request.Vars);
+            exclude(snapshot);
+            Binding->Set(false, true, QString(), nullptr);
+        }
+        Binding->Get();
+        SetRowState(false);
+        ClearEditors();
+        ApplyProtocol();
+    } catch (const KtException &error) {
+        if (!keepButtonState)
+            SetRowState(false);
+        ClearEditors();
+        ApplyProtocol();
+        Binding->ShowStatus(error.Message);
+    }
+}
+
+void TServerInformationForm::Refresh()
+{
+    try {
+        Binding->Get();
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+    SetRowState(false);
+    ClearEditors();
+    ApplyProtocol();
+}
+
+void TServerInformationForm::EditRow()
+{
+    if (!CheckKeys())
+        return;
+    if (RowComboBox->currentIndex() == DestroyItem) {
+        WriteAndRead([](KtAccessSnapshot &snapshot) { snapshot.ExcludeRange(ColumnPort, ColumnRetries); });
+        return;
+    }
+    WriteAndRead(
+        [this](KtAccessSnapshot &snapshot) {
+            ExcludeUnused(snapshot, false);
+            snapshot.Exclude(ColumnRowStatus);
+        },
+        true);
+}
+
+void TServerInformationForm::AddRow()
+{
+    if (!CheckKeys())
+        return;
+    const QString address = IPEdit->text();
+    const QString protocol = ProtocolComboBox->currentText();
+    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *item = ListView1->topLevelItem(row);
+        if (item->text(0) == address && item->text(1) == protocol)
+            return Refused(ServerTaken);
+    }
+    if (RowComboBox->currentIndex() != CreateAndGoItem)
+        return Refused(RowStateNotCreate, RowComboBox);
+    WriteAndRead([this](KtAccessSnapshot &snapshot) { ExcludeUnused(snapshot, true); });
+}
+
+void TServerInformationForm::DeleteRow()
+{
+    WriteAndRead([this](KtAccessSnapshot &snapshot) {
+        snapshot.ExcludeRange(ColumnPort, ColumnRetries);
+        RowComboBox->setCurrentIndex(DestroyItem);
+    });
+}

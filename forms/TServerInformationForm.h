@@ -1,0 +1,87 @@
+#pragma once
+
+#include "KtSNMPVarDef.h"
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class KtAccessSnapshot;
+class KtSNMPRequest2Edits;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+
+// The authentication servers, one row per address and protocol. A write
+// leaves out the fields the server's protocol does not use: the key of
+// TACACS and XTACACS servers and the retry count of TACACS+ servers. The
+// binding runs blocking, so each button finishes its write and its re-read
+// before the next event.
+class TServerInformationForm : public QDialog
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        ColumnAddress = 0,
+        ColumnProtocol = 1,
+        ColumnPort = 2,
+        ColumnKey = 3,
+        ColumnTimeout = 4,
+        ColumnRetries = 5,
+        ColumnRowStatus = 6,
+    };
+    // Protocol combo items.
+    static constexpr int TacacsPlusItem = 2;
+    static constexpr int RadiusItem = 3;
+    static constexpr int CreateAndGoItem = 3;
+    static constexpr int DestroyItem = 5;
+    static const KtSNMPVarDef Variables[];
+    static inline const QString AddressMissing = QStringLiteral("Server IP must be set.");
+    static inline const QString ProtocolMissing = QStringLiteral("Protocol must be set.");
+    static inline const QString ServerTaken = QStringLiteral(
+        "Has already a record with the same Server IP and Protocol. Please Change Server IP or Protocol.");
+    static inline const QString RowStateNotCreate = QStringLiteral("Row State must be createAndGo.");
+
+    explicit TServerInformationForm(QWidget *owner = nullptr);
+    ~TServerInformationForm() override;
+
+    void Refresh();
+    void EditRow();
+    void AddRow();
+    void DeleteRow();
+    // The key only for TACACS+ and RADIUS, the retry count for all but
+    // TACACS+.
+    void ApplyProtocol();
+    // Edit and Delete with a selected row, Add and the key fields without.
+    void SetRowState(bool row);
+    void ClearEditors();
+
+    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    QPushButton *GetButton = nullptr;
+    QPushButton *EditButton = nullptr;
+    QPushButton *AddButton = nullptr;
+    QPushButton *DeleteButton = nullptr;
+    QLabel *Static = nullptr;
+    QTreeWidget *ListView1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLineEdit *IPEdit = nullptr;
+    QComboBox *ProtocolComboBox = nullptr;
+    QLineEdit *PortEdit = nullptr;
+    QLineEdit *KeyEdit = nullptr;
+    QLineEdit *TimeoutEdit = nullptr;
+    QLineEdit *RetryCEdit = nullptr;
+    QComboBox *RowComboBox = nullptr;
+
+private:
+    bool CheckKeys();
+    // The optional fields: empty ones and those the protocol does not use.
+    void ExcludeUnused(KtAccessSnapshot &snapshot, bool adding) const;
+    void WriteAndRead(const std::function<void(KtAccessSnapshot &)> &exclude, bool keepButtonState = false);
+    void Refused(const QString &message, QWidget *focus = nullptr);
+    void ListClicked();
+};

@@ -283,3 +283,31 @@ TEST_F(PortTrunkFormTest, ClosingSwitchesTheRequestOffAndFreesTheBinding)
     form->RefreshClick();
     form->SetClick();
 }
+
+TEST_F(PortTrunkFormTest, AddWithAnIndexOutsideOneToSixSendsNothing)
+{
+    for (const char *index : {"", "0", "7", "x"}) {
+        auto form = Open();
+        form->ED_Index->setText(index);
+        form->UnitEdit->setText("2");
+        form->PortEdit->setText("4");
+        form->BT_Set->click();
+        EXPECT_FALSE(form->StatusPanel0->text().startsWith("Set:"))
+            << index << form->StatusPanel0->text().toStdString();
+        EXPECT_EQ(Indexes(*form), QStringList({"1"})) << index;
+    }
+}
+
+TEST_F(PortTrunkFormTest, DeselectingTheRowReadsTheTableAgainAndUnlocksTheIndex)
+{
+    auto form = Open();
+    ASSERT_TRUE(SelectTrunk(*form, "1"));
+    ASSERT_FALSE(form->ED_Index->isEnabled());
+    ASSERT_TRUE(Set(*sim_, {kTrunk + ".7.2", "i", "4", kTrunk + ".3.2", "i", "101"}).contains("INTEGER"));
+    form->LV_PortTrunk->clearSelection();
+    EXPECT_EQ(Indexes(*form), QStringList({"1", "2"}));
+    EXPECT_TRUE(form->ED_Index->isEnabled());
+    EXPECT_TRUE(form->ED_Index->text().isEmpty());
+    EXPECT_TRUE(form->UnitEdit->text().isEmpty());
+    EXPECT_TRUE(CheckedBoxes(form->PortGrid).isEmpty());
+}

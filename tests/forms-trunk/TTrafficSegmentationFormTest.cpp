@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace trunk_test;
@@ -184,4 +186,23 @@ TEST_F(TrafficSegmentationFormTest, ClosingDuringAWalkSwitchesTheRequestOffAndWa
     form->BT_Get->click();
     form->StopBtn->click();
     EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(TrafficSegmentationFormTest, RunsModallyOverItsOwnerAndClosesDuringAWalk)
+{
+    auto form = std::make_unique<TTrafficSegmentationForm>(mainWindow_.get());
+    int rowsWhenClosed = -1;
+    QTimer::singleShot(0, form.get(), [&] {
+        // Close while the first walk is still running.
+        WaitUntil([&] { return form->LV_TrafficForward->topLevelItemCount() >= 2; });
+        rowsWhenClosed = form->LV_TrafficForward->topLevelItemCount();
+        form->reject();
+    });
+    EXPECT_EQ(form->exec(), QDialog::Rejected);
+    EXPECT_GE(rowsWhenClosed, 2);
+    EXPECT_EQ(form->Binding, nullptr);
+    // Nothing arrives for the closed window any more.
+    const int rows = form->LV_TrafficForward->topLevelItemCount();
+    QTest::qWait(200);
+    EXPECT_EQ(form->LV_TrafficForward->topLevelItemCount(), rows);
 }

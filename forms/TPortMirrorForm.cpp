@@ -151,6 +151,7 @@ TPortMirrorForm::TPortMirrorForm(QWidget *owner) : QDialog(owner)
         Binding->BindCheckBoxList(ItemEgress, bits, EgressGrid->PortBoxes);
         Binding->BindWinControl(ItemState, CK_Status);
         Binding->Get();
+        TargetPortChanged();
     } catch (const KtException &error) {
         Binding->ShowStatus(error.Message);
     }
@@ -185,6 +186,9 @@ void TPortMirrorForm::RefreshClick()
         return;
     try {
         Binding->Get();
+        // The same target as before changes no text: the editors still have
+        // to show what was read, not what was typed.
+        TargetPortChanged();
     } catch (const KtException &error) {
         Binding->ShowStatus(error.Message);
     }

@@ -160,3 +160,14 @@ TEST_F(PortMirrorFormTest, UnitAndPortEditsTakeDigitsOnly)
         EXPECT_EQ(edit->text(), "123");
     }
 }
+
+TEST_F(PortMirrorFormTest, RefreshShowsTheTargetReadEvenWhenItHasNotChanged)
+{
+    Set(*sim_, {kMirror + ".1.0", "i", "57"});
+    auto form = Open();
+    form->UnitEdit->setText("9");
+    form->PortEdit->setText("9");
+    form->BT_Refresh->click();
+    EXPECT_EQ(form->UnitEdit->text(), "1");
+    EXPECT_EQ(form->PortEdit->text(), "7");
+}

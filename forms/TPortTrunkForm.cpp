@@ -326,6 +326,8 @@ void TPortTrunkForm::AddClick()
 {
     if (closed_)
         return;
+    // The read after the write empties the list: that is no click on it.
+    refreshing_ = true;
     try {
         WriteMasterPort();
         Combo_State->setCurrentIndex(CreateAndGoItem);
@@ -333,6 +335,7 @@ void TPortTrunkForm::AddClick()
     } catch (const KtException &error) {
         ShowError(error.Message);
     }
+    refreshing_ = false;
 }
 
 void TPortTrunkForm::SetClick()
@@ -351,6 +354,7 @@ void TPortTrunkForm::SetClick()
         PortEdit->setFocus();
         return;
     }
+    refreshing_ = true;
     try {
         Combo_State->setCurrentIndex(ComboBox1->currentIndex() == 1 ? DisableItem : EnableItem);
         WriteMasterPort();
@@ -362,6 +366,7 @@ void TPortTrunkForm::SetClick()
     } catch (const KtException &error) {
         ShowError(error.Message);
     }
+    refreshing_ = false;
 }
 
 void TPortTrunkForm::DeleteClick()
@@ -378,6 +383,7 @@ void TPortTrunkForm::DeleteClick()
         for (int i = 0; i < vars.Count() && i < int(saved.size()); ++i)
             vars.Get(i).Access = saved[size_t(i)];
     };
+    refreshing_ = true;
     try {
         for (int column = ColMasterPort; column <= ColType; ++column)
             vars.Get(column).Access |= AccessSkip;
@@ -386,6 +392,7 @@ void TPortTrunkForm::DeleteClick()
     } catch (const KtException &error) {
         ShowError(error.Message);
     }
+    refreshing_ = false;
     restore();
     RefreshClick();
 }

@@ -83,5 +83,7 @@ private:
     void Shutdown();
 
     bool closed_ = false;
+    // True while a button works the binding: the list changes that its
+    // reads make are no clicks of the user.
     bool refreshing_ = false;
 };

@@ -222,6 +222,8 @@ TEST_F(PortTrunkFormTest, SetWritesTheStateAndMasterPortOfTheSelectedTrunk)
     form->SetBtn->click();
     EXPECT_EQ(Column(3, "1"), "53");
     EXPECT_EQ(Column(7, "1"), "2");
+    // One read after the write, each row once.
+    EXPECT_EQ(Indexes(*form), QStringList({"1"}));
     EXPECT_TRUE(form->ED_Index->isEnabled());
     EXPECT_TRUE(form->ED_Index->text().isEmpty());
     // The new state shows when the row is selected again.

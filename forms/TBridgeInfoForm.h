@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class KtSNMPRequest2Edits;
+class KtSNMPVarList;
+class QHBoxLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class QVBoxLayout;
+class TStackingPortUitForm;
+
+// What the bridge information windows share: the status memo every binding
+// reports into, the bindings themselves, requests run so that a failure
+// becomes a status line instead of an escaping exception, the row count of a
+// table window, unit/port grid pages, and a close that lets no answer reach
+// a window that is going away.
+class TBridgeInfoForm : public QDialog
+{
+public:
+    ~TBridgeInfoForm() override;
+
+    // Application-wide ready flags of the GARP and port-capability windows:
+    // a read clears RefreshIdle (a write both) and the end of the request,
+    // good or bad, sets both again, so that requests never overlap.
+    static bool RefreshIdle;
+    static bool SetIdle;
+    static void ResetReadyFlags();
+
+    // Runs `action`; a KtException it raises becomes a status line of
+    // `binding` in Memo1. False after a failure.
+    bool Guarded(KtSNMPRequest2Edits *binding, const std::function<void()> &action);
+    // Get on every binding, each in its own guarded block.
+    void GetAll();
+    // "Samples": the number of rows of the table's list view.
+    void WriteRowCount();
+
+    void done(int result) override;
+
+    QPlainTextEdit *Memo1;
+    QLabel *ST_Count = nullptr;
+    QPushButton *RefreshBtn;
+    QPushButton *SetBtn = nullptr;
+
+protected:
+    TBridgeInfoForm(QWidget *owner, const QString &objectName, const QString &caption);
+
+    // A binding of this window, its status target Memo1.
+    KtSNMPRequest2Edits *AddBinding(const KtSNMPVarList &vars);
+    // The list view of a table window with the "Samples" count beside the
+    // buttons, rewritten on every change of its rows.
+    QTreeWidget *AddListView(const QString &objectName);
+    QPushButton *AddButton(const QString &objectName, const QString &text);
+    // A page of `pages` holding a unit/port grid.
+    TStackingPortUitForm *AddGridPage(QTabWidget *pages, const QString &title);
+    // Selects the first row captioned `caption`; `passedOver` runs for every
+    // row before it. False when there is none.
+    static bool SelectRowByCaption(QTreeWidget *list, const QString &caption,
+                                   const std::function<void()> &passedOver);
+    static QString SelectedCaption(const QTreeWidget *list);
+    bool Closed() const { return closed_; }
+    void FinishLayout(int width, int height);
+
+    QVBoxLayout *Content;
+    QHBoxLayout *Buttons;
+    QTreeWidget *ListView = nullptr;
+    std::vector<std::unique_ptr<KtSNMPRequest2Edits>> Bindings;
+
+private:
+    void Shutdown();
+
+    bool closed_ = false;
+};

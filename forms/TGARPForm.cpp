@@ -1,0 +1,104 @@
+#include "TGARPForm.h"
+
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr KtSNMPVarDef Dot1dPortGarpTable[] = {
+    {"1.3.6.1.2.1.17.1.4.1.1", "PortNumber", SyntaxInteger, AccessRead},
+    {"1.3.6.1.2.1.17.6.1.3.1.1.1", "GARPJoinTime", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.2.1.17.6.1.3.1.1.2", "GARPLeaveTime", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.2.1.17.6.1.3.1.1.3", "GARPLeaveAllTime", SyntaxInteger, AccessReadWrite},
+    {},
+};
+
+const QString TimerFormat = QStringLiteral("%i{n0x2147483647l10}");
+
+} // namespace
+
+TGARPForm::TGARPForm(QWidget *owner)
+    : TBridgeInfoForm(owner, QStringLiteral("GARPForm"), QStringLiteral("GARP Form"))
+{
+    LV_dot1dPortGarpEntry = AddListView(QStringLiteral("LV_dot1dPortGarpEntry"));
+
+    TimerPanel = new QWidget(this);
+    TimerPanel->setObjectName(QStringLiteral("TimerPanel"));
+    auto *timers = new QGridLayout(TimerPanel);
+    const auto addTimer = [this, timers](int row, const char *name, const char *label) {
+        auto *edit = new QLineEdit(TimerPanel);
+        edit->setObjectName(QString::fromLatin1(name));
+        timers->addWidget(new QLabel(QString::fromLatin1(label), TimerPanel), row, 0);
+        timers->addWidget(edit, row, 1);
+        timers->addWidget(new QLabel(QStringLiteral("Centiseconds"), TimerPanel), row, 2);
+        return edit;
+    };
+    GarpJoinTime = addTimer(0, "GarpJoinTime", "GARP Join Time           (0....2147483647)");
+    GarpLeaveTime = addTimer(1, "GarpLeaveTime", "GARP Leave Time       (0....2147483647)");
+    GarpLeaveAllTime = addTimer(2, "GarpLeaveAllTime", "GARP Leave All Time   (0....2147483647)");
+    Content->addWidget(TimerPanel);
+    TimerPanel->setVisible(false);
+    SetBtn = AddButton(QStringLiteral("SetBtn"), QStringLiteral("Set"));
+    SetBtn->setVisible(false);
+    FinishLayout(520, 420);
+
+    connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
+    connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
+
+    TableBinding = AddBinding(KtSNMPVarList(Dot1dPortGarpTable, ListTable, 1));
+    // The end of any request of this binding, good or bad, frees the others.
+    TableBinding->OnGetDone = [](KtSNMPRequest2Controls *, const KtSNMPError &) { ResetReadyFlags(); };
+    TableBinding->OnSetDone = [](KtSNMPRequest2Controls *binding, const KtSNMPError &record) {
+        // A good write is followed by a read whose end frees them.
+        if (record.Code != 0 || !binding->RefreshAfterSet)
+            ResetReadyFlags();
+    };
+    RefreshIdle = false;
+    if (!Guarded(TableBinding, [this] {
+            TableBinding->AttachListView(LV_dot1dPortGarpEntry, true);
+            TableBinding->BindEdit(1, TimerFormat, {GarpJoinTime});
+            TableBinding->BindEdit(2, TimerFormat, {GarpLeaveTime});
+            TableBinding->BindEdit(3, TimerFormat, {GarpLeaveAllTime});
+            TableBinding->Get();
+            WriteRowCount();
+        }))
+        RefreshIdle = true;
+}
+
+void TGARPForm::RefreshBtnClick()
+{
+    if (Closed() || !RefreshIdle || !SetIdle)
+        return;
+    RefreshIdle = false;
+    if (!Guarded(TableBinding, [this] {
+            TableBinding->Get();
+            WriteRowCount();
+        }))
+        RefreshIdle = true;
+}
+
+void TGARPForm::SetBtnClick()
+{
+    if (Closed() || !RefreshIdle || !SetIdle)
+        return;
+    RefreshIdle = false;
+    SetIdle = false;
+    const QString caption = SelectedCaption(LV_dot1dPortGarpEntry);
+    if (!Guarded(TableBinding, [this, &caption] {
+            TableBinding->Set(true, true, QString(), nullptr);
+            SelectRowByCaption(LV_dot1dPortGarpEntry, caption, [this] {
+                GarpJoinTime->clear();
+                GarpLeaveTime->clear();
+                GarpLeaveAllTime->clear();
+            });
+            WriteRowCount();
+        }))
+        ResetReadyFlags();
+}

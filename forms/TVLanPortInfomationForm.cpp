@@ -1,0 +1,113 @@
+#include "TVLanPortInfomationForm.h"
+
+#include "KtOptionList.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TFormMessages.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr KtOptionDef FrameTypePairs[] = {{1, "admitAll"}, {2, "admitOnlyVLANTagged"}, {}};
+const KtOptionList FrameTypes(FrameTypePairs);
+constexpr KtOptionDef TruthPairs[] = {{1, "true"}, {2, "false"}, {}};
+const KtOptionList Truth(TruthPairs);
+constexpr KtOptionDef EnabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
+const KtOptionList Enabled(EnabledPairs);
+
+const KtSNMPVarDef Dot1qPortVlanTable[] = {
+    {"1.3.6.1.2.1.17.1.4.1.1", "PortNumber", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "PortVLANID", SyntaxGauge32, AccessReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.2", "AcceptableFrameTypes", SyntaxInteger, AccessReadWrite, &FrameTypes},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "IngressFiltering", SyntaxInteger, AccessReadWrite, &Truth},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRPStatus", SyntaxInteger, AccessReadWrite, &Enabled},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.5", "GVRPFailedRegistrations", SyntaxCounter32, AccessRead},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.6", "GVRPLastPduOrigin", SyntaxMacAddress, AccessRead},
+    {},
+};
+
+} // namespace
+
+TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *owner)
+    : TBridgeInfoForm(owner, QStringLiteral("VLanPortInfomationForm"),
+                      QStringLiteral("VLAN Port Information Form"))
+{
+    LV_dot1qPortVlanEntry = AddListView(QStringLiteral("LV_dot1qPortVlanEntry"));
+    PortVLanID = new QLineEdit(this);
+    PortVLanID->setObjectName(QStringLiteral("PortVLanID"));
+    const auto addCombo = [this](const char *name) {
+        auto *combo = new QComboBox(this);
+        combo->setObjectName(QString::fromLatin1(name));
+        return combo;
+    };
+    AcceptableFrameTypes = addCombo("AcceptableFrameTypes");
+    IngressFiltering = addCombo("IngressFiltering");
+    GvrpStatus = addCombo("GvrpStatus");
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Port VLAN ID"), PortVLanID);
+    form->addRow(QStringLiteral("Acceptable Frame Types"), AcceptableFrameTypes);
+    form->addRow(QStringLiteral("Ingress Filtering"), IngressFiltering);
+    form->addRow(QStringLiteral("GVRP Status"), GvrpStatus);
+    Content->addLayout(form);
+    SetBtn = AddButton(QStringLiteral("SetBtn"), QStringLiteral("Set"));
+    FinishLayout(600, 480);
+
+    connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
+    connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
+
+    TableBinding = AddBinding(KtSNMPVarList(Dot1qPortVlanTable, ListTable, 1));
+    TableBinding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &) {
+        const QString caption = reselect_;
+        reselect_.clear();
+        SelectRowByCaption(LV_dot1qPortVlanEntry, caption, [this] { PortVLanID->clear(); });
+    };
+    TableBinding->OnSetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+        if (record.Code != 0)
+            reselect_.clear();
+    };
+    Guarded(TableBinding, [this] {
+        TableBinding->AttachListView(LV_dot1qPortVlanEntry, true);
+        TableBinding->BindEdit(1, QStringLiteral("%i{}"), {PortVLanID});
+        TableBinding->BindComboBox(2, AcceptableFrameTypes);
+        TableBinding->BindComboBox(3, IngressFiltering);
+        TableBinding->BindComboBox(4, GvrpStatus);
+        TableBinding->Get();
+    });
+}
+
+bool TVLanPortInfomationForm::RefreshNotComplete()
+{
+    if (!TableBinding->Busy)
+        return false;
+    TFormMessages::ShowMessage(this, QStringLiteral("Refresh Not Complete"));
+    return true;
+}
+
+void TVLanPortInfomationForm::RefreshBtnClick()
+{
+    if (Closed() || RefreshNotComplete())
+        return;
+    Guarded(TableBinding, [this] { TableBinding->Get(); });
+}
+
+void TVLanPortInfomationForm::SetBtnClick()
+{
+    if (Closed() || RefreshNotComplete())
+        return;
+    const QString caption = SelectedCaption(LV_dot1qPortVlanEntry);
+    Guarded(TableBinding, [this, &caption] {
+        reselect_ = caption;
+        TableBinding->Set(true, true, QString(), nullptr);
+        // A write that needed no answer has already read the table again.
+        if (!TableBinding->Busy && !reselect_.isEmpty()) {
+            SelectRowByCaption(LV_dot1qPortVlanEntry, reselect_, [this] { PortVLanID->clear(); });
+            reselect_.clear();
+        }
+    });
+}

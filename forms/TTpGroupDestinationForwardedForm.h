@@ -1,0 +1,20 @@
+#pragma once
+
+#include "TBridgeInfoForm.h"
+
+// The groups the bridge has learnt per VLAN, read only: each group's egress
+// ports and the ports learnt through GMRP on unit/port grids.
+class TTpGroupDestinationForwardedForm : public TBridgeInfoForm
+{
+public:
+    explicit TTpGroupDestinationForwardedForm(QWidget *owner = nullptr);
+
+    void RefreshBtnClick();
+
+    QTreeWidget *LV_dot1qTpGroupEntry;
+    QTabWidget *PortPageControl;
+    TStackingPortUitForm *EgressGrid;
+    TStackingPortUitForm *LearntGrid;
+
+    KtSNMPRequest2Edits *TableBinding;
+};

@@ -1,0 +1,154 @@
+#include "TUnicastFilterInformationForm.h"
+
+#include "KtOptionList.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVar.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TStackingPortUitForm.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr KtOptionDef StaticStatusPairs[] = {{1, "other"},         {2, "invalid"},         {3, "permanent"},
+                                             {4, "deleteOnReset"}, {5, "deleteOnTimeout"}, {}};
+const KtOptionList StaticStatus(StaticStatusPairs);
+
+const KtSNMPVarDef Dot1qStaticUnicastTable[] = {
+    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.1", "UnicastAddress", SyntaxMacAddress, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "ReceivePort", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.3", "PortsUnicastAllowedToGoTo", SyntaxBits, AccessReadWrite},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", SyntaxInteger, AccessReadWrite, &StaticStatus},
+    {},
+};
+
+enum Column
+{
+    ColIndex = 0,
+    ColAddress = 1,
+    ColAllowed = 3,
+    ColStatus = 4,
+};
+
+// The item of "invalid" in the status list.
+constexpr int InvalidItem = 1;
+
+} // namespace
+
+TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget *owner)
+    : TBridgeInfoForm(owner, QStringLiteral("UnicastFilterInformationForm"),
+                      QStringLiteral("UnicastFilterInformationForm"))
+{
+    LV_dot1qStaticUnicastEntry = AddListView(QStringLiteral("LV_dot1qStaticUnicastEntry"));
+    ED_UnicastVID = new QLineEdit(this);
+    ED_UnicastVID->setObjectName(QStringLiteral("ED_UnicastVID"));
+    UnicastAddress = new QLineEdit(this);
+    UnicastAddress->setObjectName(QStringLiteral("UnicastAddress"));
+    UStatus = new QComboBox(this);
+    UStatus->setObjectName(QStringLiteral("UStatus"));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("VID"), ED_UnicastVID);
+    form->addRow(QStringLiteral("MAC  Address"), UnicastAddress);
+    form->addRow(QStringLiteral("Status"), UStatus);
+    Content->addLayout(form);
+    AllowedPortsBox = new QGroupBox(QStringLiteral("Allow To Go To Port"), this);
+    AllowedPortsBox->setObjectName(QStringLiteral("AllowedPortsBox"));
+    auto *boxLayout = new QVBoxLayout(AllowedPortsBox);
+    auto *host = new QWidget(AllowedPortsBox);
+    boxLayout->addWidget(host);
+    Content->addWidget(AllowedPortsBox, 3);
+    DeleteBtn = AddButton(QStringLiteral("DeleteBtn"), QStringLiteral("Delete"));
+    SetBtn = AddButton(QStringLiteral("SetBtn"), QStringLiteral("Set"));
+    SetBtn->setVisible(false);
+    FinishLayout(680, 640);
+    connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
+    connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
+    connect(DeleteBtn, &QPushButton::clicked, this, [this] { DeleteBtnClick(); });
+
+    AllowedGrid = TStackingPortUitForm::Build(this, host, Memo1);
+    const QTreeWidget *units = TStackingPortUitForm::MainUnitList();
+    if (!units || units->topLevelItemCount() == 0)
+        Memo1->appendPlainText(QStringLiteral("no device unit information"));
+
+    const QString bits = TStackingPortUitForm::BitIndexList();
+    TableBinding = AddBinding(KtSNMPVarList(Dot1qStaticUnicastTable, ListTableEx, 3));
+    // A good write reads the table again by itself; after a refused one the
+    // list is read again too, so that it shows what the agent holds.
+    TableBinding->OnSetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+        if (record.Code != 0 && !Closed())
+            Guarded(TableBinding, [this] { TableBinding->Get(); });
+    };
+    Guarded(TableBinding, [this, &bits] {
+        TableBinding->AttachListView(LV_dot1qStaticUnicastEntry, true);
+        TableBinding->BindEdit(ColIndex, QStringLiteral("%i{n1x4094}"), {ED_UnicastVID});
+        TableBinding->BindEdit(ColAddress, QStringLiteral("%h"), {UnicastAddress});
+        TableBinding->BindCheckBoxList(ColAllowed, bits, AllowedGrid->PortBoxes);
+        TableBinding->BindComboBox(ColStatus, UStatus);
+        TableBinding->Get();
+        WriteRowCount();
+    });
+}
+
+void TUnicastFilterInformationForm::RefreshBtnClick()
+{
+    if (Closed())
+        return;
+    Guarded(TableBinding, [this] {
+        TableBinding->Get();
+        WriteRowCount();
+    });
+}
+
+void TUnicastFilterInformationForm::SetBtnClick()
+{
+    if (Closed())
+        return;
+    Guarded(TableBinding, [this] {
+        TableBinding->Set(true, true, QString(), nullptr);
+        WriteRowCount();
+    });
+}
+
+void TUnicastFilterInformationForm::DeleteBtnClick()
+{
+    // Only a listed entry can be deleted: the instance comes from its row.
+    if (Closed() || SelectedCaption(LV_dot1qStaticUnicastEntry).isEmpty())
+        return;
+    // Only the status goes out: the port list is left out of this write.
+    // The row and the controls are collected while every column is in its
+    // place (a skipped variable moves to the front of the list-view columns,
+    // which would shift the row's values into the wrong variables and
+    // corrupt the entry's instance); the variable is looked up each time, as
+    // a write may rebuild the list.
+    const auto portListAccess = [this](int access) {
+        TableBinding->Request.Vars.Get(ColAllowed).Access = access;
+    };
+    Guarded(TableBinding, [this, &portListAccess] {
+        UStatus->setCurrentIndex(InvalidItem);
+        TableBinding->OnCollect();
+        portListAccess(AccessSkip);
+        try {
+            TableBinding->Set(true, false, QString(), nullptr);
+        } catch (...) {
+            portListAccess(AccessReadWrite);
+            throw;
+        }
+        portListAccess(AccessReadWrite);
+    });
+    // A write under way reads the table again when it is answered; a second
+    // walk beside it would mix two readings in the list.
+    if (!TableBinding->Busy)
+        Guarded(TableBinding, [this] {
+            TableBinding->Get();
+            WriteRowCount();
+        });
+}

@@ -206,3 +206,17 @@ TEST_F(TrafficSegmentationFormTest, RunsModallyOverItsOwnerAndClosesDuringAWalk)
     QTest::qWait(200);
     EXPECT_EQ(form->LV_TrafficForward->topLevelItemCount(), rows);
 }
+
+TEST_F(TrafficSegmentationFormTest, SetWithNoRowSelectedWritesNoRow)
+{
+    auto form = Open();
+    ASSERT_TRUE(WaitReady(*form));
+    form->PortGrid->ClearBoxes();
+    form->BT_Set->click();
+    ASSERT_TRUE(WaitReady(*form));
+    // The agent refuses the write of no row; the refusal is the status line.
+    EXPECT_TRUE(form->StatusPanel0->text().contains("Creation Not Allowed"))
+        << form->StatusPanel0->text().toStdString();
+    for (const char *port : {"51", "62", "151", "200"})
+        EXPECT_EQ(GetHex(*sim_, kSeg + ".2." + port), PortListHex(StackBits())) << port;
+}

@@ -1,0 +1,255 @@
+#include "TAclTableForm.h"
+
+#include "KtException.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "KtSNMPVarList.h"
+#include "TFormMessages.h"
+#include "TStackingPortUitForm.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace {
+
+// One exchange with all its retries, and a little more: how long closing
+// waits for a running operation.
+int CloseWaitMs(const KtSNMPRequest &request)
+{
+    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
+    return int(std::min<qint64>(exchange + 500, 10000));
+}
+
+} // namespace
+
+TAclTableForm::TAclTableForm(QWidget *owner) : QDialog(owner)
+{
+    setModal(true);
+}
+
+TAclTableForm::~TAclTableForm()
+{
+    Shutdown();
+    // The list view's rows go with the child widgets, after this object has
+    // stopped being a window: its handlers must not run then.
+    if (ListView1) {
+        disconnect(ListView1->model(), nullptr, this, nullptr);
+        disconnect(ListView1, nullptr, this, nullptr);
+    }
+}
+
+void TAclTableForm::CreateFrame(bool withPortGrid)
+{
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setRootIsDecorated(false);
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(StatusBar1);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusBar1->addWidget(StatusPanel, 1);
+    if (withPortGrid) {
+        StackingPortPanel = new QWidget(this);
+        StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
+    }
+}
+
+void TAclTableForm::BuildPortGrid()
+{
+    QPlainTextEdit memo;
+    PortGrid = TStackingPortUitForm::Build(this, StackingPortPanel, &memo);
+    const QString failure = memo.toPlainText().trimmed();
+    if (!failure.isEmpty())
+        ShowError(failure);
+}
+
+void TAclTableForm::CreateBinding(const KtSNMPVarDef *table, int indexCount)
+{
+    Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    // Blocking: a write has ended when the call returns, so the access bits
+    // can be put back before the next event is handled.
+    Binding->Asynchronous = false;
+    Binding->Request.Vars = KtSNMPVarList(table, ListTableEx, indexCount);
+    Binding->AttachListView(ListView1, false);
+    Binding->SetStatusPanel(StatusPanel);
+}
+
+void TAclTableForm::SaveColumnAccess()
+{
+    saved_.clear();
+    if (!Binding)
+        return;
+    KtSNMPVarList &vars = Binding->Request.Vars;
+    for (int i = 0; i < vars.Count(); ++i)
+        saved_.push_back(vars.Get(i).Access);
+}
+
+void TAclTableForm::RestoreColumnAccess()
+{
+    if (!Binding)
+        return;
+    KtSNMPVarList &vars = Binding->Request.Vars;
+    for (int i = 0; i < vars.Count() && i < int(saved_.size()); ++i)
+        vars.Get(i).Access = saved_[std::size_t(i)];
+}
+
+void TAclTableForm::RestoreColumn(int column)
+{
+    if (Binding && column >= 0 && column < int(saved_.size()) && column < Binding->Request.Vars.Count())
+        Binding->Request.Vars.Get(column).Access = saved_[std::size_t(column)];
+}
+
+void TAclTableForm::ExcludeColumn(int column)
+{
+    if (Binding && column >= 0 && column < Binding->Request.Vars.Count())
+        Binding->Request.Vars.Get(column).Access = AccessSkip;
+}
+
+void TAclTableForm::ExcludeColumns(int first, int last)
+{
+    for (int column = first; column <= last; ++column)
+        ExcludeColumn(column);
+}
+
+bool TAclTableForm::IsExcluded(int column) const
+{
+    return Binding && column >= 0 && column < Binding->Request.Vars.Count() &&
+           (Binding->Request.Vars.Get(column).Access & AccessSkip);
+}
+
+bool TAclTableForm::HasRow(const QString &key, const QString &second) const
+{
+    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *item = ListView1->topLevelItem(row);
+        if (item->text(0) == key && (second.isNull() || item->text(1) == second))
+            return true;
+    }
+    return false;
+}
+
+bool TAclTableForm::AnyPortChecked() const
+{
+    if (!PortGrid)
+        return false;
+    return std::any_of(PortGrid->PortBoxes.cbegin(), PortGrid->PortBoxes.cend(),
+                       [](const QCheckBox *box) { return box->isChecked(); });
+}
+
+bool TAclTableForm::HexMaskText(const QString &text)
+{
+    if (text.isEmpty())
+        return true;
+    if (text.size() > 32)
+        return false;
+    const QString upper = text.toUpper();
+    return std::all_of(upper.cbegin(), upper.cend(), [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+    });
+}
+
+bool TAclTableForm::GroupCounts(const QString &text)
+{
+    return !text.isEmpty() && text != QString(32, QLatin1Char('0'));
+}
+
+void TAclTableForm::ShowError(const QString &message)
+{
+    StatusPanel->setText(message);
+}
+
+void TAclTableForm::Refuse(const QString &message, QWidget *focus)
+{
+    if (TFormMessages::ShowMessage)
+        TFormMessages::ShowMessage(this, message);
+    if (focus)
+        focus->setFocus();
+}
+
+void TAclTableForm::Finish()
+{
+    SetIdleState();
+    ClearEditors();
+    AfterFlow();
+}
+
+bool TAclTableForm::ReadTable()
+{
+    if (closed_ || !Binding)
+        return false;
+    try {
+        Binding->Get();
+        return true;
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+        return false;
+    }
+}
+
+bool TAclTableForm::WriteFlow(const std::function<void()> &shape, bool rereadOnFailure)
+{
+    if (closed_ || !Binding)
+        return false;
+    SaveColumnAccess();
+    QString failure;
+    // The values come from the editors alone: the binding would otherwise
+    // first copy the selected list row into the variables, matching its
+    // columns against the variables still taking part, which no longer
+    // line up once columns are left out.
+    {
+        const QSignalBlocker quiet(ListView1);
+        ListView1->clearSelection();
+    }
+    try {
+        shape();
+        Binding->Set(false, true, QString(), nullptr);
+    } catch (const KtException &error) {
+        failure = error.Message;
+    }
+    // Every column is read again, whatever the write did.
+    RestoreColumnAccess();
+    saved_.clear();
+    if (failure.isEmpty() || rereadOnFailure) {
+        try {
+            Binding->Get();
+        } catch (const KtException &error) {
+            if (failure.isEmpty())
+                failure = error.Message;
+        }
+    }
+    Finish();
+    if (!failure.isEmpty())
+        ShowError(failure);
+    return failure.isEmpty();
+}
+
+void TAclTableForm::Shutdown()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    if (!Binding)
+        return;
+    // No answer may reach the window once it closes.
+    Binding->Request.Enabled = false;
+    QElapsedTimer clock;
+    clock.start();
+    const int limit = CloseWaitMs(Binding->Request);
+    while (Binding->Busy && clock.elapsed() < limit)
+        KtProcessEventsBriefly();
+    Binding.reset();
+}
+
+void TAclTableForm::done(int result)
+{
+    Shutdown();
+    QDialog::done(result);
+}

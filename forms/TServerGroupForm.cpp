@@ -1,0 +1,349 @@
+#include "TServerGroupForm.h"
+
+#include "KtAccessSnapshot.h"
+#include "KtAuthRules.h"
+#include "KtException.h"
+#include "KtOptionList.h"
+#include "KtSNMPRequest2Edits.h"
+#include "TFormMessages.h"
+#include "TMainWindowAnchor.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDesignedWidth = 640;
+constexpr int kDesignedHeight = 560;
+// How long closing waits for a request still under way.
+constexpr int kCloseWaitMs = 30000;
+
+constexpr KtOptionDef kProtocolPairs[] = {{0, "none"},        {1, "tacacs"}, {2, "xtacacs"},
+                                          {3, "tacacs-plus"}, {4, "radius"}, {}};
+constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
+                                           {2, "notInService"},
+                                           {3, "notReady"},
+                                           {4, "createAndGo"},
+                                           {5, "createAndWait"},
+                                           {6, "destroy"},
+                                           {}};
+const KtOptionList kProtocols(kProtocolPairs);
+const KtOptionList kRowStatus(kRowStatusPairs);
+
+constexpr const char *kNameFormat = "%s{l15}";
+constexpr const char *kAddressFormat = "%s{l16}";
+
+} // namespace
+
+const KtSNMPVarDef TServerGroupForm::Variables[] = {
+    {"1.3.6.1.4.1.47893.12.5.9.1.1", "ServerGroup Name", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.4.1.47893.12.5.9.1.2", "ServerGroup IPAddr1", SyntaxIpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.9.1.3", "ServerGroup AuthProtocol1", SyntaxInteger, AccessReadWrite,
+     &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.9.1.4", "ServerGroup IPAddr2", SyntaxIpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.9.1.5", "ServerGroup AuthProtocol2", SyntaxInteger, AccessReadWrite,
+     &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.9.1.6", "ServerGroup IPAddr3", SyntaxIpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.9.1.7", "ServerGroup AuthProtocol3", SyntaxInteger, AccessReadWrite,
+     &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.9.1.8", "ServerGroup IPAddr4", SyntaxIpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.9.1.9", "ServerGroup AuthProtocol4", SyntaxInteger, AccessReadWrite,
+     &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.9.1.10", "ServerGroup IPAddr5", SyntaxIpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.9.1.11", "ServerGroup AuthProtocol5", SyntaxInteger, AccessReadWrite,
+     &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.9.1.12", "ServerGroup IPAddr6", SyntaxIpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.9.1.13", "ServerGroup AuthProtocol6", SyntaxInteger, AccessReadWrite,
+     &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.9.1.14", "ServerGroup IPAddr7", SyntaxIpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.9.1.15", "ServerGroup AuthProtocol7", SyntaxInteger, AccessReadWrite,
+     &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.9.1.16", "ServerGroup IPAddr8", SyntaxIpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.12.5.9.1.17", "ServerGroup AuthProtocol8", SyntaxInteger, AccessReadWrite,
+     &kProtocols},
+    {"1.3.6.1.4.1.47893.12.5.9.1.18", "ServerGroup RowStatus", SyntaxInteger, AccessReadWrite, &kRowStatus},
+    {},
+};
+
+TServerGroupForm::TServerGroupForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("ServerGroupForm"));
+    setWindowTitle(QStringLiteral("Server Group Information"));
+
+    auto button = [this](const char *caption, const char *name) {
+        auto *push = new QPushButton(QString::fromUtf8(caption), this);
+        push->setObjectName(QString::fromUtf8(name));
+        push->setAutoDefault(false);
+        return push;
+    };
+    GetButton = button("Refresh", "GetButton");
+    EditButton = button("Edit", "EditButton");
+    AddButton = button("Add", "AddButton");
+    DeleteButton = button("Delete", "DeleteButton");
+    Static = new QLabel(QStringLiteral("0"), this);
+    Static->setObjectName(QStringLiteral("Static"));
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *push : {GetButton, EditButton, AddButton, DeleteButton})
+        buttons->addWidget(push);
+    buttons->addStretch();
+    buttons->addWidget(Static);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setMaximumHeight(60);
+    ListView2 = new QTreeWidget(this);
+    ListView2->setObjectName(QStringLiteral("ListView2"));
+
+    auto *grid = new QGridLayout;
+    edtServerName = new QLineEdit(this);
+    edtServerName->setObjectName(QStringLiteral("edtServerName"));
+    grid->addWidget(new QLabel(QStringLiteral("ServerGroup Name"), this), 0, 0);
+    grid->addWidget(edtServerName, 0, 1);
+    for (int k = 1; k <= Slots; ++k) {
+        edtIP[k - 1] = new QLineEdit(this);
+        edtIP[k - 1]->setObjectName(QStringLiteral("edtIP%1").arg(k));
+        cbxProt[k - 1] = new QComboBox(this);
+        cbxProt[k - 1]->setObjectName(QStringLiteral("cbxProt%1").arg(k));
+        grid->addWidget(new QLabel(QStringLiteral("ServerGroup IPAddress%1").arg(k), this), k, 0);
+        grid->addWidget(edtIP[k - 1], k, 1);
+        grid->addWidget(new QLabel(QStringLiteral("Authentication Protocol%1").arg(k), this), k, 2);
+        grid->addWidget(cbxProt[k - 1], k, 3);
+    }
+    cbxRowStatus = new QComboBox(this);
+    cbxRowStatus->setObjectName(QStringLiteral("cbxRowStatus"));
+    grid->addWidget(new QLabel(QStringLiteral("RowStatus"), this), Slots + 1, 0);
+    grid->addWidget(cbxRowStatus, Slots + 1, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(Memo1);
+    layout->addWidget(ListView2, 1);
+    layout->addLayout(grid);
+
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(GetButton, &QPushButton::clicked, this, &TServerGroupForm::Refresh);
+    connect(EditButton, &QPushButton::clicked, this, &TServerGroupForm::EditRow);
+    connect(AddButton, &QPushButton::clicked, this, &TServerGroupForm::AddRow);
+    connect(DeleteButton, &QPushButton::clicked, this, &TServerGroupForm::DeleteRow);
+
+    Binding = std::make_unique<KtSNMPRequest2Edits>(this);
+    Binding->SetStatusMemo(Memo1);
+    Binding->OnSetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+        WriteDone(record.Code);
+    };
+    Binding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &) { ReadDone(); };
+    try {
+        Binding->Request.Vars = KtSNMPVarList(Variables, ListTableEx, 1);
+        Binding->AttachListView(ListView2, true);
+        // After the binding's own handler: the row is in the controls first.
+        connect(ListView2, &QTreeWidget::itemSelectionChanged, this, [this] { ListClicked(); });
+        Binding->BindEdit(ColumnName, QString::fromUtf8(kNameFormat), {edtServerName});
+        for (int k = 1; k <= Slots; ++k) {
+            Binding->BindEdit(AddressColumn(k), QString::fromUtf8(kAddressFormat), {edtIP[k - 1]});
+            Binding->BindComboBox(ProtocolColumn(k), cbxProt[k - 1]);
+        }
+        Binding->BindComboBox(ColumnRowStatus, cbxRowStatus);
+    } catch (const KtException &error) {
+        Binding->ShowStatus(error.Message);
+    }
+    cbxRowStatus->setCurrentIndex(CreateAndGoItem);
+    SetRowState(false);
+    ClearEditors();
+    Read();
+}
+
+TServerGroupForm::~TServerGroupForm()
+{
+    disconnect(ListView2, nullptr, this, nullptr);
+    ReleaseBinding();
+}
+
+bool TServerGroupForm::SlotIsEmpty(int slot) const
+{
+    const QComboBox *protocol = cbxProt[slot - 1];
+    return KtAuthRules::SlotIsEmpty(edtIP[slot - 1]->text(), protocol->currentText(),
+                                    protocol->currentIndex());
+}
+
+bool TServerGroupForm::Working() const
+{
+    return pending_ || reading_ || (Binding && Binding->Busy);
+}
+
+void TServerGroupForm::SetRowState(bool row)
+{
+    EditButton->setEnabled(row);
+    DeleteButton->setEnabled(row);
+    AddButton->setEnabled(!row);
+    edtServerName->setEnabled(!row);
+}
+
+void TServerGroupForm::ListClicked()
+{
+    SetRowState(!ListView2->selectedItems().isEmpty());
+}
+
+void TServerGroupForm::ClearEditors()
+{
+    edtServerName->clear();
+    for (QLineEdit *address : edtIP)
+        address->clear();
+    Static->setText(QString::number(ListView2->topLevelItemCount()));
+}
+
+void TServerGroupForm::Refused(const QString &message, QWidget *focus)
+{
+    TFormMessages::ShowMessage(this, message);
+    if (focus)
+        focus->setFocus();
+}
+
+void TServerGroupForm::Read()
+{
+    if (!Binding)
+        return;
+    reading_ = true;
+    try {
+        Binding->Get();
+        // A request switched off sends nothing and reports nothing.
+        if (!Binding->Busy)
+            reading_ = false;
+    } catch (const KtException &error) {
+        reading_ = false;
+        Binding->ShowStatus(error.Message);
+        ReadDone();
+    }
+}
+
+void TServerGroupForm::ReadDone()
+{
+    reading_ = false;
+    SetRowState(false);
+    ClearEditors();
+}
+
+void TServerGroupForm::Write(const std::function<void(KtAccessSnapshot &)> &exclude)
+{
+    if (!Binding)
+        return;
+    pending_ = std::make_unique<KtAccessSnapshot>(Binding->Request.Vars);
+    exclude(*pending_);
+    try {
+        Binding->Set(false, true, QString(), nullptr);
+        if (!Binding->Busy)
+            pending_.reset();
+    } catch (const KtException &error) {
+        // Nothing was sent: put the columns back and report.
+        pending_.reset();
+        SetRowState(false);
+        ClearEditors();
+        Binding->ShowStatus(error.Message);
+    }
+}
+
+void TServerGroupForm::WriteDone(int code)
+{
+    // The columns come back before the next read, so that it covers all.
+    pending_.reset();
+    if (code == 0) {
+        Read();
+        return;
+    }
+    SetRowState(false);
+    ClearEditors();
+}
+
+void TServerGroupForm::Refresh()
+{
+    if (!Working())
+        Read();
+}
+
+void TServerGroupForm::EditRow()
+{
+    if (Working())
+        return;
+    if (edtServerName->text().isEmpty())
+        return Refused(NameMissing);
+    if (cbxRowStatus->currentIndex() == DestroyItem)
+        return DeleteRow();
+    Write([this](KtAccessSnapshot &snapshot) {
+        for (int k = 1; k <= Slots; ++k)
+            if (SlotIsEmpty(k)) {
+                snapshot.Exclude(AddressColumn(k));
+                snapshot.Exclude(ProtocolColumn(k));
+            }
+        snapshot.Exclude(ColumnRowStatus);
+    });
+}
+
+void TServerGroupForm::AddRow()
+{
+    if (Working())
+        return;
+    const QString name = edtServerName->text();
+    if (name.isEmpty())
+        return Refused(NameMissing, edtServerName);
+    for (int row = 0; row < ListView2->topLevelItemCount(); ++row)
+        if (ListView2->topLevelItem(row)->text(0) == name)
+            return Refused(NameTaken, edtServerName);
+    if (cbxRowStatus->currentIndex() != CreateAndGoItem)
+        return Refused(RowStateNotCreate);
+    Write([this](KtAccessSnapshot &snapshot) {
+        for (int k = 1; k <= Slots; ++k)
+            if (SlotIsEmpty(k)) {
+                snapshot.Exclude(AddressColumn(k));
+                snapshot.Exclude(ProtocolColumn(k));
+            }
+    });
+}
+
+void TServerGroupForm::DeleteRow()
+{
+    if (Working())
+        return;
+    const QString name = edtServerName->text();
+    if (name.isEmpty())
+        return Refused(NameMissing);
+    if (KtAuthRules::IsDefaultServerGroup(name))
+        return Refused(DefaultNotDeleted);
+    Write([this](KtAccessSnapshot &snapshot) {
+        snapshot.ExcludeRange(1, ColumnRowStatus - 1);
+        cbxRowStatus->setCurrentIndex(DestroyItem);
+    });
+}
+
+void TServerGroupForm::done(int result)
+{
+    ReleaseBinding();
+    QDialog::done(result);
+}
+
+// A request still under way ends before the binding goes.
+void TServerGroupForm::ReleaseBinding()
+{
+    if (!Binding)
+        return;
+    Binding->Request.Enabled = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (Binding->Busy && clock.elapsed() < kCloseWaitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    Binding->OnSetDone = nullptr;
+    Binding->OnGetDone = nullptr;
+    pending_.reset();
+    Binding.reset();
+}

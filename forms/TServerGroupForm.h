@@ -1,0 +1,89 @@
+#pragma once
+
+#include "KtSNMPVarDef.h"
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class KtAccessSnapshot;
+class KtSNMPRequest2Edits;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+// Named groups of up to eight authentication servers, each an address and a
+// protocol. Slots that hold no server are left out of a write, and the groups
+// the switch keeps for its protocols cannot be deleted. The binding runs
+// asynchronously: a write restores the access bits and reads the table again
+// when its answer is in, and the buttons wait for a running request.
+class TServerGroupForm : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int Slots = 8;
+    enum Column
+    {
+        ColumnName = 0,
+        ColumnRowStatus = 17,
+    };
+    static constexpr int CreateAndGoItem = 3;
+    static constexpr int DestroyItem = 5;
+    static const KtSNMPVarDef Variables[];
+    static inline const QString NameMissing = QStringLiteral("Server Group Name can not be null.");
+    static inline const QString NameTaken =
+        QStringLiteral("Has already a record with the same Server Group Name. Please change it.");
+    static inline const QString RowStateNotCreate = QStringLiteral("RowState must be createAndGo.");
+    static inline const QString DefaultNotDeleted =
+        QStringLiteral("Default Server Group can not be deleted.");
+
+    explicit TServerGroupForm(QWidget *owner = nullptr);
+    ~TServerGroupForm() override;
+
+    // Slot k's (1 to 8) address column and protocol column.
+    static int AddressColumn(int slot) { return 2 * slot - 1; }
+    static int ProtocolColumn(int slot) { return 2 * slot; }
+    bool SlotIsEmpty(int slot) const;
+    // A write or read of a button is still under way.
+    bool Working() const;
+
+    void Refresh();
+    void EditRow();
+    void AddRow();
+    void DeleteRow();
+    // Edit and Delete with a selected row, Add and the name without.
+    void SetRowState(bool row);
+    void ClearEditors();
+
+    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    QPushButton *GetButton = nullptr;
+    QPushButton *EditButton = nullptr;
+    QPushButton *AddButton = nullptr;
+    QPushButton *DeleteButton = nullptr;
+    QLabel *Static = nullptr;
+    QTreeWidget *ListView2 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QLineEdit *edtServerName = nullptr;
+    QLineEdit *edtIP[Slots] = {};
+    QComboBox *cbxProt[Slots] = {};
+    QComboBox *cbxRowStatus = nullptr;
+
+protected:
+    void done(int result) override;
+
+private:
+    void Write(const std::function<void(KtAccessSnapshot &)> &exclude);
+    void Read();
+    void WriteDone(int code);
+    void ReadDone();
+    void Refused(const QString &message, QWidget *focus = nullptr);
+    void ListClicked();
+    void ReleaseBinding();
+
+    std::unique_ptr<KtAccessSnapshot> pending_;
+    bool reading_ = false;
+};

@@ -1,5 +1,7 @@
 #include "KtAuthRules.h"
 
+#include <QStringList>
+
 bool KtAuthRules::DistinctMethods(const MethodItems &items, const MethodChecks &checked)
 {
     // A method that is not sent stands for a value no other method has.
@@ -45,4 +47,21 @@ bool KtAuthRules::SlotIsEmpty(const QString &address, const QString &protocolTex
 {
     return address.isEmpty() || protocolText.isEmpty() ||
            (address == QLatin1String("0.0.0.0") && protocolItem == 0);
+}
+
+bool KtAuthRules::IsAddressText(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return false;
+    for (const QString &part : parts) {
+        if (part.isEmpty() || part.size() > 3)
+            return false;
+        for (QChar c : part)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        if (part.toInt() > 255)
+            return false;
+    }
+    return true;
 }

@@ -32,4 +32,9 @@ public:
     // A group's server slot that holds no server: no address, no protocol,
     // or the address 0.0.0.0 with protocol item 0 ("none").
     static bool SlotIsEmpty(const QString &address, const QString &protocolText, int protocolItem);
+
+    // Four decimal numbers 0 to 255 joined by dots. The value conversion
+    // keeps only the low eight bits of each number, so "300.1.1.1" would
+    // otherwise reach the switch as another server's address.
+    static bool IsAddressText(const QString &text);
 };

@@ -211,6 +211,16 @@ void TServerGroupForm::Refused(const QString &message, QWidget *focus)
         focus->setFocus();
 }
 
+bool TServerGroupForm::CheckAddresses()
+{
+    for (int k = 1; k <= Slots; ++k)
+        if (!SlotIsEmpty(k) && !KtAuthRules::IsAddressText(edtIP[k - 1]->text())) {
+            Refused(AddressInvalid.arg(k), edtIP[k - 1]);
+            return false;
+        }
+    return true;
+}
+
 void TServerGroupForm::Read()
 {
     if (!Binding)
@@ -280,6 +290,8 @@ void TServerGroupForm::EditRow()
         return Refused(NameMissing);
     if (cbxRowStatus->currentIndex() == DestroyItem)
         return DeleteRow();
+    if (!CheckAddresses())
+        return;
     Write([this](KtAccessSnapshot &snapshot) {
         for (int k = 1; k <= Slots; ++k)
             if (SlotIsEmpty(k)) {
@@ -302,6 +314,8 @@ void TServerGroupForm::AddRow()
             return Refused(NameTaken, edtServerName);
     if (cbxRowStatus->currentIndex() != CreateAndGoItem)
         return Refused(RowStateNotCreate);
+    if (!CheckAddresses())
+        return;
     Write([this](KtAccessSnapshot &snapshot) {
         for (int k = 1; k <= Slots; ++k)
             if (SlotIsEmpty(k)) {

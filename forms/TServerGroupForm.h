@@ -41,6 +41,10 @@ public:
     static inline const QString DefaultNotDeleted =
         QStringLiteral("Default Server Group can not be deleted.");
 
+    // Slot k's address that is no IP address (k in place of %1).
+    static inline const QString AddressInvalid =
+        QStringLiteral("ServerGroup IPAddress%1 must be a valid IP address.");
+
     explicit TServerGroupForm(QWidget *owner = nullptr);
     ~TServerGroupForm() override;
 
@@ -81,6 +85,8 @@ private:
     void WriteDone(int code);
     void ReadDone();
     void Refused(const QString &message, QWidget *focus = nullptr);
+    // False, with a message, when a slot to be written holds no address.
+    bool CheckAddresses();
     void ListClicked();
     void ReleaseBinding();
 

@@ -1,6 +1,7 @@
 #include "TServerInformationForm.h"
 
 #include "KtAccessSnapshot.h"
+#include "KtAuthRules.h"
 #include "KtException.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -203,6 +204,10 @@ bool TServerInformationForm::CheckKeys()
     }
     if (ProtocolComboBox->currentText().isEmpty()) {
         Refused(ProtocolMissing);
+        return false;
+    }
+    if (!KtAuthRules::IsAddressText(IPEdit->text())) {
+        Refused(AddressInvalid, IPEdit);
         return false;
     }
     return true;

@@ -42,6 +42,7 @@ public:
     static constexpr int DestroyItem = 5;
     static const KtSNMPVarDef Variables[];
     static inline const QString AddressMissing = QStringLiteral("Server IP must be set.");
+    static inline const QString AddressInvalid = QStringLiteral("Server IP must be a valid IP address.");
     static inline const QString ProtocolMissing = QStringLiteral("Protocol must be set.");
     static inline const QString ServerTaken = QStringLiteral(
         "Has already a record with the same Server IP and Protocol. Please Change Server IP or Protocol.");

@@ -64,6 +64,15 @@ TEST(AuthRulesTest, BuiltInNames)
         EXPECT_FALSE(KtAuthRules::IsDefaultServerGroup(name)) << name;
 }
 
+TEST(AuthRulesTest, AddressTexts)
+{
+    for (const char *text : {"0.0.0.0", "10.1.1.2", "255.255.255.255", "192.168.001.1"})
+        EXPECT_TRUE(KtAuthRules::IsAddressText(text)) << text;
+    for (const char *text : {"", "300.1.2.3", "1.2.3", "1.2.3.4.5", "1..2.3", "a.b.c.d", "1.2.3.-4",
+                             " 1.2.3.4", "1.2.3.4 ", "1000.1.1.1"})
+        EXPECT_FALSE(KtAuthRules::IsAddressText(text)) << text;
+}
+
 class MethodListTest : public AuthTest
 {
 protected:

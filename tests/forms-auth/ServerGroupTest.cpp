@@ -158,6 +158,43 @@ TEST_F(ServerGroupTest, ChecksBeforeWriting)
     EXPECT_TRUE(RowExists(kGroup + "18." + TextIndex("tacacs+")));
 }
 
+TEST_F(ServerGroupTest, SlotsToBeWrittenNeedARealAddress)
+{
+    TServerGroupForm form;
+    form.show();
+    ASSERT_TRUE(Settle(form));
+    const struct
+    {
+        int slot;
+        const char *address;
+    } cases[] = {
+        {1, "300.1.2.3"}, // would reach the agent as 44.1.2.3
+        {3, "1.2.3"},
+        {8, "10.1.1.256"},
+    };
+    for (const auto &test : cases) {
+        messages_.clear();
+        form.edtServerName->setText("grp");
+        form.edtIP[test.slot - 1]->setText(test.address);
+        form.cbxProt[test.slot - 1]->setCurrentIndex(kRadius);
+        form.cbxRowStatus->setCurrentIndex(TServerGroupForm::CreateAndGoItem);
+        form.AddButton->click();
+        EXPECT_FALSE(form.Working()) << test.address;
+        EXPECT_EQ(messages_, QStringList{TServerGroupForm::AddressInvalid.arg(test.slot)}) << test.address;
+        EXPECT_FALSE(RowExists(kGroup + "18." + TextIndex("grp"))) << test.address;
+        form.edtIP[test.slot - 1]->clear();
+    }
+    // An address without a protocol is an empty slot and not looked at.
+    messages_.clear();
+    form.edtServerName->setText("grp");
+    form.edtIP[1]->setText("300.1.2.3");
+    form.cbxProt[1]->setCurrentIndex(-1);
+    form.AddButton->click();
+    ASSERT_TRUE(Settle(form));
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
+    EXPECT_EQ(GroupCell(4, "grp"), "0.0.0.0");
+}
+
 TEST_F(ServerGroupTest, DeleteDestroysTheGroup)
 {
     TServerGroupForm form;

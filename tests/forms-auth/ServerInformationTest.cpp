@@ -127,6 +127,7 @@ TEST_F(ServerInformationTest, AddChecksKeysAndRowState)
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
     EXPECT_EQ(Cell(kServer + "7.10.1.1.1.4"), "1");
     EXPECT_FALSE(RowExists(kServer + "7.10.2.0.9.4"));
+    EXPECT_FALSE(RowExists(kServer + "7.44.1.1.1.4"));
 }
 
 TEST_F(ServerInformationTest, EditNeverSendsTheRetriesOfTacacsPlusAndDeleteDestroys)

@@ -194,6 +194,8 @@ void TBridgeInfoForm::Shutdown()
             KtProcessEventsBriefly();
     }
     Bindings.clear();
+    if (FreesReadyFlagsOnClose)
+        ResetReadyFlags();
 }
 
 void TBridgeInfoForm::done(int result)

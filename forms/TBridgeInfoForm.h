@@ -65,6 +65,9 @@ protected:
                                    const std::function<void()> &passedOver);
     static QString SelectedCaption(const QTreeWidget *list);
     bool Closed() const { return closed_; }
+    // Set by the windows that hold the ready flags: closing frees them, so a
+    // read cut short by the close cannot block every later one.
+    bool FreesReadyFlagsOnClose = false;
     void FinishLayout(int width, int height);
 
     QVBoxLayout *Content;

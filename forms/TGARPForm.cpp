@@ -60,6 +60,7 @@ TGARPForm::TGARPForm(QWidget *owner)
         if (record.Code != 0 || !binding->RefreshAfterSet)
             ResetReadyFlags();
     };
+    FreesReadyFlagsOnClose = true;
     RefreshIdle = false;
     if (!Guarded(TableBinding, [this] {
             TableBinding->AttachListView(LV_dot1dPortGarpEntry, true);

@@ -27,6 +27,7 @@ TPortCapabilities8021dForm::TPortCapabilities8021dForm(QWidget *owner)
 
     TableBinding = AddBinding(KtSNMPVarList(Dot1dPortCapabilitiesTable, ListTable, 1));
     TableBinding->OnGetDone = [](KtSNMPRequest2Controls *, const KtSNMPError &) { ResetReadyFlags(); };
+    FreesReadyFlagsOnClose = true;
     RefreshIdle = false;
     if (!Guarded(TableBinding, [this] {
             TableBinding->AttachListView(LV_dot1dPortCapabilitiesEntry, true);

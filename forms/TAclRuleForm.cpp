@@ -1,0 +1,300 @@
+#include "TAclRuleForm.h"
+
+#include "KtException.h"
+#include "KtSNMPRequest2Edits.h"
+#include "KtSNMPVarDef.h"
+#include "TMainWindowAnchor.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TAclRuleForm::TAclRuleForm(QWidget *owner, const RuleTexts &texts) : TAclTableForm(owner), texts_(texts)
+{
+    setWindowTitle(QString::fromLatin1(texts.Caption));
+}
+
+void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int fieldCount, int permitColumn,
+                         int rowColumn, int groupFirst, int groupLast)
+{
+    permitColumn_ = permitColumn;
+    rowColumn_ = rowColumn;
+    groupFirst_ = groupFirst;
+    groupLast_ = groupLast;
+    CreateFrame(false);
+
+    auto *editors = new QGroupBox(this);
+    auto *grid = new QGridLayout(editors);
+    for (int i = 0; i < fieldCount; ++i) {
+        const FieldDef &field = fields[i];
+        const int line = i / 2;
+        const int at = (i % 2) * 3;
+        QWidget *control;
+        if (field.Format) {
+            control = new QLineEdit(editors);
+        } else {
+            control = new QComboBox(editors);
+        }
+        control->setObjectName(QString::fromLatin1(field.Control));
+        controls_.insert(field.Column, control);
+        if (field.CheckBox) {
+            auto *box = new QCheckBox(editors);
+            box->setObjectName(QString::fromLatin1(field.CheckBox));
+            boxes_.insert(field.Column, box);
+            grid->addWidget(box, line, at);
+        }
+        grid->addWidget(new QLabel(QString::fromLatin1(field.Caption), editors), line, at + 1);
+        grid->addWidget(control, line, at + 2);
+    }
+    grid->setRowStretch(fieldCount / 2 + 1, 1);
+    FirstKeyEdit = qobject_cast<QLineEdit *>(controls_.value(0));
+    SecondKeyEdit = qobject_cast<QLineEdit *>(controls_.value(1));
+    PermitComboBox = qobject_cast<QComboBox *>(controls_.value(permitColumn));
+    RowComboBox = qobject_cast<QComboBox *>(controls_.value(rowColumn));
+
+    StaticText1 = new QLabel(this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setMinimumWidth(40);
+    StaticText1->setFrameShape(QFrame::Panel);
+    StaticText1->setFrameShadow(QFrame::Sunken);
+    auto button = [this](const char *name, const char *caption) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    GetButton = button("GetButton", "Refresh");
+    EditButton = button("EditButton", "Edit");
+    AddButton = button("AddButton", "Add");
+    DeleteButton = button("DeleteButton", "Delete");
+    CheckButton = button("CheckButton", "Check All");
+    UncheckButton = button("UncheckButton", "Clear Checks");
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(StaticText1);
+    buttons->addStretch();
+    for (QPushButton *b : {CheckButton, UncheckButton, GetButton, EditButton, AddButton, DeleteButton})
+        buttons->addWidget(b);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(ListView1, 1);
+    layout->addWidget(editors);
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar1);
+    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
+    resize(int(780 * scale), int(640 * scale));
+    TMainWindowAnchor::CentreOverMainWindow(this);
+
+    connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
+    connect(EditButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });
+    connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
+    connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
+    connect(CheckButton, &QPushButton::clicked, this, [this] { CheckAll(true); });
+    connect(UncheckButton, &QPushButton::clicked, this, [this] { CheckAll(false); });
+    QAbstractItemModel *rows = ListView1->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
+    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
+
+    try {
+        CreateBinding(table, 2);
+        for (int i = 0; i < fieldCount; ++i) {
+            const FieldDef &field = fields[i];
+            QWidget *control = controls_.value(field.Column);
+            if (field.Format)
+                Binding->BindEdit(field.Column, QString::fromLatin1(field.Format),
+                                  {static_cast<QLineEdit *>(control)});
+            else
+                Binding->BindComboBox(field.Column, static_cast<QComboBox *>(control));
+        }
+    } catch (const KtException &error) {
+        ShowError(error.Message);
+    }
+    if (PermitComboBox)
+        connect(PermitComboBox, &QComboBox::currentIndexChanged, this, [this] { PermitComboBoxChange(); });
+    // After the binding: the window's handler sees the row just shown.
+    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { OnRowClicked(); });
+
+    for (const QWidget *control : controls_)
+        if (auto *edit = qobject_cast<QLineEdit *>(const_cast<QWidget *>(control)))
+            edit->clear();
+    if (RowComboBox)
+        RowComboBox->setCurrentIndex(CreateAndGoItem);
+    SetIdleState();
+    ReadTable();
+    WriteRowCount();
+    PermitComboBoxChange();
+}
+
+void TAclRuleForm::OnRowClicked()
+{
+    const QList<QTreeWidgetItem *> selected = ListView1->selectedItems();
+    if (selected.isEmpty()) {
+        SetIdleState();
+    } else {
+        FirstKeyEdit->setText(selected.first()->text(0));
+        SecondKeyEdit->setText(selected.first()->text(1));
+        SetRowState();
+    }
+    PermitComboBoxChange();
+}
+
+void TAclRuleForm::WriteRowCount()
+{
+    StaticText1->setText(QString::number(ListView1->topLevelItemCount()));
+}
+
+void TAclRuleForm::SetIdleState()
+{
+    EditButton->setEnabled(false);
+    DeleteButton->setEnabled(false);
+    AddButton->setEnabled(true);
+    FirstKeyEdit->setEnabled(true);
+    SecondKeyEdit->setEnabled(true);
+}
+
+void TAclRuleForm::SetRowState()
+{
+    EditButton->setEnabled(true);
+    DeleteButton->setEnabled(true);
+    AddButton->setEnabled(false);
+    FirstKeyEdit->setEnabled(false);
+    SecondKeyEdit->setEnabled(false);
+}
+
+void TAclRuleForm::ClearEditors()
+{
+    for (QWidget *control : controls_)
+        if (auto *edit = qobject_cast<QLineEdit *>(control))
+            edit->clear();
+    if (ListView1->topLevelItemCount() == 0)
+        StaticText1->setText(QStringLiteral("0"));
+    CheckAll(false);
+}
+
+void TAclRuleForm::AfterFlow()
+{
+    PermitComboBoxChange();
+}
+
+void TAclRuleForm::CheckAll(bool checked)
+{
+    for (QCheckBox *box : boxes_)
+        box->setChecked(checked);
+}
+
+void TAclRuleForm::SetGroupEnabled(bool enabled)
+{
+    for (int column = groupFirst_; column <= groupLast_; ++column) {
+        if (QWidget *control = controls_.value(column))
+            control->setEnabled(enabled);
+        if (QCheckBox *box = boxes_.value(column))
+            box->setEnabled(enabled);
+    }
+}
+
+void TAclRuleForm::PermitComboBoxChange()
+{
+    SetGroupEnabled(!(PermitComboBox && PermitComboBox->currentText() == QLatin1String("deny")));
+}
+
+bool TAclRuleForm::DenySelected() const
+{
+    return PermitComboBox && PermitComboBox->currentText() == QLatin1String("deny");
+}
+
+void TAclRuleForm::CheckBoxExclusion(bool add)
+{
+    for (auto it = boxes_.cbegin(); it != boxes_.cend(); ++it) {
+        const int column = it.key();
+        if (column == permitColumn_ || column == rowColumn_)
+            continue;
+        if (!it.value()->isChecked())
+            ExcludeColumn(column);
+    }
+    const QCheckBox *permit = boxes_.value(permitColumn_);
+    if (permit && permit->isChecked() && DenySelected())
+        ExcludeColumns(groupFirst_, groupLast_);
+    if (permit && !permit->isChecked())
+        ExcludeColumn(permitColumn_);
+    const QCheckBox *row = boxes_.value(rowColumn_);
+    if (!add && row && !row->isChecked())
+        ExcludeColumn(rowColumn_);
+}
+
+bool TAclRuleForm::KeysPresent(bool focus)
+{
+    if (FirstKeyEdit->text().isEmpty()) {
+        Refuse(QString::fromLatin1(texts_.FirstKeyMissing), focus ? FirstKeyEdit : nullptr);
+        return false;
+    }
+    if (SecondKeyEdit->text().isEmpty()) {
+        Refuse(QString::fromLatin1(texts_.SecondKeyMissing), focus ? SecondKeyEdit : nullptr);
+        return false;
+    }
+    return true;
+}
+
+void TAclRuleForm::GetButtonClick()
+{
+    ReadTable();
+    Finish();
+}
+
+void TAclRuleForm::EditButtonClick()
+{
+    if (!KeysPresent(false))
+        return;
+    const QCheckBox *row = boxes_.value(rowColumn_);
+    if (RowComboBox->currentIndex() == DestroyItem && row && row->isChecked()) {
+        WriteFlow([this] { ExcludeColumns(2, rowColumn_ - 1); });
+        return;
+    }
+    if (!GroupsAcceptable())
+        return;
+    // A failed edit leaves the buttons as they were.
+    const bool rowState = EditButton->isEnabled();
+    if (!WriteFlow([this] {
+            CheckBoxExclusion(false);
+            ProtocolExclusion();
+        }) &&
+        rowState)
+        SetRowState();
+}
+
+void TAclRuleForm::AddButtonClick()
+{
+    if (!KeysPresent(true))
+        return;
+    if (HasRow(FirstKeyEdit->text(), SecondKeyEdit->text())) {
+        Refuse(QString::fromLatin1(texts_.Duplicate), FirstKeyEdit);
+        return;
+    }
+    const QCheckBox *row = boxes_.value(rowColumn_);
+    if (row && row->isChecked() && RowComboBox->currentIndex() != CreateAndGoItem) {
+        Refuse(QStringLiteral("Row State must be createAndGo."), RowComboBox);
+        return;
+    }
+    if (!GroupsAcceptable())
+        return;
+    WriteFlow([this] {
+        CheckBoxExclusion(true);
+        ProtocolExclusion();
+    });
+}
+
+void TAclRuleForm::DeleteButtonClick()
+{
+    WriteFlow([this] {
+        ExcludeColumns(2, rowColumn_ - 1);
+        RowComboBox->setCurrentIndex(DestroyItem);
+    });
+}

@@ -1,0 +1,79 @@
+#include "TEthernetInformationRuleForm.h"
+
+#include "KtOptionList.h"
+#include "KtSNMPVarDef.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr KtOptionDef EnabledDisabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
+const KtOptionList EnabledDisabled(EnabledDisabledPairs);
+
+constexpr KtOptionDef PermitDenyPairs[] = {{2, "deny"}, {3, "permit"}, {}};
+const KtOptionList PermitDeny(PermitDenyPairs);
+
+constexpr KtOptionDef RowStatusPairs[] = {{1, "active"},
+                                          {2, "notInService"},
+                                          {3, "notReady"},
+                                          {4, "createAndGo"},
+                                          {5, "createAndWait"},
+                                          {6, "destroy"},
+                                          {}};
+const KtOptionList RowStatus(RowStatusPairs);
+
+// The Ethernet rule table; mask ID and access ID are the row's instance.
+const KtSNMPVarDef EthernetRuleTable[] = {
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.1", "Mask ID", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.2", "Access ID", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.3", "Rule Vlan", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.4", "Rule Source Mac Address", SyntaxMacAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.5", "Rule Destination MacAddress", SyntaxMacAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.6", "Rule 8021P", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.7", "Rule Ethernet Type", SyntaxOctets, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.8", "Rule Enable Priority", SyntaxInteger, AccessReadWrite,
+     &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.9", "Rule Priority", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.10", "Rule Replace Priority", SyntaxInteger, AccessReadWrite,
+     &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.11", "Enable ReplaceDscp", SyntaxInteger, AccessReadWrite,
+     &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.12", "Rule Replace DSCP Rule", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.14", "Permit Rule", SyntaxInteger, AccessReadWrite, &PermitDeny},
+    {"1.3.6.1.4.1.47893.11.5.2.1.1.15", "RowStatus", SyntaxInteger, AccessReadWrite, &RowStatus},
+    {},
+};
+
+using C = TEthernetInformationRuleForm::Column;
+
+constexpr TAclRuleForm::FieldDef Fields[] = {
+    {C::ColMaskId, "Mask ID", "MaskIDEdit", "%i{n1x255}", nullptr},
+    {C::ColAccessId, "Access ID", "AccessEdit", "%i{n1x255}", nullptr},
+    {C::ColVlan, "Vlan Rule", "VlanRuleEdit", "%s{l32}", "cbxVlan"},
+    {C::ColSourceMac, "Source MAC Address Rule", "SourceMACEdit", "%s{l12}", "cbxSource"},
+    {C::ColDestinationMac, "Destination MAC Address Rule", "DestMACEdit", "%s{l12}", "cbxDestination"},
+    {C::Col8021p, "8021P Rule", "IEEE8021pEdit", "%i{n0x7}", "cbxIEEE802dot1P"},
+    {C::ColEtherType, "Ethernet Type Rule", "EthTypeEdit", "%s{l4}", "cbxEtherType"},
+    {C::ColEnablePriority, "Enable Priority Rule", "EnablePriorityComboBox", nullptr, "cbxEnablePriority"},
+    {C::ColPriority, "Priority Rule", "PriorityEdit", "%i{n0x7}", "cbxPriority"},
+    {C::ColReplacePriority, "Replace Priority Rule", "ReplacePriorityComboBox", nullptr,
+     "cbxReplacePriority"},
+    {C::ColEnableReplaceDscp, "Enable Replace DSCP Rule", "EnableReplDSCPComboBox", nullptr,
+     "cbxEnableReplace"},
+    {C::ColReplaceDscp, "Replace DSCP", "ReplDSCPEdit", "%i{n0x63}", "cbxRuleReplace"},
+    {C::ColPermit, "Permit", "PermitComboBox", nullptr, "cbxPermit"},
+    {C::ColRowStatus, "Row Status Rule", "RowComboBox", nullptr, "cbxRow"},
+};
+
+constexpr TAclRuleForm::RuleTexts Texts = {
+    "Ethernet Information Rule", "Mask ID must be set.", "Access ID must be set.",
+    "Has already a record with the same Mask ID and Access ID. Please change eithor of them."};
+
+} // namespace
+
+TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget *owner) : TAclRuleForm(owner, Texts)
+{
+    setObjectName(QStringLiteral("EthernetInformationRuleForm"));
+    Build(EthernetRuleTable, Fields, int(std::size(Fields)), ColPermit, ColRowStatus, ColEnablePriority,
+          ColReplaceDscp);
+}

@@ -3,13 +3,30 @@
 #include "TAggregatorPortTableForm.h"
 #include "TBOOTCtrlTableForm.h"
 #include "TDiagnosticsInformationForm.h"
+#include "TEnableMethodForm.h"
 #include "TEquipmentBasicInfoForm.h"
+#include "TForwardUnregisteredInformationForm.h"
+#include "TGARPForm.h"
+#include "TLoginMethodListForm.h"
 #include "TMacStatisticTableForm.h"
+#include "TMulticastFilterInformationForm.h"
+#include "TMulticastForwardingInformationForm.h"
+#include "TPBridgeConfigForm.h"
+#include "TPortCapabilities8021dForm.h"
+#include "TPortMirrorForm.h"
+#include "TPortTrunkForm.h"
 #include "TRouteRedistributForm.h"
 #include "TSSLManagementForm.h"
 #include "TSTP_Info.h"
+#include "TServerGroupForm.h"
+#include "TServerInformationForm.h"
 #include "TSpanningTreeAlgorithmForm.h"
+#include "TTpGroupDestinationForwardedForm.h"
+#include "TTrafficSegmentationForm.h"
+#include "TUnicastFilterInformationForm.h"
 #include "TVLanCurrentTableForm.h"
+#include "TVLanGeneralInfoForm.h"
+#include "TVLanPortInfomationForm.h"
 #include "TVlanStaticForm.h"
 
 #include <QDialog>
@@ -36,6 +53,32 @@ const KtDedicatedWindowDef kDedicatedWindows[] = {
      [](QWidget *owner) -> QDialog * { return new TAggregatorPortTableForm(owner); }},
     {"TBOOTCtrlTableForm", [](QWidget *owner) -> QDialog * { return new TBOOTCtrlTableForm(owner); }},
     {"TRouteRedistributForm", [](QWidget *owner) -> QDialog * { return new TRouteRedistributForm(owner); }},
+    {"TPortTrunkForm", [](QWidget *owner) -> QDialog * { return new TPortTrunkForm(owner); }},
+    {"TPortMirrorForm", [](QWidget *owner) -> QDialog * { return new TPortMirrorForm(owner); }},
+    {"TTrafficSegmentationForm",
+     [](QWidget *owner) -> QDialog * { return new TTrafficSegmentationForm(owner); }},
+    {"TPBridgeConfigForm", [](QWidget *owner) -> QDialog * { return new TPBridgeConfigForm(owner); }},
+    {"TGARPForm", [](QWidget *owner) -> QDialog * { return new TGARPForm(owner); }},
+    {"TPortCapabilities8021dForm",
+     [](QWidget *owner) -> QDialog * { return new TPortCapabilities8021dForm(owner); }},
+    {"TVLanGeneralInfoForm", [](QWidget *owner) -> QDialog * { return new TVLanGeneralInfoForm(owner); }},
+    {"TVLanPortInfomationForm",
+     [](QWidget *owner) -> QDialog * { return new TVLanPortInfomationForm(owner); }},
+    {"TTpGroupDestinationForwardedForm",
+     [](QWidget *owner) -> QDialog * { return new TTpGroupDestinationForwardedForm(owner); }},
+    {"TMulticastForwardingInformationForm",
+     [](QWidget *owner) -> QDialog * { return new TMulticastForwardingInformationForm(owner); }},
+    {"TForwardUnregisteredInformationForm",
+     [](QWidget *owner) -> QDialog * { return new TForwardUnregisteredInformationForm(owner); }},
+    {"TMulticastFilterInformationForm",
+     [](QWidget *owner) -> QDialog * { return new TMulticastFilterInformationForm(owner); }},
+    {"TUnicastFilterInformationForm",
+     [](QWidget *owner) -> QDialog * { return new TUnicastFilterInformationForm(owner); }},
+    // The authentication windows belong to the application, not to the main window.
+    {"TLoginMethodListForm", [](QWidget *) -> QDialog * { return new TLoginMethodListForm(nullptr); }},
+    {"TEnableMethodForm", [](QWidget *) -> QDialog * { return new TEnableMethodForm(nullptr); }},
+    {"TServerGroupForm", [](QWidget *) -> QDialog * { return new TServerGroupForm(nullptr); }},
+    {"TServerInformationForm", [](QWidget *) -> QDialog * { return new TServerInformationForm(nullptr); }},
     {nullptr, nullptr},
 };
 

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -236,6 +237,9 @@ void TAclTableForm::Shutdown()
     if (closed_)
         return;
     closed_ = true;
+    // A closed window takes no more clicks.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setEnabled(false);
     if (!Binding)
         return;
     // No answer may reach the window once it closes.

@@ -366,16 +366,23 @@ void KtSNMPRequest2Edits::OnListSelectionChanged()
     }
 }
 
+// The columns follow the variables' designed access. The skip mark that a
+// write sets for a moment leaves them where they are: otherwise the cells of
+// the selected row would be copied into the wrong variables during exactly
+// the write that relies on them.
 std::vector<int> KtSNMPRequest2Edits::ColumnVariables() const
 {
-    std::vector<int> columns;
-    for (int i = 0; i < Request.Vars.Count(); ++i)
-        if (Request.Vars.IsHiddenColumn(i))
-            columns.push_back(i);
-    for (int i = 0; i < Request.Vars.Count(); ++i)
-        if (Request.Vars.IsVisibleColumn(i))
-            columns.push_back(i);
-    return columns;
+    std::vector<int> hidden;
+    std::vector<int> visible;
+    for (int i = 0; i < Request.Vars.Count(); ++i) {
+        const int access = Request.Vars.Get(i).Access & ~AccessSkip;
+        if (access == AccessWrite || (access & AccessHide))
+            hidden.push_back(i);
+        else if (access & (AccessIndex | AccessShow | AccessRead))
+            visible.push_back(i);
+    }
+    hidden.insert(hidden.end(), visible.begin(), visible.end());
+    return hidden;
 }
 
 void KtSNMPRequest2Edits::BuildColumns()

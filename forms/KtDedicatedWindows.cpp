@@ -5,8 +5,12 @@
 #include "TDiagnosticsInformationForm.h"
 #include "TEnableMethodForm.h"
 #include "TEquipmentBasicInfoForm.h"
+#include "TEthernetInformationRuleForm.h"
+#include "TEthernetMaskInformationForm.h"
 #include "TForwardUnregisteredInformationForm.h"
 #include "TGARPForm.h"
+#include "TIPMaskInformationForm.h"
+#include "TIPRuleForm.h"
 #include "TLoginMethodListForm.h"
 #include "TMacStatisticTableForm.h"
 #include "TMulticastFilterInformationForm.h"
@@ -24,6 +28,8 @@
 #include "TTpGroupDestinationForwardedForm.h"
 #include "TTrafficSegmentationForm.h"
 #include "TUnicastFilterInformationForm.h"
+#include "TUserDefinedInformationRuleForm.h"
+#include "TUserMaskInfoForm.h"
 #include "TVLanCurrentTableForm.h"
 #include "TVLanGeneralInfoForm.h"
 #include "TVLanPortInfomationForm.h"
@@ -79,6 +85,15 @@ const KtDedicatedWindowDef kDedicatedWindows[] = {
     {"TEnableMethodForm", [](QWidget *) -> QDialog * { return new TEnableMethodForm(nullptr); }},
     {"TServerGroupForm", [](QWidget *) -> QDialog * { return new TServerGroupForm(nullptr); }},
     {"TServerInformationForm", [](QWidget *) -> QDialog * { return new TServerInformationForm(nullptr); }},
+    {"TEthernetMaskInformationForm",
+     [](QWidget *owner) -> QDialog * { return new TEthernetMaskInformationForm(owner); }},
+    {"TIPMaskInformationForm", [](QWidget *owner) -> QDialog * { return new TIPMaskInformationForm(owner); }},
+    {"TUserMaskInfoForm", [](QWidget *owner) -> QDialog * { return new TUserMaskInfoForm(owner); }},
+    {"TEthernetInformationRuleForm",
+     [](QWidget *owner) -> QDialog * { return new TEthernetInformationRuleForm(owner); }},
+    {"TIPRuleForm", [](QWidget *owner) -> QDialog * { return new TIPRuleForm(owner); }},
+    {"TUserDefinedInformationRuleForm",
+     [](QWidget *owner) -> QDialog * { return new TUserDefinedInformationRuleForm(owner); }},
     {nullptr, nullptr},
 };
 

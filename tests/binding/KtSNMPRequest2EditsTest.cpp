@@ -364,3 +364,24 @@ TEST_F(EditsTest, UnbindLeavesTheControlsOwnBehaviour)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ListColumnsTest, SkipMarksDoNotMoveTheColumns)
+{
+    QWidget window;
+    QTreeWidget list;
+    KtSNMPRequest2Edits binding(&window);
+    binding.Request.Vars = KtSNMPVarList(kFdb, ListTable, 2);
+    binding.AttachListView(&list, false);
+    list.addTopLevelItem(new QTreeWidgetItem(QStringList{"1", "001B21000000", "51", "learned"}));
+    list.topLevelItem(0)->setSelected(true);
+    binding.Request.Vars.Get(2).Access |= AccessSkip; // left out of one write
+    binding.SelectedRowToValues();
+    EXPECT_EQ(binding.Request.Vars.Get(0).Value, "1");
+    EXPECT_EQ(binding.Request.Vars.Get(1).Value, "001B21000000");
+    EXPECT_EQ(binding.Request.Vars.Get(2).Value, "51");
+    EXPECT_EQ(binding.Request.Vars.Get(3).Value, "learned");
+}
+
+} // namespace

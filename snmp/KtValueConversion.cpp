@@ -152,9 +152,14 @@ QByteArray IpAddressOctets(const QString &text)
     const KtOid numbers = KtOid::FromText(text, &ok);
     if (!ok || numbers.Size() != 4)
         KtRaise(KtErrBadSyntax);
+    // A number above 255 is no address component; keeping its low bits
+    // would write another host's address.
     QByteArray octets;
-    for (quint32 number : numbers.Ids())
-        octets.append(char(number & 0xFF));
+    for (quint32 number : numbers.Ids()) {
+        if (number > 255)
+            KtRaise(KtErrBadSyntax);
+        octets.append(char(number));
+    }
     return octets;
 }
 

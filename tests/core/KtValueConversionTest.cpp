@@ -182,6 +182,7 @@ TEST(KtValueConversion, UnsendableTextsAndUnknownCodesRaise)
         {SyntaxOid, "abc"},
         {SyntaxOid, ""},
         {SyntaxIpAddress, "1.2.3"},
+        {SyntaxIpAddress, "300.1.2.3"},
         {SyntaxDateTimeValue, "soon"},
         {99, "1"},
         {SyntaxPartBool8, "true"},

@@ -1,14 +1,6 @@
 #include "TMulticastForwardingInformationForm.h"
 
-#include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
-#include "KtSNMPVarList.h"
-#include "TStackingPortUitForm.h"
-
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -20,59 +12,16 @@ constexpr KtSNMPVarDef PortListTable[] = {
     {},
 };
 
-enum Column
-{
-    ColAll = 1,
-    ColStatic = 2,
-    ColForbidden = 3,
-};
+constexpr ForwardPortsDesign Design{PortListTable,
+                                    "MulticastForwardingInformationForm",
+                                    "MulticastForwardingInformationForm",
+                                    "LV_dot1qForwardAllEntry",
+                                    {"All Forwarded Ports", "All Static Ports", "All Forbiden Ports"},
+                                    false};
 
 } // namespace
 
 TMulticastForwardingInformationForm::TMulticastForwardingInformationForm(QWidget *owner)
-    : TBridgeInfoForm(owner, QStringLiteral("MulticastForwardingInformationForm"),
-                      QStringLiteral("MulticastForwardingInformationForm"))
+    : TForwardPortsForm(owner, Design), LV_dot1qForwardAllEntry(ListView)
 {
-    LV_dot1qForwardAllEntry = AddListView(QStringLiteral("LV_dot1qForwardAllEntry"));
-    PortPageControl = new QTabWidget(this);
-    PortPageControl->setObjectName(QStringLiteral("PortPageControl"));
-    Content->addWidget(PortPageControl, 3);
-    AllGrid = AddGridPage(PortPageControl, QStringLiteral("All Forwarded Ports"));
-    StaticGrid = AddGridPage(PortPageControl, QStringLiteral("All Static Ports"));
-    ForbiddenGrid = AddGridPage(PortPageControl, QStringLiteral("All Forbiden Ports"));
-    SetBtn = AddButton(QStringLiteral("SetBtn"), QStringLiteral("Set"));
-    FinishLayout(680, 600);
-    connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
-    connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
-
-    const QString bits = TStackingPortUitForm::BitIndexList();
-    TableBinding = AddBinding(KtSNMPVarList(PortListTable, ListTable, 1));
-    Guarded(TableBinding, [this, &bits] {
-        TableBinding->AttachListView(LV_dot1qForwardAllEntry, true);
-        TableBinding->BindCheckBoxList(ColAll, bits, AllGrid->PortBoxes);
-        TableBinding->BindCheckBoxList(ColStatic, bits, StaticGrid->PortBoxes);
-        TableBinding->BindCheckBoxList(ColForbidden, bits, ForbiddenGrid->PortBoxes);
-        TableBinding->Get();
-        WriteRowCount();
-    });
-}
-
-void TMulticastForwardingInformationForm::SetBtnClick()
-{
-    if (Closed())
-        return;
-    Guarded(TableBinding, [this] {
-        TableBinding->Set(true, true, QString(), nullptr);
-        WriteRowCount();
-    });
-}
-
-void TMulticastForwardingInformationForm::RefreshBtnClick()
-{
-    if (Closed())
-        return;
-    Guarded(TableBinding, [this] {
-        TableBinding->Get();
-        WriteRowCount();
-    });
 }

@@ -1,22 +1,13 @@
 #pragma once
 
-#include "TBridgeInfoForm.h"
+#include "TForwardPortsForm.h"
 
 // Per VLAN, each VLAN's ports that forward all groups: every such port, the static ones and the forbidden
 // ones, on unit/port grids. Set writes the static and forbidden ports of the selected VLAN.
-class TMulticastForwardingInformationForm : public TBridgeInfoForm
+class TMulticastForwardingInformationForm : public TForwardPortsForm
 {
 public:
     explicit TMulticastForwardingInformationForm(QWidget *owner = nullptr);
 
-    void RefreshBtnClick();
-    void SetBtnClick();
-
     QTreeWidget *LV_dot1qForwardAllEntry;
-    QTabWidget *PortPageControl;
-    TStackingPortUitForm *AllGrid;
-    TStackingPortUitForm *StaticGrid;
-    TStackingPortUitForm *ForbiddenGrid;
-
-    KtSNMPRequest2Edits *TableBinding;
 };

@@ -508,13 +508,14 @@ void KtSNMPRequest::PrepareWrite(const QString &selection, const QStringList *so
     }
 }
 
-bool KtSNMPRequest::WriteSync(bool decode, const QString &selection, const QStringList *source)
+// The PDU of one write: the selection's skip marks and source values and the
+// write formulas last only for this PDU, so the list is put back as it was
+// (also when building the target or the PDU raises).
+snmp_pdu *KtSNMPRequest::BuildWritePdu(const QString &selection, const QStringList *source,
+                                       KtSNMPTarget &target)
 {
-    if (!Enabled)
-        return false;
     KtSNMPVarList kept;
     kept = Vars;
-    KtSNMPTarget target;
     snmp_pdu *pdu = nullptr;
     try {
         PrepareWrite(selection, source);
@@ -526,9 +527,18 @@ bool KtSNMPRequest::WriteSync(bool decode, const QString &selection, const QStri
         Vars = kept;
         throw;
     }
+    Vars = kept;
+    return pdu;
+}
+
+bool KtSNMPRequest::WriteSync(bool decode, const QString &selection, const QStringList *source)
+{
+    if (!Enabled)
+        return false;
+    KtSNMPTarget target;
+    snmp_pdu *pdu = BuildWritePdu(selection, source, target);
     int code = 0;
     PduPtr response(SendSync(pdu, target, true, code));
-    Vars = kept;
     if (code != 0)
         KtRaise(code);
     if (!decode)
@@ -543,20 +553,7 @@ void KtSNMPRequest::WriteAsync(KtSNMPCallback callback, void *userData, bool dec
 {
     if (!Enabled)
         return;
-    KtSNMPVarList kept;
-    kept = Vars;
     KtSNMPTarget target;
-    snmp_pdu *pdu = nullptr;
-    try {
-        PrepareWrite(selection, source);
-        for (int i = 0; i < Vars.Count(); ++i)
-            ApplyFormula(i, false);
-        target = BuildTarget(Device, Security, TimeOut, Retries);
-        pdu = BuildPdu(Purpose::Write);
-    } catch (...) {
-        Vars = kept;
-        throw;
-    }
-    Vars = kept;
+    snmp_pdu *pdu = BuildWritePdu(selection, source, target);
     SendAsync(pdu, target, true, decode, std::move(callback), userData);
 }

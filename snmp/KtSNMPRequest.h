@@ -120,6 +120,7 @@ private:
     snmp_pdu *BuildPdu(Purpose purpose);
     int OperationFor(Purpose purpose) const;
     void PrepareWrite(const QString &selection, const QStringList *source);
+    snmp_pdu *BuildWritePdu(const QString &selection, const QStringList *source, KtSNMPTarget &target);
     void SendAsync(snmp_pdu *pdu, const KtSNMPTarget &target, bool write, bool decode,
                    KtSNMPCallback callback, void *userData);
     void Complete(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target, bool decode,

@@ -60,14 +60,20 @@ const ProtocolEntry &InUse(std::span<const ProtocolEntry> table, qint32 code)
     return entry && entry->Code != table.front().Code ? *entry : table[1];
 }
 
-// The master key (Ku) of a pass phrase, hashed with the authentication
-// protocol; false when the library gives none.
-bool MakeMasterKey(const oid *hash, size_t hashLength, const QString &passPhrase, u_char *key,
-                   size_t *keyLength)
+// One protocol and the master key (Ku) of its pass phrase, hashed with the
+// authentication protocol, into a session's fields; no key when the library
+// makes none.
+void SetProtocolAndKey(const ProtocolEntry &protocol, const ProtocolEntry &hash, const QString &passPhrase,
+                       oid *&protocolField, size_t &protocolLength, u_char *key, size_t &keyLength,
+                       size_t keyCapacity)
 {
+    protocolField = snmp_duplicate_objid(protocol.Protocol, protocol.Length);
+    protocolLength = protocol.Length;
     const QByteArray pass = passPhrase.toUtf8();
-    return generate_Ku(hash, u_int(hashLength), reinterpret_cast<const u_char *>(pass.constData()),
-                       size_t(pass.size()), key, keyLength) == SNMPERR_SUCCESS;
+    keyLength = keyCapacity;
+    if (generate_Ku(hash.Protocol, u_int(hash.Length), reinterpret_cast<const u_char *>(pass.constData()),
+                    size_t(pass.size()), key, &keyLength) != SNMPERR_SUCCESS)
+        keyLength = 0;
 }
 
 } // namespace
@@ -118,20 +124,11 @@ void KtSetUserKeys(snmp_session &session, const KtUsmUser &user, qint32 security
     if (securityLevel < SNMP_SEC_LEVEL_AUTHNOPRIV)
         return;
     const ProtocolEntry &auth = InUse(kAuthProtocols, user.AuthProtocol);
-    session.securityAuthProto = snmp_duplicate_objid(auth.Protocol, auth.Length);
-    session.securityAuthProtoLen = auth.Length;
-    session.securityAuthKeyLen = USM_AUTH_KU_LEN;
-    if (!MakeMasterKey(auth.Protocol, auth.Length, user.AuthPassword, session.securityAuthKey,
-                       &session.securityAuthKeyLen))
-        session.securityAuthKeyLen = 0;
-
+    SetProtocolAndKey(auth, auth, user.AuthPassword, session.securityAuthProto, session.securityAuthProtoLen,
+                      session.securityAuthKey, session.securityAuthKeyLen, USM_AUTH_KU_LEN);
     if (securityLevel < SNMP_SEC_LEVEL_AUTHPRIV)
         return;
     const ProtocolEntry &priv = InUse(kPrivProtocols, user.PrivProtocol);
-    session.securityPrivProto = snmp_duplicate_objid(priv.Protocol, priv.Length);
-    session.securityPrivProtoLen = priv.Length;
-    session.securityPrivKeyLen = USM_PRIV_KU_LEN;
-    if (!MakeMasterKey(auth.Protocol, auth.Length, user.PrivPassword, session.securityPrivKey,
-                       &session.securityPrivKeyLen))
-        session.securityPrivKeyLen = 0;
+    SetProtocolAndKey(priv, auth, user.PrivPassword, session.securityPrivProto, session.securityPrivProtoLen,
+                      session.securityPrivKey, session.securityPrivKeyLen, USM_PRIV_KU_LEN);
 }

@@ -4,12 +4,14 @@
 #include "../guiconfig/GuiConfigFixture.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
+#include "QgSimProcess.h"
 #include "SnmpdProcess.h"
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TListViewPanel.h"
 #include "TMainForm.h"
+#include "TMsgPanel.h"
 #include "TSNMPListViewPanel.h"
 
 #include <QAction>
@@ -79,7 +81,6 @@ protected:
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(dir_.path()); // boot counter; no configuration file here
         qputenv("KELTRA_REGISTRY", dir_.filePath("no-registry.ini").toUtf8());
-        ASSERT_TRUE(agent_.Start());
     }
     void TearDown() override
     {
@@ -89,8 +90,10 @@ protected:
         TFormMessages::Reset();
     }
 
+    // The module for snmpd's user aesadmin: HMAC-SHA-256 and AES-128.
     TMainForm &Start()
     {
+        EXPECT_TRUE(agent_.Start());
         form_ = std::make_unique<TMainForm>(
             QStringList{"/I127.0.0.1", "/v3", QStringLiteral("/t%1").arg(agent_.Port()), "/m3", "/naesadmin",
                         "/l3", "/a5", "/Asha256password", "/p19", "/Paes128password"});
@@ -139,7 +142,8 @@ TEST_F(SnmpV3ModuleTest, WindowsBuiltWithSha256AndAes128WriteTheIfXAliasThatSnmp
         QTreeWidgetItem *first = RowWith(list, 0, "1");
         ASSERT_NE(first, nullptr) << "no interface 1 among " << list->topLevelItemCount() << " rows";
         EXPECT_EQ(first->text(1), "lo");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(first).center());
+        list->setCurrentItem(first);
+        ASSERT_TRUE(panel.BtnPanel->EditBtn->isEnabled() && !panel.BtnPanel->EditBtn->isHidden());
         WhenModal("RowDialog", [&](QDialog *dialog) {
             TEditsPanel *rows = panel.EditsPanel;
             EXPECT_EQ(rows->EditBox(0)->text(), "1");
@@ -157,6 +161,19 @@ TEST_F(SnmpV3ModuleTest, WindowsBuiltWithSha256AndAes128WriteTheIfXAliasThatSnmp
     });
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
     EXPECT_EQ(SnmpGet(agent_.Port(), "1.3.6.1.2.1.31.1.1.1.18.1"), alias);
+}
+
+// The AES example of the README and the Help, with the simulator's port.
+TEST_F(SnmpV3ModuleTest, TheDocumentedAes256ExampleBuildsThePanelsFromTheSimulator)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    form_ = std::make_unique<TMainForm>(
+        QStringList{"/I127.0.0.1", "/v3", QStringLiteral("/t%1").arg(sim.Port()), "/m3", "/naes256user",
+                    "/l3", "/a5", "/Asha256password", "/p21", "/Paes256password"});
+    form_->FirstActivation();
+    EXPECT_EQ(form_->UnitListView->topLevelItemCount(), 3);
+    EXPECT_EQ(form_->PanelWindows.size(), 3);
 }
 
 TEST_F(SnmpV3ModuleTest, UserTableNamesTheSha2AndAesProtocols)

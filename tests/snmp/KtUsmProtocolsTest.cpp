@@ -71,12 +71,12 @@ QStringList SimUserOptions()
 {
     QStringList options;
     for (const Combination &c : EveryCombination()) {
-        QStringList spec{c.User()};
+        QStringList fields{c.User()};
         if (c.Level() >= 2)
-            spec << c.AuthName() << c.AuthPass();
+            fields << c.AuthName() << c.AuthPass();
         if (c.Level() == 3)
-            spec << c.PrivName() << c.PrivPass();
-        options << "--user" << spec.join(':');
+            fields << c.PrivName() << c.PrivPass();
+        options << "--user" << fields.join(':');
     }
     return options;
 }

@@ -30,6 +30,9 @@ const char *const DefaultUsers[] = {
     "shauser:SHA:shapassword",
     "desuser:MD5:md5password:DES:despassword",
     "aesuser:SHA:shapassword:AES:aespassword",
+    "sha256user:SHA-256:sha256password",
+    "sha512user:SHA-512:sha512password",
+    "aes256user:SHA-256:sha256password:AES-256:aes256password",
 };
 
 } // namespace
@@ -43,7 +46,9 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
         "LEDs, port, VLAN, forwarding and interface tables. The first line on standard output is\n"
         "\"listening on ADDRESS:PORT\"; SIGINT or SIGTERM stops it.\n\n"
         "SNMPv3 users: noauth (noAuthNoPriv), md5user (MD5 md5password), shauser (SHA shapassword),\n"
-        "desuser (MD5 md5password, DES despassword), aesuser (SHA shapassword, AES aespassword).\n"
+        "desuser (MD5 md5password, DES despassword), aesuser (SHA shapassword, AES aespassword),\n"
+        "sha256user (SHA-256 sha256password), sha512user (SHA-512 sha512password),\n"
+        "aes256user (SHA-256 sha256password, AES-256 aes256password).\n"
         "Scenarios: stack (default), single, all-models, big, or the path of a scenario file.");
     parser.addHelpOption();
     parser.addOptions({
@@ -57,8 +62,9 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
         {"read-community", "Community with read access.", "TEXT", "public"},
         {"write-community", "Community with read and write access.", "TEXT", "private"},
         {"user",
-         "Adds an SNMPv3 user: NAME, NAME:AUTH:PASS or NAME:AUTH:PASS:PRIV:PASS (AUTH MD5|SHA, PRIV DES|AES, "
-         "pass phrases of 8 characters or more). Repeatable.",
+         "Adds an SNMPv3 user: NAME, NAME:AUTH:PASS or NAME:AUTH:PASS:PRIV:PASS (AUTH "
+         "MD5|SHA|SHA-224|SHA-256|SHA-384|SHA-512, PRIV DES|AES|AES-128|AES-192|AES-256, pass phrases of 8 "
+         "characters or more). Repeatable.",
          "SPEC"},
         {"seed", "Seed of the LED and traffic changes, to make them repeatable.", "N"},
         {"static-leds", "Freeze the LEDs, links and counters."},

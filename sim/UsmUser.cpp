@@ -7,6 +7,18 @@ namespace {
 // USM derives keys from pass phrases of at least eight characters.
 constexpr std::size_t MinimumPassPhrase = 8;
 
+// The protocol names of the agent's createUser lines ("AES" is AES-128).
+constexpr std::string_view AuthProtocols[] = {"MD5", "SHA", "SHA-224", "SHA-256", "SHA-384", "SHA-512"};
+constexpr std::string_view PrivProtocols[] = {"DES", "AES", "AES-128", "AES-192", "AES-256"};
+
+template <std::size_t N> bool isOneOf(const std::string &name, const std::string_view (&names)[N])
+{
+    for (std::string_view known : names)
+        if (name == known)
+            return true;
+    return false;
+}
+
 std::vector<std::string> splitColons(std::string_view text)
 {
     std::vector<std::string> parts;
@@ -48,8 +60,8 @@ std::optional<UsmUser> UsmUser::parse(std::string_view spec, std::string &error)
     if (parts.size() >= 3) {
         user.authProtocol = parts[1];
         user.authPassword = parts[2];
-        if (user.authProtocol != "MD5" && user.authProtocol != "SHA") {
-            error = "the authentication protocol is MD5 or SHA";
+        if (!isOneOf(user.authProtocol, AuthProtocols)) {
+            error = "the authentication protocol is MD5, SHA, SHA-224, SHA-256, SHA-384 or SHA-512";
             return std::nullopt;
         }
         if (user.authPassword.size() < MinimumPassPhrase) {
@@ -60,8 +72,8 @@ std::optional<UsmUser> UsmUser::parse(std::string_view spec, std::string &error)
     if (parts.size() == 5) {
         user.privProtocol = parts[3];
         user.privPassword = parts[4];
-        if (user.privProtocol != "DES" && user.privProtocol != "AES") {
-            error = "the privacy protocol is DES or AES";
+        if (!isOneOf(user.privProtocol, PrivProtocols)) {
+            error = "the privacy protocol is DES, AES (AES-128), AES-192 or AES-256";
             return std::nullopt;
         }
         if (user.privPassword.size() < MinimumPassPhrase) {

@@ -6,7 +6,8 @@
 
 // One SNMPv3 user of the user-based security model, as given on the command
 // line: NAME, NAME:AUTH:AUTHPASS or NAME:AUTH:AUTHPASS:PRIV:PRIVPASS, with
-// AUTH MD5 or SHA and PRIV DES or AES.
+// AUTH MD5, SHA, SHA-224, SHA-256, SHA-384 or SHA-512 and PRIV DES, AES
+// (AES-128), AES-192 or AES-256.
 struct UsmUser
 {
     std::string name;

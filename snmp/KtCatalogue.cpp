@@ -175,6 +175,7 @@ KtCatalogue SnmpUsmErr{
     "(SNMPv3USM) Unsupported AuthProtocol!",
     "(SNMPv3USM) Unsupported PrivProtocol!",
     "(SNMPv3USM) Address error!",
+    "(SNMPv3USM) Pass phrase too short: it needs at least 8 characters!",
 };
 
 KtCatalogue SnmpClassErr{
@@ -270,7 +271,7 @@ QString KtErrorText(int code)
         return SnmpErr.Text(-code - 101);
     if (code >= -217 && code <= -201)
         return SnmpV3Err.Text(-code - 201);
-    if (code >= -314 && code <= -301)
+    if (code >= -315 && code <= -301)
         return SnmpUsmErr.Text(-code - 301);
     if (code >= -423 && code <= -401)
         return SnmpClassErr.Text(-code - 401);

@@ -32,8 +32,8 @@ struct KtSNMPSecurity
     QString SecurityName;
     QString AuthPassword;
     QString PrivPassword;
-    qint32 AuthProtocol = 1; // 1 none, 2 HMAC-MD5, 3 HMAC-SHA
-    qint32 PrivProtocol = 1; // 1 none, 2 DES, 9 IDEA
+    qint32 AuthProtocol = 1; // 1 none, 2 HMAC-MD5, 3 HMAC-SHA, 4 to 7 HMAC-SHA-224/256/384/512
+    qint32 PrivProtocol = 1; // 1 none, 2 DES, 9 IDEA, 19 to 21 AES-128/192/256
 };
 
 // The device settings every request copies when it is created.

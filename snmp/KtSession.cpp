@@ -2,6 +2,7 @@
 
 #include "KtCatalogue.h"
 #include "KtException.h"
+#include "KtUsmProtocols.h"
 
 #include <net-snmp/library/large_fd_set.h>
 #include <net-snmp/net-snmp-config.h>
@@ -114,41 +115,6 @@ QString ChannelKey(const KtSNMPTarget &target, bool write, qint32 securityLevel,
     return parts.join(QChar(0));
 }
 
-bool SetKey(const oid *hashProtocol, size_t hashLength, const QString &password, u_char *key,
-            size_t *keyLength)
-{
-    const QByteArray pass = password.toUtf8();
-    // The library refuses pass phrases shorter than 8 characters with an
-    // error of its own; the agent then answers with an authentication error.
-    return generate_Ku(hashProtocol, hashLength, reinterpret_cast<const u_char *>(pass.constData()),
-                       pass.size(), key, keyLength) == SNMPERR_SUCCESS;
-}
-
-void SetUserKeys(snmp_session &session, const KtUsmUser &user, qint32 securityLevel)
-{
-    if (securityLevel >= SNMP_SEC_LEVEL_AUTHNOPRIV) {
-        if (user.AuthProtocol == 3) {
-            session.securityAuthProto = snmp_duplicate_objid(usmHMACSHA1AuthProtocol, USM_AUTH_PROTO_SHA_LEN);
-            session.securityAuthProtoLen = USM_AUTH_PROTO_SHA_LEN;
-        } else {
-            session.securityAuthProto = snmp_duplicate_objid(usmHMACMD5AuthProtocol, USM_AUTH_PROTO_MD5_LEN);
-            session.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
-        }
-        session.securityAuthKeyLen = USM_AUTH_KU_LEN;
-        if (!SetKey(session.securityAuthProto, session.securityAuthProtoLen, user.AuthPassword,
-                    session.securityAuthKey, &session.securityAuthKeyLen))
-            session.securityAuthKeyLen = 0;
-    }
-    if (securityLevel >= SNMP_SEC_LEVEL_AUTHPRIV) {
-        session.securityPrivProto = snmp_duplicate_objid(usmDESPrivProtocol, USM_PRIV_PROTO_DES_LEN);
-        session.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
-        session.securityPrivKeyLen = USM_PRIV_KU_LEN;
-        if (!SetKey(session.securityAuthProto, session.securityAuthProtoLen, user.PrivPassword,
-                    session.securityPrivKey, &session.securityPrivKeyLen))
-            session.securityPrivKeyLen = 0;
-    }
-}
-
 // Users the library keeps from an earlier session with the same name and
 // engine would keep their old keys; drop them so new credentials count.
 // Only a user registered for exactly this engine goes: the lookup may also
@@ -228,10 +194,10 @@ void KtSession::SetLocalEngine(const QByteArray &engineID, qint32 boots)
 int KtSession::UsmAddUserName(const QString &securityName, qint32 authProtocol, qint32 privProtocol,
                               const QString &authPassword, const QString &privPassword)
 {
-    if (authProtocol < 1 || authProtocol > 3)
+    if (!KtSupportsAuthProtocol(authProtocol))
         return -312;
-    if (privProtocol != 1 && privProtocol != 2)
-        return -313; // IDEA (9) and anything else: this engine has no such cipher
+    if (!KtSupportsPrivProtocol(privProtocol))
+        return -313; // IDEA (9) among others: this engine has no such cipher
     users_.insert(securityName, KtUsmUser{authProtocol, privProtocol, authPassword, privPassword});
     return 0;
 }
@@ -265,7 +231,7 @@ KtSession::Channel *KtSession::ChannelFor(const KtSNMPTarget &target, bool write
         settings.securityModel = target.SecurityModel;
         settings.securityLevel = securityLevel;
         if (user)
-            SetUserKeys(settings, *user, securityLevel);
+            KtSetUserKeys(settings, *user, securityLevel);
     } else {
         settings.version = target.Version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
         community = (write ? target.WriteCommunity : target.ReadCommunity).toUtf8();
@@ -640,6 +606,8 @@ KtSNMPTarget BuildTarget(const KtSNMPDevice &device, const KtSNMPSecurity &secur
                                : 0;
         if (status != 0)
             throw KtException(KtErrorText(status), status);
+        if (const int tooShort = KtCheckPassPhrases(security))
+            throw KtException(KtErrorText(tooShort), tooShort);
     } else {
         target.Version = security.Version;
         target.ReadCommunity = security.ReadCommunity;

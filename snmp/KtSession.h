@@ -30,8 +30,8 @@ struct KtSNMPTarget
     QString SecurityName;
 };
 
-// One registered SNMPv3 user: protocols coded 1 none / 2 MD5 / 3 SHA and
-// 1 none / 2 DES / 9 IDEA, and the two pass phrases.
+// One registered SNMPv3 user: the two protocol codes (KtUsmProtocols.h)
+// and the two pass phrases.
 struct KtUsmUser
 {
     qint32 AuthProtocol = 1;
@@ -159,6 +159,7 @@ extern KtSession *KtSNMPSession;
 
 // Builds the target of one send from a request's copy of the settings.
 // Raises -509 for an address that is neither a dotted IP address nor a
-// resolvable name, -312/-313 for unsupported SNMPv3 protocols.
+// resolvable name, -312/-313 for unsupported SNMPv3 protocols, -315 for a
+// pass phrase the security level needs that is shorter than 8 characters.
 KtSNMPTarget BuildTarget(const KtSNMPDevice &device, const KtSNMPSecurity &security, qint32 timeOut,
                          int retries);

@@ -65,11 +65,18 @@ constexpr KtSNMPVarDef StatisticsVars[] = {
 };
 
 constexpr KtOptionTextDef AuthenticationProtocolPairs[] = {
-    {"1.3.6.1.6.3.10.1.1.1", "None"}, {"1.3.6.1.6.3.10.1.1.2", "MD5"}, {"1.3.6.1.6.3.10.1.1.3", "SHA"}, {}};
+    {"1.3.6.1.6.3.10.1.1.1", "None"},    {"1.3.6.1.6.3.10.1.1.2", "MD5"},
+    {"1.3.6.1.6.3.10.1.1.3", "SHA"},     {"1.3.6.1.6.3.10.1.1.4", "SHA-224"},
+    {"1.3.6.1.6.3.10.1.1.5", "SHA-256"}, {"1.3.6.1.6.3.10.1.1.6", "SHA-384"},
+    {"1.3.6.1.6.3.10.1.1.7", "SHA-512"}, {}};
 const KtOptionList AuthenticationProtocol(AuthenticationProtocolPairs, OptionText);
 
+// AES-192 and AES-256 have no standard OID; agents use the ones of the
+// Blumenthal draft.
 constexpr KtOptionTextDef PrivacyProtocolPairs[] = {
-    {"1.3.6.1.6.3.10.1.2.1", "None"}, {"1.3.6.1.6.3.10.1.2.2", "DES"}, {}};
+    {"1.3.6.1.6.3.10.1.2.1", "None"},     {"1.3.6.1.6.3.10.1.2.2", "DES"},
+    {"1.3.6.1.6.3.10.1.2.4", "AES-128"},  {"1.3.6.1.4.1.14832.1.3", "AES-192"},
+    {"1.3.6.1.4.1.14832.1.4", "AES-256"}, {}};
 const KtOptionList PrivacyProtocol(PrivacyProtocolPairs, OptionText);
 
 constexpr KtSNMPVarDef UserTableVars[] = {

@@ -148,6 +148,40 @@ TEST_F(StartupTest, ZeroValuedSwitchesSetTheFieldButNotTheMark)
     EXPECT_TRUE(flags_.AuthProtocolGiven);
 }
 
+// Every protocol code: on the command line as it is, in the file counted
+// from 0 (the code minus one).
+TEST_F(StartupTest, ProtocolCodesFromSwitchesAsTheyAreAndFromTheFileMinusOne)
+{
+    struct Case
+    {
+        qint32 auth, priv;
+    };
+    const Case cases[] = {{2, 2}, {3, 2}, {4, 19}, {5, 20}, {6, 21}, {7, 19}};
+    for (const Case &c : cases) {
+        const std::string what = std::to_string(c.auth) + "/" + std::to_string(c.priv);
+        settings_ = {};
+        texts_ = {};
+        Apply({"/I10.0.0.6", "/v3", QString("/a%1").arg(c.auth), QString("/p%1").arg(c.priv)});
+        EXPECT_EQ(settings_.Security.AuthProtocol, c.auth) << what;
+        EXPECT_EQ(settings_.Security.PrivProtocol, c.priv) << what;
+        EXPECT_EQ(texts_.AuthProtocol, QString::number(c.auth)) << what;
+        EXPECT_EQ(texts_.PrivProtocol, QString::number(c.priv)) << what;
+
+        QByteArray config(kFullConfig);
+        config.replace("AuthProtocol=1", "AuthProtocol=" + QByteArray::number(c.auth - 1))
+            .replace("PrivProtocol=1", "PrivProtocol=" + QByteArray::number(c.priv - 1));
+        WriteFile("10.0.0.5.cfg", config);
+        settings_ = {};
+        texts_ = {};
+        Apply({"/I10.0.0.5", "/Rpublic"});
+        EXPECT_EQ(settings_.Security.AuthProtocol, c.auth) << what;
+        EXPECT_EQ(settings_.Security.PrivProtocol, c.priv) << what;
+        EXPECT_EQ(texts_.AuthProtocol, QString::number(c.auth)) << what;
+        EXPECT_EQ(texts_.PrivProtocol, QString::number(c.priv)) << what;
+        EXPECT_TRUE(flags_.AuthProtocolGiven && flags_.PrivProtocolGiven) << what;
+    }
+}
+
 TEST_F(StartupTest, MalformedNumbersRaiseConversionErrors)
 {
     const QStringList bad[] = {{"/v"}, {"/vthree"}, {"/v3", "/t99999"}, {"/v3", "/m1x"}, {"/v256"}};

@@ -54,6 +54,25 @@ TEST(KtViewerLauncherTest, CommandLines)
     EXPECT_EQ(fromFile.Line("/TMIB_Info"), "MIB /I10.1.1.1 /R /W /TMIB_Info /t1161 /v3 /d /m3 /nadmin");
 }
 
+// The viewer gets the protocol codes of the module's own command line,
+// also when they came from the file (counted from 0 there).
+TEST(KtViewerLauncherTest, ProtocolCodesAreHandedOnUnchanged)
+{
+    EXPECT_EQ(
+        StartedWith({"/I10.1.1.1", "/v3", "/m3", "/nuser", "/l3", "/a7", "/Aauthpass", "/p21", "/Pprivpass"})
+            .Line("/TMIB_Info"),
+        "MIB /I10.1.1.1 /R /W /TMIB_Info /t /v /d /m3 /nuser /l3 /a7 /Aauthpass /p21 /Pprivpass");
+
+    QTemporaryDir dir;
+    QFile config(dir.filePath("10.1.1.1.cfg"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("[Program Information]\nAgentPort=161\nVersion=3\nSecurityModel=3\nSecurityLevel=2\n"
+                 "AuthProtocol=4\nPrivProtocol=18\nSecurityName=admin\n");
+    config.close();
+    EXPECT_EQ(StartedWith({"/I10.1.1.1", "/Rpublic"}, dir.path() + "/").Line("/TMIB_Info"),
+              "MIB /I10.1.1.1 /Rpublic /W /TMIB_Info /t161 /v3 /d /m3 /nadmin /l3 /a5 /p19");
+}
+
 TEST(KtViewerLauncherTest, PlatformStatusMessages)
 {
     QTemporaryDir dir;

@@ -61,6 +61,17 @@ const std::vector<SnmpCredential> &SimCredentials()
           "aespassword"},
          {"-v3", "-l", "authPriv", "-u", "aesuser", "-a", "SHA", "-A", "shapassword", "-x", "AES", "-X",
           "aespassword"}},
+        {"v3sha256",
+         {"-v3", "-l", "authNoPriv", "-u", "sha256user", "-a", "SHA-256", "-A", "sha256password"},
+         {"-v3", "-l", "authNoPriv", "-u", "sha256user", "-a", "SHA-256", "-A", "sha256password"}},
+        {"v3sha512",
+         {"-v3", "-l", "authNoPriv", "-u", "sha512user", "-a", "SHA-512", "-A", "sha512password"},
+         {"-v3", "-l", "authNoPriv", "-u", "sha512user", "-a", "SHA-512", "-A", "sha512password"}},
+        {"v3aes256",
+         {"-v3", "-l", "authPriv", "-u", "aes256user", "-a", "SHA-256", "-A", "sha256password", "-x",
+          "AES-256", "-X", "aes256password"},
+         {"-v3", "-l", "authPriv", "-u", "aes256user", "-a", "SHA-256", "-A", "sha256password", "-x",
+          "AES-256", "-X", "aes256password"}},
     };
     return credentials;
 }

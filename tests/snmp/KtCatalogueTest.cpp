@@ -27,7 +27,7 @@ protected:
 TEST_F(CatalogueTest, BuiltInTablesHaveTheirSizes)
 {
     const std::pair<KtCatalogue *, int> sizes[] = {
-        {&CommonErr, 19},    {&SnmpErr, 18},   {&SnmpV3Err, 17}, {&SnmpUsmErr, 14},
+        {&CommonErr, 19},    {&SnmpErr, 18},   {&SnmpV3Err, 17}, {&SnmpUsmErr, 15},
         {&SnmpClassErr, 23}, {&KtSnmpErr, 29}, {&SnmpMsg, 2},
     };
     for (auto [table, size] : sizes)
@@ -47,6 +47,8 @@ TEST_F(CatalogueTest, ErrorCodesMapToTheirEntries)
         {-118, "(SNMP) Cannot create variable, Inconsistent Name!"},
         {-211, "(SNMPv3) Unknown UserName!"},
         {-313, "(SNMPv3USM) Unsupported PrivProtocol!"},
+        {-315, "(SNMPv3USM) Pass phrase too short: it needs at least 8 characters!"},
+        {-316, "(KtSNMP++) Unknown error code!"},
         {-405, "(SNMPClass) SNMP request timed out!"},
         {-509, "(KtSNMP++) Invalid IP Address or DNS name!"},
         {-528, "(KtSNMP++) Unknown error code!"},

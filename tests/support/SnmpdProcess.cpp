@@ -27,7 +27,7 @@ quint16 SilentAgent::Port() const
     return socket_->localPort();
 }
 
-SnmpdProcess::SnmpdProcess() = default;
+SnmpdProcess::SnmpdProcess(QStringList extraConfig) : extraConfig_(std::move(extraConfig)) {}
 
 SnmpdProcess::~SnmpdProcess()
 {
@@ -51,6 +51,8 @@ bool SnmpdProcess::Start()
                                 "rwuser shauser auth\n")
                      .arg(port_)
                      .toUtf8());
+    for (const QString &line : std::as_const(extraConfig_))
+        config.write(line.toUtf8() + '\n');
     config.close();
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // Debian's snmpd on a free loopback port with a state directory of its own:
@@ -8,10 +9,11 @@
 //   md5user  MD5 "md5password"          (authNoPriv)
 //   desuser  MD5 "md5password", DES "despassword" (authPriv)
 //   shauser  SHA "shapassword"          (authNoPriv)
+// and any further snmpd.conf lines given (createUser and rwuser lines, say).
 class SnmpdProcess
 {
 public:
-    SnmpdProcess();
+    explicit SnmpdProcess(QStringList extraConfig = {});
     ~SnmpdProcess();
 
     // Starts the agent and waits until it answers; false if it could not.
@@ -20,6 +22,7 @@ public:
     quint16 Port() const { return port_; }
 
 private:
+    QStringList extraConfig_;
     QTemporaryDir dir_;
     QProcess process_;
     quint16 port_ = 0;

@@ -207,8 +207,8 @@ Outcome Run(Reader reader, const QDir &dir)
 }
 
 // Runs a reader on a FIFO with a time limit; a reader stuck on it is freed
-// by opening the FIFO's other end, so a hang fails the row instead of the
-// run.
+// by opening the FIFO's other end (again for every open that blocks), so a
+// hang fails the row instead of the run.
 Outcome RunBounded(Reader reader, State state, const QDir &dir)
 {
     if (state != State::Fifo)
@@ -216,10 +216,12 @@ Outcome RunBounded(Reader reader, State state, const QDir &dir)
     auto running = std::async(std::launch::async, [&] { return Run(reader, dir); });
     if (running.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
         ADD_FAILURE() << "the reader blocked";
-        const int fd =
-            ::open(QFile::encodeName(dir.filePath(FileName(reader))).constData(), O_RDWR | O_NONBLOCK);
-        if (fd >= 0)
-            ::close(fd);
+        const QByteArray fifo = QFile::encodeName(dir.filePath(FileName(reader)));
+        do {
+            const int fd = ::open(fifo.constData(), O_RDWR | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        } while (running.wait_for(std::chrono::milliseconds(100)) == std::future_status::timeout);
     }
     return running.get();
 }

@@ -140,13 +140,27 @@ TEST_F(MainFormTest, UnitRowsWithImpossibleNumbersAreSkipped)
     QgSimProcess sim({"--scenario", scenario.fileName(), "--static-leds"});
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
     TMainForm &form = Open(sim.Port());
+    // Every status line, also those a later line (the LED poll's) replaces.
+    struct StatusLines : QObject
+    {
+        QStringList Lines;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::ToolTipChange)
+                Lines << static_cast<QWidget *>(watched)->toolTip();
+            return false;
+        }
+    } status;
+    form.StatusPanel0->installEventFilter(&status);
     form.FirstActivation();
     ASSERT_EQ(form.UnitListView->topLevelItemCount(), 3);
     ASSERT_EQ(form.PanelWindows.size(), 1);
     EXPECT_EQ(dynamic_cast<TPanelForm *>(form.PanelWindows[0])->Unit, 1);
-    // Rows are built from the last to the first: row 2 reports last.
-    EXPECT_EQ(form.StatusPanel0->text(),
-              "Unit table row 2 skipped: swUnitMgmtStartPort -2147483648 is out of range");
+    EXPECT_TRUE(
+        status.Lines.contains("Unit table row 2 skipped: swUnitMgmtStartPort -2147483648 is out of range"))
+        << status.Lines.join('\n').toStdString();
+    EXPECT_TRUE(
+        status.Lines.contains("Unit table row 3 skipped: swUnitMgmtPortRange 2147483647 is out of range"));
 
     QString problem;
     EXPECT_FALSE(UnitRowPortCount("3", "1", "2147483647", problem));

@@ -1,11 +1,17 @@
 #include "KtIni.h"
 
-#include <QFile>
+#include "KtRegularFile.h"
+
 #include <optional>
 
 namespace {
 
 constexpr qsizetype kMaxValueLength = 4095;
+
+// A device configuration or the registry stand-in is a few hundred bytes;
+// past these limits the rest of a file or line is ignored.
+constexpr qint64 kMaxIniBytes = 4 << 20;
+constexpr qsizetype kMaxIniLine = 16384;
 
 QString SectionName(const QString &line)
 {
@@ -28,14 +34,14 @@ QString Unquoted(QString value)
 // visit returns true to stop. Returns whether the section was found.
 template <typename Visit> bool ScanSection(const QString &path, const QString &section, Visit visit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const KtFileContent file = KtReadRegularFile(path, kMaxIniBytes);
+    if (file.State != KtFileState::Read)
         return false;
     const QString wanted = section.trimmed();
     bool inSection = false;
     bool found = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    for (const QByteArray &bytes : KtSplitLines(file.Bytes, kMaxIniLine, path)) {
+        const QString line = QString::fromUtf8(bytes).trimmed();
         if (IsSectionLine(line)) {
             if (inSection)
                 break;

@@ -143,12 +143,13 @@ void ApplyParameterSwitch(const QString &parameter, KtSNMPSettings &settings, Kt
 }
 
 // A key counted from 0 in the file: "0" leaves the field alone, anything
-// else is stored plus one.
+// else is stored plus one, so the largest 32-bit value is refused as any
+// other bad number is.
 bool ApplyCountedFromZero(const QString &text, qint32 &field, QString &launchText)
 {
     if (text == QLatin1String("0"))
         return false;
-    field = ToInt32(text) + 1;
+    field = qint32(KtStartup::ToInteger(text, kInt32Min, kInt32Max - 1) + 1);
     launchText = QString::number(field);
     return true;
 }

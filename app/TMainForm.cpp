@@ -332,9 +332,16 @@ void TMainForm::BuildPanels()
     try {
         for (int row = UnitListView->topLevelItemCount() - 1; row >= 0; --row) {
             const QTreeWidgetItem *unit = UnitListView->topLevelItem(row);
-            const int startPort = unit->text(2).toInt();
-            const int portRange = unit->text(3).toInt();
-            CreateUnitPanel(unit->text(0), unit->text(8), portRange - startPort + 1);
+            QString problem;
+            const std::optional<int> portCount =
+                UnitRowPortCount(unit->text(0), unit->text(2), unit->text(3), problem);
+            if (!portCount) {
+                ShowStatusMessage(QStringLiteral("Unit table row %1 skipped: %2 is out of range")
+                                      .arg(row + 1)
+                                      .arg(problem));
+                continue;
+            }
+            CreateUnitPanel(unit->text(0), unit->text(8), *portCount);
         }
     } catch (const std::exception &error) {
         ShowStatusMessage(QString::fromUtf8(error.what()));

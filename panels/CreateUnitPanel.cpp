@@ -73,6 +73,48 @@ void FillPanel(TPanelForm &panel)
 
 } // namespace
 
+namespace {
+
+constexpr qint64 MaxUnitNumber = 15;
+constexpr qint64 MaxStackPort = MaxUnitNumber * TPanelForm::MaxPortsPerUnit;
+
+// The row's value as a number; texts that are no number count as 0.
+qint64 RowNumber(const QString &text, bool *isNumber = nullptr)
+{
+    bool ok = false;
+    const qint64 value = text.trimmed().toLongLong(&ok);
+    if (isNumber)
+        *isNumber = ok;
+    return ok ? value : 0;
+}
+
+bool InRange(qint64 value, qint64 low, qint64 high, const char *name, QString &problem)
+{
+    if (value >= low && value <= high)
+        return true;
+    problem = QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value);
+    return false;
+}
+
+} // namespace
+
+std::optional<int> UnitRowPortCount(const QString &unitNumber, const QString &startPort,
+                                    const QString &portRange, QString &problem)
+{
+    bool unitIsNumber = false;
+    const qint64 unit = RowNumber(unitNumber, &unitIsNumber);
+    const qint64 start = RowNumber(startPort);
+    const qint64 range = RowNumber(portRange);
+    if ((unitIsNumber && !InRange(unit, 1, MaxUnitNumber, "swUnitMgmtId", problem)) ||
+        !InRange(start, 0, MaxStackPort, "swUnitMgmtStartPort", problem) ||
+        !InRange(range, 0, MaxStackPort, "swUnitMgmtPortRange", problem))
+        return std::nullopt;
+    const qint64 count = range - start + 1;
+    if (!InRange(count, 0, TPanelForm::MaxPortsPerUnit, "port count", problem))
+        return std::nullopt;
+    return int(count);
+}
+
 QStringList ModuleTypesOf(const QTreeWidget &portInfo, const QString &unitNumber)
 {
     // Sub-item n is column n + 1: column 0 is the item's caption.

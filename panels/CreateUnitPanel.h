@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class PanelHost;
 class QTreeWidget;
@@ -20,6 +21,16 @@ struct UnitPanelInput
     QStringList ModuleTypes; // "Module Type" texts of this unit's port rows, in row order
     int PortTableRows = 0;   // rows of the whole port table
 };
+
+// The port count of one unit-table row, swUnitMgmtPortRange -
+// swUnitMgmtStartPort + 1, computed only from values a stack can hold:
+// a unit number from 1 to 15, a start port and port range from 0 to
+// 15 x 50, and a count from 0 to 50. A row outside these gets no count, and
+// problem names the value ("swUnitMgmtStartPort -2147483648"). A text that
+// is no number counts as 0, as the list view's texts always have; a unit
+// number that is no number is left to CreateUnitPanel to refuse.
+std::optional<int> UnitRowPortCount(const QString &unitNumber, const QString &startPort,
+                                    const QString &portRange, QString &problem);
 
 // Module-type texts of the slot modules, in the order of kSlotModuleLayouts.
 inline const QStringList SlotModuleTypes = {"moduleType-1000T", "moduleType-MGBIC", "moduleType-1394"};

@@ -1,6 +1,7 @@
 #include "KtCatalogue.h"
 
-#include <QFile>
+#include "KtRegularFile.h"
+
 #include <cstdio>
 
 KtCatalogue::KtCatalogue(std::initializer_list<const char *> builtIn)
@@ -26,6 +27,11 @@ namespace {
 // physical line longer than 1,023 bytes arrives as several pieces, each of
 // which counts as a line of its own.
 constexpr qsizetype kPieceSize = 1023;
+
+// Catalogues hold a few dozen messages in a few kilobytes; beyond these
+// limits a file is not a catalogue, and the rest of it is ignored.
+constexpr qint64 kMaxCatalogueBytes = 1 << 20;
+constexpr qsizetype kMaxCatalogueEntries = 4096;
 
 QList<QByteArray> SplitIntoPieces(const QByteArray &content)
 {
@@ -72,10 +78,10 @@ QString DecodeLine(const QByteArray &bytes)
 
 bool LoadCatalogue(KtCatalogue &table, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const KtFileContent file = KtReadRegularFile(path, kMaxCatalogueBytes);
+    if (file.State != KtFileState::Read)
         return false;
-    const QByteArray content = file.readAll();
+    const QByteArray &content = file.Bytes;
     if (content.contains('\0')) {
         std::fprintf(stderr, "qg2312: %s is not a text file; keeping the built-in messages\n",
                      qPrintable(path));
@@ -84,6 +90,11 @@ bool LoadCatalogue(KtCatalogue &table, const QString &path)
 
     QStringList entries;
     for (const QByteArray &piece : SplitIntoPieces(content)) {
+        if (entries.size() == kMaxCatalogueEntries) {
+            KtFileNote(
+                path, QStringLiteral("more than %1 messages; the rest is ignored").arg(kMaxCatalogueEntries));
+            break;
+        }
         if (!IsBlank(piece))
             entries.append(DecodeLine(WithoutLineBreak(piece)));
     }

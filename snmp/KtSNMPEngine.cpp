@@ -2,20 +2,35 @@
 
 #include "KtCatalogue.h"
 #include "KtException.h"
+#include "KtRegularFile.h"
 #include "KtSession.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QThread>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 KtSNMPSettings KtSNMPDefaults;
 
 namespace {
 
 qint32 engineBoots = 0;
+
+// The file holds one short line per engine; past these limits the rest of
+// a line or of the file is ignored.
+constexpr qint64 kMaxBootCounterBytes = 1 << 20;
+constexpr qsizetype kMaxBootCounterLine = 4096;
 
 bool ParseCounterLine(const QByteArray &line, QByteArray &hexID, qint32 &counter)
 {
@@ -34,6 +49,118 @@ bool ParseCounterLine(const QByteArray &line, QByteArray &hexID, qint32 &counter
     return true;
 }
 
+// The lines of the counter file, read without following a link and only
+// from a regular file.
+QList<QByteArray> CounterLines(const QString &path)
+{
+    const KtFileContent file = KtReadRegularFile(path, kMaxBootCounterBytes, KtLinkPolicy::Refuse);
+    if (file.State != KtFileState::Read)
+        return {};
+    return KtSplitLines(file.Bytes, kMaxBootCounterLine, path);
+}
+
+// Why the counter file cannot be replaced, or an empty text when it can: a
+// link is never written through, and a file nobody may write stays as it is.
+QString ReasonNotToReplace(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info = {};
+    if (::lstat(name.constData(), &info) != 0)
+        return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("it is a symbolic link");
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("it is not a regular file");
+    if ((info.st_mode & 0222) == 0 || ::access(name.constData(), W_OK) != 0)
+        return QStringLiteral("it is read-only");
+    return {};
+}
+
+bool WriteAll(int fd, const QByteArray &content)
+{
+    qsizetype done = 0;
+    while (done < content.size()) {
+        const ssize_t wrote = ::write(fd, content.constData() + done, size_t(content.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return ::fsync(fd) == 0;
+}
+
+// Writes content to a new file created exclusively beside path, then
+// renames it over path (a rename replaces a directory entry and never
+// follows a link). Returns an empty text or the reason of the failure.
+QString ReplaceFile(const QString &path, const QByteArray &content)
+{
+    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC); // O_CREAT | O_EXCL
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    const bool written = ::fchmod(fd, 0644) == 0 && WriteAll(fd, content);
+    const int error = errno;
+    const bool closed = ::close(fd) == 0;
+    if (written && closed && ::rename(temporary.constData(), QFile::encodeName(path).constData()) == 0)
+        return {};
+    const QString reason = QString::fromLocal8Bit(std::strerror(written ? errno : error));
+    ::unlink(temporary.constData());
+    return reason;
+}
+
+// An advisory lock on the directory of the counter file, held while the
+// counter is read, raised and written back, so that modules started at
+// the same time each count their own start. The wait is bounded: a lock
+// someone holds for ever must not hang start-up.
+class CounterDirectoryLock
+{
+public:
+    explicit CounterDirectoryLock(const QString &counterPath)
+    {
+        const QByteArray directory = QFile::encodeName(QFileInfo(counterPath).path());
+        fd_ = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) {
+            reason_ = QString::fromLocal8Bit(std::strerror(errno));
+            return;
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                reason_ = QString::fromLocal8Bit(std::strerror(errno));
+                return;
+            }
+            if (waited.elapsed() > 5000) {
+                reason_ = QStringLiteral("its directory stays locked by another program");
+                return;
+            }
+            QThread::msleep(5);
+        }
+        locked_ = true;
+    }
+    ~CounterDirectoryLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_); // releases the lock
+    }
+    CounterDirectoryLock(const CounterDirectoryLock &) = delete;
+    CounterDirectoryLock &operator=(const CounterDirectoryLock &) = delete;
+
+    bool Locked() const { return locked_; }
+    const QString &Reason() const { return reason_; }
+
+private:
+    int fd_ = -1;
+    bool locked_ = false;
+    QString reason_;
+};
+
+[[noreturn]] void RaiseCounterError(int entry, const QString &path, const QString &reason)
+{
+    throw KtException(KtSnmpErr.Text(entry) + QStringLiteral("\n%1: %2").arg(path, reason), -500 - entry);
+}
+
 } // namespace
 
 QString JoinPath(const QString &directory, const QString &name)
@@ -48,12 +175,13 @@ QString JoinPath(const QString &directory, const QString &name)
 int GetBootCounter(const QString &path, const QByteArray &engineID, qint32 &boot)
 {
     boot = 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const KtFileContent file = KtReadRegularFile(path, kMaxBootCounterBytes, KtLinkPolicy::Refuse);
+    if (file.State == KtFileState::NotRegular)
+        return BootCounterNotRegular;
+    if (file.State != KtFileState::Read)
         return BootCounterNoFile;
     const QByteArray wanted = engineID.toHex().toUpper();
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine(4096);
+    for (const QByteArray &line : KtSplitLines(file.Bytes, kMaxBootCounterLine, path)) {
         if (line.startsWith('#'))
             continue;
         QByteArray hexID;
@@ -66,19 +194,18 @@ int GetBootCounter(const QString &path, const QByteArray &engineID, qint32 &boot
     return BootCounterNoLine;
 }
 
-int SaveBootCounter(const QString &path, const QByteArray &engineID, qint32 boot)
+int SaveBootCounter(const QString &path, const QByteArray &engineID, qint32 boot, QString *reason)
 {
-    const QByteArray wanted = engineID.toHex().toUpper();
-    const QByteArray ownLine = wanted + ' ' + QByteArray::number(boot) + '\n';
+    QString why = ReasonNotToReplace(path);
+    if (why.isEmpty()) {
+        const QByteArray wanted = engineID.toHex().toUpper();
+        const QByteArray ownLine = wanted + ' ' + QByteArray::number(boot) + '\n';
 
-    // Keep comments and the well-formed lines of other engines; anything
-    // unreadable (a cut-short or garbled file) is dropped.
-    QByteArray content;
-    bool written = false;
-    QFile old(path);
-    if (old.open(QIODevice::ReadOnly)) {
-        while (!old.atEnd()) {
-            QByteArray line = old.readLine(4096);
+        // Keep comments and the well-formed lines of other engines; anything
+        // unreadable (a cut-short or garbled file) is dropped.
+        QByteArray content;
+        bool written = false;
+        for (QByteArray line : CounterLines(path)) {
             if (!line.endsWith('\n'))
                 line += '\n';
             QByteArray hexID;
@@ -94,16 +221,29 @@ int SaveBootCounter(const QString &path, const QByteArray &engineID, qint32 boot
                 }
             }
         }
+        if (!written)
+            content += ownLine;
+        why = ReplaceFile(path, content);
     }
-    if (!written)
-        content += ownLine;
+    if (reason)
+        *reason = why;
+    return why.isEmpty() ? 0 : -1;
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return -1;
-    if (file.write(content) != content.size())
-        return -1;
-    return file.commit() ? 0 : -1;
+qint32 KtAdvanceBootCounter(const QString &path, const QByteArray &engineID)
+{
+    const CounterDirectoryLock lock(path);
+    if (!lock.Locked())
+        RaiseCounterError(8, path, lock.Reason());
+    qint32 boot = 0;
+    if (GetBootCounter(path, engineID, boot) < BootCounterNoFile)
+        RaiseCounterError(7, path, QStringLiteral("it is not a regular file"));
+    if (boot < std::numeric_limits<qint32>::max()) // the counter latches at its maximum
+        ++boot;
+    QString reason;
+    if (SaveBootCounter(path, engineID, boot, &reason) != 0)
+        RaiseCounterError(8, path, reason);
+    return boot;
 }
 
 void KtSNMPInitialize(const QString &baseDirectory)
@@ -112,14 +252,7 @@ void KtSNMPInitialize(const QString &baseDirectory)
     if (status != 0)
         throw KtException(KtSnmpErr.Text(6), -506);
 
-    const QString counterFile = JoinPath(baseDirectory, KtBootCounterFileName);
-    qint32 boot = 0;
-    if (GetBootCounter(counterFile, KtLocalEngineID, boot) < BootCounterNoFile)
-        throw KtException(KtSnmpErr.Text(7), -507);
-    if (boot < std::numeric_limits<qint32>::max()) // the counter latches at its maximum
-        ++boot;
-    if (SaveBootCounter(counterFile, KtLocalEngineID, boot) != 0)
-        throw KtException(KtSnmpErr.Text(8), -508);
+    const qint32 boot = KtAdvanceBootCounter(JoinPath(baseDirectory, KtBootCounterFileName), KtLocalEngineID);
     engineBoots = boot;
     KtSNMPSession->SetLocalEngine(KtLocalEngineID, boot);
 

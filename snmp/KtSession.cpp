@@ -40,6 +40,10 @@ struct KtSession::Channel
     Engine EngineState = Engine::NotNeeded;
     QList<PendingSend *> Waiting; // sends held until the engine ID is known
     QSocketNotifier *Notifier = nullptr;
+    // Library result of the last SNMPv3 message the library dropped in its
+    // security processing (an agent's Report it could not take), 0 if none
+    // since the last answer.
+    int DroppedResult = 0;
 };
 
 struct KtSession::PendingSend
@@ -53,6 +57,10 @@ struct KtSession::PendingSend
     // the completion from inside it, and the record must outlive that call.
     bool InSend = false;
     std::optional<int> FailedDuringSend;
+    // SNMPv3: a copy of the PDU for one resend after the agent's engine has
+    // been discovered again (the library frees the PDU it sent).
+    snmp_pdu *Copy = nullptr;
+    bool Resent = false;
 };
 
 namespace {
@@ -304,6 +312,7 @@ quint64 KtSession::AsyncSend(const KtSNMPTarget &target, bool write, qint32 secu
 
 bool KtSession::SendToLibrary(PendingSend *send)
 {
+    KeepCopyForResend(*send);
     snmp_pdu *pdu = std::exchange(send->Pdu, nullptr);
     send->InSend = true;
     const int requestID = snmp_async_send(send->Via->Session, pdu, OnLibraryCallback, send);
@@ -330,8 +339,9 @@ void KtSession::Fail(PendingSend *send, int result)
     sends_.remove(send->Handle);
     if (send->Pdu)
         snmp_free_pdu(send->Pdu);
+    FreeCopy(*send);
     if (!send->Cancelled && send->Completion)
-        send->Completion(result, nullptr);
+        send->Completion(RealCause(*send->Via, result), nullptr);
     delete send;
 }
 
@@ -389,15 +399,19 @@ void KtSession::CompleteSend(PendingSend *send, int result, snmp_pdu *response)
         send->FailedDuringSend = result;
         return;
     }
-    sends_.remove(send->Handle);
     if (!send->Completion) { // the engine-ID probe of a channel
+        sends_.remove(send->Handle);
         Channel *channel = send->Via;
         delete send;
         DiscoveryDone(*channel, result, response);
         return;
     }
+    sends_.remove(send->Handle);
+    if (!send->Cancelled && RediscoverAndResend(send, result))
+        return;
+    FreeCopy(*send);
     if (!send->Cancelled)
-        send->Completion(result, response);
+        send->Completion(RealCause(*send->Via, result), response);
     delete send;
 }
 
@@ -426,6 +440,11 @@ bool AdoptEngineID(snmp_session *session, snmp_pdu *response)
         session->securityEngineID =
             static_cast<u_char *>(netsnmp_memdup(response->securityEngineID, response->securityEngineIDLen));
         session->securityEngineIDLen = response->securityEngineIDLen;
+    }
+    if (session->contextEngineIDLen == 0 && session->securityEngineIDLen > 0) {
+        session->contextEngineID =
+            static_cast<u_char *>(netsnmp_memdup(session->securityEngineID, session->securityEngineIDLen));
+        session->contextEngineIDLen = session->securityEngineIDLen;
     }
     if (session->securityEngineIDLen == 0)
         return false;
@@ -474,7 +493,27 @@ int KtSession::SyncSend(const KtSNMPTarget &target, bool write, qint32 securityL
         return channel->Session->s_snmp_errno == SNMPERR_TIMEOUT ? KtLibraryResult::Timeout
                                                                  : KtLibraryResult::UsmUnknownEngineID;
     }
-    const int status = snmp_sess_synch_response(snmp_sess_pointer(channel->Session), pdu, response);
+    // SNMPv3: an agent that restarted with a new engine ID is discovered
+    // again and the PDU sent once more, as for asynchronous sends.
+    snmp_pdu *copy = channel->EngineState == Channel::Engine::Known ? snmp_clone_pdu(pdu) : nullptr;
+    int result = SyncSendOnce(*channel, pdu, response);
+    if (copy && ShouldRediscover(*channel, result)) {
+        FreePdu(std::exchange(*response, nullptr));
+        ForgetEngine(*channel);
+        if (DiscoverSync(*channel))
+            result = SyncSendOnce(*channel, std::exchange(copy, nullptr), response);
+        else if (channel->Session->s_snmp_errno == SNMPERR_TIMEOUT)
+            result = KtLibraryResult::Timeout;
+    }
+    FreePdu(copy);
+    return RealCause(*channel, result);
+}
+
+int KtSession::SyncSendOnce(Channel &channel, snmp_pdu *pdu, snmp_pdu **response)
+{
+    const UsmDropCounts before = CountUsmDrops();
+    const int status = snmp_sess_synch_response(snmp_sess_pointer(channel.Session), pdu, response);
+    NoteDroppedMessages(before);
     switch (status) {
     case STAT_SUCCESS:
         return ResultOfResponse(*response);
@@ -483,7 +522,128 @@ int KtSession::SyncSend(const KtSNMPTarget &target, bool write, qint32 securityL
     default:
         if (*response && (*response)->command == SNMP_MSG_REPORT)
             return ResultOfResponse(*response);
-        return LibraryResultOf(channel->Session->s_snmp_errno);
+        return LibraryResultOf(channel.Session->s_snmp_errno);
+    }
+}
+
+// An SNMPv3 agent that restarts comes back with new engine boots and time,
+// and perhaps a new engine ID. A Report of an unknown engine ID or of a
+// message outside the time window then answers our requests, and the
+// library may drop it in its own security processing (it cannot take a
+// Report for our user from an engine it has no keys for), so that the
+// request only times out. Either way the engine is discovered again and
+// the request sent once more, as net-snmp's own tools do on every start.
+bool KtSession::ShouldRediscover(const Channel &channel, int result) const
+{
+    if (channel.EngineState != Channel::Engine::Known)
+        return false;
+    return result == KtLibraryResult::UsmUnknownEngineID || result == KtLibraryResult::UsmNotInTimeWindow ||
+           (result == KtLibraryResult::Timeout && channel.DroppedResult != 0);
+}
+
+bool KtSession::RediscoverAndResend(PendingSend *send, int result)
+{
+    Channel &channel = *send->Via;
+    const bool recoverable = result == KtLibraryResult::UsmUnknownEngineID ||
+                             result == KtLibraryResult::UsmNotInTimeWindow ||
+                             result == KtLibraryResult::Timeout;
+    if (send->Resent || !send->Copy || !recoverable)
+        return false;
+    // Sends that fail while the engine is being discovered again wait for it.
+    const bool discovering = channel.EngineState == Channel::Engine::Discovering;
+    if (!discovering && !ShouldRediscover(channel, result))
+        return false;
+    send->Resent = true;
+    send->Pdu = std::exchange(send->Copy, nullptr);
+    sends_.insert(send->Handle, send);
+    channel.Waiting.append(send);
+    if (!discovering) {
+        ForgetEngine(channel);
+        StartDiscovery(channel);
+    }
+    return true;
+}
+
+// Forgets the agent's engine ID (and the context engine ID taken from it),
+// so that the next probe's Report sets both anew.
+void KtSession::ForgetEngine(Channel &channel)
+{
+    snmp_session *session = channel.Session;
+    const bool contextFromEngine =
+        session->contextEngineIDLen == session->securityEngineIDLen && session->securityEngineIDLen > 0 &&
+        std::memcmp(session->contextEngineID, session->securityEngineID, session->securityEngineIDLen) == 0;
+    if (contextFromEngine) {
+        SNMP_FREE(session->contextEngineID);
+        session->contextEngineIDLen = 0;
+    }
+    SNMP_FREE(session->securityEngineID);
+    session->securityEngineIDLen = 0;
+    // The library registers a session's user once; let it register the
+    // user again, with keys localised for the engine found next.
+    session->flags &= ~SNMP_FLAGS_USER_CREATED;
+    channel.EngineState = Channel::Engine::Unknown;
+    channel.DroppedResult = 0;
+}
+
+// A time-out after the library dropped the agent's answers is reported as
+// the reason of the drop, the real cause; an answer clears that reason.
+int KtSession::RealCause(Channel &channel, int result)
+{
+    if (result != KtLibraryResult::Timeout) {
+        channel.DroppedResult = 0;
+        return result;
+    }
+    return channel.DroppedResult != 0 ? channel.DroppedResult : result;
+}
+
+void KtSession::KeepCopyForResend(PendingSend &send)
+{
+    if (send.Completion && !send.Resent && !send.Copy && send.Via->EngineState != Channel::Engine::NotNeeded)
+        send.Copy = snmp_clone_pdu(send.Pdu);
+}
+
+void KtSession::FreeCopy(PendingSend &send)
+{
+    FreePdu(std::exchange(send.Copy, nullptr));
+}
+
+// The library's counters of SNMPv3 messages its user-based security
+// refused, in the order of the results they stand for.
+namespace {
+
+constexpr struct
+{
+    int Statistic;
+    int Result;
+} kUsmDrops[] = {
+    {STAT_USMSTATSUNKNOWNENGINEIDS, KtLibraryResult::UsmUnknownEngineID},
+    {STAT_USMSTATSNOTINTIMEWINDOWS, KtLibraryResult::UsmNotInTimeWindow},
+    {STAT_USMSTATSUNKNOWNUSERNAMES, KtLibraryResult::UsmUnknownSecurityName},
+    {STAT_USMSTATSUNSUPPORTEDSECLEVELS, KtLibraryResult::UsmUnsupportedSecurityLevel},
+    {STAT_USMSTATSWRONGDIGESTS, KtLibraryResult::UsmAuthenticationFailure},
+    {STAT_USMSTATSDECRYPTIONERRORS, KtLibraryResult::UsmDecryptionError},
+};
+
+} // namespace
+
+KtSession::UsmDropCounts KtSession::CountUsmDrops()
+{
+    UsmDropCounts counts{};
+    for (size_t i = 0; i < counts.size(); ++i)
+        counts[i] = snmp_get_statistic(kUsmDrops[i].Statistic);
+    return counts;
+}
+
+void KtSession::NoteDroppedMessages(const UsmDropCounts &before)
+{
+    const UsmDropCounts after = CountUsmDrops();
+    for (size_t i = 0; i < after.size(); ++i) {
+        if (after[i] == before[i])
+            continue;
+        for (Channel *channel : std::as_const(channels_))
+            if (channel->EngineState != Channel::Engine::NotNeeded)
+                channel->DroppedResult = kUsmDrops[i].Result;
+        return;
     }
 }
 
@@ -509,8 +669,11 @@ void KtSession::ProcessPendingEvents()
     netsnmp_large_fd_set_init(&readfds, FD_SETSIZE);
     snmp_select_info2(&numfds, &readfds, &timeout, &block);
     timeval zero{0, 0};
-    if (numfds > 0 && netsnmp_large_fd_set_select(numfds, &readfds, nullptr, nullptr, &zero) > 0)
+    if (numfds > 0 && netsnmp_large_fd_set_select(numfds, &readfds, nullptr, nullptr, &zero) > 0) {
+        const UsmDropCounts before = CountUsmDrops();
         snmp_read2(&readfds);
+        NoteDroppedMessages(before);
+    }
     snmp_timeout();
     netsnmp_large_fd_set_cleanup(&readfds);
 

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -145,6 +146,18 @@ private:
     bool SendToLibrary(PendingSend *send);
     void Dispatch(PendingSend *send);
     void Fail(PendingSend *send, int result);
+
+    // Recovery from an SNMPv3 agent's restart.
+    using UsmDropCounts = std::array<unsigned int, 6>;
+    static UsmDropCounts CountUsmDrops();
+    void NoteDroppedMessages(const UsmDropCounts &before);
+    bool ShouldRediscover(const Channel &channel, int result) const;
+    bool RediscoverAndResend(PendingSend *send, int result);
+    void ForgetEngine(Channel &channel);
+    int RealCause(Channel &channel, int result);
+    void KeepCopyForResend(PendingSend &send);
+    void FreeCopy(PendingSend &send);
+    int SyncSendOnce(Channel &channel, snmp_pdu *pdu, snmp_pdu **response);
 
     int status_ = 0;
     bool processing_ = false;

@@ -200,6 +200,29 @@ TEST_F(StartupTest, MalformedNumbersRaiseConversionErrors)
     }
 }
 
+// Codes counted from 0 are raised by one: the largest 32-bit value would
+// overflow and is refused as a malformed number is, the one below it is not.
+TEST_F(StartupTest, CountedFromZeroKeysRefuseTheLargestValue)
+{
+    for (const char *key : {"SecurityLevel", "AuthProtocol", "PrivProtocol"}) {
+        QByteArray config(kFullConfig);
+        config.replace(QByteArray(key) + "=", QByteArray(key) + "=2147483647\nWas=");
+        WriteFile("10.0.0.5.cfg", config);
+        settings_ = {};
+        EXPECT_THROW(Apply({"/I10.0.0.5", "/Rpublic"}), KtConvertError) << key;
+
+        config = kFullConfig;
+        config.replace(QByteArray(key) + "=", QByteArray(key) + "=2147483646\nWas=");
+        WriteFile("10.0.0.5.cfg", config);
+        settings_ = {};
+        Apply({"/I10.0.0.5", "/Rpublic"});
+        const qint32 field = QByteArray(key) == "SecurityLevel"  ? settings_.Security.SecurityLevel
+                             : QByteArray(key) == "AuthProtocol" ? settings_.Security.AuthProtocol
+                                                                 : settings_.Security.PrivProtocol;
+        EXPECT_EQ(field, 2147483647) << key;
+    }
+}
+
 TEST_F(StartupTest, HighPortsAreHandedOnAsWritten)
 {
     Apply({"/v3", "/t40000"});

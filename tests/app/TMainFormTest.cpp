@@ -1,5 +1,6 @@
 // The main window against the switch simulator, without front panels.
 #include "TMainForm.h"
+#include "CreateUnitPanel.h"
 #include "KtDedicatedWindows.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
@@ -123,6 +124,53 @@ TEST_F(MainFormTest, AgentWithoutUnitsGetsNoPanel)
     EXPECT_EQ(form.UnitListView->topLevelItemCount(), 0);
     EXPECT_TRUE(form.PanelWindows.isEmpty());
     EXPECT_LT(form.height(), 500);
+}
+
+// Unit rows whose numbers no stack can hold are skipped with a status line;
+// the port count is never computed from them (a start port of -2^31 would
+// overflow it).
+TEST_F(MainFormTest, UnitRowsWithImpossibleNumbersAreSkipped)
+{
+    QFile scenario(dir_.filePath("hostile.scenario"));
+    ASSERT_TRUE(scenario.open(QIODevice::WriteOnly));
+    scenario.write("include stack\n"
+                   "set 1.3.6.1.4.1.47893.12.11.1.9.4.1.3.2 -2147483648\n"
+                   "set 1.3.6.1.4.1.47893.12.11.1.9.4.1.4.3 2147483647\n");
+    scenario.close();
+    QgSimProcess sim({"--scenario", scenario.fileName(), "--static-leds"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    TMainForm &form = Open(sim.Port());
+    // Every status line, also those a later line (the LED poll's) replaces.
+    struct StatusLines : QObject
+    {
+        QStringList Lines;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::ToolTipChange)
+                Lines << static_cast<QWidget *>(watched)->toolTip();
+            return false;
+        }
+    } status;
+    form.StatusPanel0->installEventFilter(&status);
+    form.FirstActivation();
+    ASSERT_EQ(form.UnitListView->topLevelItemCount(), 3);
+    ASSERT_EQ(form.PanelWindows.size(), 1);
+    EXPECT_EQ(dynamic_cast<TPanelForm *>(form.PanelWindows[0])->Unit, 1);
+    EXPECT_TRUE(
+        status.Lines.contains("Unit table row 2 skipped: swUnitMgmtStartPort -2147483648 is out of range"))
+        << status.Lines.join('\n').toStdString();
+    EXPECT_TRUE(
+        status.Lines.contains("Unit table row 3 skipped: swUnitMgmtPortRange 2147483647 is out of range"));
+
+    QString problem;
+    EXPECT_FALSE(UnitRowPortCount("3", "1", "2147483647", problem));
+    EXPECT_EQ(problem, "swUnitMgmtPortRange 2147483647");
+    EXPECT_FALSE(UnitRowPortCount("16", "1", "24", problem));
+    EXPECT_FALSE(UnitRowPortCount("1", "1", "51", problem));
+    EXPECT_EQ(problem, "port count 51");
+    EXPECT_FALSE(UnitRowPortCount("1", "30", "10", problem));
+    EXPECT_EQ(UnitRowPortCount("1", "1", "50", problem), 50);
+    EXPECT_EQ(UnitRowPortCount("15", "1", "0", problem), 0);
 }
 
 TEST_F(MainFormTest, PanelsAreStackedBottomUpAndRebuiltOnRefresh)

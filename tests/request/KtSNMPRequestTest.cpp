@@ -16,11 +16,12 @@ namespace {
 class Simulator
 {
 public:
-    explicit Simulator(QStringList options)
+    explicit Simulator(QStringList options, quint16 port = 0)
     {
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(QStringLiteral(QG_BIN_DIR "/qgsim"),
-                       QStringList{"--listen", "127.0.0.1:0", "--static-leds"} + options);
+                       QStringList{"--listen", QStringLiteral("127.0.0.1:%1").arg(port), "--static-leds"} +
+                           options);
         process_.waitForStarted();
         QElapsedTimer clock;
         clock.start();
@@ -352,6 +353,74 @@ TEST_F(RequestTest, UserBasedReads)
             EXPECT_EQ(steps[0].values[1], "qgsim");
         }
     }
+}
+
+// A switch that restarts comes back with a new engine ID (as qgsim does on
+// every start) and new engine boots and time. The next read of a window
+// reading over SNMPv2c and of windows reading over SNMPv3 succeeds without
+// restarting the module: the engine is discovered again and the read sent
+// once more, asynchronously and synchronously.
+TEST_F(RequestTest, ReadsGoOnAfterTheAgentRestartsWithANewEngine)
+{
+    auto sim = std::make_unique<Simulator>(QStringList{});
+    const quint16 port = sim->Port();
+    ASSERT_NE(port, 0);
+    auto community = Request(port, kSystem, ListScalars, 0, 1);
+    std::vector<std::unique_ptr<KtSNMPRequest>> users;
+    for (const char *user : {"md5user", "desuser"}) {
+        auto request = Request(port, kSystem, ListScalars, 0, 3);
+        request->Security.SecurityModel = 3;
+        request->Security.SecurityName = user;
+        request->Security.SecurityLevel = QByteArray(user) == "desuser" ? 3 : 2;
+        request->Security.AuthProtocol = 2;
+        request->Security.PrivProtocol = QByteArray(user) == "desuser" ? 2 : 1;
+        request->Security.AuthPassword = "md5password";
+        request->Security.PrivPassword = "despassword";
+        users.push_back(std::move(request));
+    }
+    auto readAll = [&](const char *when) {
+        for (KtSNMPRequest *request : {community.get(), users[0].get(), users[1].get()}) {
+            const std::vector<Step> steps = Run(*request);
+            ASSERT_EQ(steps.size(), 1u) << when;
+            EXPECT_EQ(steps[0].code, 0) << when << ", version " << int(request->Security.Version) << " "
+                                        << request->Security.SecurityName.toStdString();
+            EXPECT_EQ(steps[0].values.value(1), "qgsim") << when;
+        }
+        // The synchronous path of the dedicated windows, with the same users.
+        EXPECT_NO_THROW(users[1]->ReadSync(true)) << when;
+        EXPECT_EQ(users[1]->Vars.Get(1).Value, "qgsim") << when;
+    };
+    readAll("before the restart");
+
+    sim.reset();
+    sim = std::make_unique<Simulator>(QStringList{}, port);
+    ASSERT_EQ(sim->Port(), port);
+    readAll("after the restart");
+
+    // Once more for the synchronous path first.
+    sim.reset();
+    sim = std::make_unique<Simulator>(QStringList{}, port);
+    EXPECT_NO_THROW(users[0]->ReadSync(true));
+    EXPECT_EQ(users[0]->Vars.Get(1).Value, "qgsim");
+}
+
+// When the agent is gone for good, the time-out is what the window shows.
+TEST_F(RequestTest, AgentThatStaysAwayStillTimesOut)
+{
+    auto sim = std::make_unique<Simulator>(QStringList{});
+    const quint16 port = sim->Port();
+    auto request = Request(port, kSystem, ListScalars, 0, 3);
+    request->Security.SecurityModel = 3;
+    request->Security.SecurityName = "md5user";
+    request->Security.SecurityLevel = 2;
+    request->Security.AuthProtocol = 2;
+    request->Security.AuthPassword = "md5password";
+    ASSERT_EQ(Run(*request)[0].code, 0);
+    sim.reset();
+    request->TimeOut = 20;
+    const std::vector<Step> steps = Run(*request);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].code, -405);
 }
 
 TEST(MapResultTest, LibraryResultsMapToApplicationCodes)

@@ -7,14 +7,14 @@ namespace {
 
 KtVb Integer(const char *oid, int value = 1)
 {
-    KtVb vb(KtOid::FromText(oid));
+    KtVb vb(KtOid::FromText(QString::fromLatin1(oid)));
     vb.SetInteger(value);
     return vb;
 }
 
 KtVb EndOfView(const char *oid)
 {
-    KtVb vb(KtOid::FromText(oid));
+    KtVb vb(KtOid::FromText(QString::fromLatin1(oid)));
     vb.SetNoValue(KtVbType::EndOfMibView);
     return vb;
 }
@@ -83,7 +83,7 @@ TEST(BulkWalkTest, RepetitionsFitADatagramAndHalveOnTooBig)
     EXPECT_LE(guessed * 2 * 30, KtBulkWalk::kBindingBudget) << "two bindings of 30 bytes or more a row";
 
     // Rows of two long octet strings: fewer fit.
-    KtVb wide(KtOid::FromText("1.3.6.1.2.1.17.7.1.2.2.1.2.1"));
+    KtVb wide(KtOid::FromText(QStringLiteral("1.3.6.1.2.1.17.7.1.2.2.1.2.1")));
     wide.SetOctets(QByteArray(200, 'x'));
     walk.Store(names, {wide, wide});
     // A binding: 4 bytes of framing, the OID in 15, the value in 202.

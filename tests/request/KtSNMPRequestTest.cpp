@@ -450,6 +450,30 @@ TEST_F(RequestTest, UseGetBulkOffKeepsGetNext)
     }
 }
 
+// An SNMPv3 walk takes its rows from GetBulk too: the same steps as an
+// SNMPv2c get-next walk of the same table.
+TEST_F(RequestTest, UserBasedWalkWithGetBulkGivesTheGetNextRows)
+{
+    Simulator sim({"--fdb-rows", "30"});
+    auto getNext = Request(sim.Port(), kFdb, ListTable, 2, 1);
+    getNext->Device.UseGetBulk = false;
+    auto bulk = Request(sim.Port(), kFdb, ListTable, 2, 3);
+    bulk->Security.SecurityModel = 3;
+    bulk->Security.SecurityName = "md5user";
+    bulk->Security.SecurityLevel = 2;
+    bulk->Security.AuthProtocol = 2;
+    bulk->Security.AuthPassword = "md5password";
+    const std::vector<Step> expected = Run(*getNext);
+    const std::vector<Step> walked = Run(*bulk);
+    ASSERT_EQ(walked.size(), expected.size());
+    ASSERT_EQ(walked.size(), 31u);
+    for (size_t i = 0; i < walked.size(); ++i) {
+        EXPECT_EQ(walked[i].code, expected[i].code) << i;
+        EXPECT_EQ(walked[i].finished, expected[i].finished) << i;
+        EXPECT_EQ(walked[i].values, expected[i].values) << i;
+    }
+}
+
 TEST(MapResultTest, LibraryResultsMapToApplicationCodes)
 {
     const std::pair<int, int> cases[] = {

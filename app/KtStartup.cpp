@@ -204,6 +204,8 @@ void KtStartup::ApplyConfigFile(const QString &path, KtSNMPSettings &s, KtLaunch
         flags.ContextNameGiven = true;
     }
     s.Scope.ContextEngineID = texts.ContextEngineID = read("ContextEngineID");
+    // Optional: 0 makes table walks use get-next for agents with a broken GetBulk.
+    s.Device.UseGetBulk = read("UseGetBulk").trimmed() != QLatin1String("0");
 
     security.SecurityModel = ToInt32(read("SecurityModel"));
     texts.SecurityModel = QString::number(security.SecurityModel);

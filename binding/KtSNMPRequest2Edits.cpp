@@ -15,13 +15,23 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
 constexpr int kNoOptions = -520;
 constexpr int kTooFewControls = -522;
 constexpr qint64 kRepaintEveryMs = 40;
+// Rows that a walk delivers are added to the list view in batches, the
+// first 50 ms after the row that opens it, however fast or slow rows come.
+// Laying out the list view after a batch takes time in proportion to all its
+// rows, so batches come further apart as the list grows: at least four times
+// the last layout's time, which keeps layout to a fifth of the walk.
+constexpr int kRowBatchEveryMs = 50;
+constexpr int kRowBatchAtMostMs = 1000;
+constexpr int kRowBatchPerLayoutTime = 4;
 
 // The directives of a format, each with its "{...}" options: "%i{n1x9}.%i"
 // gives "%i{n1x9}" and "%i". "%%" and a trailing "%" are no directives.
@@ -50,12 +60,17 @@ QStringList Directives(const QString &format)
 } // namespace
 
 KtSNMPRequest2Edits::KtSNMPRequest2Edits(QWidget *owner)
-    : KtSNMPRequest2Controls(owner), Constraint(std::make_unique<KtEditConstraint>(owner, true))
+    : KtSNMPRequest2Controls(owner), Constraint(std::make_unique<KtEditConstraint>(owner, true)),
+      rowBatchTimer_(std::make_unique<QTimer>())
 {
+    rowBatchTimer_->setInterval(kRowBatchEveryMs);
+    QObject::connect(rowBatchTimer_.get(), &QTimer::timeout, [this] { FlushQueuedRows(); });
 }
 
 KtSNMPRequest2Edits::~KtSNMPRequest2Edits()
 {
+    rowBatchTimer_.reset();
+    DropQueuedRows();
     QObject::disconnect(selectionConnection_);
     Bindings.clear();
     Constraint.reset();
@@ -273,8 +288,13 @@ void KtSNMPRequest2Edits::OnGetBegin()
     if (!ListView)
         return;
     BuildColumns();
+    DropQueuedRows();
+    rowBatchTimer_->setInterval(kRowBatchEveryMs);
     ListView->clear();
-    PauseListPainting(true);
+    // An asynchronous walk returns to the event loop between responses, so
+    // the list view paints as its batches come; a blocking one paints only
+    // when LetWindowRepaint lets it.
+    PauseListPainting(!Asynchronous);
     sinceRepaint_.start();
 }
 
@@ -288,12 +308,14 @@ void KtSNMPRequest2Edits::PauseListPainting(bool paused)
 
 void KtSNMPRequest2Edits::OnGetError(const KtSNMPError &record)
 {
+    FlushQueuedRows();
     PauseListPainting(false);
     KtSNMPRequest2Controls::OnGetError(record);
 }
 
 void KtSNMPRequest2Edits::OnGetAborted()
 {
+    FlushQueuedRows();
     PauseListPainting(false);
 }
 
@@ -303,8 +325,9 @@ void KtSNMPRequest2Edits::OnRow()
         ShowValues(-1);
         return;
     }
-    AddRow();
-    LetWindowRepaint();
+    QueueRow();
+    if (!Asynchronous)
+        LetWindowRepaint();
 }
 
 // Lets the window repaint now and then during a long walk, without paying
@@ -313,6 +336,7 @@ void KtSNMPRequest2Edits::LetWindowRepaint()
 {
     if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintEveryMs)
         return;
+    FlushQueuedRows();
     PauseListPainting(false);
     QCoreApplication::processEvents();
     PauseListPainting(true);
@@ -330,6 +354,7 @@ void KtSNMPRequest2Edits::OnCollect()
 
 void KtSNMPRequest2Edits::OnGetEnd()
 {
+    FlushQueuedRows();
     PauseListPainting(false);
     if (ListView && AutoDisable && Request.Vars.Kind == ListTable)
         EnableControls(false);
@@ -420,6 +445,44 @@ void KtSNMPRequest2Edits::AddRow()
     for (int i : ColumnVariables())
         cells << Request.Vars.Get(i).Value;
     ListView->addTopLevelItem(new QTreeWidgetItem(cells));
+}
+
+// A row of a walk waits for the next batch: inserting rows one by one costs
+// the list view (and whoever watches its model) one round of bookkeeping
+// per row.
+void KtSNMPRequest2Edits::QueueRow()
+{
+    QStringList cells;
+    for (int i : ColumnVariables())
+        cells << Request.Vars.Get(i).Value;
+    auto *row = new QTreeWidgetItem(cells);
+    // Spares the layout asking each row for children it never has.
+    row->setFlags(row->flags() | Qt::ItemNeverHasChildren);
+    queuedRows_.append(row);
+    if (!rowBatchTimer_->isActive())
+        rowBatchTimer_->start();
+}
+
+void KtSNMPRequest2Edits::FlushQueuedRows()
+{
+    rowBatchTimer_->stop();
+    if (queuedRows_.isEmpty())
+        return;
+    if (!ListView) {
+        DropQueuedRows();
+        return;
+    }
+    QElapsedTimer layoutTime;
+    layoutTime.start();
+    ListView->addTopLevelItems(std::exchange(queuedRows_, {}));
+    ListView->doItemsLayout();
+    rowBatchTimer_->setInterval(
+        std::clamp(int(layoutTime.elapsed()) * kRowBatchPerLayoutTime, kRowBatchEveryMs, kRowBatchAtMostMs));
+}
+
+void KtSNMPRequest2Edits::DropQueuedRows()
+{
+    qDeleteAll(std::exchange(queuedRows_, {}));
 }
 
 void KtSNMPRequest2Edits::SelectedRowToValues()

@@ -14,6 +14,7 @@ class KtOptionList;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -87,7 +88,13 @@ private:
     void OnListSelectionChanged();
     void LetWindowRepaint();
     void PauseListPainting(bool paused);
+    void QueueRow();
+    void FlushQueuedRows();
+    void DropQueuedRows();
 
     QMetaObject::Connection selectionConnection_;
     QElapsedTimer sinceRepaint_;
+    // Rows of a walk under way, added to the list view in batches.
+    QList<QTreeWidgetItem *> queuedRows_;
+    std::unique_ptr<QTimer> rowBatchTimer_;
 };

@@ -93,6 +93,7 @@ QList<KtLedShape *> KtSNMPRequest2Leds::CreateLedRow(int item, const QString &by
 
 void KtSNMPRequest2Leds::StartPolling(int period)
 {
+    blinkParked_ = false;
     if (BlinkTimer)
         BlinkTimer->start();
     if (PollTimer && period > 0) {
@@ -113,6 +114,7 @@ void KtSNMPRequest2Leds::StopPolling()
         PollTimer->stop();
     if (BlinkTimer)
         BlinkTimer->stop();
+    blinkParked_ = false;
     ResetLeds();
 }
 
@@ -148,6 +150,7 @@ void KtSNMPRequest2Leds::OnRow()
         ResetLeds();
         throw;
     }
+    WakeBlinkTimer();
     PaintLeds();
 }
 
@@ -196,6 +199,30 @@ void KtSNMPRequest2Leds::PaintLeds()
     }
     if (anyBlinking && BlinkCount < std::numeric_limits<qint32>::max())
         ++BlinkCount;
+    ParkBlinkTimer(anyBlinking);
+}
+
+// Whether a later blink step could still change an LED: the steps up to
+// BlinkCount = BlinkLimit + 1 (the one that leaves every LED lit).
+bool KtSNMPRequest2Leds::BlinkStepsLeft(bool anyBlinking) const
+{
+    return anyBlinking && BlinkCount <= BlinkLimit + 1;
+}
+
+void KtSNMPRequest2Leds::ParkBlinkTimer(bool anyBlinking)
+{
+    if (!BlinkTimer || !BlinkTimer->isActive() || BlinkStepsLeft(anyBlinking))
+        return;
+    BlinkTimer->stop();
+    blinkParked_ = true;
+}
+
+void KtSNMPRequest2Leds::WakeBlinkTimer()
+{
+    if (!blinkParked_ || !BlinkTimer)
+        return;
+    blinkParked_ = false;
+    BlinkTimer->start();
 }
 
 void KtSNMPRequest2Leds::Paint(const LedBinding &led, qint32 color)

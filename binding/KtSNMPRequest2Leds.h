@@ -80,4 +80,12 @@ public:
 private:
     static void Paint(const LedBinding &led, qint32 color);
     qint32 ColorForStep(const LedBinding &led) const;
+    bool BlinkStepsLeft(bool anyBlinking) const;
+    void ParkBlinkTimer(bool anyBlinking);
+    void WakeBlinkTimer();
+
+    // The blink timer rests while no step could change an LED (nothing
+    // blinks, or the blink steps after the last response are over); the next
+    // response wakes it. A timer stopped by anyone else stays stopped.
+    bool blinkParked_ = false;
 };

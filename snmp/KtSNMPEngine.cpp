@@ -312,6 +312,11 @@ int _SnmpEventProcessor::Interval() const
 
 void _SnmpEventProcessor::Tick()
 {
+    // Responses are read as their sockets become readable; the tick drives
+    // retries and time-outs, so without an outstanding send it has nothing
+    // to do (and stopping and restarting the timer would cost a wake-up).
+    if (!KtSNMPSession || !KtSNMPSession->HasOutstandingSends())
+        return;
     const bool wasRunning = timer_->isActive();
     timer_->stop();
     if (KtSNMPSession)

@@ -6,11 +6,13 @@
 
 class QTimer;
 
-// Where the agent is.
+// Where the agent is, and whether table walks may use its GetBulk
+// (SNMPv2c and SNMPv3; off for agents whose GetBulk is broken).
 struct KtSNMPDevice
 {
     QString Address = QStringLiteral("127.0.0.1");
     quint16 Port = 161;
+    bool UseGetBulk = true;
 };
 
 // The SNMPv3 context copied into every PDU.

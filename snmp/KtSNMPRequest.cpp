@@ -17,6 +17,7 @@
 
 namespace {
 
+constexpr int kTooBig = -101;
 constexpr int kNoSuchName = -102;
 constexpr qint64 kDestructorWaitMs = 6000;
 
@@ -112,12 +113,12 @@ void AddToPdu(snmp_pdu *pdu, const KtVb &vb)
     }
 }
 
-std::vector<const netsnmp_variable_list *> BindingsOf(const snmp_pdu *response)
+std::vector<KtVb> BindingsOf(const snmp_pdu *response)
 {
-    std::vector<const netsnmp_variable_list *> bindings;
+    std::vector<KtVb> bindings;
     for (const netsnmp_variable_list *var = response ? response->variables : nullptr; var;
          var = var->next_variable)
-        bindings.push_back(var);
+        bindings.push_back(VbFromLibrary(*var));
     return bindings;
 }
 
@@ -275,9 +276,9 @@ int KtSNMPRequest::OperationFor(Purpose purpose) const
     }
 }
 
-snmp_pdu *KtSNMPRequest::BuildPdu(Purpose purpose)
+snmp_pdu *KtSNMPRequest::NewPdu(int command) const
 {
-    PduPtr pdu(snmp_pdu_create(OperationFor(purpose)));
+    PduPtr pdu(snmp_pdu_create(command));
     if (Security.Version == 3) {
         pdu->securityLevel = Security.SecurityLevel;
         const QByteArray contextName = Scope.ContextName.toUtf8();
@@ -291,6 +292,12 @@ snmp_pdu *KtSNMPRequest::BuildPdu(Purpose purpose)
             pdu->contextEngineIDLen = size_t(engineID.size());
         }
     }
+    return pdu.release();
+}
+
+snmp_pdu *KtSNMPRequest::BuildPdu(Purpose purpose)
+{
+    PduPtr pdu(NewPdu(OperationFor(purpose)));
     for (int i = 0; i < Vars.Count(); ++i) {
         KtSNMPVar &var = Vars.Get(i);
         QString oidText;
@@ -336,7 +343,11 @@ snmp_pdu *KtSNMPRequest::BuildPdu(Purpose purpose)
 
 void KtSNMPRequest::Decode(snmp_pdu *response, Decoded &outcome, bool raiseEndOfView)
 {
-    const std::vector<const netsnmp_variable_list *> bindings = BindingsOf(response);
+    DecodeBindings(BindingsOf(response), outcome, raiseEndOfView);
+}
+
+void KtSNMPRequest::DecodeBindings(const std::vector<KtVb> &bindings, Decoded &outcome, bool raiseEndOfView)
+{
     int done = 0;
     int seen = 0;
     QString suffix;
@@ -346,8 +357,7 @@ void KtSNMPRequest::Decode(snmp_pdu *response, Decoded &outcome, bool raiseEndOf
         KtSNMPVar &var = Vars.Get(i);
         const QString base = BaseOid(i);
         const bool present = seen < int(bindings.size());
-        const QString received =
-            present ? OidOf(bindings[seen]->name, bindings[seen]->name_length).ToText() : QString();
+        const QString received = present ? bindings[size_t(seen)].Oid.ToText() : QString();
 
         if (outcome.Code == kNoSuchName && Vars.IsTable()) {
             // An SNMPv1 agent answers a get-next past its last object with
@@ -372,7 +382,7 @@ void KtSNMPRequest::Decode(snmp_pdu *response, Decoded &outcome, bool raiseEndOf
             var.Value = QStringLiteral("(NOTDONE)");
             var.CurrentOid = base + QLatin1Char('.') + EncodeIndex();
         } else {
-            VbToText(i, VbFromLibrary(*bindings[seen]));
+            VbToText(i, bindings[size_t(seen)]);
             var.CurrentOid = received;
             // The row's index comes from a column that is still inside the
             // table, never from an OID of another column.
@@ -407,16 +417,26 @@ snmp_pdu *KtSNMPRequest::SendSync(snmp_pdu *pdu, const KtSNMPTarget &target, boo
 void KtSNMPRequest::SendAsync(snmp_pdu *pdu, const KtSNMPTarget &target, bool write, bool decode,
                               KtSNMPCallback callback, void *userData)
 {
+    SendAsyncThen(
+        pdu, target, write,
+        [this, target, decode, callback = std::move(callback), userData](int result, snmp_pdu *response) {
+            Complete(result, response, target, decode, callback, userData);
+        });
+}
+
+void KtSNMPRequest::SendAsyncThen(snmp_pdu *pdu, const KtSNMPTarget &target, bool write,
+                                  std::function<void(int result, snmp_pdu *response)> then)
+{
     auto finished = std::make_shared<bool>(false);
     auto handle = std::make_shared<quint64>(0);
     ++Pending;
     try {
         *handle = KtSNMPSession->AsyncSend(
             target, write, Security.SecurityLevel, pdu,
-            [this, target, decode, callback, userData, finished, handle](int result, snmp_pdu *response) {
+            [this, then = std::move(then), finished, handle](int result, snmp_pdu *response) {
                 *finished = true;
                 outstanding_.remove(*handle);
-                Complete(result, response, target, decode, callback, userData);
+                then(result, response);
             });
     } catch (const KtException &error) {
         --Pending;
@@ -433,14 +453,7 @@ void KtSNMPRequest::Complete(int libraryResult, snmp_pdu *response, const KtSNMP
         --Pending;
         return;
     }
-    const KtMappedResult mapped = MapResult(libraryResult);
-    KtSNMPError error;
-    error.Code = mapped.Code;
-    error.Message = mapped.Message;
-    error.ErrorIndex = response ? int(response->errindex) : 0;
-    error.AgentAddress = target.Peer.section(QLatin1Char(':'), 1, 1);
-    error.AgentPort = target.Port;
-    error.Finished = true;
+    KtSNMPError error = RecordOf(libraryResult, response, target);
     if (response && ((error.Code == 0 && decode) || (error.Code == kNoSuchName && Vars.IsTable()))) {
         Decoded decoded{error.Code, error.Message};
         try {
@@ -454,20 +467,41 @@ void KtSNMPRequest::Complete(int libraryResult, snmp_pdu *response, const KtSNMP
             error.Finished = true;
         }
     }
+    InvokeCallback(callback, userData, error, Vars);
+    --Pending;
+}
+
+KtSNMPError KtSNMPRequest::RecordOf(int libraryResult, const snmp_pdu *response, const KtSNMPTarget &target)
+{
+    const KtMappedResult mapped = MapResult(libraryResult);
+    KtSNMPError error;
+    error.Code = mapped.Code;
+    error.Message = mapped.Message;
+    error.ErrorIndex = response ? int(response->errindex) : 0;
+    error.AgentAddress = target.Peer.section(QLatin1Char(':'), 1, 1);
+    error.AgentPort = target.Port;
+    error.Finished = true;
+    return error;
+}
+
+void KtSNMPRequest::InvokeCallback(const KtSNMPCallback &callback, void *userData, const KtSNMPError &error,
+                                   KtSNMPVarList &vars)
+{
     // The callback runs inside the SNMP library: nothing may escape into it.
     try {
         if (callback)
-            callback(userData, error, Vars);
+            callback(userData, error, vars);
     } catch (const std::exception &failure) {
         qWarning("SNMP callback failed: %s", failure.what());
     }
-    --Pending;
 }
 
 bool KtSNMPRequest::ReadSync(bool first)
 {
     if (!Enabled)
         return false;
+    if (WalksInBulk())
+        return ReadBulkSync(first);
     const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
     snmp_pdu *pdu = BuildPdu(first ? Purpose::ReadFirst : Purpose::ReadNext);
     int code = 0;
@@ -483,6 +517,10 @@ void KtSNMPRequest::ReadAsync(KtSNMPCallback callback, void *userData, bool firs
 {
     if (!Enabled)
         return;
+    if (WalksInBulk()) {
+        ReadBulkAsync(std::move(callback), userData, first);
+        return;
+    }
     const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
     snmp_pdu *pdu = BuildPdu(first ? Purpose::ReadFirst : Purpose::ReadNext);
     SendAsync(pdu, target, false, true, std::move(callback), userData);
@@ -556,4 +594,182 @@ void KtSNMPRequest::WriteAsync(KtSNMPCallback callback, void *userData, bool dec
     KtSNMPTarget target;
     snmp_pdu *pdu = BuildWritePdu(selection, source, target);
     SendAsync(pdu, target, true, decode, std::move(callback), userData);
+}
+
+// ---- bulk table walks ---------------------------------------------------------
+
+// SNMPv1 has no GetBulk; a device whose agent gets it wrong is configured
+// to walk with get-next.
+bool KtSNMPRequest::WalksInBulk() const
+{
+    return Vars.IsTable() && (Security.Version == 1 || Security.Version == 3) && Device.UseGetBulk;
+}
+
+void KtSNMPRequest::StartBulkWalk()
+{
+    bulk_.Clear();
+    for (int i = 0; i < Vars.Count(); ++i)
+        if (Vars.IsReadable(i))
+            Vars.Get(i).CurrentOid.clear();
+}
+
+// The names the get-next walk would ask for next: the columns at the start,
+// then every readable variable's CurrentOid.
+QStringList KtSNMPRequest::WalkNames(bool first) const
+{
+    QStringList names;
+    for (int i = 0; i < Vars.Count(); ++i)
+        if (Vars.IsReadable(i))
+            names << (first ? BaseOid(i) : Vars.Get(i).CurrentOid);
+    return names;
+}
+
+snmp_pdu *KtSNMPRequest::BuildBulkPdu(const QStringList &names, int repetitions) const
+{
+    PduPtr pdu(NewPdu(SNMP_MSG_GETBULK));
+    pdu->non_repeaters = 0;
+    pdu->max_repetitions = repetitions;
+    for (const QString &name : names) {
+        bool ok = false;
+        const KtVb vb(KtOid::FromText(name, &ok));
+        if (!ok)
+            RaiseMapped(MapResult(-17)); // invalid object identifier
+        AddToPdu(pdu.get(), vb);
+    }
+    return pdu.release();
+}
+
+// Decodes one get-next step into the list and gives the record its outcome.
+KtSNMPError KtSNMPRequest::DecodeStep(const KtSNMPError &outcome, const std::vector<KtVb> &bindings)
+{
+    KtSNMPError record = outcome;
+    Decoded decoded{record.Code, record.Message};
+    try {
+        DecodeBindings(bindings, decoded, false);
+        record.Code = decoded.Code;
+        record.Message = decoded.Message;
+        record.Finished = decoded.Finished;
+    } catch (const KtException &failure) {
+        record.Code = failure.Code;
+        record.Message = failure.Message;
+        record.Finished = true;
+    }
+    return record;
+}
+
+bool KtSNMPRequest::ReadBulkSync(bool first)
+{
+    if (first)
+        StartBulkWalk();
+    const QStringList names = WalkNames(first);
+    std::vector<KtVb> answers;
+    if (first || !bulk_.Answer(names, answers)) {
+        FetchBulkSync(names);
+        answers = bulk_.FirstAnswers(names);
+    }
+    Decoded decoded{0, KtErrorText(0)};
+    DecodeBindings(answers, decoded, true);
+    return decoded.RowDelivered;
+}
+
+void KtSNMPRequest::FetchBulkSync(const QStringList &names)
+{
+    const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
+    for (;;) {
+        const int repetitions = bulk_.MaxRepetitions(names);
+        int code = 0;
+        PduPtr response(SendSync(BuildBulkPdu(names, repetitions), target, false, code));
+        if (code == kTooBig && bulk_.Shrink(repetitions))
+            continue;
+        if (code != 0)
+            KtRaise(code);
+        bulk_.Store(names, BindingsOf(response.get()));
+        return;
+    }
+}
+
+void KtSNMPRequest::ReadBulkAsync(KtSNMPCallback callback, void *userData, bool first)
+{
+    if (first) {
+        StartBulkWalk();
+    } else if (delivering_) {
+        next_ = {true, std::move(callback), userData};
+        return;
+    }
+    SendBulk(WalkNames(first), first, std::move(callback), userData);
+}
+
+void KtSNMPRequest::SendBulk(const QStringList &names, bool first, KtSNMPCallback callback, void *userData)
+{
+    const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
+    const int repetitions = bulk_.MaxRepetitions(names);
+    snmp_pdu *pdu = BuildBulkPdu(names, repetitions);
+    SendAsyncThen(pdu, target, false,
+                  [this, target, names, first, repetitions, callback = std::move(callback),
+                   userData](int result, snmp_pdu *response) {
+                      CompleteBulk(result, response, target, names, first, repetitions, callback, userData);
+                  });
+}
+
+void KtSNMPRequest::CompleteBulk(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target,
+                                 const QStringList &names, bool first, int repetitions,
+                                 const KtSNMPCallback &callback, void *userData)
+{
+    if (libraryResult == KtLibraryResult::SessionDestroyed) {
+        --Pending;
+        return;
+    }
+    KtSNMPError error = RecordOf(libraryResult, response, target);
+    if (error.Code == kTooBig && Enabled && bulk_.Shrink(repetitions)) {
+        try {
+            SendBulk(names, first, callback, userData);
+            --Pending;
+            return;
+        } catch (const KtException &failure) {
+            error.Code = failure.Code;
+            error.Message = failure.Message;
+        }
+    }
+    if (error.Code != 0 || !response) {
+        InvokeCallback(callback, userData, error, Vars);
+    } else {
+        bulk_.Store(names, BindingsOf(response));
+        DeliverBulkRows(error, names, callback, userData);
+    }
+    --Pending;
+}
+
+// Hands the rows of one response to the callback one by one, as the
+// get-next walk would have received them, for as long as the callback goes
+// on with the walk and the response answers its next step; then asks the
+// agent for the next rows.
+void KtSNMPRequest::DeliverBulkRows(const KtSNMPError &outcome, const QStringList &names,
+                                    KtSNMPCallback callback, void *userData)
+{
+    std::vector<KtVb> answers = bulk_.FirstAnswers(names);
+    for (;;) {
+        const KtSNMPError record = DecodeStep(outcome, answers);
+        next_ = {};
+        delivering_ = true;
+        InvokeCallback(callback, userData, record, Vars);
+        delivering_ = false;
+        if (!next_.Requested || !Enabled)
+            return;
+        callback = std::move(next_.Callback);
+        userData = next_.UserData;
+        next_ = {};
+        const QStringList nextNames = WalkNames(false);
+        if (bulk_.Answer(nextNames, answers))
+            continue;
+        try {
+            SendBulk(nextNames, false, callback, userData);
+        } catch (const KtException &failure) {
+            KtSNMPError error = outcome;
+            error.Code = failure.Code;
+            error.Message = failure.Message;
+            error.Finished = true;
+            InvokeCallback(callback, userData, error, Vars);
+        }
+        return;
+    }
 }

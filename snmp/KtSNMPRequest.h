@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtBulkWalk.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPVarList.h"
 #include "KtValueConversion.h"
@@ -107,6 +108,9 @@ protected:
     // Writes a response into the list: values, CurrentOid texts, the row's
     // index, formulas. Never reads past the response's last binding.
     void Decode(snmp_pdu *response, Decoded &outcome, bool raiseEndOfView);
+    // The same for the bindings of one get-next step, one per readable
+    // variable (fewer when the response left some out).
+    void DecodeBindings(const std::vector<KtVb> &bindings, Decoded &outcome, bool raiseEndOfView);
 
 private:
     enum class Purpose
@@ -117,16 +121,50 @@ private:
     };
 
     QString BaseOid(int i) const;
+    snmp_pdu *NewPdu(int command) const;
     snmp_pdu *BuildPdu(Purpose purpose);
     int OperationFor(Purpose purpose) const;
     void PrepareWrite(const QString &selection, const QStringList *source);
     snmp_pdu *BuildWritePdu(const QString &selection, const QStringList *source, KtSNMPTarget &target);
     void SendAsync(snmp_pdu *pdu, const KtSNMPTarget &target, bool write, bool decode,
                    KtSNMPCallback callback, void *userData);
+    void SendAsyncThen(snmp_pdu *pdu, const KtSNMPTarget &target, bool write,
+                       std::function<void(int result, snmp_pdu *response)> then);
     void Complete(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target, bool decode,
                   const KtSNMPCallback &callback, void *userData);
+    static KtSNMPError RecordOf(int libraryResult, const snmp_pdu *response, const KtSNMPTarget &target);
+    static void InvokeCallback(const KtSNMPCallback &callback, void *userData, const KtSNMPError &error,
+                               KtSNMPVarList &vars);
     snmp_pdu *SendSync(snmp_pdu *pdu, const KtSNMPTarget &target, bool write, int &code);
+
+    // Table walks of SNMPv2c and SNMPv3 take their get-next steps from
+    // GetBulk responses (KtBulkWalk); the rows are those of the get-next walk.
+    bool WalksInBulk() const;
+    void StartBulkWalk();
+    QStringList WalkNames(bool first) const;
+    snmp_pdu *BuildBulkPdu(const QStringList &names, int repetitions) const;
+    bool ReadBulkSync(bool first);
+    void FetchBulkSync(const QStringList &names);
+    void ReadBulkAsync(KtSNMPCallback callback, void *userData, bool first);
+    void SendBulk(const QStringList &names, bool first, KtSNMPCallback callback, void *userData);
+    void CompleteBulk(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target,
+                      const QStringList &names, bool first, int repetitions, const KtSNMPCallback &callback,
+                      void *userData);
+    void DeliverBulkRows(const KtSNMPError &outcome, const QStringList &names, KtSNMPCallback callback,
+                         void *userData);
+    KtSNMPError DecodeStep(const KtSNMPError &outcome, const std::vector<KtVb> &bindings);
 
     KtValueConversion conversion_;
     QSet<quint64> outstanding_;
+    KtBulkWalk bulk_;
+    // While a callback runs from DeliverBulkRows, a ReadAsync that goes on
+    // with the walk is only noted here; the loop then takes the next step.
+    struct Continuation
+    {
+        bool Requested = false;
+        KtSNMPCallback Callback;
+        void *UserData = nullptr;
+    };
+    bool delivering_ = false;
+    Continuation next_;
 };

@@ -658,8 +658,12 @@ void KtSession::ProcessPendingEvents()
     if (processing_)
         return;
     processing_ = true;
+    // Without an outstanding send no completion can run, so the notifiers
+    // need not be switched off (each switch wakes the event loop again); a
+    // datagram that arrives anyway is read and dropped by the library.
+    const bool completionsPossible = HasOutstandingSends();
     for (Channel *channel : std::as_const(channels_))
-        if (channel->Notifier)
+        if (channel->Notifier && completionsPossible)
             channel->Notifier->setEnabled(false);
 
     int numfds = 0;
@@ -678,7 +682,7 @@ void KtSession::ProcessPendingEvents()
     netsnmp_large_fd_set_cleanup(&readfds);
 
     for (Channel *channel : std::as_const(channels_))
-        if (channel->Notifier)
+        if (channel->Notifier && completionsPossible)
             channel->Notifier->setEnabled(true);
     processing_ = false;
 }

@@ -122,6 +122,8 @@ public:
     // without blocking; request callbacks run inside this call. Re-entrant
     // calls (from a callback that pumps window messages) do nothing.
     void ProcessPendingEvents();
+    // Whether any send awaits its completion (retries and time-outs to drive).
+    bool HasOutstandingSends() const { return !sends_.isEmpty(); }
 
     // Library result of a net-snmp error number or of a received Report.
     static int LibraryResultOf(int netsnmpError);

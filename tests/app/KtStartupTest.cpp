@@ -104,6 +104,18 @@ TEST_F(StartupTest, FileBeatsEarlierSwitchesButNotLaterOnes)
     EXPECT_EQ(settings_.Security.SecurityName, "switchuser");
 }
 
+TEST_F(StartupTest, UseGetBulkIsOnUnlessTheFileSaysZero)
+{
+    const std::pair<QByteArray, bool> cases[] = {
+        {"", true}, {"UseGetBulk=1\n", true}, {"UseGetBulk=0\n", false}, {"UseGetBulk= 0 \n", false}};
+    for (const auto &[line, expected] : cases) {
+        settings_ = {};
+        WriteFile("10.0.0.5.cfg", QByteArray(kFullConfig) + line);
+        Apply({"/I10.0.0.5", "/Rpublic"});
+        EXPECT_EQ(settings_.Device.UseGetBulk, expected) << line.toStdString();
+    }
+}
+
 TEST_F(StartupTest, ZeroCountedKeysLeaveDefaults)
 {
     QByteArray config(kFullConfig);

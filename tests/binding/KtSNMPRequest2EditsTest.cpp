@@ -205,6 +205,30 @@ TEST_F(EditsTest, WalkDisabledMidwayEndsWithTheRowsSoFar)
     EXPECT_TRUE(memo.toPlainText().startsWith("Get: (KtSNMP++) Ok!"));
 }
 
+// A slow walk (one get-next per row, 20 ms each) shows its rows in batches
+// while it goes on, and all of them at its end.
+TEST_F(EditsTest, RowsAppearWhileASlowWalkGoesOn)
+{
+    QgSimProcess slow({"--fdb-rows", "40", "--delay-ms", "20", "--static-leds"});
+    ASSERT_TRUE(slow.Start());
+    QTreeWidget list;
+    RecordingBinding binding(&window_);
+    Prepare(binding, kFdb, ListTable, 2, slow.Port());
+    binding.Request.Device.UseGetBulk = false;
+    binding.AttachListView(&list, true);
+    binding.Get();
+    QElapsedTimer clock;
+    clock.start();
+    while (binding.Busy && list.topLevelItemCount() == 0 && clock.elapsed() < 15000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    EXPECT_TRUE(binding.Busy);
+    EXPECT_GT(list.topLevelItemCount(), 0);
+    EXPECT_LT(list.topLevelItemCount(), 40);
+    WaitWhileBusy(binding);
+    EXPECT_EQ(list.topLevelItemCount(), 40);
+    EXPECT_EQ(binding.rows, 40);
+}
+
 TEST_F(EditsTest, ListViewColumnsRowsAndSelection)
 {
     QTreeWidget list;

@@ -9,6 +9,7 @@
 #include "KtSession.h"
 #include "QgSimProcess.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
@@ -427,6 +428,116 @@ TEST_F(CatalogueSweepTest, EveryWritableVariableTakesTheValueItHas)
         EXPECT_TRUE(problem.isEmpty()) << window.path.toStdString() << ": " << problem.toStdString();
     }
     EXPECT_EQ(sim.Stop(), 0);
+}
+
+// One walk's outcome: per step (callback or synchronous read) the code, the
+// finished flag and every variable's value and CurrentOid.
+using WalkTrace = QStringList;
+
+QString TraceStep(int code, bool finished, const KtSNMPVarList &vars)
+{
+    QStringList parts{QString::number(code), finished ? "end" : "row"};
+    for (int i = 0; i < vars.Count(); ++i)
+        parts << vars.Get(i).Value + "@" + vars.Get(i).CurrentOid;
+    return parts.join(" | ");
+}
+
+// Walks asynchronously, going on from the callback as a binding does.
+WalkTrace WalkAsync(KtSNMPRequest &request)
+{
+    WalkTrace trace;
+    bool done = false;
+    KtSNMPCallback step = [&](void *, const KtSNMPError &error, KtSNMPVarList &vars) {
+        trace << TraceStep(error.Code, error.Finished, vars);
+        if (error.Code == 0 && !error.Finished && trace.size() <= MaxRows)
+            request.ReadAsync(step, nullptr, false);
+        else
+            done = true;
+    };
+    request.ReadAsync(step, nullptr, true);
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return trace;
+}
+
+WalkTrace WalkSync(KtSNMPRequest &request)
+{
+    WalkTrace trace;
+    try {
+        bool more = request.ReadSync(true);
+        for (; more && trace.size() <= MaxRows; more = request.ReadSync(false))
+            trace << TraceStep(0, false, request.Vars);
+        trace << TraceStep(0, true, request.Vars);
+    } catch (const KtException &error) {
+        trace << TraceStep(error.Code, true, request.Vars);
+    }
+    return trace;
+}
+
+// Unit start ports (three units) beside port names (many ports): the first
+// column ends long before the second.
+constexpr KtSNMPVarDef UnitsBesidePorts[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "index", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.3", "swUnitMgmtStartPort", SyntaxInteger, AccessRead},
+    {"1.3.6.1.2.1.31.1.1.1.1", "ifName", SyntaxDisplayString, AccessRead},
+    {},
+};
+
+bool ReadsUnder(const Window &window, const char *prefix)
+{
+    for (const KtSNMPVarDef *var = window.vars; var->Oid; ++var)
+        if (QString(var->Oid).startsWith(prefix))
+            return true;
+    return false;
+}
+
+// The tables of every window (one and two index variables, IMPLIED and MAC
+// indexes), walked with GetBulk, asynchronously and blocking, give exactly
+// the steps of the get-next walk, also where columns differ in length, where
+// the table ends inside a response, at the end of the MIB view and against
+// an agent that does not advance.
+TEST_F(CatalogueSweepTest, GetBulkWalksGiveTheRowsOfTheGetNextWalk)
+{
+    struct Case
+    {
+        const char *shape;
+        QStringList options;
+        const char *readingUnder; // only the windows reading below this OID
+    };
+    const Case cases[] = {
+        {"every table", {}, ""},
+        {"a forwarding table ending inside a response", {"--fdb-rows", "37"}, "1.3.6.1.2.1.17.7.1.2.2"},
+        {"an agent stuck on ifName", {"--stuck-walk", "1.3.6.1.2.1.31.1.1.1.1"}, "1.3.6.1.2.1.31.1.1.1.1"},
+    };
+    std::vector<Window> windows = AllWindows();
+    windows.push_back({"units beside ports", UnitsBesidePorts, ListTable, 1, false, -1, {}, {}});
+    for (const Case &c : cases) {
+        QgSimProcess sim(QStringList{"--static-leds"} + c.options);
+        ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+        int tables = 0;
+        for (const Window &window : windows) {
+            if (window.kind != ListTable && window.kind != ListTableEx)
+                continue;
+            if (!ReadsUnder(window, c.readingUnder))
+                continue;
+            ++tables;
+            auto getNext = Request(window, sim.Port());
+            getNext->Security.Version = 1;
+            getNext->Device.UseGetBulk = false;
+            const WalkTrace expected = WalkAsync(*getNext);
+            for (const bool blocking : {false, true}) {
+                auto bulk = Request(window, sim.Port());
+                bulk->Security.Version = 1;
+                const WalkTrace walked = blocking ? WalkSync(*bulk) : WalkAsync(*bulk);
+                EXPECT_EQ(walked, expected) << c.shape << ", " << window.path.toStdString()
+                                            << (blocking ? ", blocking" : ", asynchronous");
+            }
+        }
+        EXPECT_GT(tables, 0) << c.shape;
+        EXPECT_EQ(sim.Stop(), 0);
+    }
 }
 
 } // namespace

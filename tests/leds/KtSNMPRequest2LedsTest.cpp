@@ -338,6 +338,37 @@ TEST_F(LedBindingTest, BlinkingLedAlternatesForSevenStepsAfterEachResponse)
     }
 }
 
+// Once the blink steps after a response are over no tick could change an
+// LED: the blink timer rests until the next response. Stopped polling stays
+// stopped.
+TEST_F(LedBindingTest, BlinkTimerRestsBetweenResponses)
+{
+    LedSimulator sim(kLedOctets);
+    ASSERT_TRUE(sim->Start());
+    auto leds = Bind(sim->Port(), PanelLedColors());
+    bool activeAtResponse = false;
+    leds->OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &) {
+        activeAtResponse = leds->BlinkTimer->isActive();
+    };
+    leds->BlinkTimer->start();
+    for (int response = 0; response < 2; ++response) {
+        ASSERT_TRUE(GetAndWait(*leds));
+        EXPECT_TRUE(activeAtResponse) << response;
+        int ticks = 0;
+        while (leds->BlinkTimer->isActive() && ticks < 20) {
+            leds->PaintLeds();
+            ++ticks;
+        }
+        EXPECT_FALSE(leds->BlinkTimer->isActive());
+        EXPECT_EQ(leds->BlinkCount, leds->BlinkLimit + 2) << "rests after the step that leaves it lit";
+        EXPECT_EQ(shapes_[kBlinkingLed]->BrushColor(), Green);
+    }
+
+    leds->StopPolling();
+    ASSERT_TRUE(GetAndWait(*leds));
+    EXPECT_FALSE(activeAtResponse) << "a late response after StopPolling does not start it";
+}
+
 TEST_F(LedBindingTest, StartPollingReadsAtOnceAndEveryPeriod)
 {
     LedSimulator sim(kLedOctets);

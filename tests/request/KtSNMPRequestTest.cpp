@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QUdpSocket>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -41,6 +43,70 @@ public:
 private:
     QProcess process_;
     quint16 port_ = 0;
+};
+
+// Relays datagrams between the module and the simulator and notes the PDU
+// type of every SNMPv1/v2c request: the tag after the message's version and
+// community.
+class PduTypeRecorder
+{
+public:
+    explicit PduTypeRecorder(quint16 agentPort) : agentPort_(agentPort)
+    {
+        front_.bind(QHostAddress::LocalHost, 0);
+        back_.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&front_, &QUdpSocket::readyRead, [this] { FromModule(); });
+        QObject::connect(&back_, &QUdpSocket::readyRead, [this] { FromAgent(); });
+    }
+    quint16 Port() const { return front_.localPort(); }
+
+    QList<int> Types;
+    static constexpr int GetNext = 0xa1;
+    static constexpr int GetBulk = 0xa5;
+
+private:
+    void FromModule()
+    {
+        while (front_.hasPendingDatagrams()) {
+            const QNetworkDatagram datagram = front_.receiveDatagram();
+            module_ = datagram.senderAddress();
+            modulePort_ = quint16(datagram.senderPort());
+            Types << TypeOf(datagram.data());
+            back_.writeDatagram(datagram.data(), QHostAddress::LocalHost, agentPort_);
+        }
+    }
+    void FromAgent()
+    {
+        while (back_.hasPendingDatagrams())
+            front_.writeDatagram(back_.receiveDatagram().data(), module_, modulePort_);
+    }
+    // Moves `at` past one tag and length; returns the content length.
+    static int SkipHeader(const QByteArray &data, int &at)
+    {
+        at += 1;
+        int length = quint8(data.at(at++));
+        if (length & 0x80) {
+            const int octets = length & 0x7f;
+            length = 0;
+            for (int k = 0; k < octets; ++k)
+                length = length * 256 + quint8(data.at(at++));
+        }
+        return length;
+    }
+    static int TypeOf(const QByteArray &message)
+    {
+        int at = 0;
+        SkipHeader(message, at);       // the message
+        at += SkipHeader(message, at); // version
+        at += SkipHeader(message, at); // community
+        return at < message.size() ? quint8(message.at(at)) : -1;
+    }
+
+    quint16 agentPort_;
+    QUdpSocket front_;
+    QUdpSocket back_;
+    QHostAddress module_;
+    quint16 modulePort_ = 0;
 };
 
 const KtSNMPVarDef kSystem[] = {
@@ -421,6 +487,60 @@ TEST_F(RequestTest, AgentThatStaysAwayStillTimesOut)
     const std::vector<Step> steps = Run(*request);
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].code, -405);
+}
+
+// SNMPv2c walks ask for many rows per GetBulk; with the device's GetBulk
+// switched off, and always with SNMPv1, one get-next per row.
+TEST_F(RequestTest, UseGetBulkOffKeepsGetNext)
+{
+    Simulator sim({"--fdb-rows", "40"});
+    PduTypeRecorder recorder(sim.Port());
+    struct Case
+    {
+        quint8 version;
+        bool useGetBulk;
+        int type;
+    };
+    for (const Case c : {Case{1, true, PduTypeRecorder::GetBulk}, Case{1, false, PduTypeRecorder::GetNext},
+                         Case{0, true, PduTypeRecorder::GetNext}}) {
+        recorder.Types.clear();
+        auto fdb = Request(recorder.Port(), kFdb, ListTable, 2, c.version);
+        fdb->Device.UseGetBulk = c.useGetBulk;
+        const std::vector<Step> steps = Run(*fdb);
+        ASSERT_EQ(steps.size(), 41u) << int(c.version) << c.useGetBulk;
+        EXPECT_EQ(steps[0].values[2], "51");
+        EXPECT_FALSE(steps[39].finished);
+        EXPECT_TRUE(steps[40].finished);
+        EXPECT_EQ(recorder.Types.count(c.type), recorder.Types.size()) << int(c.version) << c.useGetBulk;
+        if (c.type == PduTypeRecorder::GetBulk)
+            EXPECT_LE(recorder.Types.size(), 4);
+        else
+            EXPECT_EQ(recorder.Types.size(), 41);
+    }
+}
+
+// An SNMPv3 walk takes its rows from GetBulk too: the same steps as an
+// SNMPv2c get-next walk of the same table.
+TEST_F(RequestTest, UserBasedWalkWithGetBulkGivesTheGetNextRows)
+{
+    Simulator sim({"--fdb-rows", "30"});
+    auto getNext = Request(sim.Port(), kFdb, ListTable, 2, 1);
+    getNext->Device.UseGetBulk = false;
+    auto bulk = Request(sim.Port(), kFdb, ListTable, 2, 3);
+    bulk->Security.SecurityModel = 3;
+    bulk->Security.SecurityName = "md5user";
+    bulk->Security.SecurityLevel = 2;
+    bulk->Security.AuthProtocol = 2;
+    bulk->Security.AuthPassword = "md5password";
+    const std::vector<Step> expected = Run(*getNext);
+    const std::vector<Step> walked = Run(*bulk);
+    ASSERT_EQ(walked.size(), expected.size());
+    ASSERT_EQ(walked.size(), 31u);
+    for (size_t i = 0; i < walked.size(); ++i) {
+        EXPECT_EQ(walked[i].code, expected[i].code) << i;
+        EXPECT_EQ(walked[i].finished, expected[i].finished) << i;
+        EXPECT_EQ(walked[i].values, expected[i].values) << i;
+    }
 }
 
 TEST(MapResultTest, LibraryResultsMapToApplicationCodes)

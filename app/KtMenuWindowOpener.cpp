@@ -10,7 +10,11 @@
 #include "TSNMPEditorPanel.h"
 #include "TSummerTimeForm.h"
 
+#include <QBoxLayout>
 #include <QDialog>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QStatusBar>
 #include <memory>
 
 std::function<void(TConfigForm &)> KtMenuWindowOpener::ShowHook;
@@ -97,6 +101,50 @@ void OpenGenericWindow(TMainForm &form, const KtMenuItem &item, int portTag)
         form.RefreshRmonMenu();
 }
 
+bool HasCloseButton(const QDialog &window)
+{
+    for (const QPushButton *button : window.findChildren<QPushButton *>()) {
+        const QString caption = button->text().remove(QLatin1Char('&'));
+        if (caption == QLatin1String("Close") || caption == QLatin1String("Exit"))
+            return true;
+    }
+    return false;
+}
+
+// A desktop without title bars gives a window no way to be closed but its
+// own buttons: a dedicated window without one gets a "Close" button at the
+// bottom right (above its status bar, where it has one).
+void AddCloseButton(QDialog &window)
+{
+    if (HasCloseButton(window))
+        return;
+    auto *close = new QPushButton(QStringLiteral("Close"), &window);
+    close->setObjectName(QStringLiteral("BT_Close"));
+    close->setAutoDefault(false);
+    QObject::connect(close, &QPushButton::clicked, &window, &QDialog::reject);
+    if (auto *box = qobject_cast<QBoxLayout *>(window.layout())) {
+        int at = box->count();
+        if (at > 0 && qobject_cast<QStatusBar *>(box->itemAt(at - 1)->widget()))
+            --at;
+        auto *row = new QHBoxLayout;
+        row->addStretch();
+        row->addWidget(close);
+        box->insertLayout(at, row);
+    } else if (auto *grid = qobject_cast<QGridLayout *>(window.layout())) {
+        grid->addWidget(close, grid->rowCount(), 0, 1, grid->columnCount(), Qt::AlignRight);
+    } else {
+        // Laid out by hand: the window grows by one button row.
+        const QSize button = close->sizeHint();
+        const QSize grown(window.width(), window.height() + button.height() + 8);
+        if (window.minimumSize() == window.maximumSize())
+            window.setFixedSize(grown);
+        else
+            window.resize(grown);
+        close->setGeometry(grown.width() - button.width() - 8, grown.height() - button.height() - 4,
+                           button.width(), button.height());
+    }
+}
+
 } // namespace
 
 bool KtMenuWindowOpener::CanOpen(const KtMenuItem &item)
@@ -130,6 +178,7 @@ void KtMenuWindowOpener::Open(TMainForm &form, const KtMenuItem &item, int portT
         std::unique_ptr<QDialog> window(dedicated->Create(&form));
         if (item.Window)
             window->setWindowTitle(QString::fromUtf8(item.Window));
+        AddCloseButton(*window);
         window->exec();
     }
 }

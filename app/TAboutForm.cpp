@@ -3,16 +3,26 @@
 #include "KtJpegImage.h"
 #include "PanelLayout.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+const QString kVersion = QStringLiteral("Release Version 3.01 (Build 2005/1/11)");
+const QString kVersionB23 = QStringLiteral("Release Version 3.01.B23 (Build 2005/1/11)");
+constexpr int kTextLeft = 56;
+constexpr int kTextWidth = 323 - kTextLeft - 8;
+
+} // namespace
 
 TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About QG-2312 Module"));
-    setFixedSize(323, 105);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     ImageQG2312 = new QLabel(this);
@@ -33,16 +43,28 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner)
     QFont bold = AboutLabel->font();
     bold.setBold(true);
     AboutLabel->setFont(bold);
-    AboutLabel->setGeometry(56, 10, 260, 18);
-    VersionLabel = new QLabel(QStringLiteral("Release Version 3.01 (Build 2005/1/11)"), this);
+    VersionLabel = new QLabel(kVersion, this);
     VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
-    VersionLabel->setGeometry(56, 30, 260, 18);
     NoticeLabel = new QLabel(QStringLiteral("Copyright (C) Keltra Networks. All rights reserved."), this);
-    NoticeLabel->setGeometry(56, 50, 260, 18);
+
+    // The texts wrap within the window's width and the window grows
+    // downwards until every line shows whole, whatever the font.
+    int top = 10;
+    for (QLabel *label : {AboutLabel, VersionLabel, NoticeLabel}) {
+        label->setWordWrap(true);
+        const QString longest = label == VersionLabel ? kVersionB23 : label->text();
+        const int height =
+            std::max(18, QFontMetrics(label->font())
+                             .boundingRect(QRect(0, 0, kTextWidth, 1000), Qt::TextWordWrap, longest)
+                             .height());
+        label->setGeometry(kTextLeft, top, kTextWidth, height);
+        top += height + 2;
+    }
 
     BT_Ok = new QPushButton(QStringLiteral("OK"), this);
     BT_Ok->setObjectName(QStringLiteral("BT_Ok"));
-    BT_Ok->setGeometry(124, 74, 75, 25);
+    BT_Ok->setGeometry(124, std::max(74, top + 4), 75, 25);
+    setFixedSize(323, std::max(105, BT_Ok->geometry().bottom() + 7));
     BT_Ok->setDefault(true);
     BT_Ok->installEventFilter(this);
     connect(BT_Ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -57,7 +79,7 @@ bool TAboutForm::eventFilter(QObject *watched, QEvent *event)
         const Qt::KeyboardModifiers held =
             key->modifiers() & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
         if (key->key() == Qt::Key_F3 && held == (Qt::ShiftModifier | Qt::AltModifier)) {
-            VersionLabel->setText(QStringLiteral("Release Version 3.01.B23 (Build 2005/1/11)"));
+            VersionLabel->setText(kVersionB23);
             return true;
         }
     }

@@ -1,5 +1,6 @@
 #include "THelpViewer.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -18,9 +19,15 @@ THelpViewer::THelpViewer(QWidget *owner) : QDialog(owner)
     Browser->setObjectName(QStringLiteral("HelpBrowser"));
     Browser->setOpenExternalLinks(false);
     Browser->setHtml(HelpDocument());
+    // A button of its own: a desktop without title bars offers no other
+    // way to close the window.
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("HelpButtons"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 6);
     layout->addWidget(Browser);
+    layout->addWidget(buttons);
 }
 
 QString THelpViewer::HelpDocument()

@@ -11,6 +11,7 @@
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtStartup.h"
+#include "KtStatusPanelElision.h"
 #include "KtViewerLauncher.h"
 #include "TAboutForm.h"
 #include "THelpViewer.h"
@@ -32,6 +33,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -79,6 +81,7 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWind
     StatusPanel0 = new QLabel(statusBar());
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
     StatusPanel0->setMinimumWidth(50);
+    KtStatusPanelElision::Install(StatusPanel0);
     statusBar()->addWidget(StatusPanel0, 1);
 
     UnitListView = new QTreeWidget(this);
@@ -127,6 +130,9 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWind
     } catch (const KtException &error) {
         ShowStatusMessage(error.Message);
     }
+    // Every top-level menu stays reachable: no entry behind an overflow arrow.
+    setMinimumWidth(menuBar()->sizeHint().width());
+    TMainWindowAnchor::CentreOverMainWindow(this);
 }
 
 TMainForm::~TMainForm()
@@ -296,6 +302,17 @@ void TMainForm::changeEvent(QEvent *event)
         QTimer::singleShot(0, this, &TMainForm::FirstActivation);
 }
 
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    // Without a window manager no activation ever comes; the build must not
+    // wait for one for ever. FirstActivation runs the build only once.
+    QTimer::singleShot(ActivationWaitMs, this, &TMainForm::FirstActivation);
+}
+
 void TMainForm::FirstActivation()
 {
     if (Activated)
@@ -303,6 +320,7 @@ void TMainForm::FirstActivation()
     Activated = true;
     RunPanelBuild(QStringLiteral("Initializing Panel"));
     SizeAfterBuild(false);
+    KeepOnScreen();
 }
 
 void TMainForm::RefreshPanel()
@@ -313,6 +331,7 @@ void TMainForm::RefreshPanel()
     FirstBuild = false;
     RunPanelBuild(QString());
     SizeAfterBuild(true);
+    KeepOnScreen();
 }
 
 void TMainForm::RunPanelBuild(const QString &caption)
@@ -347,14 +366,27 @@ void TMainForm::BuildPanels()
         ShowStatusMessage(QString::fromUtf8(error.what()));
     }
     RefreshRmonMenu();
+    ReportMissingUnits();
+}
+
+// An agent that answers but is no Keltra switch would otherwise leave an
+// empty window and the "Ok" of its last read.
+void TMainForm::ReportMissingUnits()
+{
+    if (unitTableRead_ && UnitListView->topLevelItemCount() == 0)
+        ShowStatusMessage(QStringLiteral("No Keltra units found at %1").arg(KtSNMPDefaults.Device.Address));
 }
 
 void TMainForm::PrepareTables()
 {
     StopTableBindings();
+    unitTableRead_ = false;
     try {
         UnitTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
         UnitTableBinding->Request.Vars = KtSNMPVarList(UnitMgmtVars, ListTable, 1);
+        UnitTableBinding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+            unitTableRead_ = record.Code == 0;
+        };
         UnitTableBinding->SetStatusPanel(StatusPanel0);
         UnitTableBinding->AttachListView(UnitListView, false);
         PortTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
@@ -438,8 +470,25 @@ void TMainForm::SizeAfterBuild(bool refresh)
     }
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     move(x(), 100);
-    resize(width() + 20, 500);
+    // A 430-pixel panel area with the menu bar above and the status bar
+    // right below it; the frame is the window manager's, not ours.
     ScrollBox1->setFixedHeight(430);
+    resize(width() + 20, menuBar()->height() + 430 + statusBar()->height());
+}
+
+// Keeps the whole window, frame included, inside the screen's available
+// area: nothing else does so under a bare X server.
+void TMainForm::KeepOnScreen()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top())
+        move(x, y);
 }
 
 void TMainForm::RefreshRmonMenu()

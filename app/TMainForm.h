@@ -37,8 +37,11 @@ public:
     // Set when start-up decided the program must end (no parameters).
     bool TerminationRequested() const { return terminationRequested_; }
 
-    // The first panel build; runs once, on the first activation.
+    // The first panel build; runs once, on the first activation or, when no
+    // activation has come ActivationWaitMs after the window was first shown
+    // (a bare X server never activates a window), then.
     void FirstActivation();
+    static constexpr int ActivationWaitMs = 500;
     // "Refresh Panel": confirms, then builds the panels anew.
     void RefreshPanel();
     void RefreshRmonMenu();
@@ -96,6 +99,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -110,9 +114,13 @@ private:
     void PrepareTables();
     void ClosePanels();
     void SizeAfterBuild(bool refresh);
+    void KeepOnScreen();
+    void ReportMissingUnits();
     void RunPanelBuild(const QString &caption);
     void StopTableBindings();
 
     bool terminationRequested_ = false;
-    int placedHeight_ = 0; // the scroll box height the last placed panel asked for
+    bool shown_ = false;
+    bool unitTableRead_ = false; // the last unit-table walk ended without an error
+    int placedHeight_ = 0;       // the scroll box height the last placed panel asked for
 };

@@ -2,6 +2,7 @@
 
 #include "KtCatalogue.h"
 #include "KtException.h"
+#include "KtStatusPanelElision.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -91,6 +92,7 @@ void KtSNMPRequest2Controls::SetStatusPanel(QLabel *panel)
     memo_ = nullptr;
     bar_ = nullptr;
     panel_ = panel;
+    KtStatusPanelElision::Install(panel);
 }
 
 void KtSNMPRequest2Controls::SetStatusMemo(QPlainTextEdit *memo)
@@ -139,9 +141,9 @@ void KtSNMPRequest2Controls::WriteLine(const QString &line)
     } else if (bar_) {
         bar_->showMessage(line);
     } else if (panel_) {
-        // A narrow panel shows what fits; the whole line is its tool tip.
-        const int width = panel_->width() - 2 * panel_->margin();
-        panel_->setText(panel_->fontMetrics().elidedText(line, Qt::ElideRight, std::max(width, 0)));
+        // The panel shows what fits when it is painted; the whole line is
+        // its tool tip.
+        panel_->setText(line);
         panel_->setToolTip(line);
     }
 }

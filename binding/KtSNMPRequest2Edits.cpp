@@ -7,6 +7,8 @@
 #include "KtOptionList.h"
 #include "KtValueImage.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,6 +34,30 @@ constexpr qint64 kRepaintEveryMs = 40;
 constexpr int kRowBatchEveryMs = 50;
 constexpr int kRowBatchAtMostMs = 1000;
 constexpr int kRowBatchPerLayoutTime = 4;
+
+// After a read every shown column is at least as wide as the values it
+// holds, so that MAC addresses, port lists and labels read whole. Columns
+// only grow here (a designed or user-chosen width stays when it is wider),
+// hidden columns stay hidden, and the user can still resize them. The limit
+// holds a 91-octet port list in hexadecimal, the longest value a list shows
+// as one word.
+void WidenColumnsToValues(QTreeWidget *list)
+{
+    if (!list)
+        return;
+    const QHeaderView *header = list->header();
+    const int limit = list->fontMetrics().horizontalAdvance(QString(192, QLatin1Char('0')));
+    const QAbstractItemView *view = list;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        const int current = list->columnWidth(column);
+        if (current == 0 || header->isSectionHidden(column))
+            continue;
+        const int wanted =
+            std::min(std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column)), limit);
+        if (wanted > current)
+            list->setColumnWidth(column, wanted);
+    }
+}
 
 // The directives of a format, each with its "{...}" options: "%i{n1x9}.%i"
 // gives "%i{n1x9}" and "%i". "%%" and a trailing "%" are no directives.
@@ -310,6 +336,7 @@ void KtSNMPRequest2Edits::OnGetError(const KtSNMPError &record)
 {
     FlushQueuedRows();
     PauseListPainting(false);
+    WidenColumnsToValues(ListView);
     KtSNMPRequest2Controls::OnGetError(record);
 }
 
@@ -356,6 +383,7 @@ void KtSNMPRequest2Edits::OnGetEnd()
 {
     FlushQueuedRows();
     PauseListPainting(false);
+    WidenColumnsToValues(ListView);
     if (ListView && AutoDisable && Request.Vars.Kind == ListTable)
         EnableControls(false);
 }

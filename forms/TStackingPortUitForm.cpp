@@ -36,6 +36,19 @@ constexpr KtSNMPVarDef UnitMgmtTable[] = {
 constexpr int PortRangeColumn = 3;
 constexpr int ModuleNameColumn = 8;
 
+// The host area a window gives the grid is at least as big as one full unit
+// page with its tabs, however small the window designed it.
+void GrowHostToFullPage(const QWidget *grid)
+{
+    QWidget *host = grid->parentWidget();
+    if (!host || !host->layout())
+        return;
+    const QMargins margins = host->layout()->contentsMargins();
+    const QSize needed =
+        grid->minimumSizeHint() + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    host->setMinimumSize(host->minimumSize().expandedTo(needed));
+}
+
 } // namespace
 
 std::function<void(QTreeWidget *, QPlainTextEdit *)> TStackingPortUitForm::RefreshUnitList =
@@ -102,10 +115,13 @@ void TStackingPortUitForm::AddUnitPage(const QString &title)
         PortBoxes << box;
     }
     area->resize(right + 8, bottom + 8);
+    // A full page shows without scroll bars.
+    scroll->setMinimumSize(area->size());
 
     UnitSheets << sheet;
     const int index = UnitPageControl->addTab(sheet, caption);
     UnitPageControl->setTabVisible(index, false);
+    GrowHostToFullPage(this);
 }
 
 int TStackingPortUitForm::PageOfUnit(int unitId)
@@ -127,6 +143,7 @@ void TStackingPortUitForm::ShowUnit(int unitId, const QString &moduleName, int p
     const int shown = std::clamp(portCount, 0, int(PortsPerUnit));
     for (int i = page * PortsPerUnit; i < page * PortsPerUnit + shown; ++i)
         PortBoxes[i]->show();
+    GrowHostToFullPage(this); // now with its tab
 }
 
 void TStackingPortUitForm::ShowUnits(const QTreeWidget *unitList)

@@ -1,6 +1,7 @@
 #include "TEditsPanel.h"
 
 #include "KtException.h"
+#include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "TCtrlBtnPanel.h"
 #include "TFormMessages.h"
@@ -14,6 +15,31 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const KtOptionList *OptionsOf(const KtSNMPRequest2Edits *binding, int i)
+{
+    return binding && i < binding->Request.Vars.Count() ? binding->Request.Vars.Get(i).Options : nullptr;
+}
+
+// The width a value control needs for the longest label of its enumeration
+// ("portType-1000Base-LX-GBIC"); 0 for values without one.
+int LabelRoom(const QWidget *value, const KtOptionList *options)
+{
+    if (!options || !value)
+        return 0;
+    if (const auto *combo = qobject_cast<const QComboBox *>(value))
+        return combo->sizeHint().width();
+    int widest = 0;
+    for (const QString &label : options->Names())
+        widest = std::max(widest, value->fontMetrics().horizontalAdvance(label));
+    constexpr int kFrameAndMargins = 12;
+    return widest + kFrameAndMargins;
+}
+
+} // namespace
 
 TEditsPanel::TEditsPanel(QWidget *parent, KtSNMPRequest2Edits *binding)
     : QWidget(parent), EditCtrl(binding), ScrollBox(new QScrollArea(this)), rowArea_(new QWidget)
@@ -71,10 +97,12 @@ void TEditsPanel::BuildRows()
             row.Kind = writable ? KindWritable : (var.Options ? KindReadOnlyOptions : KindReadOnly);
             row.ValueControl = edit;
             EditCtrl->BindEdit(i, row.Format, {edit});
-            // Read-only values longer than the box show their beginning.
-            connect(edit, &QLineEdit::textChanged, edit, [edit] {
+            // Read-only values longer than the box show their beginning;
+            // the whole value is the box's tool tip.
+            connect(edit, &QLineEdit::textChanged, edit, [edit](const QString &text) {
                 if (edit->isReadOnly())
                     edit->setCursorPosition(0);
+                edit->setToolTip(text);
             });
         }
         row.ValueControl->setObjectName(QStringLiteral("Value%1").arg(i));
@@ -338,7 +366,8 @@ void TEditsPanel::LayoutRows(bool resize)
         // Each row starts below the one before it, however tall that was.
         if (previousHeight >= 0)
             top += previousHeight + RowGap;
-        value->setGeometry(valueLeft, top, ValueWidth, height);
+        value->setGeometry(valueLeft, top, std::max(ValueWidth, LabelRoom(value, OptionsOf(EditCtrl, i))),
+                           height);
         row.CheckBox->setGeometry(LeftMargin, top + (height - row.CheckBox->height()) / 2, CheckBoxWidth,
                                   row.CheckBox->height());
         row.Label->move(labelLeft, top + (height - row.Label->height()) / 2);

@@ -1,8 +1,10 @@
 // Starts the real program in an empty working directory.
 #include "KtSNMPEngine.h"
+#include "QgSimProcess.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -44,6 +46,92 @@ TEST(ProgramTest, TwoStartsCountTwoBoots)
     StartAndStop(dir.path(), own + " 1\n");
     StartAndStop(dir.path(), own + " 2\n");
     EXPECT_EQ(ReadFile(dir.filePath(KtBootCounterFileName)), own + " 2\n");
+}
+
+} // namespace
+
+namespace {
+
+// qgwindow with the given arguments and no display at all.
+QString RunQgwindowWithoutDisplay(const QStringList &arguments, int *exitCode)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QG_BIN_DIR "/qgwindow"), arguments);
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+    }
+    *exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    return QString::fromUtf8(program.readAllStandardOutput());
+}
+
+TEST(QgwindowTest, ListsEveryWindowOfTheMenuAndHelpsWithoutADisplay)
+{
+    int exitCode = -1;
+    const QString list = RunQgwindowWithoutDisplay({"--list"}, &exitCode);
+    EXPECT_EQ(exitCode, 0);
+    const QStringList lines = list.split('\n', Qt::SkipEmptyParts);
+    auto line = [&](const QString &name) {
+        for (const QString &l : lines)
+            if (l.section(' ', 0, 0) == name)
+                return l.simplified();
+        return QString();
+    };
+    // Generic windows of both kinds and dedicated windows, with their paths.
+    EXPECT_EQ(line("UnitTable1"), "UnitTable1 list Basic Configuration > Equipment Management > Unit Table");
+    EXPECT_TRUE(line("PortMirrorTable1").startsWith("PortMirrorTable1 dedicated ")) << list.toStdString();
+    EXPECT_TRUE(line("SummerTime1").startsWith("SummerTime1 dedicated ")) << list.toStdString();
+    EXPECT_TRUE(line("NetworkTime1").startsWith("NetworkTime1 editor ")) << list.toStdString();
+    EXPECT_GT(lines.size(), 100);
+
+    const QString help = RunQgwindowWithoutDisplay({"--help"}, &exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(help.contains("--list")) << help.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(QgwindowTest, OpensGenericAndDedicatedWindowsByNameOrPath)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    QTemporaryDir dir;
+    struct Case
+    {
+        QString Window;
+        QString Picture;
+    };
+    const Case cases[] = {
+        {"Basic Configuration > Equipment Management > unit table ", "units.png"},
+        {"PortMirrorTable1", "mirror.png"},
+    };
+    for (const Case &c : cases) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(QG_BIN_DIR "/qgwindow"),
+                      {"--agent", sim.Address(), "--screenshot", dir.filePath(c.Picture), c.Window});
+        ASSERT_TRUE(program.waitForFinished(60000)) << c.Window.toStdString();
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_FALSE(QImage(dir.filePath(c.Picture)).isNull()) << c.Window.toStdString();
+    }
+    // A name that is no window of the menu.
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QG_BIN_DIR "/qgwindow"), {"--agent", sim.Address(), "NoSuchWindow1"});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("no window \"NoSuchWindow1\""));
 }
 
 } // namespace

@@ -10,10 +10,12 @@
 #include "SnmpdProcess.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
+#include "THelpViewer.h"
 #include "TPanelForm.h"
 #include "TProgressForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,7 +26,10 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QSet>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -99,6 +104,7 @@ TEST_F(MainFormTest, FirstBuildReadsTheTablesAndSizesTheWindow)
         TMainForm &form = Open(sim.Port());
         EXPECT_EQ(form.windowTitle(), "127.0.0.1");
         EXPECT_FALSE(form.VACM1->menuAction()->isEnabled());
+        form.show();
         form.FirstActivation();
         EXPECT_EQ(form.UnitListView->topLevelItemCount(), c.units) << c.scenario.toStdString();
         EXPECT_GT(form.PortInfoListView->topLevelItemCount(), c.units);
@@ -108,8 +114,9 @@ TEST_F(MainFormTest, FirstBuildReadsTheTablesAndSizesTheWindow)
         }
         if (c.scrolls) {
             EXPECT_EQ(form.pos().y(), 100);
-            EXPECT_EQ(form.height(), 500);
             EXPECT_EQ(form.ScrollBox1->height(), 430);
+            // The status bar follows the panel area without a gap.
+            EXPECT_EQ(form.ScrollBox1->geometry().bottom() + 1, form.statusBar()->geometry().top());
         }
         form_.reset();
     }
@@ -124,6 +131,86 @@ TEST_F(MainFormTest, AgentWithoutUnitsGetsNoPanel)
     EXPECT_EQ(form.UnitListView->topLevelItemCount(), 0);
     EXPECT_TRUE(form.PanelWindows.isEmpty());
     EXPECT_LT(form.height(), 500);
+    EXPECT_EQ(form.StatusPanel0->text(), "No Keltra units found at 127.0.0.1");
+}
+
+TEST_F(MainFormTest, UnitTableThatFailsKeepsItsErrorInsteadOfNoUnits)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    const quint16 port = sim.Port();
+    sim.Stop(); // nobody answers: the read times out
+    TMainForm &form = Open(port);
+    form.FirstActivation();
+    EXPECT_TRUE(form.PanelWindows.isEmpty());
+    EXPECT_FALSE(form.StatusPanel0->text().startsWith("No Keltra units"));
+}
+
+// Swallows the main window's activation, as a bare X server does, or only
+// notes that it came.
+class ActivationFilter : public QObject
+{
+public:
+    explicit ActivationFilter(bool swallow) : swallow_(swallow) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ActivationChange && event->type() != QEvent::WindowActivate)
+            return false;
+        came = came || static_cast<QWidget *>(watched)->isActiveWindow();
+        return swallow_;
+    }
+    bool came = false;
+
+private:
+    bool swallow_;
+};
+
+TEST_F(MainFormTest, PanelsAreBuiltOnceWithOrWithoutActivation)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    for (const bool activation : {false, true}) {
+        SCOPED_TRACE(activation ? "activation comes" : "no activation ever");
+        TMainForm &form = Open(sim.Port());
+        ActivationFilter filter(!activation);
+        form.installEventFilter(&filter);
+        QElapsedTimer clock;
+        clock.start();
+        form.show();
+        if (activation)
+            form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.PanelWindows.size() == 3; }, 30000));
+        if (activation)
+            EXPECT_TRUE(filter.came);
+        // Past the moment the fallback would start a build of its own: still
+        // one set of panels, not two.
+        QTest::qWaitFor([&] { return clock.elapsed() > 3 * TMainForm::ActivationWaitMs; }, 10000);
+        EXPECT_EQ(form.PanelWindows.size(), 3);
+        EXPECT_EQ(form.PortButtons.size(),
+                  QSet<QAbstractButton *>(form.PortButtons.begin(), form.PortButtons.end()).size());
+        form_.reset();
+    }
+}
+
+TEST_F(MainFormTest, MainWindowIsCentredAndStaysOnTheScreen)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    const QRect area = form.screen()->availableGeometry();
+    // Centred at start, however wide the menu bar makes it.
+    EXPECT_LE(std::abs(form.geometry().center().y() - area.center().y()), 1);
+    if (form.width() <= area.width())
+        EXPECT_LE(std::abs(form.geometry().center().x() - area.center().x()), 1);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.PanelWindows.size() == 3; }, 30000));
+    const QRect frame = form.frameGeometry();
+    EXPECT_GE(frame.top(), area.top());
+    EXPECT_GE(frame.left(), area.left());
+    if (frame.height() <= area.height())
+        EXPECT_LE(frame.bottom(), area.bottom());
+    // The whole menu bar fits: no top-level menu behind an overflow arrow.
+    EXPECT_GE(form.width(), form.menuBar()->sizeHint().width());
 }
 
 // Unit rows whose numbers no stack can hold are skipped with a status line;
@@ -490,6 +577,23 @@ TEST(AboutFormTest, VersionChangesOnlyWithShiftAltF3)
     EXPECT_EQ(about.VersionLabel->text(), "Release Version 3.01.B23 (Build 2005/1/11)");
 }
 
+TEST(AboutFormTest, EveryLineShowsWholeAboveTheButton)
+{
+    TAboutForm about(nullptr);
+    QTest::keyClick(about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier); // the longer version
+    for (const QLabel *label : {about.AboutLabel, about.VersionLabel, about.NoticeLabel}) {
+        const QRect needed =
+            QFontMetrics(label->font())
+                .boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.width(), label->width()) << label->text().toStdString();
+        EXPECT_LE(needed.height(), label->height()) << label->text().toStdString();
+        EXPECT_LE(label->geometry().right(), about.width());
+        EXPECT_LT(label->geometry().bottom(), about.BT_Ok->geometry().top());
+    }
+    EXPECT_LE(about.BT_Ok->geometry().bottom(), about.height());
+    EXPECT_EQ(about.width(), 323);
+}
+
 TEST(ProgressFormTest, ClosesItselfOnThe31stTick)
 {
     QWidget host;
@@ -510,3 +614,16 @@ TEST(ProgressFormTest, ClosesItselfOnThe31stTick)
 }
 
 } // namespace
+
+TEST(HelpViewerTest, ClosesByItsOwnButton)
+{
+    THelpViewer viewer(nullptr);
+    viewer.show();
+    QPushButton *close = nullptr;
+    for (QPushButton *button : viewer.findChildren<QPushButton *>())
+        if (button->text().remove('&') == "Close")
+            close = button;
+    ASSERT_NE(close, nullptr);
+    close->click();
+    EXPECT_FALSE(viewer.isVisible());
+}

@@ -10,11 +10,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTime>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,6 +139,48 @@ TEST(StatusLineTest, TemplatesCaptionsAndTime)
     // Inserted texts are not searched for placeholders again.
     EXPECT_EQ(KtSNMPRequest2Controls::FormatStatusLine("[ERROR] [VARLIST]", "[TIME]", "[VARLIST]", afternoon),
               "[VARLIST] [TIME]");
+}
+
+// The rightmost column of the picture that holds text.
+int InkRight(const QImage &image)
+{
+    const QRgb background = image.pixel(image.width() - 1, 0);
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != background)
+                return x;
+    return -1;
+}
+
+TEST(StatusPanelTest, LineIsCutToThePanelWhenPaintedNotWhenWritten)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *bar = new QStatusBar;
+    auto *panel = new QLabel;
+    bar->addWidget(panel, 1);
+    layout->addWidget(bar);
+    window.resize(160, 40);
+    window.show();
+
+    KtSNMPRequest2Edits binding(&window);
+    binding.Request.Vars.Caption = "A caption long enough to be cut in a narrow window";
+    binding.SetStatusPanel(panel);
+    binding.ShowStatus("(KtSNMP++) Ok!");
+    const QString line = panel->text();
+    EXPECT_TRUE(line.startsWith("Get: (KtSNMP++) Ok! Request:A caption long enough")) << line.toStdString();
+    EXPECT_EQ(panel->toolTip(), line);
+    // The long line does not widen the window.
+    EXPECT_LT(window.minimumSizeHint().width(), panel->fontMetrics().horizontalAdvance(line));
+
+    const int narrowInk = InkRight(panel->grab().toImage());
+    EXPECT_LT(narrowInk, panel->width());
+    // Written while narrow, shown whole once the window has room.
+    window.resize(panel->fontMetrics().horizontalAdvance(line) + 80, 40);
+    QCoreApplication::processEvents();
+    const int wideInk = InkRight(panel->grab().toImage());
+    EXPECT_GT(wideInk, narrowInk + 100);
+    EXPECT_EQ(panel->text(), line);
 }
 
 TEST_F(EditsTest, ErrorsGoToTheStatusTargetOrElseAMessageBox)
@@ -267,6 +313,30 @@ TEST_F(EditsTest, ListViewColumnsRowsAndSelection)
     ex.Get();
     WaitWhileBusy(ex);
     EXPECT_TRUE(exPort.isEnabled());
+}
+
+TEST_F(EditsTest, ColumnsWidenToTheirValuesAfterARead)
+{
+    QTreeWidget list;
+    list.resize(300, 200);
+    RecordingBinding binding(&window_);
+    Prepare(binding, kFdb, ListTable, 2);
+    binding.AttachListView(&list, true);
+    const int headerOnly = list.columnWidth(1);
+    list.setColumnWidth(3, 400); // a width the user chose
+    binding.Get();
+    WaitWhileBusy(binding);
+    ASSERT_EQ(list.topLevelItemCount(), 12);
+
+    const QFontMetrics metrics = list.fontMetrics();
+    // "001B21000000": wider than its header "FdbMacAddress" alone would make it.
+    EXPECT_GE(list.columnWidth(1), metrics.horizontalAdvance(list.topLevelItem(0)->text(1)));
+    EXPECT_GE(list.columnWidth(1), headerOnly);
+    for (int column = 0; column < list.columnCount(); ++column)
+        EXPECT_GE(list.columnWidth(column), metrics.horizontalAdvance(list.headerItem()->text(column)))
+            << column;
+    EXPECT_EQ(list.columnWidth(3), 400); // never narrowed
+    EXPECT_EQ(list.header()->sectionResizeMode(1), QHeaderView::Interactive);
 }
 
 TEST_F(EditsTest, DesignedListViewKeepsItsColumns)

@@ -3,11 +3,16 @@
 #include "TStackingPortUitForm.h"
 #include "VlanFixture.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 
 using namespace vlan_test;
 
@@ -157,4 +162,27 @@ TEST_F(PortGridTest, BoxesRunInRowsOfTwelveOrOfTenWithADeviceDescription)
         }
     }
     QDir::setCurrent(previous);
+}
+
+TEST_F(PortGridTest, AHostDesignedTooSmallGrowsToAFullPageWithoutScrollBars)
+{
+    SetUnits({{"15", "56", "QG2312"}});
+    window_ = std::make_unique<QWidget>();
+    auto *layout = new QVBoxLayout(window_.get());
+    host_ = new QWidget;
+    host_->setMinimumHeight(130); // as a window might design it
+    layout->addWidget(host_);
+    window_->resize(300, 150);
+    TStackingPortUitForm *grid = TStackingPortUitForm::Build(window_.get(), host_, nullptr);
+    window_->show();
+    QCoreApplication::processEvents();
+
+    const auto *page = grid->UnitSheets[0]->findChild<QScrollArea *>();
+    ASSERT_NE(page, nullptr);
+    EXPECT_FALSE(page->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(page->verticalScrollBar()->isVisible());
+    // Port 56, the last box of the page, lies inside the visible page.
+    const QRect last = grid->PortBoxes[55]->geometry();
+    EXPECT_LE(last.right(), page->viewport()->width());
+    EXPECT_LE(last.bottom(), page->viewport()->height());
 }

@@ -535,6 +535,34 @@ TEST_F(ConfigFormTest, RowKindsFollowAccessAndOptions)
     EXPECT_EQ(rows->ComboBox(1)->currentText(), "local0");
 }
 
+TEST_F(ConfigFormTest, ValueBoxesHoldTheirLongestLabelAndReadOnlyValuesShowWholeInATip)
+{
+    constexpr KtOptionDef longPairs[] = {{1, "portType-100Base-TX"}, {8, "portType-1000Base-LX-GBIC"}, {}};
+    const KtOptionList longLabels(longPairs);
+    const KtSNMPVarDef table[] = {
+        {"1.3.6.1.2.1.1.1", "Description", SyntaxDisplayString, AccessRead},
+        {"1.3.6.1.2.1.1.7", "Port Type", SyntaxInteger, AccessRead, &longLabels},
+        {"1.3.6.1.2.1.1.5", "Chosen Type", SyntaxInteger, AccessReadWrite, &longLabels},
+        {},
+    };
+    TConfigForm form;
+    TSNMPEditorPanel *editor = form.SetEditorType(Binding(&form, table));
+    const TEditsPanel *rows = editor->EditsPanel;
+    ASSERT_NE(rows->EditBox(1), nullptr);
+    ASSERT_NE(rows->ComboBox(2), nullptr);
+    const int label = rows->EditBox(1)->fontMetrics().horizontalAdvance("portType-1000Base-LX-GBIC");
+    EXPECT_GT(rows->EditBox(1)->width(), label);
+    EXPECT_GT(rows->ComboBox(2)->width(), label);
+    EXPECT_EQ(rows->EditBox(0)->width(), rows->ValueWidth); // no labels: the common width
+
+    form.show();
+    ASSERT_TRUE(WaitUntil([&] { return form.CurrentBinding && !form.CurrentBinding->Busy; }));
+    const QLineEdit *description = rows->EditBox(0);
+    EXPECT_TRUE(description->isReadOnly());
+    EXPECT_FALSE(description->text().isEmpty());
+    EXPECT_EQ(description->toolTip(), description->text());
+}
+
 TEST_F(ConfigFormTest, ArrangingButtonsNeedsABinding)
 {
     TEditsPanel rows(nullptr, nullptr);

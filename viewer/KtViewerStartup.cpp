@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -88,7 +89,6 @@ int KtViewerStartup::Run(const QStringList &arguments)
     if (options.Screenshot.isEmpty() && !options.ExitAfterFirstRead)
         return QApplication::exec();
 
-    int result = ExitReadFailed;
     QObject::connect(&form, &TMibViewerForm::ReadDone, &form, [&](bool ok) {
         if (form.ReadsDone() == 1)
             form.SelectChartRows(options.ChartRows);
@@ -99,10 +99,13 @@ int KtViewerStartup::Run(const QStringList &arguments)
         if (!saved)
             std::fprintf(stderr, "%s: cannot write %s\n", qPrintable(QCoreApplication::applicationName()),
                          qPrintable(options.Screenshot));
-        result = ok && saved ? 0 : ExitReadFailed;
-        QCoreApplication::quit();
+        if (!ok)
+            std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(form.statusBar()->currentMessage()));
+        // exit(), not quit(): it ends the event loop without asking the
+        // windows whether they may close first.
+        QCoreApplication::exit(ok && saved ? 0 : ExitReadFailed);
     });
-    QTimer::singleShot(ReadsLimitMs, &form, [] { QCoreApplication::quit(); });
-    QApplication::exec();
-    return result;
+    QTimer::singleShot(ReadsLimitMs, &form, [] { QCoreApplication::exit(ExitReadFailed); });
+    return QApplication::exec();
 }

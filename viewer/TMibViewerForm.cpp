@@ -81,7 +81,15 @@ TMibViewerForm::TMibViewerForm(const KtViewDef &view, int version, QWidget *pare
     QTimer::singleShot(0, this, &TMibViewerForm::Refresh);
 }
 
-TMibViewerForm::~TMibViewerForm() = default;
+TMibViewerForm::~TMibViewerForm()
+{
+    // The readers wait for their outstanding requests while the window is
+    // still whole, and no refresh starts meanwhile.
+    timer_->stop();
+    delete upTimeReader_;
+    for (Panel &panel : panels_)
+        delete panel.Reader;
+}
 
 void TMibViewerForm::BuildToolBar()
 {
@@ -218,14 +226,20 @@ void TMibViewerForm::Refresh()
     if (Reading())
         return;
     readStartMs_ = clock_.elapsed();
+    // A read can end inside Start (a send that fails at once); the outcome
+    // is taken once every section has started and ended.
+    starting_ = true;
     upTimeReader_->Start();
     for (Panel &panel : panels_)
         panel.Reader->Start();
+    starting_ = false;
+    if (!Reading())
+        OnSectionRead();
 }
 
 void TMibViewerForm::OnSectionRead()
 {
-    if (Reading())
+    if (starting_ || Reading())
         return;
     const KtSectionRead &upTime = upTimeReader_->LastRead();
     const bool hasUpTime = upTime.Code == 0 && !upTime.Rows.isEmpty() &&

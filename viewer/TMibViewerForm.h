@@ -97,5 +97,6 @@ private:
     QTimer *timer_ = nullptr;
     QElapsedTimer clock_;
     qint64 readStartMs_ = 0;
+    bool starting_ = false;
     int readsDone_ = 0;
 };

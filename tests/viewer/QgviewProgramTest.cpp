@@ -14,7 +14,7 @@
 
 namespace {
 
-struct Run
+struct ProgramRun
 {
     int ExitCode = -1;
     QString StandardError;
@@ -42,7 +42,7 @@ public:
 
     QString Path(const QString &name) const { return dir_.filePath(name); }
 
-    Run Start(const QString &program, const QStringList &arguments) const
+    ProgramRun Start(const QString &program, const QStringList &arguments) const
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -79,7 +79,7 @@ TEST(QgviewProgramTest, TheComposedCommandLineOpensItsViewThroughTheToolLink)
     QStringList words =
         KtViewerLauncher::CommandLine("/TRmon_History", texts, flags, settings.Security.Version).split(' ');
     const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_BIN_DIR "/viewers");
-    const Run run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
+    const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
     EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
 }
 
@@ -89,7 +89,7 @@ TEST(QgviewProgramTest, ScreenshotOfTheFirstRead)
     ASSERT_TRUE(sim.Start());
     const Installation installation(sim.Port());
     const QString picture = installation.Path("fdb.png");
-    const Run run = installation.Start(
+    const ProgramRun run = installation.Start(
         Qgview, {"--screenshot", picture, "/I127.0.0.1", "/Rpublic", "/Wprivate", "/TBridge_Forwarding"});
     ASSERT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
     const QImage image(picture);
@@ -119,7 +119,7 @@ TEST(QgviewProgramTest, ExitCodes)
         {{"/I127.0.0.1", "/vX", "/TMIB_Info"}, 1, ""},
     };
     for (const Case &c : cases) {
-        const Run run = dead.Start(Qgview, c.Arguments);
+        const ProgramRun run = dead.Start(Qgview, c.Arguments);
         EXPECT_EQ(run.ExitCode, c.ExitCode) << c.Arguments.join(' ').toStdString();
         EXPECT_TRUE(run.StandardError.contains(c.Message)) << run.StandardError.toStdString();
     }

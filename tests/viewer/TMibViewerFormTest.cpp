@@ -42,6 +42,8 @@ protected:
         KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), port};
         KtSNMPDefaults.Security.Version = 1;
         KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
+        // A loaded test machine can be slow to answer.
+        KtSNMPDefaults.TimeOut = 300;
     }
 
     static QStringList Column(const QTableView *table, int column)
@@ -135,9 +137,10 @@ TEST_F(TMibViewerFormTest, RefreshIntervalPauseAndStatus)
     EXPECT_LT(clock.elapsed(), 4500);
 
     form.PauseAction()->setChecked(true);
-    for (QTimer *timer : form.findChildren<QTimer *>())
+    for (QTimer *timer : form.findChildren<QTimer *>()) {
         if (timer->interval() == 1000)
             EXPECT_FALSE(timer->isActive());
+    }
     form.PauseAction()->setChecked(false);
 }
 

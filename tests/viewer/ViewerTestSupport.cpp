@@ -1,5 +1,6 @@
 #include "ViewerTestSupport.h"
 
+#include "KtOptionList.h"
 #include "KtTextForm.h"
 #include "KtViewModel.h"
 
@@ -116,9 +117,10 @@ QMap<QString, QString> SnmpWalk(quint16 port, const QString &oid, int version)
     }
     // Hex strings: digits only.
     for (auto it = values.begin(); it != values.end(); ++it) {
-        static const QRegularExpression hex(QStringLiteral("^([0-9A-Fa-f]{2}( |$))+$"));
-        if (hex.match(it.value()).hasMatch() && it.value().contains(QLatin1Char(' ')))
-            it.value() = it.value().remove(QLatin1Char(' ')).toUpper();
+        static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{2}(\\s+[0-9A-Fa-f]{2})*\\s*$"));
+        static const QRegularExpression blanks(QStringLiteral("\\s+"));
+        if (hex.match(it.value()).hasMatch())
+            it.value() = it.value().remove(blanks).toUpper();
     }
     return values;
 }
@@ -140,7 +142,11 @@ QStringList SectionDifferences(const KtViewModel &model, const SectionWalks &wal
     QStringList differences;
     const KtSNMPVarList &vars = model.Vars();
     auto compare = [&](int row, int var, const QString &oid) {
-        const QString ours = model.RawValue(row, var);
+        QString ours = model.RawValue(row, var);
+        // Enumerated values are read as their names.
+        if (const KtOptionList *options = vars.Get(var).Options;
+            options && !options->NameToValue(ours).isEmpty())
+            ours = options->NameToValue(ours);
         if (!Matches(vars.Get(var).Syntax, ours, oid, walks))
             differences << QStringLiteral("%1: view %2, snmpwalk %3 / %4")
                                .arg(oid, ours, walks.Before.value(oid, "-"), walks.After.value(oid, "-"));
@@ -153,9 +159,11 @@ QStringList SectionDifferences(const KtViewModel &model, const SectionWalks &wal
     int firstColumn = 0;
     while (firstColumn < vars.Count() && !(vars.Get(firstColumn).Access & AccessRead))
         ++firstColumn;
+    // The same rows (the walk's keys come sorted as texts, not as OIDs).
     QStringList ours;
     for (int row = 0; row < model.rowCount(); ++row)
         ours << model.RowKey(row);
+    ours.sort();
     const QString column = vars.Get(firstColumn).Oid;
     if (ours != Keys(walks.Before, column) && ours != Keys(walks.After, column))
         differences << QStringLiteral("rows: view %1, snmpwalk %2")

@@ -29,6 +29,8 @@ protected:
         KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), port};
         KtSNMPDefaults.Security.Version = quint8(version);
         KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
+        // A loaded test machine can be slow to answer.
+        KtSNMPDefaults.TimeOut = 300;
         QVector<SectionWalks> walks;
         for (const KtViewSection *section = view.Sections; section->Title; ++section)
             walks.append({WalkSection(port, *section, version), {}});
@@ -69,6 +71,7 @@ TEST_F(ViewsAgainstAgentsTest, TablesAreNotEmptyOnTheSimulator)
     KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), sim.Port()};
     KtSNMPDefaults.Security.Version = 1;
     KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
+    KtSNMPDefaults.TimeOut = 300;
     for (const KtViewDef *table : KtViewTables)
         for (const KtViewDef *view = table; view->Name; ++view) {
             if (QLatin1String(view->Name) == QLatin1String("Rmon_History"))

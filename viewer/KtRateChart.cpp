@@ -7,6 +7,7 @@
 #include <QDateTimeAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QSet>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -28,14 +29,17 @@ void KtRateChart::Clear(const QString &title)
 
 int KtRateChart::SeriesCount() const
 {
-    int count = 0;
-    for (QAbstractSeries *series : chart()->series())
-        if (auto *bars = qobject_cast<QBarSeries *>(series))
-            count += int(bars->count());
-        else if (series->isVisible() && chart()->legend()->markers(series).value(0) &&
-                 chart()->legend()->markers(series).value(0)->isVisible())
-            ++count;
-    return count;
+    // A row's rates may be drawn as several lines (one per stretch between
+    // gaps), all with the row's name.
+    QSet<QString> names;
+    int bars = 0;
+    for (QAbstractSeries *series : chart()->series()) {
+        if (auto *barSeries = qobject_cast<QBarSeries *>(series))
+            bars += int(barSeries->count());
+        else
+            names.insert(series->name());
+    }
+    return bars + int(names.size());
 }
 
 void KtRateChart::ShowRates(const QString &title, const QList<RateSeries> &series, qint64 nowMs)

@@ -150,6 +150,13 @@ const std::deque<KtRateTracker::Point> &KtViewModel::RateHistory(int row, int va
 QString KtViewModel::DisplayValue(int var, const QString &raw) const
 {
     const KtSNMPVar &v = vars_.Get(var);
+    // A MAC address reads better in pairs: 00:1B:21:00:00:0A.
+    if (v.Syntax == SyntaxMacAddress && raw.size() == 12) {
+        QStringList pairs;
+        for (int i = 0; i < raw.size(); i += 2)
+            pairs << raw.mid(i, 2);
+        return pairs.join(QLatin1Char(':'));
+    }
     if (v.Options) {
         const QString name = v.Options->ValueToName(raw);
         if (!name.isEmpty())

@@ -94,6 +94,9 @@ int KtViewerStartup::Run(const QStringList &arguments)
             form.SelectChartRows(options.ChartRows);
         if (form.ReadsDone() != options.Reads)
             return;
+        // The chart lays itself out on the next event round; let it, so the
+        // picture shows what the window shows.
+        QCoreApplication::processEvents();
         form.repaint();
         const bool saved = options.Screenshot.isEmpty() || form.grab().save(options.Screenshot);
         if (!saved)

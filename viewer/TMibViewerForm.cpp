@@ -60,6 +60,8 @@ TMibViewerForm::TMibViewerForm(const KtViewDef &view, int version, QWidget *pare
         const bool rates = !(section->Flags & ViewBucketSource);
         panel.Model = new KtViewModel(panel.Reader->Vars(), rates, this);
         splitter->addWidget(BuildPanel(panel));
+        // Tables get the room; a scalar group needs only a few lines.
+        splitter->setStretchFactor(splitter->count() - 1, section->IsTable() ? 3 : 1);
         connect(panel.Reader, &KtSectionReader::Finished, this, &TMibViewerForm::OnSectionRead);
         panels_.append(panel);
     }

@@ -1,5 +1,6 @@
 #include "KtStartup.h"
 
+#include "KtCatalogue.h"
 #include "KtException.h"
 #include "KtIni.h"
 #include "KtRegistry.h"
@@ -181,6 +182,16 @@ KtStartupPaths KtStartup::ReadRegistryPaths(KtRegistry &registry)
             registry.ReadString(QStringLiteral("Path")) + QStringLiteral("../Conf/MBF/");
     if (registry.OpenKey(QLatin1String(MibFileKey)))
         paths.ConfigurationDirectory = registry.ReadString(QStringLiteral("Path"));
+    return paths;
+}
+
+KtStartupPaths KtStartup::Initialize()
+{
+    KtSNMPInitialize(QString());
+    KtSNMPDefaults.Security.Version = 0;
+    KtRegistry registry;
+    const KtStartupPaths paths = ReadRegistryPaths(registry);
+    LoadAllCatalogues(paths.ModuleDirectory);
     return paths;
 }
 

@@ -34,6 +34,13 @@ public:
 
     static KtStartupPaths ReadRegistryPaths(KtRegistry &registry);
 
+    // The start-up steps before the command line, shared by the module and
+    // its MIB viewer: the SNMP engine (speaking SNMPv1 until the command line
+    // says otherwise), the directories from the registry and the message
+    // catalogues from the module directory. Raises what KtSNMPInitialize
+    // raises.
+    static KtStartupPaths Initialize();
+
     // Clears the given-marks (all flags but ConfigFileFound) and applies the
     // parameters in order. Raises KtConvertError for a malformed number.
     static void ApplyParameters(const QStringList &parameters, const QString &configurationDirectory,

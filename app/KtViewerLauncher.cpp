@@ -2,6 +2,9 @@
 
 #include "KtRegistry.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -57,12 +60,27 @@ QString KtViewerLauncher::PlatformStatus(KtRegistry &registry)
     return QStringLiteral("No Path!");
 }
 
-bool KtViewerLauncher::Start(const QString &commandLine)
+QString KtViewerLauncher::ViewerDirectory()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/viewers");
+}
+
+QString KtViewerLauncher::ProgramPath(const QString &tool, const QString &viewerDirectory)
+{
+    if (!viewerDirectory.isEmpty()) {
+        const QFileInfo own(QDir(viewerDirectory).filePath(tool));
+        if (own.isFile() && own.isExecutable())
+            return own.absoluteFilePath();
+    }
+    return QStandardPaths::findExecutable(tool);
+}
+
+bool KtViewerLauncher::Start(const QString &commandLine, const QString &viewerDirectory)
 {
     QStringList words = commandLine.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.isEmpty())
         return false;
     const QString tool = words.takeFirst();
-    const QString program = QStandardPaths::findExecutable(tool);
+    const QString program = ProgramPath(tool, viewerDirectory);
     return QProcess::startDetached(program.isEmpty() ? tool : program, words);
 }

@@ -27,7 +27,16 @@ public:
     // platform is found, "OpenView : File Path Error!" or "No Path!".
     static QString PlatformStatus(KtRegistry &registry);
 
+    // Where the module's own viewer programs lie: "viewers" beside the
+    // module's executable.
+    static QString ViewerDirectory();
+
+    // The program a tool name starts: the file of that name in
+    // viewerDirectory when it is executable there, else the one found on
+    // PATH; empty when there is none.
+    static QString ProgramPath(const QString &tool, const QString &viewerDirectory);
+
     // Splits the command line at blanks and starts the program named by its
-    // first word, looked up on PATH, detached. Returns whether it started.
-    static bool Start(const QString &commandLine);
+    // first word (ProgramPath), detached. Returns whether it started.
+    static bool Start(const QString &commandLine, const QString &viewerDirectory = {});
 };

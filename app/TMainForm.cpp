@@ -117,11 +117,9 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWind
         progress.exec();
     };
 
-    KtSNMPInitialize(QString());
-    KtSNMPDefaults.Security.Version = 0;
-
-    ReadRegistry();
-    LoadAllCatalogues(ModuleDirectory);
+    const KtStartupPaths paths = KtStartup::Initialize();
+    ModuleDirectory = paths.ModuleDirectory;
+    ConfigurationDirectory = paths.ConfigurationDirectory;
     ApplyCommandLine(parameters);
 
     setWindowTitle(LaunchTexts.IpAddress);
@@ -152,14 +150,6 @@ void TMainForm::DetectScreenScale()
     const bool standardDpi = screen && qRound(screen->logicalDotsPerInch()) == 96;
     LargeFonts = !standardDpi;
     ScaleFactor = standardDpi ? 1.0f : 1.25f;
-}
-
-void TMainForm::ReadRegistry()
-{
-    KtRegistry registry;
-    const KtStartupPaths paths = KtStartup::ReadRegistryPaths(registry);
-    ModuleDirectory = paths.ModuleDirectory;
-    ConfigurationDirectory = paths.ConfigurationDirectory;
 }
 
 void TMainForm::ApplyCommandLine(const QStringList &parameters)
@@ -520,7 +510,8 @@ void TMainForm::LaunchViewer(const QString &argument)
     if (!status.isEmpty())
         ShowStatusMessage(status);
     KtViewerLauncher::Start(
-        KtViewerLauncher::CommandLine(argument, LaunchTexts, LaunchFlags, KtSNMPDefaults.Security.Version));
+        KtViewerLauncher::CommandLine(argument, LaunchTexts, LaunchFlags, KtSNMPDefaults.Security.Version),
+        KtViewerLauncher::ViewerDirectory());
 }
 
 void TMainForm::ShowStatusMessage(const QString &message)

@@ -107,7 +107,6 @@ private:
     void BuildMenus();
     void AddMenuItems(QMenu *menu, const KtMenuItem *items);
     void WireMenuItem(QAction *action, const KtMenuItem &item);
-    void ReadRegistry();
     void ApplyCommandLine(const QStringList &parameters);
     void CreateStateBindings();
     void BuildPanels();

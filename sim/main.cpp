@@ -10,6 +10,7 @@
 #include "SimOptions.h"
 #include "SnmpAgent.h"
 #include "SwitchBuilder.h"
+#include "ViewerMibBuilder.h"
 #include "VlanMirror.h"
 
 #include <QCoreApplication>
@@ -99,6 +100,8 @@ int simulate(SimOptions &options)
     std::uint32_t seed = options.seedGiven ? options.seed : std::random_device{}();
     LedAnimator leds(store, scenario, seed);
     CounterDrift counters(store, catalogue.counters(), seed);
+    ViewerMibBuilder viewerObjects(store, scenario, seed);
+    viewerObjects.build();
     scenario.applyOverrides(loader);
     VlanMirror vlans(store, &SnmpAgent::uptime);
     store.addListener(&vlans);
@@ -115,9 +118,10 @@ int simulate(SimOptions &options)
     std::printf("listening on %s\n", agent.listeningAddress().c_str());
     std::fflush(stdout);
     if (!options.staticLeds)
-        agent.every(std::chrono::milliseconds(options.ledIntervalMs), [&leds, &counters] {
+        agent.every(std::chrono::milliseconds(options.ledIntervalMs), [&leds, &counters, &viewerObjects] {
             leds.tick();
             counters.tick();
+            viewerObjects.tick(SnmpAgent::uptime());
         });
     agent.run();
     return 0;

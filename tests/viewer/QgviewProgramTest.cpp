@@ -1,0 +1,128 @@
+// qgview as a program: started through a tool link with the module's
+// command line, the per-device configuration file from the registry
+// stand-in, screenshots, and its exit codes.
+#include "KtStartup.h"
+#include "KtViewerLauncher.h"
+#include "QgSimProcess.h"
+#include "SnmpdProcess.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ProgramRun
+{
+    int ExitCode = -1;
+    QString StandardError;
+};
+
+// A registry stand-in whose configuration directory holds 127.0.0.1.cfg
+// with the agent's port, as ./run writes it.
+class Installation
+{
+public:
+    explicit Installation(quint16 agentPort)
+    {
+        QFile registry(dir_.filePath("registry.ini"));
+        registry.open(QIODevice::WriteOnly);
+        registry.write(
+            QStringLiteral("[SOFTWARE\\Keltra\\Ovix5.1\\MibFile]\nPath=%1/\n").arg(dir_.path()).toUtf8());
+        registry.close();
+        QFile config(dir_.filePath("127.0.0.1.cfg"));
+        config.open(QIODevice::WriteOnly);
+        config.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
+                                    "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
+                         .arg(agentPort)
+                         .toUtf8());
+    }
+
+    QString Path(const QString &name) const { return dir_.filePath(name); }
+
+    ProgramRun Start(const QString &program, const QStringList &arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KELTRA_REGISTRY", dir_.filePath("registry.ini"));
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir_.path());
+        process.start(program, arguments);
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+        }
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+const QString Qgview = QStringLiteral(QG_BIN_DIR "/qgview");
+
+TEST(QgviewProgramTest, TheComposedCommandLineOpensItsViewThroughTheToolLink)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    const Installation installation(sim.Port());
+    // What LaunchViewer starts for "History" after an SNMPv1 start-up.
+    KtSNMPSettings settings;
+    KtLaunchTexts texts;
+    KtLaunchFlags flags;
+    KtStartup::ApplyParameters({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, {}, settings, texts, flags);
+    QStringList words =
+        KtViewerLauncher::CommandLine("/TRmon_History", texts, flags, settings.Security.Version).split(' ');
+    const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_BIN_DIR "/viewers");
+    const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
+    EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
+}
+
+TEST(QgviewProgramTest, ScreenshotOfTheFirstRead)
+{
+    QgSimProcess sim({"--static-leds", "--fdb-rows", "200"});
+    ASSERT_TRUE(sim.Start());
+    const Installation installation(sim.Port());
+    const QString picture = installation.Path("fdb.png");
+    const ProgramRun run = installation.Start(
+        Qgview, {"--screenshot", picture, "/I127.0.0.1", "/Rpublic", "/Wprivate", "/TBridge_Forwarding"});
+    ASSERT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
+    const QImage image(picture);
+    EXPECT_GT(image.width(), 400);
+    EXPECT_GT(image.height(), 300);
+}
+
+TEST(QgviewProgramTest, ExitCodes)
+{
+    const SilentAgent silent;
+    const Installation dead(silent.Port());
+    struct Case
+    {
+        QStringList Arguments;
+        int ExitCode;
+        const char *Message;
+    };
+    const Case cases[] = {
+        {{"/I127.0.0.1", "/Rpublic", "/Wprivate", "/TMIB_Nothing"}, 2, "unknown view \"MIB_Nothing\""},
+        {{"/I127.0.0.1", "/Rpublic", "/Wprivate"}, 2, "no view given"},
+        {{}, 2, "No parameter input"},
+        {{"--frobnicate", "/TMIB_Info"}, 2, "unknown option --frobnicate"},
+        // The agent never answers: the first read fails.
+        {{"--exit-after-first-read", "/I127.0.0.1", "/Rpublic", "/Wprivate", "/TMIB_Info"}, 1, ""},
+        {{"--screenshot", dead.Path("x.png"), "/I127.0.0.1", "/Rpublic", "/Wprivate", "/TMIB_Info"}, 1, ""},
+        // A malformed number on the command line.
+        {{"/I127.0.0.1", "/vX", "/TMIB_Info"}, 1, ""},
+    };
+    for (const Case &c : cases) {
+        const ProgramRun run = dead.Start(Qgview, c.Arguments);
+        EXPECT_EQ(run.ExitCode, c.ExitCode) << c.Arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.StandardError.contains(c.Message)) << run.StandardError.toStdString();
+    }
+}
+
+} // namespace

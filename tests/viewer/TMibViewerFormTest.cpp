@@ -1,0 +1,234 @@
+// The viewer window: filter, sort, copy and CSV, refresh interval and pause,
+// status lines, rates and the charts, responsiveness during a slow read.
+#include "TMibViewerForm.h"
+#include "KtCatalogue.h"
+#include "KtRateChart.h"
+#include "KtSNMPEngine.h"
+#include "KtTableText.h"
+#include "KtViewModel.h"
+#include "QgSimProcess.h"
+#include "SnmpdProcess.h"
+#include "ViewerTestSupport.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TMibViewerFormTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        static QTemporaryDir state;
+        KtSNMPInitialize(state.path());
+    }
+
+    static void UseAgent(quint16 port)
+    {
+        KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), port};
+        KtSNMPDefaults.Security.Version = 1;
+        KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
+        // A loaded test machine can be slow to answer.
+        KtSNMPDefaults.TimeOut = 300;
+    }
+
+    static QStringList Column(const QTableView *table, int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            texts << table->model()->index(row, column).data().toString();
+        return texts;
+    }
+
+    static void SelectRows(QTableView *table, const QList<int> &rows)
+    {
+        for (int row : rows)
+            table->selectionModel()->select(table->model()->index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+};
+
+TEST_F(TMibViewerFormTest, FilterSortCopyAndExport)
+{
+    QgSimProcess sim({"--static-leds", "--fdb-rows", "40"});
+    ASSERT_TRUE(sim.Start());
+    UseAgent(sim.Port());
+    TMibViewerForm form(*FindView("Bridge_Forwarding"), 1);
+    form.show();
+    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }));
+    QTableView *table = form.Table(0);
+    ASSERT_EQ(table->model()->rowCount(), 40);
+    EXPECT_GT(table->columnWidth(0), table->fontMetrics().horizontalAdvance("00:1B:21:00:00") / 2);
+
+    // Sorting by the port number, as numbers.
+    table->sortByColumn(1, Qt::DescendingOrder);
+    const QStringList ports = Column(table, 1);
+    for (int i = 1; i < ports.size(); ++i)
+        EXPECT_GE(ports[i - 1].toInt(), ports[i].toInt());
+
+    // The filter keeps the rows with the text in any column.
+    const QString port = ports.last();
+    form.Filter(0)->setText(port);
+    ASSERT_GT(table->model()->rowCount(), 0);
+    EXPECT_LT(table->model()->rowCount(), 40);
+    for (const QString &shown : Column(table, 1))
+        EXPECT_TRUE(shown.contains(port));
+    form.Filter(0)->clear();
+    EXPECT_EQ(table->model()->rowCount(), 40);
+
+    // Copy and CSV: the selection, or the whole table without one.
+    EXPECT_EQ(form.CsvText(0).count("\r\n"), 41);
+    SelectRows(table, {0, 2});
+    table->setFocus();
+    form.CopyRows();
+    const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(copied.size(), 3);
+    EXPECT_EQ(copied[0], "dot1dTpFdbAddress\tdot1dTpFdbPort\tdot1dTpFdbStatus");
+    EXPECT_EQ(copied[1], QStringList({table->model()->index(0, 0).data().toString(),
+                                      table->model()->index(0, 1).data().toString(), "learned"})
+                             .join('\t'));
+    EXPECT_EQ(form.CsvText(0).count("\r\n"), 3);
+}
+
+TEST_F(TMibViewerFormTest, CsvQuotesWhatNeedsQuoting)
+{
+    QStandardItemModel model(2, 2);
+    model.setHorizontalHeaderLabels({"Name", "Value"});
+    model.setItem(0, 0, new QStandardItem("plain"));
+    model.setItem(0, 1, new QStandardItem("a, b"));
+    model.setItem(1, 0, new QStandardItem("say \"hi\""));
+    model.setItem(1, 1, new QStandardItem("two\nlines"));
+    EXPECT_EQ(KtTableText::Csv(model),
+              "Name,Value\r\nplain,\"a, b\"\r\n\"say \"\"hi\"\"\",\"two\nlines\"\r\n");
+    EXPECT_EQ(KtTableText::Tabbed(model, {1}), "Name\tValue\nsay \"hi\"\ttwo lines\n");
+}
+
+TEST_F(TMibViewerFormTest, RefreshIntervalPauseAndStatus)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    UseAgent(sim.Port());
+    TMibViewerForm form(*FindView("MIB_Info"), 1);
+    EXPECT_EQ(form.Interval()->value(), TMibViewerForm::DefaultIntervalSeconds);
+    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }));
+    EXPECT_TRUE(form.LastRefreshLabel()->text().startsWith("Last refresh "));
+    EXPECT_TRUE(form.statusBar()->currentMessage().contains(KtErrorText(0)));
+    EXPECT_EQ(form.Model(0)->RawValue(4, 0), "qgsim"); // sysName
+
+    form.Interval()->setValue(1);
+    QElapsedTimer clock;
+    clock.start();
+    const int before = form.ReadsDone();
+    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() >= before + 2; }, 10000));
+    EXPECT_LT(clock.elapsed(), 4500);
+
+    form.PauseAction()->setChecked(true);
+    for (QTimer *timer : form.findChildren<QTimer *>()) {
+        if (timer->interval() == 1000)
+            EXPECT_FALSE(timer->isActive());
+    }
+    form.PauseAction()->setChecked(false);
+}
+
+TEST_F(TMibViewerFormTest, TimeOutShowsTheCatalogueText)
+{
+    const SilentAgent silent;
+    UseAgent(silent.Port());
+    TMibViewerForm form(*FindView("MIB_Info"), 1);
+    bool ok = true;
+    QObject::connect(&form, &TMibViewerForm::ReadDone, [&](bool done) { ok = done; });
+    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }));
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(form.statusBar()->currentMessage().contains(KtErrorText(-405)))
+        << form.statusBar()->currentMessage().toStdString();
+}
+
+TEST_F(TMibViewerFormTest, StaysResponsiveDuringASlowRead)
+{
+    QgSimProcess sim({"--static-leds", "--scenario", "single", "--delay-ms", "200"});
+    ASSERT_TRUE(sim.Start());
+    UseAgent(sim.Port());
+    TMibViewerForm form(*FindView("MIB_IFTable"), 1);
+    ASSERT_TRUE(WaitFor([&] { return form.Reading(); }, 5000));
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(10);
+    ASSERT_TRUE(WaitFor([&] { return ticks >= 5; }, 5000));
+    EXPECT_TRUE(form.Reading()); // a 200 ms answer per row: the walk is still going
+    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }, 120000));
+}
+
+TEST_F(TMibViewerFormTest, CounterRatesAndTheirChart)
+{
+    QgSimProcess sim({"--led-interval-ms", "500", "--seed", "3"});
+    ASSERT_TRUE(sim.Start());
+    UseAgent(sim.Port());
+    TMibViewerForm form(*FindView("MIB_IFCounters"), 1);
+    form.show();
+    form.Interval()->setValue(1);
+    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }));
+    const KtViewModel *model = form.Model(0);
+    // Rate columns follow the counters: ifHCInOctets is column 2, its rate 3.
+    EXPECT_EQ(model->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), "ifHCInOctets /s");
+    // No rate before the second reading.
+    for (int row = 0; row < model->rowCount(); ++row)
+        EXPECT_EQ(model->index(row, 3).data().toString(), "");
+    // Rates appear from the second reading on; a loaded machine may lose a
+    // reading to a time-out, which leaves a gap and no negative rate.
+    auto someRate = [&](double above) {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString rate = model->index(row, 3).data().toString();
+            if (!rate.isEmpty() && rate.toDouble() > above)
+                return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(WaitFor([&] { return someRate(0.0); }, 60000));
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QString rate = model->index(row, 3).data().toString();
+        if (!rate.isEmpty())
+            EXPECT_GE(rate.toDouble(), 0.0);
+    }
+
+    SelectRows(form.Table(0), {0, 1, 2});
+    EXPECT_GE(form.Chart()->SeriesCount(), 1);
+    EXPECT_LE(form.Chart()->SeriesCount(), 3);
+    EXPECT_EQ(form.ChartColumn()->currentText(), "ifHCInOctets");
+}
+
+TEST_F(TMibViewerFormTest, RmonHistoryBucketsFillOverTime)
+{
+    // One-second history intervals, so that buckets come quickly.
+    QTemporaryDir dir;
+    QFile scenario(dir.filePath("fast-history.scenario"));
+    ASSERT_TRUE(scenario.open(QIODevice::WriteOnly));
+    scenario.write("include stack\nset 1.3.6.1.2.1.16.2.1.1.5.1 1\n");
+    scenario.close();
+    QgSimProcess sim({"--scenario", scenario.fileName(), "--led-interval-ms", "200"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    UseAgent(sim.Port());
+    TMibViewerForm form(*FindView("Rmon_History"), 1);
+    form.show();
+    form.Interval()->setValue(1);
+    ASSERT_TRUE(WaitFor([&] { return form.Model(1)->rowCount() >= 3; }, 30000));
+    EXPECT_TRUE(form.Model(1)->RowKey(0).startsWith("1."));
+    EXPECT_EQ(form.Chart()->SeriesCount(), 1);
+    EXPECT_EQ(form.ChartColumn()->currentText(), "etherHistoryOctets");
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+// The viewer menu entries start qgview under its tool names with the
+// module's command line, found first beside the module, then on PATH.
+#include "KtStartup.h"
+#include "KtViewerLauncher.h"
+#include "ViewerTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString ViewerDir = QStringLiteral(QG_BIN_DIR "/viewers");
+
+QString WriteTool(const QTemporaryDir &dir, const QString &name)
+{
+    QFile tool(dir.filePath(name));
+    tool.open(QIODevice::WriteOnly);
+    tool.write("#!/bin/sh\nexit 0\n");
+    tool.close();
+    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return QFileInfo(tool).absoluteFilePath();
+}
+
+TEST(ViewerLaunchTest, EveryEntryStartsQgviewWithTheModulesCommandLine)
+{
+    KtSNMPSettings settings;
+    KtLaunchTexts texts;
+    KtLaunchFlags flags;
+    KtStartup::ApplyParameters({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, {}, settings, texts, flags);
+    const QString qgview = QFileInfo(QStringLiteral(QG_BIN_DIR "/qgview")).canonicalFilePath();
+    ASSERT_FALSE(qgview.isEmpty());
+
+    const std::vector<const KtMenuItem *> entries = ViewerMenuEntries();
+    EXPECT_EQ(entries.size(), 27u);
+    for (const KtMenuItem *entry : entries) {
+        const QString argument = QString::fromLatin1(entry->Argument);
+        const QString tool = KtViewerLauncher::ToolOf(argument);
+        EXPECT_EQ(KtViewerLauncher::CommandLine(argument, texts, flags, settings.Security.Version),
+                  tool + " /I127.0.0.1 /Rpublic /Wprivate " + argument);
+        const QString program = KtViewerLauncher::ProgramPath(tool, ViewerDir);
+        EXPECT_EQ(program, QDir(ViewerDir).filePath(tool)) << entry->Argument;
+        EXPECT_EQ(QFileInfo(program).canonicalFilePath(), qgview) << entry->Argument;
+        const KtViewDef *view = FindView(argument);
+        ASSERT_TRUE(view) << entry->Argument;
+        EXPECT_STREQ(view->Caption, entry->Caption);
+    }
+}
+
+TEST(ViewerLaunchTest, TheModulesOwnViewerComesBeforeThePath)
+{
+    QTemporaryDir onPath;
+    const QString pathMib = WriteTool(onPath, "MIB");
+    const QString pathOnly = WriteTool(onPath, "OtherTool");
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", onPath.path().toUtf8() + ":" + oldPath);
+    EXPECT_EQ(KtViewerLauncher::ProgramPath("MIB", ViewerDir), QDir(ViewerDir).filePath("MIB"));
+    EXPECT_EQ(KtViewerLauncher::ProgramPath("MIB", {}), pathMib);
+    EXPECT_EQ(KtViewerLauncher::ProgramPath("OtherTool", ViewerDir), pathOnly);
+    EXPECT_EQ(KtViewerLauncher::ProgramPath("NoSuchTool", ViewerDir), QString());
+    qputenv("PATH", oldPath);
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#include "KtTableText.h"
+
+#include <QAbstractItemModel>
+
+namespace {
+
+QString Plain(const QString &text)
+{
+    QString field = text;
+    field.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return field;
+}
+
+QString Quoted(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString field = text;
+    field.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+} // namespace
+
+QString KtTableText::Join(const QAbstractItemModel &model, const QList<int> &rows, QChar separator,
+                          const QString &lineEnd, QString (*field)(const QString &))
+{
+    QList<int> chosen = rows;
+    if (chosen.isEmpty())
+        for (int r = 0; r < model.rowCount(); ++r)
+            chosen << r;
+    QString text;
+    QStringList line;
+    for (int c = 0; c < model.columnCount(); ++c)
+        line << field(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+    text += line.join(separator) + lineEnd;
+    for (int r : chosen) {
+        line.clear();
+        for (int c = 0; c < model.columnCount(); ++c)
+            line << field(model.index(r, c).data(Qt::DisplayRole).toString());
+        text += line.join(separator) + lineEnd;
+    }
+    return text;
+}
+
+QString KtTableText::Tabbed(const QAbstractItemModel &model, const QList<int> &rows)
+{
+    return Join(model, rows, QLatin1Char('\t'), QStringLiteral("\n"), Plain);
+}
+
+QString KtTableText::Csv(const QAbstractItemModel &model, const QList<int> &rows)
+{
+    return Join(model, rows, QLatin1Char(','), QStringLiteral("\r\n"), Quoted);
+}

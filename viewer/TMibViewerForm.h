@@ -1,0 +1,102 @@
+#pragma once
+
+#include "KtViewCatalogue.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QVector>
+
+class KtRateChart;
+class KtSectionReader;
+class KtViewModel;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QSpinBox;
+class QTableView;
+class QTimer;
+
+// The window of one MIB view: every section as a sortable, filterable table
+// (a scalar group as a name/value list), refreshed every few seconds, with
+// the rates of counters, a chart of the selected rows' rates (or of the
+// buckets of an RMON history entry), copy and CSV export. Reads run
+// asynchronously; the status bar shows the outcome of the last read with
+// the module's status-line texts and the time of the last refresh.
+class TMibViewerForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int DefaultIntervalSeconds = 5;
+
+    // version: the SNMP version of the session (chooses 64-bit counters).
+    TMibViewerForm(const KtViewDef &view, int version, QWidget *parent = nullptr);
+    ~TMibViewerForm() override;
+
+    const KtViewDef &View() const { return view_; }
+    int SectionCount() const { return int(panels_.size()); }
+    KtViewModel *Model(int section) const;
+    QTableView *Table(int section) const;
+    QLineEdit *Filter(int section) const;
+    KtRateChart *Chart() const { return chart_; }
+    QComboBox *ChartColumn() const { return chartColumn_; }
+    QSpinBox *Interval() const { return interval_; }
+    QAction *PauseAction() const { return pause_; }
+    QLabel *LastRefreshLabel() const { return lastRefresh_; }
+    bool Reading() const;
+    int ReadsDone() const { return readsDone_; }
+
+    // Starts a read of every section now, unless one is running.
+    void Refresh();
+    // The selected rows (or all) of the table with the keyboard focus, or of
+    // the first section: as tab-separated text to the clipboard, or as CSV.
+    void CopyRows();
+    QString CsvText(int section) const;
+    // Selects rows (source rows, in read order) of the table the chart
+    // draws from.
+    void SelectChartRows(const QList<int> &rows);
+
+signals:
+    // After each complete read; ok when every section was read.
+    void ReadDone(bool ok);
+
+private:
+    struct Panel
+    {
+        const KtViewSection *Def = nullptr;
+        KtSectionReader *Reader = nullptr;
+        KtViewModel *Model = nullptr;
+        QSortFilterProxyModel *Proxy = nullptr;
+        QTableView *Table = nullptr;
+        QLineEdit *Filter = nullptr;
+    };
+
+    void BuildToolBar();
+    QWidget *BuildPanel(Panel &panel);
+    QWidget *BuildChart();
+    void OnSectionRead();
+    void ShowOutcome();
+    void UpdateChart();
+    void FillChartColumns();
+    // The first section with a flag of KtViewFlag, or -1.
+    int FlaggedPanel(unsigned flag) const;
+    int FocusedPanel() const;
+    QList<int> SelectedSourceRows(int panel) const;
+    void ExportCsv();
+    void RestartTimer();
+
+    const KtViewDef &view_;
+    QVector<Panel> panels_;
+    KtSectionReader *upTimeReader_ = nullptr;
+    KtRateChart *chart_ = nullptr;
+    QComboBox *chartColumn_ = nullptr;
+    QSpinBox *interval_ = nullptr;
+    QAction *pause_ = nullptr;
+    QLabel *lastRefresh_ = nullptr;
+    QTimer *timer_ = nullptr;
+    QElapsedTimer clock_;
+    qint64 readStartMs_ = 0;
+    bool starting_ = false;
+    int readsDone_ = 0;
+};

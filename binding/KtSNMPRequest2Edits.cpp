@@ -358,14 +358,16 @@ void KtSNMPRequest2Edits::OnRow()
 }
 
 // Lets the window repaint now and then during a long walk, without paying
-// for a full round of window messages after every row.
+// for a full round of window messages after every row. Clicks and keys wait
+// until the walk is over: a click on Close would free this binding while the
+// walk is still inside it.
 void KtSNMPRequest2Edits::LetWindowRepaint()
 {
     if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintEveryMs)
         return;
     FlushQueuedRows();
     PauseListPainting(false);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     PauseListPainting(true);
     sinceRepaint_.start();
 }

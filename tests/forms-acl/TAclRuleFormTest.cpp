@@ -380,3 +380,17 @@ TEST_F(AclRuleFormTest, PayloadRuleRefusesAnInvalidCheckedGroupOnly)
     EXPECT_EQ(Value(kPayloadRule, 10), "2");
     EXPECT_EQ(Value(kPayloadRule, 4), "11 22 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
 }
+
+// An Edit with no field box checked has nothing to send: no SET reaches the
+// agent, and the status line says so instead of "Ok".
+TEST_F(AclRuleFormTest, AnEditWithNoFieldCheckedSendsNothingAndSaysSo)
+{
+    TEthernetInformationRuleForm form;
+    ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
+    ComboOf(form, E::ColRowStatus)->setCurrentText("active");
+    sim_->Sets().Clear();
+    form.EditButton->click();
+    EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
+    EXPECT_EQ(form.StatusPanel->text(), "Nothing to write: no value is chosen.");
+    EXPECT_FALSE(form.StatusPanel->text().contains("Ok"));
+}

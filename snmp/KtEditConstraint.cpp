@@ -372,12 +372,13 @@ QString KtEditConstraint::Problem(const QLineEdit *box) const
     return Complaint(record->Limits, text);
 }
 
-// An emptied box (editors cleared for a new entry) shows nothing any more: a
-// rejected entry then brings back nothing, not a text from before, which may
-// belong to another row.
+// A box the program empties (editors cleared for a new entry, while the user
+// works elsewhere) shows nothing any more: a rejected entry then brings back
+// nothing, not a text from before, which may belong to another row. A box
+// the user empties while typing in it keeps its last accepted text.
 void KtEditConstraint::NoteShownText(QLineEdit *box)
 {
-    if (correcting_ || !RememberValid || !box->text().isEmpty())
+    if (correcting_ || !RememberValid || box->hasFocus() || !box->text().isEmpty())
         return;
     if (Attachment *record = Find(box))
         record->LastValid.clear();

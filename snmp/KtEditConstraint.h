@@ -109,9 +109,9 @@ public:
     QString Problem(const QLineEdit *box) const;
 
     // When on, every value other than an empty text that passes the exit
-    // check becomes the box's last accepted text, and a box that is emptied
-    // (cleared for a new entry) has none any more; when off, only SaveText
-    // sets it.
+    // check becomes the box's last accepted text, and a box the program
+    // empties while it has no focus (cleared for a new entry) has none any
+    // more; when off, only SaveText sets it.
     bool RememberValid;
 
 protected:

@@ -5,7 +5,9 @@
 // being touched: at once, while the first read is still on its way, and for
 // the silent agent again once that read has failed. Nothing was read then
 // and nothing was typed, so the window has no value of the switch to send:
-// every SET the agent's set log shows is a value the window did not show.
+// every binding the silent agent's set log shows is a value the window did
+// not show. A window whose first read blocks has read the slow agent's
+// values before its buttons can be pressed: it may write back exactly those.
 #include "KtDedicatedWindows.h"
 #include "KtEditConstraint.h"
 #include "KtMenuCatalogue.h"
@@ -24,6 +26,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
@@ -47,11 +50,43 @@ struct Agent
     QStringList Arguments;
     int TimeOutMs;       // the module's time-out for this agent
     bool PressAfterRead; // press again once the first read has ended
+    int SettleMs;        // until a SET sent last is in the log
+    // A window whose first read blocks has read before a button can be
+    // pressed: it may write back what it read and shows, the value an
+    // untouched agent holds.
+    bool ReadBeforePress;
 };
 
+// The values of an untouched simulator, as the set log writes them.
+class ReferenceAgent
+{
+public:
+    bool Start() { return sim_.Start(); }
+    QString Value(const QgSetBinding &binding)
+    {
+        QProcess tool;
+        tool.start("snmpget",
+                   {"-v2c", "-c", "public", "-On", "-Ox", "-Oq", "-Oe", sim_.Address(), binding.Oid});
+        if (!tool.waitForFinished(10000))
+            return {};
+        QString text = QString::fromUtf8(tool.readAllStandardOutput()).section(' ', 1).trimmed();
+        if (binding.Type == "octets")
+            return text.remove(' ').remove('\n').remove('"').toUpper();
+        if (binding.Type == "ipaddress")
+            return text.remove('"');
+        bool ok = false;
+        const qlonglong number = text.toLongLong(&ok);
+        return ok ? QString::number(number) : text;
+    }
+
+private:
+    QgSimProcess sim_{{"--static-leds"}};
+};
+
+// The silent agent logs a SET as it drops it; the slow one when it answers.
 const Agent kAgents[] = {
-    {"silent", {"--static-leds", "--drop-every", "1"}, 150, true},
-    {"slow", {"--static-leds", "--delay-ms", "700"}, 3000, false},
+    {"silent", {"--static-leds", "--drop-every", "1"}, 150, true, 300, false},
+    {"slow", {"--static-leds", "--delay-ms", "700"}, 3000, false, 1000, true},
 };
 
 struct Coverage
@@ -67,7 +102,7 @@ QString CaptionOf(const QAbstractButton *button)
 }
 
 // Lets window messages and SNMP completions run for a while, or until done.
-void Run(int ms, const std::function<bool()> &done = {})
+void RunEvents(int ms, const std::function<bool()> &done = {})
 {
     QElapsedTimer clock;
     clock.start();
@@ -161,7 +196,7 @@ bool CanWrite(const KtMenuItem &item)
     if (!item.OpensGenericWindow())
         return true;
     for (const KtSNMPVarDef *var = item.Vars; var->Oid; ++var)
-        if (var->Access & (AccessWrite | AccessCreate))
+        if (var->Access & AccessWrite)
             return true;
     return false;
 }
@@ -223,6 +258,8 @@ TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)
     CollectItems(MainMenu1, items);
     Coverage coverage;
     QStringList findings;
+    ReferenceAgent reference;
+    ASSERT_TRUE(reference.Start());
     for (const Agent &agent : kAgents) {
         QgSimProcess sim(agent.Arguments);
         ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
@@ -238,7 +275,7 @@ TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)
                 window->show();
                 audit.PressWriteButtons(window, name);
                 if (agent.PressAfterRead) {
-                    Run(agent.TimeOutMs * 4 + 500, readDone);
+                    RunEvents(agent.TimeOutMs * 4 + 500, readDone);
                     audit.PressWriteButtons(window, name);
                 }
             };
@@ -269,11 +306,13 @@ TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)
                 watch->stop();
                 delete watch;
             }
-            // Every answer still on its way for this window arrives before
-            // the log is read.
-            Run(agent.TimeOutMs + 800);
+            // A SET sent last is in the log before the log is read.
+            RunEvents(agent.SettleMs);
             for (const QgSetPdu &pdu : sim.Sets().Read())
-                findings << QStringLiteral("%1 (%2 agent): %3").arg(name, agent.Name, pdu.Texts().join(", "));
+                for (const QgSetBinding &binding : pdu.Bindings)
+                    if (!agent.ReadBeforePress || binding.Value != reference.Value(binding))
+                        findings << QStringLiteral("%1 (%2 agent): %3=%4:%5")
+                                        .arg(name, agent.Name, binding.Oid, binding.Type, binding.Value);
         }
         KtMenuWindowOpener::ShowHook = nullptr;
         form_.reset();

@@ -87,9 +87,9 @@ TEST_F(ForwardingFormsTest, SetWritesTheStaticAndForbiddenPortsOfTheSelectedVlan
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     // Ports 1 and 2 of unit 1: the first octet of unit 1's page.
-    EXPECT_TRUE(GetValue(*sim_, staticPorts).startsWith("00000000000000C0"))
+    EXPECT_TRUE(GetValue(*sim_, staticPorts).startsWith("00 00 00 00 00 00 00 C0 "))
         << GetValue(*sim_, staticPorts).toStdString();
-    EXPECT_TRUE(GetValue(*sim_, forbiddenPorts).startsWith("0000000000000000"))
+    EXPECT_TRUE(GetValue(*sim_, forbiddenPorts).startsWith("00 00 00 00 00 00 00 00 00"))
         << GetValue(*sim_, forbiddenPorts).toStdString();
     EXPECT_EQ(form.ST_Count->text(), "1");
     const QString zeros = QString(QStringLiteral("00")).repeated(83);

@@ -241,8 +241,11 @@ TEST_F(VlanStaticFormTest, AFailedWriteKeepsTheInput)
     form->ED_VLANID->setText(QStringLiteral("5000"));
     form->ED_VLANName->setText(QStringLiteral("kept"));
     form->EgressGrid->PortBoxes[60]->setChecked(true);
+    form->Memo1->clear();
     form->AddBtnClick();
     ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+    // The agent refused the row: the memo says so, and no "Ok".
+    ASSERT_TRUE(form->Memo1->toPlainText().startsWith("Set:")) << form->Memo1->toPlainText().toStdString();
     ASSERT_FALSE(form->Memo1->toPlainText().contains("Ok!")) << form->Memo1->toPlainText().toStdString();
     EXPECT_EQ(form->ED_VLANID->text(), "5000");
     EXPECT_EQ(form->ED_VLANName->text(), "kept");

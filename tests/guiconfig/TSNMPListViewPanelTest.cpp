@@ -405,7 +405,7 @@ TEST_F(ListViewPanelTest, AnAddressPartAbove255IsRefusedAndNothingIsSent)
             TEditsPanel *rows = window.Rows();
             QTest::keyClicks(rows->EditBox(0), "3");
             QTest::keyClicks(rows->EditBox(4), address);
-            QTest::mouseClick(rows->Rows[4].CheckBox, Qt::LeftButton);
+            rows->Rows[4].CheckBox->setChecked(true);
             QTest::mouseClick(SysLogWindow::BarOf(dialog)->SetCheckedBtn, Qt::LeftButton);
             EXPECT_TRUE(dialog->isVisible());
             EXPECT_EQ(rows->EditBox(4)->text(), address);

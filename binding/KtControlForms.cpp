@@ -241,7 +241,7 @@ bool BitIsSet(const QByteArray &image, int bit)
 // and writes none.
 bool IsAbsent(const QCheckBox *box)
 {
-    return box->property(AbsentProperty).toBool();
+    return box->property(KtControlForms::AbsentProperty).toBool();
 }
 
 int OptionIndex(const KtOptionList &options, const QString &text)

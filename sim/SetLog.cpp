@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <ctime>
 #include <dlfcn.h>
+#include <iterator>
 #include <stdexcept>
 
 namespace {

@@ -24,6 +24,7 @@ using namespace KtTextForm;
 namespace {
 
 constexpr int kBadPartSyntax = -517;
+constexpr int kEmptyChoice = -518;
 constexpr int kBitOutOfRange = -519;
 constexpr int kBadControl = -521;
 constexpr int kTooFewControls = -522;
@@ -225,12 +226,22 @@ QString CollectEditGroup(const KtControlBinding &binding)
     }
 }
 
+// A bit past the end of a shorter value is clear: the value does not hold
+// it. Leaving its box as it was would show (and write back) the bit of the
+// row shown before.
 bool BitIsSet(const QByteArray &image, int bit)
 {
     const int octet = bit / 8;
-    if (bit < 0 || octet >= image.size())
+    if (bit < 0)
         KtRaise(kBitOutOfRange);
-    return (quint8(image.at(octet)) & (0x80 >> (bit % 8))) != 0;
+    return octet < image.size() && (quint8(image.at(octet)) & (0x80 >> (bit % 8))) != 0;
+}
+
+// A box that stands for no real port (an absent unit or port) shows no bit
+// and writes none.
+bool IsAbsent(const QCheckBox *box)
+{
+    return box->property(KtControlForms::AbsentProperty).toBool();
 }
 
 int OptionIndex(const KtOptionList &options, const QString &text)
@@ -254,9 +265,19 @@ void ShowComboBox(const KtControlBinding &binding, QComboBox *combo, const QStri
     rest->setText(remainder);
 }
 
+// A combo box or radio group that shows no choice (nothing read into it yet,
+// or a read that failed) has nothing to give: writing its first label, or
+// the value of an empty text, would send what nobody saw.
+[[noreturn]] void RaiseNoChoice()
+{
+    throw KtException(QStringLiteral("Some items are empty."), kEmptyChoice);
+}
+
 QString CollectComboBox(const KtControlBinding &binding, QComboBox *combo)
 {
-    QString text = combo->currentIndex() >= 0 ? combo->currentText() : QString();
+    if (combo->currentIndex() < 0)
+        RaiseNoChoice();
+    QString text = combo->currentText();
     auto *rest =
         binding.Controls.size() > 1 ? qobject_cast<QLineEdit *>(binding.Controls[1].data()) : nullptr;
     if (rest) {
@@ -271,7 +292,9 @@ QString CollectRadioGroup(QGroupBox *group)
 {
     const auto *buttons = group->findChild<QButtonGroup *>(QString(), Qt::FindDirectChildrenOnly);
     const QAbstractButton *checked = buttons ? buttons->checkedButton() : nullptr;
-    return checked ? checked->text() : QString();
+    if (!checked)
+        RaiseNoChoice();
+    return checked->text();
 }
 
 QList<QCheckBox *> CheckBoxes(const KtControlBinding &binding)
@@ -309,7 +332,7 @@ void Show(const KtControlBinding &binding, const QString &text, const QByteArray
             const QList<QCheckBox *> boxes = CheckBoxes(binding);
             for (int i = 0; i < boxes.size() && i < binding.BitNumbers.size(); ++i)
                 if (boxes[i])
-                    boxes[i]->setChecked(BitIsSet(image, binding.BitNumbers[i]));
+                    boxes[i]->setChecked(!IsAbsent(boxes[i]) && BitIsSet(image, binding.BitNumbers[i]));
         } else if (binding.Options) {
             static_cast<QCheckBox *>(first)->setChecked(OptionIndex(*binding.Options, text) > 0);
         } else if (IsTruthType(binding.Syntax)) {
@@ -347,7 +370,7 @@ QString Collect(const KtControlBinding &binding, QByteArray *image)
                 if (bits.size() <= bit / 8)
                     bits.append(QByteArray(bit / 8 + 1 - bits.size(), '\0'));
                 const char mask = char(0x80 >> (bit % 8));
-                if (boxes[i] && boxes[i]->isChecked())
+                if (boxes[i] && boxes[i]->isChecked() && !IsAbsent(boxes[i]))
                     bits[bit / 8] = char(bits[bit / 8] | mask);
                 else
                     bits[bit / 8] = char(bits[bit / 8] & ~mask);

@@ -205,12 +205,21 @@ void KtSNMPRequest2Controls::Get()
 void KtSNMPRequest2Controls::GetBlocking()
 {
     Busy = true;
-    if (Request.Vars.IsTable()) {
-        for (bool more = Request.ReadSync(true); more; more = Request.ReadSync(false))
+    try {
+        if (Request.Vars.IsTable()) {
+            for (bool more = Request.ReadSync(true); more; more = Request.ReadSync(false))
+                AcceptRow();
+        } else {
+            Request.ReadSync(true);
             AcceptRow();
-    } else {
-        Request.ReadSync(true);
-        AcceptRow();
+        }
+    } catch (...) {
+        // A failed read still ends the read (OnGetAborted, as when a row
+        // cannot be shown): a list whose painting it paused shows what it
+        // holds again, and the caller reports the error.
+        Busy = false;
+        OnGetAborted();
+        throw;
     }
     OnGetEnd();
     Busy = false;

@@ -1,5 +1,6 @@
 #include "KtSNMPRequest2Edits.h"
 
+#include "KtCatalogue.h"
 #include "KtControlForms.h"
 #include "KtEditConstraint.h"
 #include "KtErrorCode.h"
@@ -20,9 +21,11 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
+#include <exception>
 
 namespace {
 
+constexpr int kBadValue = -518;
 constexpr int kNoOptions = -520;
 constexpr int kTooFewControls = -522;
 constexpr qint64 kRepaintEveryMs = 40;
@@ -81,6 +84,17 @@ QStringList Directives(const QString &format)
         at = end - 1;
     }
     return directives;
+}
+
+// The edit boxes' input checks run when the focus leaves a box; a box that
+// never had the focus (or a value the program put there) is checked here,
+// before anything is written.
+void RefuseInvalidInput(const KtEditConstraint &constraint, const KtControlBinding &binding)
+{
+    for (const QPointer<QWidget> &control : binding.Controls)
+        if (auto *box = qobject_cast<QLineEdit *>(control.data()))
+            if (const QString problem = constraint.Problem(box); !problem.isEmpty())
+                throw KtException(problem, kBadValue);
 }
 
 } // namespace
@@ -259,17 +273,33 @@ void KtSNMPRequest2Edits::ShowBinding(const KtControlBinding &binding)
     if (options)
         text = options->ValueToName(text);
     KtControlForms::Show(binding, text, image);
+    // What a box shows now is what a rejected entry brings back: never the
+    // text of a row shown before.
+    for (const QPointer<QWidget> &control : binding.Controls)
+        if (auto *box = qobject_cast<QLineEdit *>(control.data()))
+            Constraint->SaveText(box);
 }
 
+// Every binding is shown, also after one of them failed: a control left out
+// would keep the value of the row shown before, and a write would send it
+// for this one. The first failure is raised afterwards.
 void KtSNMPRequest2Edits::ShowValues(int item)
 {
+    std::exception_ptr firstFailure;
     for (const auto &binding : Bindings) {
         if (item >= 0 && binding->Item != item)
             continue;
         if (Request.Vars.Get(binding->Item).Access & AccessSkip)
             continue;
-        ShowBinding(*binding);
+        try {
+            ShowBinding(*binding);
+        } catch (const KtException &) {
+            if (!firstFailure)
+                firstFailure = std::current_exception();
+        }
     }
+    if (firstFailure)
+        std::rethrow_exception(firstFailure);
 }
 
 void KtSNMPRequest2Edits::CollectVariable(int item)
@@ -277,6 +307,7 @@ void KtSNMPRequest2Edits::CollectVariable(int item)
     KtSNMPVar &var = Request.Vars.Get(item);
     const QString valueText = var.Options ? var.Options->NameToValue(var.Value) : var.Value;
     QByteArray image = EncodeValue(valueText, var.Syntax);
+    const bool isIndex = Request.Vars.IsTable() && item < Request.Vars.IndexCount;
     bool bound = false;
     for (const auto &binding : Bindings) {
         if (binding->Item != item)
@@ -285,9 +316,13 @@ void KtSNMPRequest2Edits::CollectVariable(int item)
         if (!bound && var.Syntax == SyntaxDisplayString)
             image.clear();
         bound = true;
+        RefuseInvalidInput(*Constraint, *binding);
         const KtOptionList *options = OptionsOf(*binding);
         QByteArray part;
         const QString partText = KtControlForms::Collect(*binding, &part);
+        // An index nobody filled in would address row 0, a row nobody chose.
+        if (isIndex && !binding->IsCheckBoxGroup() && partText.trimmed().isEmpty())
+            throw KtException(CommonErr.Text(3), kBadValue);
         if (!binding->IsCheckBoxGroup())
             part = EncodeValue(options ? options->NameToValue(partText) : partText, binding->Syntax);
         image = PatchPart(image, binding->Offset, part);

@@ -1,5 +1,6 @@
 #include "KtValueImage.h"
 
+#include "KtCatalogue.h"
 #include "KtDateTime.h"
 #include "KtErrorCode.h"
 #include "KtOid.h"
@@ -52,6 +53,40 @@ std::vector<quint32> DottedComponents(const QString &text)
     bool ok = false;
     const KtOid oid = KtOid::FromText(text, &ok);
     return ok ? oid.Ids() : std::vector<quint32>{};
+}
+
+// A number that does not fit its part is refused: keeping its low bits
+// would write a value nobody typed (300 as 44, 70000 as 4464). The message
+// names the range, as the input check of an edit box does.
+[[noreturn]] void RaiseOutOfRange(qint64 minimum, qint64 maximum, bool dotted)
+{
+    const QString text = dotted
+                             ? CommonErr.Text(11).replace(QLatin1String("[DELIMITER]"), QStringLiteral("."))
+                             : CommonErr.Text(8);
+    throw KtException(QString(text)
+                          .replace(QLatin1String("[MIN]"), QString::number(minimum))
+                          .replace(QLatin1String("[MAX]"), QString::number(maximum)),
+                      kPartBadValue);
+}
+
+qint64 NumberWithin(const QString &text, qint64 minimum, qint64 maximum)
+{
+    const qint64 number = TextToLong(text);
+    if (number < minimum || number > maximum)
+        RaiseOutOfRange(minimum, maximum, false);
+    return number;
+}
+
+// One octet per dotted component (IP and NSAP addresses).
+QByteArray DottedOctets(const QString &text)
+{
+    QByteArray image;
+    for (quint32 id : DottedComponents(text)) {
+        if (id > 255)
+            RaiseOutOfRange(0, 255, true);
+        image += char(quint8(id));
+    }
+    return image;
 }
 
 int MinimumLength(int syntax)
@@ -137,16 +172,18 @@ QByteArray EncodeValue(const QString &text, int syntax)
     case SyntaxPartBool16:
         return NetworkOrder16(isTrue ? 1 : 0);
     case SyntaxInteger:
+        return LittleEndian<quint32>(quint32(NumberWithin(text, INT32_MIN, INT32_MAX)));
     case SyntaxCounter32:
     case SyntaxGauge32:
     case SyntaxUnsigned32:
-        return LittleEndian<quint32>(quint32(TextToLong(text)));
+        return LittleEndian<quint32>(quint32(NumberWithin(text, 0, UINT32_MAX)));
     case SyntaxPartInt8:
+        return QByteArray(1, char(quint8(NumberWithin(text, INT8_MIN, INT8_MAX))));
     case SyntaxPartUInt8:
-        return QByteArray(1, char(quint8(TextToLong(text))));
+        return QByteArray(1, char(quint8(NumberWithin(text, 0, UINT8_MAX))));
     case SyntaxPartInt16:
     case SyntaxPartUInt16:
-        return NetworkOrder16(quint16(TextToLong(text)));
+        return NetworkOrder16(quint16(NumberWithin(text, 0, UINT16_MAX)));
     case SyntaxBits:
     case SyntaxOctets:
     case SyntaxOpaque:
@@ -161,12 +198,8 @@ QByteArray EncodeValue(const QString &text, int syntax)
         return image;
     }
     case SyntaxIpAddress:
-    case SyntaxNsapAddress: {
-        QByteArray image;
-        for (quint32 id : DottedComponents(text))
-            image += char(quint8(id));
-        return image;
-    }
+    case SyntaxNsapAddress:
+        return DottedOctets(text);
     case SyntaxTimeTicks:
         return LittleEndian<quint32>(TextToTimeTicks(text));
     case SyntaxCounter64: {

@@ -29,6 +29,8 @@ const KtOptionList kStateOptions(kStatePairs);
 constexpr int kInvalidItem = 0;
 constexpr int kValidItem = 1;
 
+const QString NoRowSelected = QStringLiteral("No row is selected.");
+
 } // namespace
 
 const QString TBOOTCtrlTableForm::TooManyServers =
@@ -121,13 +123,21 @@ void TBOOTCtrlTableForm::Refresh()
 
 void TBOOTCtrlTableForm::DeleteServer()
 {
+    if (!Binding)
+        return;
+    // Delete acts on the row shown selected: after a refresh the bound
+    // editors may still hold a row that is no longer selected.
+    if (ListView1->selectedItems().isEmpty()) {
+        Binding->ShowStatus(NoRowSelected);
+        return;
+    }
     try {
-        if (!Binding)
-            return;
         ComboBox1->setCurrentIndex(kInvalidItem);
         Binding->Set(true, true, QString(), nullptr);
-    } catch (const KtException &) {
-        // Failures of the write itself appear in the memo.
+    } catch (const KtException &error) {
+        // Failures of the sent write reach the memo by themselves; this one
+        // was refused before anything was sent.
+        Binding->ShowStatus(error.Message);
     }
 }
 

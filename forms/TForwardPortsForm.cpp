@@ -53,6 +53,12 @@ void TForwardPortsForm::SetBtnClick()
 {
     if (Closed())
         return;
+    // Set writes the port lists of the VLAN shown selected: with none, the
+    // grids' boxes belong to no row and the instance would be VLAN 0.
+    if (ListView->selectedItems().isEmpty()) {
+        TableBinding->ShowStatus(QStringLiteral("No row is selected."));
+        return;
+    }
     Guarded(TableBinding, [this] {
         TableBinding->Set(true, true, QString(), nullptr);
         WriteRowCount();

@@ -264,8 +264,11 @@ void TRouteRedistributForm::Guarded(void (TRouteRedistributForm::*action)())
 {
     try {
         (this->*action)();
-    } catch (const KtException &) {
-        // Failures of the requests themselves appear in the memo.
+    } catch (const KtException &error) {
+        // Failures of a sent request reach the memo by themselves; one
+        // refused before anything was sent is put there too.
+        if (Binding)
+            Binding->ShowStatus(error.Message);
     }
 }
 
@@ -283,6 +286,12 @@ void TRouteRedistributForm::Refresh()
 
 void TRouteRedistributForm::SetRow()
 {
+    // Set changes the row shown selected, with the status it was read with.
+    if (ListView1->selectedItems().isEmpty()) {
+        if (Binding)
+            Binding->ShowStatus(QStringLiteral("No row is selected."));
+        return;
+    }
     if (CheckMetric())
         WriteRow();
 }
@@ -297,8 +306,16 @@ void TRouteRedistributForm::AddRow()
 
 void TRouteRedistributForm::DeleteRow()
 {
+    // The hidden status holds "destroy" only for this write (collected when
+    // it starts): a later Set must not destroy the row it is meant to change.
     StComboBox->setCurrentIndex(kDestroyItem);
-    WriteRow();
+    try {
+        WriteRow();
+    } catch (const KtException &) {
+        StComboBox->setCurrentIndex(-1);
+        throw;
+    }
+    StComboBox->setCurrentIndex(-1);
 }
 
 void TRouteRedistributForm::done(int result)

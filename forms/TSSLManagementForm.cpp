@@ -61,6 +61,8 @@ TSSLManagementForm::TSSLManagementForm(QWidget *owner) : QDialog(owner)
         QComboBox *combo = addRow(suite + 2, QString::fromUtf8(kSuiteCaptions[suite]),
                                   QStringLiteral("cbxciphersuites%1").arg(suite + 1));
         combo->addItems({QStringLiteral("disabled"), QStringLiteral("enabled")});
+        // Empty until the suites are read: a default would be written as read.
+        combo->setCurrentIndex(-1);
         cbxciphersuites[suite] = combo;
     }
     edtciphersuites = new QLineEdit(this);

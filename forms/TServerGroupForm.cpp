@@ -29,6 +29,7 @@ constexpr int kCloseWaitMs = 30000;
 
 constexpr KtOptionDef kProtocolPairs[] = {{0, "none"},        {1, "tacacs"}, {2, "xtacacs"},
                                           {3, "tacacs-plus"}, {4, "radius"}, {}};
+constexpr int NoProtocolItem = 0;
 constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
                                            {2, "notInService"},
                                            {3, "notReady"},
@@ -201,6 +202,9 @@ void TServerGroupForm::ClearEditors()
     edtServerName->clear();
     for (QLineEdit *address : edtIP)
         address->clear();
+    // Idle as when opened: a "destroy" left from a Delete would refuse the
+    // next Add.
+    cbxRowStatus->setCurrentIndex(CreateAndGoItem);
     Static->setText(QString::number(ListView2->topLevelItemCount()));
 }
 
@@ -292,14 +296,14 @@ void TServerGroupForm::EditRow()
         return DeleteRow();
     if (!CheckAddresses())
         return;
-    Write([this](KtAccessSnapshot &snapshot) {
-        for (int k = 1; k <= Slots; ++k)
-            if (SlotIsEmpty(k)) {
-                snapshot.Exclude(AddressColumn(k));
-                snapshot.Exclude(ProtocolColumn(k));
-            }
-        snapshot.Exclude(ColumnRowStatus);
-    });
+    // A slot the user emptied is written as empty (no address, no protocol):
+    // leaving it out would keep the old server while the window says "Ok".
+    for (int k = 1; k <= Slots; ++k)
+        if (SlotIsEmpty(k)) {
+            edtIP[k - 1]->setText(QStringLiteral("0.0.0.0"));
+            cbxProt[k - 1]->setCurrentIndex(NoProtocolItem);
+        }
+    Write([](KtAccessSnapshot &snapshot) { snapshot.Exclude(ColumnRowStatus); });
 }
 
 void TServerGroupForm::AddRow()

@@ -1,5 +1,5 @@
 #include "TStackingPortUitForm.h"
-
+#include "KtControlForms.h"
 #include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
@@ -110,6 +110,8 @@ void TStackingPortUitForm::AddUnitPage(const QString &title)
         box->setGeometry(left, top, std::max(width, box->sizeHint().width()), height);
         box->setChecked(false);
         box->hide();
+        // Absent until its unit is known to have this port.
+        box->setProperty(KtControlForms::AbsentProperty, true);
         right = std::max(right, box->geometry().right());
         bottom = std::max(bottom, box->geometry().bottom());
         PortBoxes << box;
@@ -141,8 +143,10 @@ void TStackingPortUitForm::ShowUnit(int unitId, const QString &moduleName, int p
     UnitPageControl->setTabVisible(page, true);
     UnitPageControl->setTabText(page, UnitPageControl->tabText(page) + QLatin1Char(' ') + moduleName);
     const int shown = std::clamp(portCount, 0, int(PortsPerUnit));
-    for (int i = page * PortsPerUnit; i < page * PortsPerUnit + shown; ++i)
+    for (int i = page * PortsPerUnit; i < page * PortsPerUnit + shown; ++i) {
+        PortBoxes[i]->setProperty(KtControlForms::AbsentProperty, false);
         PortBoxes[i]->show();
+    }
     GrowHostToFullPage(this); // now with its tab
 }
 

@@ -225,6 +225,12 @@ void TTrafficSegmentationForm::SetClick()
         ShowNotComplete();
         return;
     }
+    // Set changes the port shown selected; the port label may still hold the
+    // port selected before a refresh, which nobody sees selected any more.
+    if (LV_TrafficForward->selectedItems().isEmpty()) {
+        ShowError(QStringLiteral("No row is selected."));
+        return;
+    }
     try {
         Binding->Request.Enabled = true;
         Binding->Set(true, true, QString(), nullptr);

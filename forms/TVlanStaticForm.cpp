@@ -180,6 +180,10 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner) : QDialog(owner)
         TableBinding->BindCheckBoxList(ColForbidden, bits, ForbiddenGrid->PortBoxes);
         TableBinding->BindCheckBoxList(ColUntagged, bits, UntaggedGrid->PortBoxes);
         TableBinding->SetStatusMemo(Memo1);
+        TableBinding->OnSetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+            if (record.Code == 0)
+                ClearEditors();
+        };
         TableBinding->Get();
         WriteRowCount();
     } catch (const KtException &error) {
@@ -270,8 +274,11 @@ void TVlanStaticForm::SetWithStatus(int statusItem)
     if (statusItem >= 0)
         Status->setCurrentIndex(statusItem);
     try {
+        // The editors are cleared once the write has succeeded (OnSetDone):
+        // input the agent refused stays to be corrected.
         TableBinding->Set(true, true, QString(), nullptr);
-        ClearEditors();
+        if (!TableBinding->Asynchronous)
+            ClearEditors();
     } catch (const KtException &error) {
         TableBinding->ShowStatus(error.Message);
     }

@@ -54,9 +54,8 @@ void TSNMPEditorPanel::SetCheckedClick(QObject *sender)
     bool collected = false;
     std::vector<int> skipped;
     try {
-        EditCtrl->OnCollect();
-        collected = true;
-        // Unchecked, hidden and disabled rows are not written.
+        // Unchecked, hidden and disabled rows are not written, so they are
+        // not collected either: a row nobody filled in has nothing to give.
         for (int i = 0; i < vars.Count() && i < EditsPanel->RowCount(); ++i) {
             const QCheckBox *box = EditsPanel->Rows[size_t(i)].CheckBox;
             const bool written = box->isChecked() && !EditsPanel->IsHiddenRow(i);
@@ -71,10 +70,14 @@ void TSNMPEditorPanel::SetCheckedClick(QObject *sender)
             anything = anything || written;
             empty = written && EditsPanel->IsRowEmpty(i);
         }
-        if (empty)
+        if (empty) {
             TFormMessages::Warning(window(), QStringLiteral("Some items are empty!"));
-        else if (anything) // no set without a variable to write
-            EditCtrl->Set(false, false, QString(), nullptr);
+        } else {
+            EditCtrl->OnCollect();
+            collected = true;
+            if (anything) // no set without a variable to write
+                EditCtrl->Set(false, false, QString(), nullptr);
+        }
     } catch (const KtException &error) {
         EditCtrl->ShowStatus(error.Message);
     } catch (const std::exception &error) {

@@ -50,8 +50,11 @@ int RequestFaults::onPacket(int operation, netsnmp_session *session, int request
     if (operation != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !isRequest(pdu))
         return self->agentCallback_(operation, session, requestId, pdu, magic);
     ++self->requests_;
-    if (self->dropEvery_ > 0 && self->requests_ % self->dropEvery_ == 0)
+    if (self->dropEvery_ > 0 && self->requests_ % self->dropEvery_ == 0) {
+        if (self->onDrop)
+            self->onDrop(pdu);
         return 1;
+    }
     if (self->delayMs_ <= 0)
         return self->agentCallback_(operation, session, requestId, pdu, magic);
     // The library frees `pdu` after this call; the delayed copy is ours.

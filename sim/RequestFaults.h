@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // Faults of an unreliable agent, for the module's reliability tests: every
 // N-th request is dropped without an answer, and every answer can be late.
 // Installed between the agent's session and its request processing, so a
@@ -12,6 +14,9 @@ public:
     bool active() const { return dropEvery_ > 0 || delayMs_ > 0; }
     // Puts itself in front of the session's request callback.
     void install(struct snmp_session *session);
+
+    // Told about every request that is dropped.
+    std::function<void(struct snmp_pdu *)> onDrop;
 
 private:
     static int onPacket(int operation, struct snmp_session *session, int requestId, struct snmp_pdu *pdu,

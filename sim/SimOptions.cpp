@@ -72,6 +72,10 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
         {"fdb-rows", "Entries of the filtering database.", "N", "50"},
         {"drop-every", "Silently drop every N-th request.", "N", "0"},
         {"delay-ms", "Answer every request this much later.", "MS", "0"},
+        {"set-log",
+         "Append one JSON line per SET PDU received to FILE: time, version, community or user, each "
+         "binding's OID, type and value, and the error status returned.",
+         "FILE"},
         {"stuck-walk", "Inside this subtree answer every get-next with the requested OID itself.", "OID"},
         {"print-catalogue-data",
          "Print the objects derived from the menu catalogue (in the language of the data files, with notes "
@@ -101,6 +105,7 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
     }
     options.agent.dropEvery = positiveNumber(parser, "drop-every", 0, 1000000);
     options.agent.delayMs = positiveNumber(parser, "delay-ms", 0, 600000);
+    options.agent.setLog = parser.value("set-log").toStdString();
     options.scenario = parser.value("scenario").toStdString();
     if (parser.isSet("seed")) {
         bool ok = false;

@@ -218,6 +218,12 @@ void SnmpAgent::openTransport()
         throw std::runtime_error("cannot serve on " + settings_.listen);
     if (faults_.active())
         faults_.install(main_session);
+    if (!settings_.setLog.empty()) {
+        setLog_ = std::make_unique<SetLog>(settings_.setLog);
+        // In front of the faults, so that a dropped SET is logged as well.
+        setLog_->install(main_session);
+        faults_.onDrop = [this](snmp_pdu *pdu) { setLog_->dropped(pdu); };
+    }
 }
 
 void SnmpAgent::every(std::chrono::milliseconds period, std::function<void()> action)

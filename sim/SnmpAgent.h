@@ -2,6 +2,7 @@
 
 #include "AgentMibHandler.h"
 #include "RequestFaults.h"
+#include "SetLog.h"
 #include "UsmUser.h"
 
 #include <chrono>
@@ -20,6 +21,8 @@ struct AgentSettings
     std::vector<UsmUser> users;
     int dropEvery = 0;
     int delayMs = 0;
+    // File that receives one JSON line per SET PDU; empty for none.
+    std::string setLog;
 };
 
 // The SNMP agent process around the MibStore: net-snmp's agent library with
@@ -57,6 +60,7 @@ private:
     AgentMibHandler &handler_;
     AgentSettings settings_;
     RequestFaults faults_;
+    std::unique_ptr<SetLog> setLog_;
     std::string listening_;
     std::vector<std::unique_ptr<std::function<void()>>> timers_;
     bool started_ = false;

@@ -259,7 +259,10 @@ void KtEditConstraint::AttachOne(const QString &format, QLineEdit *box)
         record->OriginalMaxLength = box->maxLength();
         record->OriginalMinimumWidth = box->minimumWidth();
         record->OriginalMaximumWidth = box->maximumWidth();
-        record->TextConnection = connect(box, &QLineEdit::textChanged, this, [this, box] { Filter(box); });
+        record->TextConnection = connect(box, &QLineEdit::textChanged, this, [this, box] {
+            NoteShownText(box);
+            Filter(box);
+        });
         record->DestroyedConnection = connect(box, &QObject::destroyed, this, [this, box] { Forget(box); });
         box->installEventFilter(this);
     }
@@ -356,6 +359,31 @@ QString KtEditConstraint::LastValid(const QLineEdit *box) const
     return record ? record->LastValid : QString();
 }
 
+QString KtEditConstraint::Problem(const QLineEdit *box) const
+{
+    const Attachment *record = Find(box);
+    if (!record)
+        return {};
+    const QString text = box->text();
+    if (IsMissingData(text))
+        return {};
+    if (text.isEmpty())
+        return (record->Limits.Flags & NotEmpty) ? CommonErr.Text(3) : QString();
+    return Complaint(record->Limits, text);
+}
+
+// A box the program empties (editors cleared for a new entry, while the user
+// works elsewhere) shows nothing any more: a rejected entry then brings back
+// nothing, not a text from before, which may belong to another row. A box
+// the user empties while typing in it keeps its last accepted text.
+void KtEditConstraint::NoteShownText(QLineEdit *box)
+{
+    if (correcting_ || !RememberValid || box->hasFocus() || !box->text().isEmpty())
+        return;
+    if (Attachment *record = Find(box))
+        record->LastValid.clear();
+}
+
 // ---------------------------------------------------------------------------
 // Typing filter. Handlers and text changes below may detach the box or
 // delete the box or this object, so nothing found before them is used after.
@@ -439,7 +467,11 @@ qsizetype KtEditConstraint::FirstBadCharacter(const Format &limits, const QStrin
 void KtEditConstraint::RemoveCharacterAt(QLineEdit *box, qsizetype position)
 {
     const QPointer<QLineEdit> guard(box);
+    const QPointer<KtEditConstraint> self(this);
+    correcting_ = true;
     box->setText(box->text().remove(position, 1));
+    if (self)
+        correcting_ = false;
     if (guard)
         guard->setCursorPosition(int(std::min(position, guard->text().size())));
 }

@@ -103,10 +103,15 @@ public:
 
     bool IsAttached(const QLineEdit *box) const;
     QString LastValid(const QLineEdit *box) const;
+    // What the exit check would say about the box's text now (its message),
+    // or an empty text when it would accept it; for a box that never had the
+    // focus as well. Nothing is shown and nothing is put back.
+    QString Problem(const QLineEdit *box) const;
 
     // When on, every value other than an empty text that passes the exit
-    // check becomes the box's last accepted text; when off, only SaveText
-    // sets it.
+    // check becomes the box's last accepted text, and a box the program
+    // empties while it has no focus (cleared for a new entry) has none any
+    // more; when off, only SaveText sets it.
     bool RememberValid;
 
 protected:
@@ -156,6 +161,7 @@ private:
     void RestoreBox(Attachment &record);
     void Forget(const QObject *box);
 
+    void NoteShownText(QLineEdit *box);
     void Filter(QLineEdit *box);
     bool RemoveJumpCharacter(QLineEdit *box, const Format &limits);
     static qsizetype FirstBadCharacter(const Format &limits, const QString &text);
@@ -177,4 +183,5 @@ private:
     QPointer<QWidget> window_;
     std::vector<std::unique_ptr<Attachment>> attachments_;
     bool rejecting_ = false;
+    bool correcting_ = false;
 };

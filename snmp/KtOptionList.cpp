@@ -113,6 +113,9 @@ void KtOptionList::FillItems(QComboBox *combo) const
 {
     combo->clear();
     combo->addItems(Names());
+    // No choice until a value is shown: a first item chosen by default would
+    // be written as if it had been read.
+    combo->setCurrentIndex(-1);
 }
 
 // The radio group's button group, created on first use.

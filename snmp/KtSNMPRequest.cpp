@@ -20,6 +20,8 @@ namespace {
 constexpr int kTooBig = -101;
 constexpr int kNoSuchName = -102;
 constexpr qint64 kDestructorWaitMs = 6000;
+// A write whose selection leaves no variable to send.
+constexpr int kNothingToWrite = -530;
 
 [[noreturn]] void RaiseMapped(const KtMappedResult &mapped)
 {
@@ -561,6 +563,14 @@ snmp_pdu *KtSNMPRequest::BuildWritePdu(const QString &selection, const QStringLi
             ApplyFormula(i, false);
         target = BuildTarget(Device, Security, TimeOut, Retries);
         pdu = BuildPdu(Purpose::Write);
+        // A write of no variable is no write: an empty SET would be
+        // answered "Ok" with nothing changed. Nothing is sent, and the
+        // caller's status line says why.
+        if (!pdu->variables) {
+            snmp_free_pdu(pdu);
+            pdu = nullptr;
+            throw KtException(QStringLiteral("Nothing to write: no value is chosen."), kNothingToWrite);
+        }
     } catch (...) {
         Vars = kept;
         throw;

@@ -46,6 +46,49 @@ TEST(KtValueImageTest, EncodingsAndDecodings)
     EXPECT_EQ(CodeOf([] { DecodeValue("abc", 2); }), -518);
 }
 
+// Every numeric part kind refuses a number it cannot hold instead of keeping
+// its low bits, and names the range it accepts; the edges still fit.
+TEST(KtValueImageTest, NumbersThatDoNotFitTheirPartAreRefused)
+{
+    const struct
+    {
+        int code;
+        const char *tooBig;
+        const char *edge;
+        QByteArray edgeImage;
+        const char *range;
+    } cases[] = {
+        {64, "256.10.10.999", "255.0.0.255", QByteArray("\xff\0\0\xff", 4),
+         "each number is between 0 and 255"},
+        {64, "300.1.2.3", "0.0.0.0", QByteArray(4, '\0'), "each number is between 0 and 255"},
+        {64, "10.1.1.300", "10.1.1.44", QByteArray("\x0a\x01\x01\x2c", 4),
+         "each number is between 0 and 255"},
+        {69, "1.256", "1.255", QByteArray("\x01\xff", 2), "each number is between 0 and 255"},
+        {195, "256", "255", QByteArray(1, '\xff'), "between 0 and 255"},
+        {195, "-1", "0", QByteArray(1, '\0'), "between 0 and 255"},
+        {194, "128", "-128", QByteArray(1, '\x80'), "between -128 and 127"},
+        {198, "70000", "65535", QByteArray(2, '\xff'), "between 0 and 65535"},
+        {197, "65536", "0", QByteArray(2, '\0'), "between 0 and 65535"},
+        {2, "2147483648", "-2147483648", QByteArray("\0\0\0\x80", 4), "between -2147483648 and 2147483647"},
+        {65, "4294967296", "4294967295", QByteArray(4, '\xff'), "between 0 and 4294967295"},
+        {66, "-1", "0", QByteArray(4, '\0'), "between 0 and 4294967295"},
+        {71, "99999999999", "1", QByteArray("\x01\0\0\0", 4), "between 0 and 4294967295"},
+    };
+    for (const auto &test : cases) {
+        SCOPED_TRACE(std::to_string(test.code) + " " + test.tooBig);
+        QString message;
+        try {
+            EncodeValue(test.tooBig, test.code);
+            ADD_FAILURE() << "no refusal";
+        } catch (const KtException &error) {
+            EXPECT_EQ(error.Code, -518);
+            message = error.Message;
+        }
+        EXPECT_TRUE(message.contains(test.range)) << message.toStdString();
+        EXPECT_EQ(EncodeValue(test.edge, test.code), test.edgeImage);
+    }
+}
+
 TEST(KtValueImageTest, PartsOfImages)
 {
     const QByteArray five("\x01\x02\x03\x04\x05", 5);
@@ -73,7 +116,33 @@ TEST(KtControlFormsTest, CheckBoxGroupsWorkOnBits)
     KtControlForms::Show(binding, {}, QByteArray("\x00\x40", 2));
     EXPECT_FALSE(first.isChecked());
     EXPECT_TRUE(second.isChecked());
-    EXPECT_EQ(CodeOf([&] { KtControlForms::Show(binding, {}, QByteArray("\x80", 1)); }), -519);
+    // A shorter value clears the boxes it does not reach: none keeps the
+    // bit of the value shown before.
+    KtControlForms::Show(binding, {}, QByteArray("\x80", 1));
+    EXPECT_TRUE(first.isChecked());
+    EXPECT_FALSE(second.isChecked());
+    second.setChecked(true);
+    KtControlForms::Show(binding, {}, QByteArray());
+    EXPECT_FALSE(first.isChecked());
+    EXPECT_FALSE(second.isChecked());
+}
+
+// A box that stands for an absent port shows no bit and writes none.
+TEST(KtControlFormsTest, AbsentBoxesShowAndWriteNoBit)
+{
+    QCheckBox present, absent;
+    absent.setProperty(KtControlForms::AbsentProperty, true);
+    KtControlBinding binding;
+    binding.Syntax = 4;
+    binding.Controls = {&present, &absent};
+    binding.BitNumbers = {0, 1};
+    KtControlForms::Show(binding, {}, QByteArray("\xC0", 1));
+    EXPECT_TRUE(present.isChecked());
+    EXPECT_FALSE(absent.isChecked());
+    absent.setChecked(true);
+    QByteArray image;
+    KtControlForms::Collect(binding, &image);
+    EXPECT_EQ(image, QByteArray("\x80", 1));
 }
 
 } // namespace

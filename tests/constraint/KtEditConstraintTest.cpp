@@ -580,6 +580,30 @@ TEST_F(EditConstraintTest, WithoutRememberValidOnlySaveTextSetsTheLastAcceptedTe
     EXPECT_EQ(first->text(), "4");
 }
 
+// A box the program empties (cleared for a new entry) has no last accepted
+// text any more: a refused entry empties it instead of bringing back the text
+// of the row shown before. The filter's corrections change nothing of that.
+TEST_F(EditConstraintTest, ABoxTheProgramEmptiesRestoresNothingOfTheRowBefore)
+{
+    constraint->AttachOne(QStringLiteral("%i{n1x6}"), first);
+    first->setText(QStringLiteral("2")); // a row shown
+    constraint->SaveText(first);
+    button->setFocus(Qt::MouseFocusReason);
+    first->clear(); // the editors cleared for a new entry, from a button
+    Type(first, QStringLiteral("7"));
+    second->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(first->text(), "");
+
+    first->setText(QStringLiteral("3"));
+    constraint->SaveText(first);
+    Type(first, QStringLiteral("x")); // removed by the filter: "3" stays
+    first->selectAll();
+    Type(first, QStringLiteral("9"));
+    second->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(first->text(), "3");
+}
+
 // ---------------------------------------------------------------------------
 // Handlers
 

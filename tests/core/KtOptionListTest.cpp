@@ -87,6 +87,9 @@ TEST(KtOptionList, ComboBoxSelectsByNameThenByValue)
     FdbStatus.FillItems(&combo);
     ASSERT_EQ(combo.count(), 5);
     EXPECT_EQ(combo.itemText(0), "other");
+    // No choice until a value is shown: nothing read, nothing to write.
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_TRUE(combo.currentText().isEmpty());
 
     FdbStatus.Select(&combo, "2"); // no name equals 2, the value 2 does
     EXPECT_EQ(combo.currentText(), "invalid");

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <utility>
 
 inline void PrintTo(const QString &text, std::ostream *out)
 {
@@ -53,10 +54,15 @@ inline QString Set(const QgSimProcess &sim, const QStringList &varbinds)
 }
 
 // The hexadecimal text of a 91-octet port list with the given bits set, or
-// with every bit set.
-inline QString PortListHex(const QList<int> &bits, bool all = false)
+// with every port of the simulator's stack set (units 1 to 3 with 12, 26 and
+// 50 ports: bits 56 to 67, 112 to 137 and 168 to 217), the agent's default.
+inline QString PortListHex(QList<int> bits, bool allStackPorts = false)
 {
-    QByteArray octets(TStackingPortUitForm::BoxCount / 8, all ? '\xFF' : '\0');
+    QByteArray octets(TStackingPortUitForm::BoxCount / 8, '\0');
+    if (allStackPorts)
+        for (const auto &[first, last] : {std::pair{56, 67}, std::pair{112, 137}, std::pair{168, 217}})
+            for (int bit = first; bit <= last; ++bit)
+                bits << bit;
     for (int bit : bits)
         octets[bit / 8] = char(quint8(octets[bit / 8]) | (0x80 >> (bit % 8)));
     return QString::fromLatin1(octets.toHex(' ').toUpper());

@@ -74,6 +74,8 @@ TEST_F(AclWindowLifecycleTest, ASilentAgentLeavesEachWindowOpenIdleAndToldWhy)
         EXPECT_FALSE(form->StatusPanel->text().isEmpty());
         EXPECT_FALSE(form->StatusPanel->text().startsWith("Get:")) << form->StatusPanel->text().toStdString();
         EXPECT_EQ(form->ListView1->topLevelItemCount(), 0);
+        // The failed blocking read paused the list's painting; it is on again.
+        EXPECT_TRUE(form->ListView1->updatesEnabled());
         if (auto *rule = dynamic_cast<TAclRuleForm *>(form.get())) {
             EXPECT_EQ(rule->StaticText1->text(), "0");
             EXPECT_TRUE(rule->AddButton->isEnabled());

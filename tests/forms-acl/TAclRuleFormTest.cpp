@@ -188,6 +188,11 @@ TEST_F(AclRuleFormTest, IpAddForUdpSendsThePortsButNotTheOtherProtocolsFields)
     for (const auto &[column, text] : texts)
         EditOf(form, column)->setText(QString::fromLatin1(text));
     ComboOf(form, I::ColPermit)->setCurrentText("permit");
+    // Check All writes every field: a combo box that shows no choice yet
+    // gets one, as the user must give it ("Some items are empty." else).
+    for (QComboBox *combo : form.findChildren<QComboBox *>())
+        if (combo->currentIndex() < 0)
+            combo->setCurrentIndex(0);
     form.CheckButton->click();
     form.AddButton->click();
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
@@ -379,4 +384,18 @@ TEST_F(AclRuleFormTest, PayloadRuleRefusesAnInvalidCheckedGroupOnly)
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
     EXPECT_EQ(Value(kPayloadRule, 10), "2");
     EXPECT_EQ(Value(kPayloadRule, 4), "11 22 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+}
+
+// An Edit with no field box checked has nothing to send: no SET reaches the
+// agent, and the status line says so instead of "Ok".
+TEST_F(AclRuleFormTest, AnEditWithNoFieldCheckedSendsNothingAndSaysSo)
+{
+    TEthernetInformationRuleForm form;
+    ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
+    ComboOf(form, E::ColRowStatus)->setCurrentText("active");
+    sim_->Sets().Clear();
+    form.EditButton->click();
+    EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
+    EXPECT_EQ(form.StatusPanel->text(), "Nothing to write: no value is chosen.");
+    EXPECT_FALSE(form.StatusPanel->text().contains("Ok"));
 }

@@ -91,6 +91,38 @@ TEST_F(EthernetMaskFormTest, SetSendsOnlyTheMacMasksTheMaskStateUses)
     }
 }
 
+// A mask read with every bit set (the pages of absent units and the absent
+// ports of present ones included) is written back with only the ports the
+// grid shows: unticking one port sends the others, and no bit of a port the
+// switch does not have.
+TEST_F(EthernetMaskFormTest, ASetWritesNoBitOfAnAbsentUnitOrPort)
+{
+    Set(*sim_, {kEther + ".8.1", "x", QString(QStringLiteral("FF")).repeated(91)});
+    TEthernetMaskInformationForm form;
+    ASSERT_TRUE(SelectRow(form.ListView1, "1"));
+    EXPECT_FALSE(form.PortGrid->PortBoxes[0]->isChecked());  // the absent master unit
+    EXPECT_FALSE(form.PortGrid->PortBoxes[68]->isChecked()); // unit 1 has 12 ports
+    ASSERT_TRUE(form.PortGrid->PortBoxes[56]->isChecked());
+    form.PortGrid->PortBoxes[56]->setChecked(false);
+    sim_->Sets().Clear();
+    form.SetBtn->click();
+    QList<int> shown;
+    for (int bit : {57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67})
+        shown << bit;
+    for (int bit = 112; bit <= 137; ++bit)
+        shown << bit;
+    for (int bit = 168; bit <= 217; ++bit)
+        shown << bit;
+    const QString expected = PortListHex(shown).remove(' ');
+    QStringList written;
+    for (const QgSetPdu &pdu : sim_->Sets().Read())
+        for (const QgSetBinding &binding : pdu.Bindings)
+            if (binding.Oid == kEther + ".8.1")
+                written << binding.Value;
+    EXPECT_EQ(written, QStringList{expected}) << sim_->Sets().Describe().toStdString();
+    EXPECT_EQ(Column(8), PortListHex(shown));
+}
+
 TEST_F(EthernetMaskFormTest, SetWithDestroySendsOnlyTheRowStatusAndDeletesTheRow)
 {
     TEthernetMaskInformationForm form;
@@ -188,7 +220,7 @@ TEST_F(EthernetMaskFormTest, ARefusedAddKeepsTheRowsAndReportsInTheStatusPanel)
     form.IDEdit->setText("256");
     form.MacMaskStateComBo->setCurrentText("other");
     form.RowStatusComBo->setCurrentText("createAndGo");
-    form.PortGrid->PortBoxes[3]->setChecked(true);
+    form.PortGrid->PortBoxes[58]->setChecked(true);
     form.AddBtn->click();
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
     EXPECT_FALSE(form.StatusPanel->text().isEmpty());
@@ -196,7 +228,7 @@ TEST_F(EthernetMaskFormTest, ARefusedAddKeepsTheRowsAndReportsInTheStatusPanel)
     EXPECT_EQ(Captions(form.ListView1), QStringList({"1"}));
     EXPECT_TRUE(form.AddBtn->isEnabled());
     EXPECT_TRUE(form.IDEdit->text().isEmpty());
-    EXPECT_FALSE(form.PortGrid->PortBoxes[3]->isChecked());
+    EXPECT_FALSE(form.PortGrid->PortBoxes[58]->isChecked());
 
     // The access bits are back: the next write sends every column again.
     ASSERT_TRUE(SelectRow(form.ListView1, "1"));

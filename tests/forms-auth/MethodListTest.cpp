@@ -235,13 +235,14 @@ TEST_F(MethodListTest, ServerGroupMethodsNeedTheirGroupName)
         bool groupBox;
         QString sentType;  // method 2's type afterwards
         QString sentGroup; // method 2's group afterwards
+        bool sent;         // anything left to write
     } cases[] = {
-        {"server-group, empty name, box checked", kServerGroup, "", true, "6", ""},
-        {"server-group, name, box unchecked", kServerGroup, "tac", false, "6", ""},
-        {"server-group with its name", kServerGroup, "tac", true, "5", "tac"},
+        {"server-group, empty name, box checked", kServerGroup, "", true, "6", "", false},
+        {"server-group, name, box unchecked", kServerGroup, "tac", false, "6", "", false},
+        {"server-group with its name", kServerGroup, "tac", true, "5", "tac", true},
         // A type that needs no group is sent even when the empty group's box
         // is checked (as after Check All); only the group is left out.
-        {"radius, empty name, box checked", kRadius, "", true, "4", ""},
+        {"radius, empty name, box checked", kRadius, "", true, "4", "", true},
     };
     for (const auto &test : cases) {
         AuthTest::TearDown();
@@ -259,7 +260,16 @@ TEST_F(MethodListTest, ServerGroupMethodsNeedTheirGroupName)
         EXPECT_EQ(Cell(kLogin + "5" + row), test.sentGroup) << test.what;
         EXPECT_EQ(Cell(kLogin + "2" + row), "5") << test.what; // unchecked, untouched
         EXPECT_EQ(Cell(kLogin + "3" + row), "rad") << test.what;
-        EXPECT_TRUE(form.StatusBar1->currentMessage().contains("Ok!")) << test.what;
+        // With the method left out nothing is sent, and the status says so
+        // instead of "Ok".
+        if (test.sent)
+            EXPECT_TRUE(form.StatusBar1->currentMessage().contains("Ok!")) << test.what;
+        else
+            EXPECT_TRUE(form.StatusBar1->currentMessage().contains("Nothing to write: no value is chosen.") &&
+                        !form.StatusBar1->currentMessage().contains("Ok!"))
+                << test.what << form.StatusBar1->currentMessage().toStdString();
+        if (!test.sent)
+            EXPECT_TRUE(own_->Sets().Read().empty()) << test.what << own_->Sets().Describe().toStdString();
     }
 }
 

@@ -100,25 +100,39 @@ TEST_F(ServerGroupTest, AddSendsOnlySlotsThatHoldAServer)
     EXPECT_TRUE(form.AddButton->isEnabled());
 }
 
-TEST_F(ServerGroupTest, EditLeavesEmptySlotsAlone)
+// A slot the user empties (0.0.0.0 with "none", or an empty address) is
+// written as empty: the agent no longer keeps the old server while the
+// window says "Ok". The window shows what it wrote.
+TEST_F(ServerGroupTest, EditWritesAnEmptiedSlotAsEmpty)
 {
     TServerGroupForm form;
     form.show();
     ASSERT_TRUE(Settle(form));
     Select(form.ListView2, "rad");
-    // Slot 1 written as 0.0.0.0 with "none" counts as empty: the server stays.
+    ASSERT_EQ(GroupCell(2, "rad"), "10.1.1.2");
     form.edtIP[0]->setText("0.0.0.0");
     form.cbxProt[0]->setCurrentIndex(kNone);
     form.edtIP[1]->setText("10.3.0.2");
     form.cbxProt[1]->setCurrentIndex(kTacacs);
+    form.edtIP[2]->clear();
+    own_->Sets().Clear();
     form.EditButton->click();
     ASSERT_TRUE(Settle(form));
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
-    EXPECT_EQ(GroupCell(2, "rad"), "10.1.1.2");
-    EXPECT_EQ(GroupCell(3, "rad"), "4");
+    EXPECT_EQ(GroupCell(2, "rad"), "0.0.0.0");
+    EXPECT_EQ(GroupCell(3, "rad"), "0");
     EXPECT_EQ(GroupCell(4, "rad"), "10.3.0.2");
     EXPECT_EQ(GroupCell(5, "rad"), "1");
+    EXPECT_EQ(GroupCell(6, "rad"), "0.0.0.0");
     EXPECT_EQ(GroupCell(18, "rad"), "1");
+    const std::vector<QgSetPdu> pdus = own_->Sets().Read();
+    ASSERT_EQ(pdus.size(), 1u) << own_->Sets().Describe().toStdString();
+    const QString instance = "." + TextIndex("rad");
+    EXPECT_TRUE(pdus[0].Texts().contains(kGroup + "2" + instance + "=ipaddress:0.0.0.0"))
+        << own_->Sets().Describe().toStdString();
+    EXPECT_TRUE(pdus[0].Texts().contains(kGroup + "3" + instance + "=integer:0"))
+        << own_->Sets().Describe().toStdString();
+    EXPECT_EQ(pdus[0].Error, "noError");
     EXPECT_FALSE(form.EditButton->isEnabled());
 }
 
@@ -206,6 +220,8 @@ TEST_F(ServerGroupTest, DeleteDestroysTheGroup)
     EXPECT_FALSE(RowExists(kGroup + "18." + TextIndex("rad")));
     EXPECT_EQ(Captions(form.ListView2), (QStringList{"radius", "tacacs", "tacacs+"}));
     EXPECT_EQ(form.Static->text(), "3");
+    // The row status no longer says "destroy": the next Add is not refused.
+    EXPECT_EQ(form.cbxRowStatus->currentIndex(), TServerGroupForm::CreateAndGoItem);
 }
 
 TEST_F(ServerGroupTest, FailedWriteIsAppendedToTheMemoAndLeavesTheColumnsWhole)

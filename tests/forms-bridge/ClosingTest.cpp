@@ -64,8 +64,7 @@ TEST_F(ClosingTest, ClosingDuringTheFirstReadLeavesNothingBehind)
         EXPECT_TRUE(TBridgeInfoForm::RefreshIdle && TBridgeInfoForm::SetIdle);
         std::unique_ptr<TBridgeInfoForm> next(c.make());
         next->show();
-        QTest::qWait(300);
-        EXPECT_FALSE(next->Memo1->toPlainText().isEmpty());
+        EXPECT_TRUE(WaitUntil([&] { return !next->Memo1->toPlainText().isEmpty(); }));
         next->done(0);
     }
 }

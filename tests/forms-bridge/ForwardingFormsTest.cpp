@@ -37,9 +37,9 @@ TEST_F(ForwardingFormsTest, EveryPageShowsItsOwnColumn)
         EXPECT_EQ(PageTitles(form.PortPageControl),
                   QStringList({"All Forwarded Ports", "All Static Ports", "All Forbiden Ports"}));
         ASSERT_TRUE(SelectRow(form.LV_dot1qForwardAllEntry, "1"));
-        EXPECT_EQ(CheckedBoxes(form.AllGrid), QList<int>({0, 1, 2}));
-        EXPECT_EQ(CheckedBoxes(form.StaticGrid), QList<int>({0}));
-        EXPECT_EQ(CheckedBoxes(form.ForbiddenGrid), QList<int>({3}));
+        EXPECT_EQ(CheckedBoxes(form.AllGrid), QList<int>({56, 57, 58}));
+        EXPECT_EQ(CheckedBoxes(form.StaticGrid), QList<int>({56}));
+        EXPECT_EQ(CheckedBoxes(form.ForbiddenGrid), QList<int>({59}));
         EXPECT_EQ(form.ST_Count->text(), "1");
     }
     {
@@ -51,9 +51,9 @@ TEST_F(ForwardingFormsTest, EveryPageShowsItsOwnColumn)
                   QStringList(
                       {"Unregistered Ports", "Unregisteried Static Ports", "Unregistered Forbidden Ports"}));
         ASSERT_TRUE(SelectRow(form.LV_dot1qForwardUnregisteredEntry, "1"));
-        EXPECT_EQ(CheckedBoxes(form.AllGrid), QList<int>({0, 1, 2, 3}));
-        EXPECT_EQ(CheckedBoxes(form.StaticGrid), QList<int>({2}));
-        EXPECT_EQ(CheckedBoxes(form.ForbiddenGrid), QList<int>({5}));
+        EXPECT_EQ(CheckedBoxes(form.AllGrid), QList<int>({56, 57, 58, 59}));
+        EXPECT_EQ(CheckedBoxes(form.StaticGrid), QList<int>({58}));
+        EXPECT_EQ(CheckedBoxes(form.ForbiddenGrid), QList<int>({61}));
         // Refresh leaves no row selected and the grids empty.
         form.RefreshBtnClick();
         EXPECT_TRUE(CheckedBoxes(form.AllGrid).isEmpty());
@@ -69,8 +69,8 @@ TEST_F(ForwardingFormsTest, EveryPageShowsItsOwnColumn)
     EXPECT_EQ(PageTitles(form.PortPageControl), QStringList({"Egress Ports", "GMRP Learn Port"}));
     ASSERT_EQ(form.LV_dot1qTpGroupEntry->topLevelItemCount(), 1);
     form.LV_dot1qTpGroupEntry->setCurrentItem(form.LV_dot1qTpGroupEntry->topLevelItem(0));
-    EXPECT_EQ(CheckedBoxes(form.EgressGrid), QList<int>({0, 1}));
-    EXPECT_EQ(CheckedBoxes(form.LearntGrid), QList<int>({1}));
+    EXPECT_EQ(CheckedBoxes(form.EgressGrid), QList<int>({56, 57}));
+    EXPECT_EQ(CheckedBoxes(form.LearntGrid), QList<int>({57}));
 }
 
 TEST_F(ForwardingFormsTest, SetWritesTheStaticAndForbiddenPortsOfTheSelectedVlan)
@@ -81,14 +81,18 @@ TEST_F(ForwardingFormsTest, SetWritesTheStaticAndForbiddenPortsOfTheSelectedVlan
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     ASSERT_TRUE(SelectRow(form.LV_dot1qForwardAllEntry, "1"));
-    form.StaticGrid->PortBoxes[1]->setChecked(true);
-    form.ForbiddenGrid->PortBoxes[3]->setChecked(false);
+    form.StaticGrid->PortBoxes[57]->setChecked(true);
+    form.ForbiddenGrid->PortBoxes[59]->setChecked(false);
     form.SetBtnClick();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     ASSERT_TRUE(WaitIdle(form.TableBinding));
-    EXPECT_TRUE(GetValue(*sim_, staticPorts).startsWith("C0")) << GetValue(*sim_, staticPorts).toStdString();
-    EXPECT_TRUE(GetValue(*sim_, forbiddenPorts).startsWith("00"))
+    // Ports 1 and 2 of unit 1: the first octet of unit 1's page.
+    EXPECT_TRUE(GetValue(*sim_, staticPorts).startsWith("00 00 00 00 00 00 00 C0 "))
+        << GetValue(*sim_, staticPorts).toStdString();
+    EXPECT_TRUE(GetValue(*sim_, forbiddenPorts).startsWith("00 00 00 00 00 00 00 00 00"))
         << GetValue(*sim_, forbiddenPorts).toStdString();
     EXPECT_EQ(form.ST_Count->text(), "1");
-    Set(*sim_, {staticPorts, "x", "80", forbiddenPorts, "x", "10"});
+    const QString zeros = QString(QStringLiteral("00")).repeated(83);
+    Set(*sim_, {staticPorts, "x", QString(QStringLiteral("00")).repeated(7) + "80" + zeros, forbiddenPorts,
+                "x", QString(QStringLiteral("00")).repeated(7) + "10" + zeros});
 }

@@ -35,9 +35,9 @@ TEST_F(StaticFilterFormsTest, DeleteSendsOnlyTheInvalidStatusAndReadsTheTableAga
     ASSERT_EQ(form.LV_dot1qStaticUnicastEntry->topLevelItemCount(), 2);
     EXPECT_EQ(form.ST_Count->text(), "2");
     form.LV_dot1qStaticUnicastEntry->setCurrentItem(form.LV_dot1qStaticUnicastEntry->topLevelItem(0));
-    EXPECT_EQ(CheckedBoxes(form.AllowedGrid), QList<int>({1}));
+    EXPECT_EQ(CheckedBoxes(form.AllowedGrid), QList<int>({57}));
     // A changed grid plays no part: only the status goes out.
-    form.AllowedGrid->PortBoxes[7]->setChecked(true);
+    form.AllowedGrid->PortBoxes[63]->setChecked(true);
 
     form.DeleteBtnClick();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
@@ -82,7 +82,7 @@ TEST_F(StaticFilterFormsTest, MulticastRefreshEmptiesTheEditors)
     ASSERT_EQ(form.LV_dot1qStaticMulticastEntry->topLevelItemCount(), 1);
     form.LV_dot1qStaticMulticastEntry->setCurrentItem(form.LV_dot1qStaticMulticastEntry->topLevelItem(0));
     EXPECT_EQ(form.ED_MulticastVID->text(), "1");
-    EXPECT_EQ(CheckedBoxes(form.EgressGrid), QList<int>({0}));
+    EXPECT_EQ(CheckedBoxes(form.EgressGrid), QList<int>({56}));
     EXPECT_EQ(form.Status->currentText(), "permanent");
     form.RefreshBtnClick();
     EXPECT_TRUE(form.ED_MulticastVID->text().isEmpty());
@@ -108,6 +108,7 @@ TEST_F(StaticFilterFormsTest, ARefusedDeleteIsAStatusLineAndTheListIsReadAgain)
     EXPECT_TRUE(form.Memo1->toPlainText().startsWith("Set:")) << form.Memo1->toPlainText().toStdString();
     EXPECT_EQ(form.LV_dot1qStaticUnicastEntry->topLevelItemCount(), 1);
     EXPECT_EQ(form.TableBinding->Request.Vars.Get(3).Access, int(AccessReadWrite));
-    Set(*sim_, {kUnicast + ".3.1.0.1.2.3.4.6.0", "x", "20" + QString(QStringLiteral("00")).repeated(90),
+    Set(*sim_, {kUnicast + ".3.1.0.1.2.3.4.6.0", "x",
+                QString(QStringLiteral("00")).repeated(7) + "20" + QString(QStringLiteral("00")).repeated(83),
                 kUnicast + ".4.1.0.1.2.3.4.6.0", "i", "3"});
 }

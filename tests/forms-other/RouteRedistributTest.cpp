@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -208,14 +209,51 @@ TEST_F(RouteRedistributTest, AddCreatesAndGoesAndDeleteDestroys)
     ASSERT_EQ(form.ListView1->topLevelItemCount(), 3);
 
     form.ListView1->setCurrentItem(Row(form, "ospf", "rip"));
+    own_->Sets().Clear();
     form.DeleteBtn->click();
-    EXPECT_EQ(form.StComboBox->currentText(), "destroy");
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    ASSERT_EQ(own_->Sets().Read().size(), 1u) << own_->Sets().Describe().toStdString();
+    EXPECT_TRUE(own_->Sets().Read()[0].Texts().contains(kEntry + ".5.3.2=integer:6"))
+        << own_->Sets().Describe().toStdString();
     EXPECT_FALSE(Rows().contains(kEntry + ".5.3.2 ")) << Rows().toStdString();
     EXPECT_EQ(form.ListView1->topLevelItemCount(), 2);
     EXPECT_EQ(Row(form, "ospf", "rip"), nullptr);
     EXPECT_FALSE(form.DeleteBtn->isEnabled());
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
+}
+
+// After a Delete the hidden status no longer says "destroy": a Set with no
+// row selected writes nothing, and a Set of a selected row writes the status
+// it was read with.
+TEST_F(RouteRedistributTest, ASetAfterADeleteDestroysNothing)
+{
+    TRouteRedistributForm form;
+    form.show();
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    form.ListView1->setCurrentItem(Row(form, "ospf", "rip"));
+    form.DeleteBtn->click();
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    own_->Sets().Clear();
+    form.Edit1->setText("4");
+    form.EditBtn->click();
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    EXPECT_TRUE(own_->Sets().Read().empty()) << own_->Sets().Describe().toStdString();
+    EXPECT_TRUE(form.Memo1->toPlainText().contains("No row is selected."))
+        << form.Memo1->toPlainText().toStdString();
+
+    QTreeWidgetItem *remaining = form.ListView1->topLevelItem(0);
+    ASSERT_NE(remaining, nullptr);
+    form.ListView1->setCurrentItem(remaining);
+    form.Edit1->setText("4");
+    form.EditBtn->click();
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    const std::vector<QgSetPdu> pdus = own_->Sets().Read();
+    ASSERT_EQ(pdus.size(), 1u) << own_->Sets().Describe().toStdString();
+    for (const QString &binding : pdus[0].Texts())
+        EXPECT_FALSE(binding.startsWith(kEntry + ".5.") && binding.endsWith("=integer:6"))
+            << binding.toStdString();
+    EXPECT_EQ(pdus[0].Error, "noError");
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
 }
 
 TEST_F(RouteRedistributTest, AMetricThatIsNoNumberWritesNothing)

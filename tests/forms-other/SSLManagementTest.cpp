@@ -141,7 +141,31 @@ TEST_F(SSLManagementTest, AFailedReadIsReportedInTheStatusBar)
     form.show();
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
     EXPECT_FALSE(form.StatusBar1->currentMessage().isEmpty());
-    EXPECT_EQ(SuiteTexts(form), QStringList({"disabled", "disabled", "disabled", "disabled"}));
+    // Nothing was read, so nothing is shown, and a Set has nothing to write.
+    EXPECT_EQ(SuiteTexts(form), QStringList({"", "", "", ""}));
+    EXPECT_EQ(form.cbxSSLVersion->currentIndex(), -1);
+    EXPECT_EQ(form.cbxTLSVersion->currentIndex(), -1);
+    form.btnSet->click();
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    EXPECT_EQ(messages_, QStringList{"Some items are empty."});
+}
+
+// A Set while the first read is still on its way writes nothing: the boxes
+// show no value until one is read.
+TEST_F(SSLManagementTest, ASetDuringASlowFirstReadWritesNothing)
+{
+    QgSimProcess slow({"--static-leds", "--delay-ms", "700"});
+    ASSERT_TRUE(slow.Start()) << slow.StandardError().toStdString();
+    PointDefaultsAt(slow.Port());
+    KtSNMPDefaults.TimeOut = 300; // 3 s: the answer comes after 0.7 s
+    TSSLManagementForm form;
+    form.show();
+    ASSERT_TRUE(form.Binding->Busy);
+    form.btnSet->click();
+    EXPECT_EQ(messages_, QStringList{"Some items are empty."});
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    EXPECT_TRUE(slow.Sets().Read().empty()) << slow.Sets().Describe().toStdString();
+    EXPECT_EQ(form.cbxTLSVersion->currentIndex() >= 0, true); // the read arrived and shows its value
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // master port split into unit and port, trunks created, changed and
 // destroyed through the state column, and input the window refuses.
 #include "TPortTrunkForm.h"
+#include "KtCatalogue.h"
 #include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarList.h"
@@ -298,6 +299,33 @@ TEST_F(PortTrunkFormTest, AddWithAnIndexOutsideOneToSixSendsNothing)
             << index << form->StatusPanel0->text().toStdString();
         EXPECT_EQ(Indexes(*form), QStringList({"1"})) << index;
     }
+}
+
+// The index names the row written: Add and Set check it before anything is
+// sent, also when the box never had the focus, instead of writing under
+// instance 0 or another index the agent refuses.
+TEST_F(PortTrunkFormTest, AddAndSetCheckTheIndexBeforeWriting)
+{
+    const QString empty = CommonErr.Text(3);
+    const QString range = CommonErr.Text(8).replace("[MIN]", "1").replace("[MAX]", "6");
+    const struct
+    {
+        const char *Index;
+        QString Message;
+    } cases[] = {{"", empty}, {"x", empty}, {"0", range}, {"7", range}};
+    for (const auto &c : cases)
+        for (const bool add : {true, false}) {
+            SCOPED_TRACE(std::string(c.Index) + (add ? " Add" : " Set"));
+            auto form = Open();
+            sim_->Sets().Clear();
+            form->ED_Index->setText(c.Index);
+            form->UnitEdit->setText("2");
+            form->PortEdit->setText("4");
+            (add ? form->BT_Set : form->SetBtn)->click();
+            EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
+            EXPECT_EQ(form->StatusPanel0->text(), c.Message);
+            EXPECT_EQ(Indexes(*form), QStringList({"1"}));
+        }
 }
 
 TEST_F(PortTrunkFormTest, DeselectingTheRowReadsTheTableAgainAndUnlocksTheIndex)

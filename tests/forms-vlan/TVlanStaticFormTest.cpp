@@ -199,19 +199,58 @@ TEST_F(VlanStaticFormTest, SetChangesTheSelectedVlanAndDeleteDestroysIt)
     EXPECT_EQ(GetValue(*sim_, kStatic + ".5.1"), "1");
 }
 
-TEST_F(VlanStaticFormTest, AShortPortListFillsTheBoxesUpToItsEndAndReportsTheRest)
+// A row whose port lists are shorter than the grid (or empty) shows its own
+// bits and nothing of the row shown before, and Set writes exactly that;
+// bits on the page of a unit the switch does not have are neither shown nor
+// written.
+TEST_F(VlanStaticFormTest, AShortPortListShowsOnlyItsOwnBitsAndSetWritesThem)
 {
-    ASSERT_TRUE(
-        Set(*sim_, {kStatic + ".5.30", "i", "4", kStatic + ".2.30", "x", "A5F0"}).contains("INTEGER"));
+    // Nine octets: the absent master unit's page (octet 0) and bits 56 and
+    // 65 on unit 1's page; the untagged list is empty.
+    ASSERT_TRUE(Set(*sim_, {kStatic + ".5.400", "i", "4", kStatic + ".2.400", "x", "FF0000000000008040",
+                            kStatic + ".4.400", "s", ""})
+                    .contains("INTEGER"));
     auto form = Open();
-    ASSERT_TRUE(SelectVlan(*form, "30"));
-    // Two octets: bits 0 to 15 shown, the box after them raises the
-    // out-of-range error, which goes to the standard error box.
-    EXPECT_EQ(CheckedBoxes(form->EgressGrid), QList<int>({0, 2, 5, 7, 8, 9, 10, 11}));
-    ASSERT_EQ(messages_.size(), 1);
-    EXPECT_EQ(messages_.first(), KtErrorText(-519));
-    EXPECT_TRUE(form->isVisible());
-    Destroy("30");
+    ASSERT_TRUE(SelectVlan(*form, "1"));
+    ASSERT_FALSE(CheckedBoxes(form->UntaggedGrid).isEmpty());
+    ASSERT_TRUE(SelectVlan(*form, "400"));
+    EXPECT_EQ(CheckedBoxes(form->EgressGrid), QList<int>({56, 65}));
+    EXPECT_TRUE(CheckedBoxes(form->UntaggedGrid).isEmpty());
+    EXPECT_TRUE(CheckedBoxes(form->ForbiddenGrid).isEmpty());
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
+
+    sim_->Sets().Clear();
+    QTest::mouseClick(form->SetBtn, Qt::LeftButton);
+    ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+    const std::vector<QgSetPdu> pdus = sim_->Sets().Read();
+    ASSERT_EQ(pdus.size(), 1u) << sim_->Sets().Describe().toStdString();
+    auto hex = [](const QList<int> &bits) { return PortListHex(bits).remove(' '); };
+    EXPECT_EQ(pdus[0].Texts(),
+              QStringList({kStatic + ".1.400=octets:", kStatic + ".2.400=octets:" + hex({56, 65}),
+                           kStatic + ".3.400=octets:" + hex({}), kStatic + ".4.400=octets:" + hex({}),
+                           kStatic + ".5.400=integer:1"}));
+    EXPECT_EQ(pdus[0].Error, "noError");
+    Destroy("400");
+}
+
+// A write the agent refuses keeps what the user typed and chose, so that it
+// can be corrected and sent again.
+TEST_F(VlanStaticFormTest, AFailedWriteKeepsTheInput)
+{
+    auto form = Open();
+    form->ED_VLANID->setText(QStringLiteral("5000"));
+    form->ED_VLANName->setText(QStringLiteral("kept"));
+    form->EgressGrid->PortBoxes[60]->setChecked(true);
+    form->Memo1->clear();
+    form->AddBtnClick();
+    ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+    // The agent refused the row: the memo says so, and no "Ok".
+    ASSERT_TRUE(form->Memo1->toPlainText().startsWith("Set:")) << form->Memo1->toPlainText().toStdString();
+    ASSERT_FALSE(form->Memo1->toPlainText().contains("Ok!")) << form->Memo1->toPlainText().toStdString();
+    EXPECT_EQ(form->ED_VLANID->text(), "5000");
+    EXPECT_EQ(form->ED_VLANName->text(), "kept");
+    EXPECT_EQ(CheckedBoxes(form->EgressGrid), QList<int>({60}));
+    EXPECT_EQ(form->Status->currentText(), "CreateAndGo");
 }
 
 TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsable)

@@ -391,6 +391,39 @@ TEST(SysLogRoundTest, AddEditAndDeleteAgreeWithTheAgent)
     TFormMessages::Reset();
 }
 
+// An address with a part above 255 is refused with the range it must lie in,
+// nothing is sent (it used to go out as its low bits: 300 as 44), and the
+// dialog keeps the input for correction.
+TEST_F(ListViewPanelTest, AnAddressPartAbove255IsRefusedAndNothingIsSent)
+{
+    SysLogWindow window;
+    ASSERT_TRUE(window.Read());
+    sim_->Sets().Clear();
+    for (const char *address : {"300.1.2.3", "10.1.1.300", "256.10.10.999"}) {
+        SCOPED_TRACE(address);
+        bool seen = false;
+        WhenModal("RowDialog", [&](QDialog *dialog) {
+            seen = true;
+            TEditsPanel *rows = window.Rows();
+            QTest::keyClicks(rows->EditBox(0), "3");
+            QTest::keyClicks(rows->EditBox(4), address);
+            rows->Rows[4].CheckBox->setChecked(true);
+            QTest::mouseClick(SysLogWindow::BarOf(dialog)->SetCheckedBtn, Qt::LeftButton);
+            EXPECT_TRUE(dialog->isVisible());
+            EXPECT_EQ(rows->EditBox(4)->text(), address);
+            QTest::mouseClick(SysLogWindow::BarOf(dialog)->CloseBtn, Qt::LeftButton);
+        });
+        QTest::mouseClick(window.Panel->BtnPanel->AddBtn, Qt::LeftButton);
+        ASSERT_TRUE(seen);
+        ASSERT_TRUE(window.Read());
+        EXPECT_TRUE(
+            window.Panel->MessagePanel()->Memo->toPlainText().contains("each number is between 0 and 255"))
+            << window.Panel->MessagePanel()->Memo->toPlainText().toStdString();
+    }
+    EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
+    EXPECT_EQ(AgentPorts(*sim_).keys(), QStringList{"1"});
+}
+
 // An agent that never answers: the edit dialog waits a second for the
 // running read, then opens anyway, and the read may go on afterwards.
 TEST_F(ListViewPanelTest, EditDialogWaitsASecondForARunningRead)

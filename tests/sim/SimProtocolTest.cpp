@@ -267,3 +267,65 @@ TEST(SimFaultTest, CommunitiesAndExtraUsersFollowTheOptions)
 }
 
 } // namespace
+
+// ---- the set log ----
+
+TEST(SimSetLogTest, EverySetPduIsLoggedWithItsBindingsCredentialsAndOutcome)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    auto set = [&sim](const QStringList &credential, const QStringList &bindings) {
+        return RunSnmpTool("snmpset", QStringList{"-t", "2", "-r", "0"} + credential +
+                                          QStringList{sim.Address()} + bindings);
+    };
+    EXPECT_TRUE(RunSnmpTool("snmpget", {"-v2c", "-c", "public", sim.Address(), SysName}).ok());
+    EXPECT_TRUE(sim.Sets().Read().empty()) << "a get is no set";
+
+    EXPECT_TRUE(set({"-v2c", "-c", "private"}, {SysName, "s", "a\"b", SyslogEntry + ".5.3", "a", "127.0.0.9",
+                                                SyslogEntry + ".7.3", "i", "4"})
+                    .ok());
+    EXPECT_FALSE(set({"-v1", "-c", "private"}, {StpVersion, "i", "7"}).ok());
+    EXPECT_TRUE(set({"-v3", "-l", "authNoPriv", "-u", "md5user", "-a", "MD5", "-A", "md5password"},
+                    {SysContact, "x", "00FF"})
+                    .ok());
+
+    const std::vector<QgSetPdu> pdus = sim.Sets().Read();
+    ASSERT_EQ(pdus.size(), 3u) << sim.Sets().Describe().toStdString();
+    EXPECT_EQ(pdus[0].Version, "2c");
+    EXPECT_EQ(pdus[0].Community, "private");
+    EXPECT_EQ(pdus[0].Error, "noError");
+    EXPECT_EQ(pdus[0].Texts(),
+              (QStringList{SysName + "=octets:612262", SyslogEntry + ".5.3=ipaddress:127.0.0.9",
+                           SyslogEntry + ".7.3=integer:4"}));
+    EXPECT_FALSE(pdus[0].Time.isEmpty());
+    EXPECT_EQ(pdus[1].Version, "1");
+    EXPECT_EQ(pdus[1].Error, "badValue");
+    EXPECT_EQ(pdus[1].ErrorIndex, 1);
+    EXPECT_EQ(pdus[1].Texts(), QStringList{StpVersion + "=integer:7"});
+    EXPECT_EQ(pdus[2].Version, "3");
+    EXPECT_EQ(pdus[2].User, "md5user");
+    EXPECT_TRUE(pdus[2].Community.isEmpty());
+    EXPECT_EQ(pdus[2].Texts(), QStringList{SysContact + "=octets:00FF"});
+}
+
+TEST(SimSetLogTest, DroppedAndDelayedSetsAreLoggedToo)
+{
+    QgSimProcess dropping({"--static-leds", "--drop-every", "1"});
+    ASSERT_TRUE(dropping.Start()) << dropping.StandardError().toStdString();
+    EXPECT_FALSE(RunSnmpTool("snmpset", {"-v2c", "-c", "private", "-t", "0.3", "-r", "0", dropping.Address(),
+                                         SysName, "s", "lost"})
+                     .ok());
+    const std::vector<QgSetPdu> dropped = dropping.Sets().Read();
+    ASSERT_EQ(dropped.size(), 1u);
+    EXPECT_EQ(dropped[0].Error, "dropped");
+    EXPECT_EQ(dropped[0].Texts(), QStringList{SysName + "=octets:6C6F7374"});
+
+    QgSimProcess slow({"--static-leds", "--delay-ms", "300"});
+    ASSERT_TRUE(slow.Start()) << slow.StandardError().toStdString();
+    EXPECT_TRUE(RunSnmpTool("snmpset", {"-v2c", "-c", "private", "-t", "3", "-r", "0", slow.Address(),
+                                        SysName, "s", "late"})
+                    .ok());
+    const std::vector<QgSetPdu> late = slow.Sets().Read();
+    ASSERT_EQ(late.size(), 1u);
+    EXPECT_EQ(late[0].Error, "noError");
+}

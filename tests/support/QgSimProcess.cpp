@@ -2,7 +2,16 @@
 
 #include <QDeadlineTimer>
 
-QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(arguments)) {}
+QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(arguments))
+{
+    const qsizetype given = arguments_.indexOf(QStringLiteral("--set-log"));
+    if (given >= 0 && given + 1 < arguments_.size()) {
+        sets_ = QgSetLog(arguments_[given + 1]);
+        return;
+    }
+    sets_ = QgSetLog(logDir_.filePath(QStringLiteral("sets.jsonl")));
+    arguments_ << QStringLiteral("--set-log") << sets_.Path();
+}
 
 QgSimProcess::~QgSimProcess()
 {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "QgSetLog.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // The project's switch simulator (build/bin/qgsim) on a free loopback port.
 //   QgSimProcess sim({"--scenario", "single"});
@@ -10,7 +13,7 @@
 //   ... talk SNMP to 127.0.0.1:sim.Port() ...
 //   EXPECT_EQ(sim.Stop(), 0);
 // Communities public/private and the simulator's SNMPv3 users apply (see
-// `qgsim --help`).
+// `qgsim --help`). Every SET PDU it receives is logged: Sets() reads them.
 class QgSimProcess
 {
 public:
@@ -28,6 +31,9 @@ public:
     // "127.0.0.1:PORT", the agent address for net-snmp's tools.
     QString Address() const;
     QString StandardError();
+    // The simulator's set log (its own --set-log, or one in a temporary
+    // directory).
+    const QgSetLog &Sets() const { return sets_; }
 
 private:
     QStringList arguments_;
@@ -35,4 +41,6 @@ private:
     quint16 port_ = 0;
     int exitCode_ = -1;
     QString stderr_;
+    QTemporaryDir logDir_;
+    QgSetLog sets_;
 };

@@ -180,11 +180,13 @@ TEST_F(MainFormTest, PanelsAreBuiltOnceWithOrWithoutActivation)
         if (activation)
             form.activateWindow();
         ASSERT_TRUE(QTest::qWaitFor([&] { return form.PanelWindows.size() == 3; }, 30000));
-        if (activation)
+        if (activation) {
             EXPECT_TRUE(filter.came);
+        }
         // Past the moment the fallback would start a build of its own: still
         // one set of panels, not two.
-        QTest::qWaitFor([&] { return clock.elapsed() > 3 * TMainForm::ActivationWaitMs; }, 10000);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return clock.elapsed() > 3 * TMainForm::ActivationWaitMs; }, 10000));
         EXPECT_EQ(form.PanelWindows.size(), 3);
         EXPECT_EQ(form.PortButtons.size(),
                   QSet<QAbstractButton *>(form.PortButtons.begin(), form.PortButtons.end()).size());
@@ -200,15 +202,17 @@ TEST_F(MainFormTest, MainWindowIsCentredAndStaysOnTheScreen)
     const QRect area = form.screen()->availableGeometry();
     // Centred at start, however wide the menu bar makes it.
     EXPECT_LE(std::abs(form.geometry().center().y() - area.center().y()), 1);
-    if (form.width() <= area.width())
+    if (form.width() <= area.width()) {
         EXPECT_LE(std::abs(form.geometry().center().x() - area.center().x()), 1);
+    }
     form.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.PanelWindows.size() == 3; }, 30000));
     const QRect frame = form.frameGeometry();
     EXPECT_GE(frame.top(), area.top());
     EXPECT_GE(frame.left(), area.left());
-    if (frame.height() <= area.height())
+    if (frame.height() <= area.height()) {
         EXPECT_LE(frame.bottom(), area.bottom());
+    }
     // The whole menu bar fits: no top-level menu behind an overflow arrow.
     EXPECT_GE(form.width(), form.menuBar()->sizeHint().width());
 }

@@ -262,14 +262,14 @@ TEST_F(MethodListTest, ServerGroupMethodsNeedTheirGroupName)
         EXPECT_EQ(Cell(kLogin + "3" + row), "rad") << test.what;
         // With the method left out nothing is sent, and the status says so
         // instead of "Ok".
-        if (test.sent)
+        if (test.sent) {
             EXPECT_TRUE(form.StatusBar1->currentMessage().contains("Ok!")) << test.what;
-        else
+        } else {
             EXPECT_TRUE(form.StatusBar1->currentMessage().contains("Nothing to write: no value is chosen.") &&
                         !form.StatusBar1->currentMessage().contains("Ok!"))
                 << test.what << form.StatusBar1->currentMessage().toStdString();
-        if (!test.sent)
             EXPECT_TRUE(own_->Sets().Read().empty()) << test.what << own_->Sets().Describe().toStdString();
+        }
     }
 }
 

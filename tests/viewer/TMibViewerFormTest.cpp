@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,17 +130,20 @@ TEST_F(TMibViewerFormTest, RefreshIntervalPauseAndStatus)
     EXPECT_TRUE(form.statusBar()->currentMessage().contains(KtErrorText(0)));
     EXPECT_EQ(form.Model(0)->RawValue(4, 0), "qgsim"); // sysName
 
+    // The new interval drives the refresh timer at once, and reads follow it.
     form.Interval()->setValue(1);
-    QElapsedTimer clock;
-    clock.start();
+    const QList<QTimer *> timers = form.findChildren<QTimer *>();
+    EXPECT_TRUE(std::any_of(timers.begin(), timers.end(), [](const QTimer *timer) {
+        return timer->interval() == 1000 && timer->isActive();
+    }));
     const int before = form.ReadsDone();
     ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() >= before + 2; }, 10000));
-    EXPECT_LT(clock.elapsed(), 4500);
 
     form.PauseAction()->setChecked(true);
     for (QTimer *timer : form.findChildren<QTimer *>()) {
-        if (timer->interval() == 1000)
+        if (timer->interval() == 1000) {
             EXPECT_FALSE(timer->isActive());
+        }
     }
     form.PauseAction()->setChecked(false);
 }
@@ -201,8 +205,9 @@ TEST_F(TMibViewerFormTest, CounterRatesAndTheirChart)
     ASSERT_TRUE(WaitFor([&] { return someRate(0.0); }, 60000));
     for (int row = 0; row < model->rowCount(); ++row) {
         const QString rate = model->index(row, 3).data().toString();
-        if (!rate.isEmpty())
+        if (!rate.isEmpty()) {
             EXPECT_GE(rate.toDouble(), 0.0);
+        }
     }
 
     SelectRows(form.Table(0), {0, 1, 2});

@@ -111,9 +111,21 @@ bool HasCloseButton(const QDialog &window)
     return false;
 }
 
+// The row of push buttons at the bottom of a window's layout, if it ends in one.
+QHBoxLayout *ButtonRowAt(QBoxLayout &box, int index)
+{
+    if (index < 0)
+        return nullptr;
+    auto *row = qobject_cast<QHBoxLayout *>(box.itemAt(index)->layout());
+    if (!row || row->count() == 0)
+        return nullptr;
+    return qobject_cast<QPushButton *>(row->itemAt(row->count() - 1)->widget()) ? row : nullptr;
+}
+
 // A desktop without title bars gives a window no way to be closed but its
 // own buttons: a dedicated window without one gets a "Close" button at the
-// bottom right (above its status bar, where it has one).
+// bottom right: at the end of its bottom button row, or in a row of its own
+// above its status bar.
 void AddCloseButton(QDialog &window)
 {
     if (HasCloseButton(window))
@@ -126,10 +138,14 @@ void AddCloseButton(QDialog &window)
         int at = box->count();
         if (at > 0 && qobject_cast<QStatusBar *>(box->itemAt(at - 1)->widget()))
             --at;
-        auto *row = new QHBoxLayout;
-        row->addStretch();
-        row->addWidget(close);
-        box->insertLayout(at, row);
+        if (QHBoxLayout *buttons = ButtonRowAt(*box, at - 1)) {
+            buttons->addWidget(close);
+        } else {
+            auto *row = new QHBoxLayout;
+            row->addStretch();
+            row->addWidget(close);
+            box->insertLayout(at, row);
+        }
     } else if (auto *grid = qobject_cast<QGridLayout *>(window.layout())) {
         grid->addWidget(close, grid->rowCount(), 0, 1, grid->columnCount(), Qt::AlignRight);
     } else {

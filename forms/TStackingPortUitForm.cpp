@@ -37,15 +37,17 @@ constexpr int PortRangeColumn = 3;
 constexpr int ModuleNameColumn = 8;
 
 // The host area a window gives the grid is at least as big as one full unit
-// page with its tabs, however small the window designed it.
-void GrowHostToFullPage(const QWidget *grid)
+// page with its tabs, however small the window designed it. The page control's
+// own hint is asked, not the grid's: the grid's layout still holds the size it
+// cached before the pages were added.
+void GrowHostToFullPage(const QWidget *grid, const QTabWidget *pages)
 {
     QWidget *host = grid->parentWidget();
     if (!host || !host->layout())
         return;
     const QMargins margins = host->layout()->contentsMargins();
     const QSize needed =
-        grid->minimumSizeHint() + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+        pages->minimumSizeHint() + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
     host->setMinimumSize(host->minimumSize().expandedTo(needed));
 }
 
@@ -123,7 +125,7 @@ void TStackingPortUitForm::AddUnitPage(const QString &title)
     UnitSheets << sheet;
     const int index = UnitPageControl->addTab(sheet, caption);
     UnitPageControl->setTabVisible(index, false);
-    GrowHostToFullPage(this);
+    GrowHostToFullPage(this, UnitPageControl);
 }
 
 int TStackingPortUitForm::PageOfUnit(int unitId)
@@ -147,7 +149,7 @@ void TStackingPortUitForm::ShowUnit(int unitId, const QString &moduleName, int p
         PortBoxes[i]->setProperty(KtControlForms::AbsentProperty, false);
         PortBoxes[i]->show();
     }
-    GrowHostToFullPage(this); // now with its tab
+    GrowHostToFullPage(this, UnitPageControl); // now with its tab
 }
 
 void TStackingPortUitForm::ShowUnits(const QTreeWidget *unitList)

@@ -356,6 +356,45 @@ TEST_F(MainFormTest, RefreshPanelAskedAndCancelled)
     EXPECT_EQ(form.UnitListView->topLevelItemCount(), 3);
 }
 
+// A desktop without title bars closes a dedicated window only by a button:
+// one without its own gets "Close" at the end of its bottom button row.
+TEST_F(MainFormTest, ADedicatedWindowWithoutACloseButtonGetsOneBesideItsButtons)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start());
+    TMainForm &form = Open(sim.Port());
+    form.FirstActivation();
+    bool inspected = false;
+    QTimer poll; // the window is inspected once it runs modal
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        poll.stop();
+        QPushButton *close = nullptr;
+        QPushButton *set = nullptr;
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            if (button->text() == "Close")
+                close = button;
+            else if (button->text() == "Set")
+                set = button;
+        }
+        inspected = true;
+        if (!close || !set) {
+            ADD_FAILURE() << "no Close or no Set button";
+            window->reject();
+            return;
+        }
+        EXPECT_EQ(close->y(), set->y());
+        EXPECT_GT(close->x(), set->x());
+        close->click();
+    });
+    poll.start();
+    form.MenuAction("PortMirrorTable1")->trigger();
+    EXPECT_TRUE(inspected);
+}
+
 TEST_F(MainFormTest, MenuFromTheCatalogue)
 {
     QgSimProcess sim({"--static-leds"});

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace trunk_test;
@@ -170,4 +172,32 @@ TEST_F(PortMirrorFormTest, RefreshShowsTheTargetReadEvenWhenItHasNotChanged)
     form->BT_Refresh->click();
     EXPECT_EQ(form->UnitEdit->text(), "1");
     EXPECT_EQ(form->PortEdit->text(), "7");
+}
+
+TEST_F(PortMirrorFormTest, BothGridsShowWholeUnitPagesWithoutScrollBars)
+{
+    // With the unit list known, and with it read from the switch while the
+    // window is being built (the window then lays out before its grids are full).
+    for (const bool known : {true, false}) {
+        SCOPED_TRACE(known);
+        if (!known)
+            unitList_->clear();
+        auto form = Open();
+        QCoreApplication::processEvents();
+        for (TStackingPortUitForm *grid : {form->IngressGrid, form->EgressGrid}) {
+            for (int page = 0; page < 3; ++page) {
+                SCOPED_TRACE(page);
+                grid->UnitPageControl->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+                const auto *area = grid->UnitSheets[page]->findChild<QScrollArea *>();
+                ASSERT_NE(area, nullptr);
+                EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+                EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+                // The twelfth box closes the first row of every page.
+                const QRect rowEnd =
+                    grid->PortBoxes[page * TStackingPortUitForm::PortsPerUnit + 11]->geometry();
+                EXPECT_LE(rowEnd.right(), area->viewport()->width());
+            }
+        }
+    }
 }

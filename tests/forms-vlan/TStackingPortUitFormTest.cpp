@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -166,23 +167,49 @@ TEST_F(PortGridTest, BoxesRunInRowsOfTwelveOrOfTenWithADeviceDescription)
 
 TEST_F(PortGridTest, AHostDesignedTooSmallGrowsToAFullPageWithoutScrollBars)
 {
-    SetUnits({{"15", "56", "QG2312"}});
-    window_ = std::make_unique<QWidget>();
-    auto *layout = new QVBoxLayout(window_.get());
-    host_ = new QWidget;
-    host_->setMinimumHeight(130); // as a window might design it
-    layout->addWidget(host_);
-    window_->resize(300, 150);
-    TStackingPortUitForm *grid = TStackingPortUitForm::Build(window_.get(), host_, nullptr);
-    window_->show();
-    QCoreApplication::processEvents();
+    // Hosts laid out straight in the window, and nested in two group boxes
+    // as in the mirror window, whose designed size is too narrow for a row.
+    for (const int nesting : {0, 2}) {
+        SCOPED_TRACE(nesting);
+        SetUnits({{"15", "56", "QG2312"}, {"2", "48", "QL2448"}});
+        window_ = std::make_unique<QWidget>();
+        QWidget *parent = window_.get();
+        auto *layout = new QVBoxLayout(parent);
+        for (int level = 0; level < nesting; ++level) {
+            auto *box = new QGroupBox(QStringLiteral("Level %1").arg(level), parent);
+            layout->addWidget(box);
+            parent = box;
+            layout = new QVBoxLayout(box);
+        }
+        host_ = new QWidget(parent);
+        host_->setMinimumHeight(130); // as a window might design it
+        layout->addWidget(host_);
+        window_->resize(300, 150);
+        TStackingPortUitForm *grid = TStackingPortUitForm::Build(window_.get(), host_, nullptr);
+        // The host asks for a full page itself, so that no layout's cached
+        // hint from before the pages were filled can shrink it.
+        const QSize page = grid->UnitPageControl->minimumSizeHint();
+        EXPECT_GE(host_->minimumWidth(), page.width());
+        EXPECT_GE(host_->minimumHeight(), page.height());
+        window_->show();
+        QCoreApplication::processEvents();
 
-    const auto *page = grid->UnitSheets[0]->findChild<QScrollArea *>();
-    ASSERT_NE(page, nullptr);
-    EXPECT_FALSE(page->horizontalScrollBar()->isVisible());
-    EXPECT_FALSE(page->verticalScrollBar()->isVisible());
-    // Port 56, the last box of the page, lies inside the visible page.
-    const QRect last = grid->PortBoxes[55]->geometry();
-    EXPECT_LE(last.right(), page->viewport()->width());
-    EXPECT_LE(last.bottom(), page->viewport()->height());
+        for (const int unitPage : {0, 2}) {
+            SCOPED_TRACE(unitPage);
+            grid->UnitPageControl->setCurrentIndex(unitPage);
+            QCoreApplication::processEvents();
+            const auto *page = grid->UnitSheets[unitPage]->findChild<QScrollArea *>();
+            ASSERT_NE(page, nullptr);
+            EXPECT_FALSE(page->horizontalScrollBar()->isVisible());
+            EXPECT_FALSE(page->verticalScrollBar()->isVisible());
+            // The last box of a row and the unit's last port lie inside the visible page.
+            const int first = unitPage * TStackingPortUitForm::PortsPerUnit;
+            const int last = first + (unitPage == 0 ? 55 : 47);
+            for (const int box : {first + 11, last}) {
+                const QRect shown = grid->PortBoxes[box]->geometry();
+                EXPECT_LE(shown.right(), page->viewport()->width()) << box;
+                EXPECT_LE(shown.bottom(), page->viewport()->height()) << box;
+            }
+        }
+    }
 }

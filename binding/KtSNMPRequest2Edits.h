@@ -97,4 +97,14 @@ private:
     // Rows of a walk under way, added to the list view in batches.
     QList<QTreeWidgetItem *> queuedRows_;
     std::unique_ptr<QTimer> rowBatchTimer_;
+    // Per column, the row of the walk whose value has the most characters:
+    // the one value measured when the columns are widened after the walk.
+    struct LongestCell
+    {
+        qsizetype Length = -1;
+        int Row = -1;
+    };
+    std::vector<LongestCell> longestCells_;
+    void NoteLongestCells(const QStringList &cells, int row);
+    void WidenColumnsToValues();
 };

@@ -292,17 +292,19 @@ _SnmpEventProcessor::~_SnmpEventProcessor()
 
 void _SnmpEventProcessor::Start()
 {
-    timer_->start();
+    enabled_ = true;
+    Wake();
 }
 
 void _SnmpEventProcessor::Stop()
 {
+    enabled_ = false;
     timer_->stop();
 }
 
 bool _SnmpEventProcessor::IsRunning() const
 {
-    return timer_->isActive();
+    return enabled_;
 }
 
 int _SnmpEventProcessor::Interval() const
@@ -310,17 +312,24 @@ int _SnmpEventProcessor::Interval() const
     return timer_->interval();
 }
 
+void _SnmpEventProcessor::Wake()
+{
+    if (enabled_ && !timer_->isActive() && KtSNMPSession && KtSNMPSession->HasOutstandingSends())
+        timer_->start();
+}
+
 void _SnmpEventProcessor::Tick()
 {
     // Responses are read as their sockets become readable; the tick drives
-    // retries and time-outs, so without an outstanding send it has nothing
-    // to do (and stopping and restarting the timer would cost a wake-up).
-    if (!KtSNMPSession || !KtSNMPSession->HasOutstandingSends())
+    // retries and time-outs. Without an outstanding send it has nothing to
+    // do, so the timer sleeps until the session queues the next send: an
+    // idle module wakes the event loop for nothing.
+    if (!KtSNMPSession || !KtSNMPSession->HasOutstandingSends()) {
+        timer_->stop();
         return;
-    const bool wasRunning = timer_->isActive();
+    }
     timer_->stop();
-    if (KtSNMPSession)
-        KtSNMPSession->ProcessPendingEvents();
-    if (wasRunning)
+    KtSNMPSession->ProcessPendingEvents();
+    if (enabled_)
         timer_->start();
 }

@@ -111,6 +111,9 @@ public:
     bool IsRunning() const;
     int Interval() const;
 
+    // Starts the timer of an enabled pump that has sends to drive; the
+    // session calls it when it becomes busy.
+    void Wake();
     // One tick of the pump; public so that tests can drive it.
     void Tick();
 
@@ -119,4 +122,5 @@ private:
     ~_SnmpEventProcessor() override;
 
     QTimer *timer_;
+    bool enabled_ = false;
 };

@@ -175,6 +175,7 @@ int KtSession::Create()
 {
     if (!KtSNMPSession) {
         KtSNMPSession = new KtSession;
+        KtSNMPSession->WhenBusy = [] { _SnmpEventProcessor::Instance().Wake(); };
         ConfigureLibrary();
         InitLibraryWithoutMibs();
     }
@@ -294,7 +295,10 @@ quint64 KtSession::AsyncSend(const KtSNMPTarget &target, bool write, qint32 secu
     auto *send =
         new PendingSend{nextHandle_++, channel, pdu, std::move(completion), false, false, std::nullopt};
     const quint64 handle = send->Handle;
+    const bool wasIdle = sends_.isEmpty();
     sends_.insert(handle, send);
+    if (wasIdle && WhenBusy)
+        WhenBusy();
     switch (channel->EngineState) {
     case Channel::Engine::Unknown:
         channel->Waiting.append(send);

@@ -124,6 +124,9 @@ public:
     void ProcessPendingEvents();
     // Whether any send awaits its completion (retries and time-outs to drive).
     bool HasOutstandingSends() const { return !sends_.isEmpty(); }
+    // Runs when a send is queued while none was outstanding, so that a pump
+    // that sleeps while the session is idle starts ticking again.
+    std::function<void()> WhenBusy;
 
     // Library result of a net-snmp error number or of a received Report.
     static int LibraryResultOf(int netsnmpError);

@@ -322,13 +322,11 @@ void _SnmpEventProcessor::Tick()
 {
     // Responses are read as their sockets become readable; the tick drives
     // retries and time-outs. Without an outstanding send it has nothing to
-    // do, so the timer sleeps until the session queues the next send: an
-    // idle module wakes the event loop for nothing.
-    if (!KtSNMPSession || !KtSNMPSession->HasOutstandingSends()) {
-        timer_->stop();
-        return;
-    }
+    // do, so the timer sleeps until the session queues the next send and an
+    // idle module does not wake the event loop 50 times a second.
     timer_->stop();
+    if (!KtSNMPSession || !KtSNMPSession->HasOutstandingSends())
+        return;
     KtSNMPSession->ProcessPendingEvents();
     if (enabled_)
         timer_->start();

@@ -1,6 +1,7 @@
 // The unit/port grid: pages and boxes per unit of the main window's unit
 // list, the fresh read of an empty list, and the box layout.
 #include "TStackingPortUitForm.h"
+#include "PortGridPage.h"
 #include "VlanFixture.h"
 
 #include <QCheckBox>
@@ -194,22 +195,10 @@ TEST_F(PortGridTest, AHostDesignedTooSmallGrowsToAFullPageWithoutScrollBars)
         window_->show();
         QCoreApplication::processEvents();
 
-        for (const int unitPage : {0, 2}) {
-            SCOPED_TRACE(unitPage);
-            grid->UnitPageControl->setCurrentIndex(unitPage);
-            QCoreApplication::processEvents();
-            const auto *page = grid->UnitSheets[unitPage]->findChild<QScrollArea *>();
-            ASSERT_NE(page, nullptr);
-            EXPECT_FALSE(page->horizontalScrollBar()->isVisible());
-            EXPECT_FALSE(page->verticalScrollBar()->isVisible());
-            // The last box of a row and the unit's last port lie inside the visible page.
-            const int first = unitPage * TStackingPortUitForm::PortsPerUnit;
-            const int last = first + (unitPage == 0 ? 55 : 47);
-            for (const int box : {first + 11, last}) {
-                const QRect shown = grid->PortBoxes[box]->geometry();
-                EXPECT_LE(shown.right(), page->viewport()->width()) << box;
-                EXPECT_LE(shown.bottom(), page->viewport()->height()) << box;
-            }
-        }
+        // The last box of a row and the unit's last port lie inside the visible page.
+        ExpectWholeUnitPage(grid, 0, {11, 55});
+        ExpectWholeUnitPage(
+            grid, 2,
+            {2 * TStackingPortUitForm::PortsPerUnit + 11, 2 * TStackingPortUitForm::PortsPerUnit + 47});
     }
 }

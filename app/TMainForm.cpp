@@ -1,4 +1,5 @@
 #include "TMainForm.h"
+#include "KtBusyWait.h"
 
 #include "CreateUnitPanel.h"
 #include "KtCatalogue.h"
@@ -45,12 +46,6 @@ bool DefaultConfirm(QWidget *owner, const QString &question)
 {
     return QMessageBox::question(owner, QCoreApplication::applicationName(), question,
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
-}
-
-void WaitWhileBusy(const KtSNMPRequest2Edits *binding)
-{
-    while (binding && binding->Busy)
-        KtProcessEventsBriefly();
 }
 
 } // namespace
@@ -393,8 +388,8 @@ void TMainForm::PrepareTables()
     } catch (const std::exception &) {
         ShowStatusMessage(QStringLiteral("Get Ports Information Failed"));
     }
-    WaitWhileBusy(UnitTableBinding.get());
-    WaitWhileBusy(PortTableBinding.get());
+    KtBusyWait::UntilDone(UnitTableBinding);
+    KtBusyWait::UntilDone(PortTableBinding);
 }
 
 void TMainForm::ClosePanels()
@@ -540,8 +535,8 @@ void TMainForm::StopTableBindings()
     for (KtSNMPRequest2Edits *binding : {UnitTableBinding.get(), PortTableBinding.get()})
         if (binding)
             binding->Request.Enabled = false;
-    WaitWhileBusy(UnitTableBinding.get());
-    WaitWhileBusy(PortTableBinding.get());
+    KtBusyWait::UntilDone(UnitTableBinding);
+    KtBusyWait::UntilDone(PortTableBinding);
     UnitTableBinding.reset();
     PortTableBinding.reset();
 }

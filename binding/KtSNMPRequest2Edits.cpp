@@ -517,7 +517,12 @@ void KtSNMPRequest2Edits::FlushQueuedRows()
     }
     QElapsedTimer layoutTime;
     layoutTime.start();
+    // Window code that watches the list may close the window, and so free
+    // this binding, while the rows go in.
+    const std::weak_ptr<const bool> alive = lifetime_;
     ListView->addTopLevelItems(std::exchange(queuedRows_, {}));
+    if (alive.expired())
+        return;
     ListView->doItemsLayout();
     rowBatchTimer_->setInterval(
         std::clamp(int(layoutTime.elapsed()) * kRowBatchPerLayoutTime, kRowBatchEveryMs, kRowBatchAtMostMs));

@@ -97,6 +97,8 @@ private:
     // Rows of a walk under way, added to the list view in batches.
     QList<QTreeWidgetItem *> queuedRows_;
     std::unique_ptr<QTimer> rowBatchTimer_;
+    // Expires with the binding: code that runs window code in between checks it.
+    std::shared_ptr<const bool> lifetime_ = std::make_shared<const bool>(true);
     // Per column, the row of the walk whose value has the most characters:
     // the one value measured when the columns are widened after the walk.
     struct LongestCell

@@ -1,4 +1,5 @@
 #include "TAclTableForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtSNMPEngine.h"
@@ -17,18 +18,6 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <algorithm>
-
-namespace {
-
-// One exchange with all its retries, and a little more: how long closing
-// waits for a running operation.
-int CloseWaitMs(const KtSNMPRequest &request)
-{
-    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
-    return int(std::min<qint64>(exchange + 500, 10000));
-}
-
-} // namespace
 
 TAclTableForm::TAclTableForm(QWidget *owner) : QDialog(owner)
 {
@@ -240,16 +229,8 @@ void TAclTableForm::Shutdown()
     // A closed window takes no more clicks.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setEnabled(false);
-    if (!Binding)
-        return;
     // No answer may reach the window once it closes.
-    Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    const int limit = CloseWaitMs(Binding->Request);
-    while (Binding->Busy && clock.elapsed() < limit)
-        KtProcessEventsBriefly();
-    Binding.reset();
+    KtBusyWait::Release(Binding);
 }
 
 void TAclTableForm::done(int result)

@@ -1,4 +1,5 @@
 #include "TAggregatorPortTableForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -177,12 +178,5 @@ void TAggregatorPortTableForm::done(int result)
 // A walk still under way ends before the binding goes.
 void TAggregatorPortTableForm::ReleaseBinding()
 {
-    if (!Binding)
-        return;
-    Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (Binding->Busy && clock.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    Binding.reset();
+    KtBusyWait::Release(Binding);
 }

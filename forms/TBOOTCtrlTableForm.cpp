@@ -1,4 +1,5 @@
 #include "TBOOTCtrlTableForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -190,12 +191,5 @@ void TBOOTCtrlTableForm::done(int result)
 // A request still under way ends before the binding goes.
 void TBOOTCtrlTableForm::ReleaseBinding()
 {
-    if (!Binding)
-        return;
-    Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (Binding->Busy && clock.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    Binding.reset();
+    KtBusyWait::Release(Binding);
 }

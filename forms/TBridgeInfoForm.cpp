@@ -1,4 +1,5 @@
 #include "TBridgeInfoForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtSNMPEngine.h"
@@ -19,18 +20,6 @@
 
 bool TBridgeInfoForm::RefreshIdle = true;
 bool TBridgeInfoForm::SetIdle = true;
-
-namespace {
-
-// One exchange with all its retries, and a little more: how long closing
-// waits for a running operation.
-int CloseWaitMs(const KtSNMPRequest &request)
-{
-    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
-    return int(std::min<qint64>(exchange + 500, 10000));
-}
-
-} // namespace
 
 void TBridgeInfoForm::ResetReadyFlags()
 {
@@ -187,11 +176,7 @@ void TBridgeInfoForm::Shutdown()
     // give a running exchange the time to end.
     for (const auto &binding : Bindings) {
         binding->Request.Enabled = false;
-        QElapsedTimer clock;
-        clock.start();
-        const int limit = CloseWaitMs(binding->Request);
-        while (binding->Busy && clock.elapsed() < limit)
-            KtProcessEventsBriefly();
+        KtBusyWait::WhileBusy(binding);
     }
     Bindings.clear();
     if (FreesReadyFlagsOnClose)

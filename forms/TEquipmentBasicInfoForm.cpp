@@ -1,4 +1,5 @@
 #include "TEquipmentBasicInfoForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
@@ -110,12 +111,5 @@ void TEquipmentBasicInfoForm::done(int result)
 // no completion reaches a binding that is being freed.
 void TEquipmentBasicInfoForm::ReleaseBinding()
 {
-    if (!Binding)
-        return;
-    Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (Binding->Busy && clock.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    Binding.reset();
+    KtBusyWait::Release(Binding);
 }

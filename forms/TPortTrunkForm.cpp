@@ -1,4 +1,5 @@
 #include "TPortTrunkForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -62,12 +63,6 @@ constexpr int StateCell = 5;
 
 // Blocking requests wait three seconds per try.
 constexpr int TrunkTimeOut = 300;
-
-int CloseWaitMs(const KtSNMPRequest &request)
-{
-    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
-    return int(std::min<qint64>(exchange + 500, 10000));
-}
 
 void SetIndexColour(QLineEdit *edit, const QColor &colour)
 {
@@ -418,15 +413,7 @@ void TPortTrunkForm::Shutdown()
     if (closed_)
         return;
     closed_ = true;
-    if (!Binding)
-        return;
-    Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    const int limit = CloseWaitMs(Binding->Request);
-    while (Binding->Busy && clock.elapsed() < limit)
-        KtProcessEventsBriefly();
-    Binding.reset();
+    KtBusyWait::Release(Binding);
 }
 
 void TPortTrunkForm::done(int result)

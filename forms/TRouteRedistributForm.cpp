@@ -1,4 +1,5 @@
 #include "TRouteRedistributForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -327,12 +328,5 @@ void TRouteRedistributForm::done(int result)
 // A request still under way ends before the binding goes.
 void TRouteRedistributForm::ReleaseBinding()
 {
-    if (!Binding)
-        return;
-    Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (Binding->Busy && clock.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    Binding.reset();
+    KtBusyWait::Release(Binding);
 }

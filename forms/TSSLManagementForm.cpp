@@ -1,4 +1,5 @@
 #include "TSSLManagementForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -187,12 +188,5 @@ void TSSLManagementForm::done(int result)
 // A request still under way ends before the binding goes.
 void TSSLManagementForm::ReleaseBinding()
 {
-    if (!Binding)
-        return;
-    Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (Binding->Busy && clock.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    Binding.reset();
+    KtBusyWait::Release(Binding);
 }

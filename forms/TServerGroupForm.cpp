@@ -1,4 +1,5 @@
 #include "TServerGroupForm.h"
+#include "KtBusyWait.h"
 
 #include "KtAccessSnapshot.h"
 #include "KtAuthRules.h"
@@ -24,9 +25,6 @@ namespace {
 
 constexpr int kDesignedWidth = 640;
 constexpr int kDesignedHeight = 560;
-// How long closing waits for a request still under way.
-constexpr int kCloseWaitMs = 30000;
-
 constexpr KtOptionDef kProtocolPairs[] = {{0, "none"},        {1, "tacacs"}, {2, "xtacacs"},
                                           {3, "tacacs-plus"}, {4, "radius"}, {}};
 constexpr int NoProtocolItem = 0;
@@ -356,10 +354,7 @@ void TServerGroupForm::ReleaseBinding()
     if (!Binding)
         return;
     Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (Binding->Busy && clock.elapsed() < kCloseWaitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    KtBusyWait::WhileBusy(Binding);
     Binding->OnSetDone = nullptr;
     Binding->OnGetDone = nullptr;
     pending_.reset();

@@ -1,4 +1,5 @@
 #include "TSpanningTreeAlgorithmForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -137,15 +138,7 @@ void TSpanningTreeAlgorithmForm::WriteFailed(const QString &message)
 
 void TSpanningTreeAlgorithmForm::WaitIdle()
 {
-    if (!Binding)
-        return;
-    // Bounded by the request's own retries and time-outs, with room to spare.
-    const qint64 limitMs = qint64(Binding->Request.Retries + 1) * Binding->Request.TimeOut * 10 + 2000;
-    QElapsedTimer clock;
-    clock.start();
-    while (Binding->Busy && clock.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents,
-                                        20);
+    KtBusyWait::WhileBusy(Binding, KtBusyWait::Input::Held);
 }
 
 void TSpanningTreeAlgorithmForm::RefreshState()

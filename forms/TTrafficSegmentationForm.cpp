@@ -1,4 +1,5 @@
 #include "TTrafficSegmentationForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtSNMPEngine.h"
@@ -33,13 +34,6 @@ enum SegColumn
     ColPort = 0,
     ColForwardPorts = 1,
 };
-
-// One exchange with all its retries, and a little more.
-int ExchangeWaitMs(const KtSNMPRequest &request)
-{
-    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
-    return int(std::min<qint64>(exchange + 500, 10000));
-}
 
 } // namespace
 
@@ -181,11 +175,7 @@ bool TTrafficSegmentationForm::WaitForStoppedRead()
     // A stopped walk ends with the answer still on its way; a new request
     // started before it arrives would have that answer continue the old
     // walk beside the new one.
-    QElapsedTimer clock;
-    clock.start();
-    const int limit = ExchangeWaitMs(Binding->Request);
-    while (Binding && Binding->Busy && clock.elapsed() < limit && !closed_)
-        KtProcessEventsBriefly();
+    KtBusyWait::WhileBusy(Binding, KtBusyWait::Input::Taken, [this] { return closed_; });
     return Binding && !Binding->Busy && !closed_;
 }
 
@@ -275,15 +265,7 @@ void TTrafficSegmentationForm::Shutdown()
     if (closed_)
         return;
     closed_ = true;
-    if (!Binding)
-        return;
-    Binding->Request.Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    const int limit = ExchangeWaitMs(Binding->Request);
-    while (Binding->Busy && clock.elapsed() < limit)
-        KtProcessEventsBriefly();
-    Binding.reset();
+    KtBusyWait::Release(Binding);
 }
 
 void TTrafficSegmentationForm::done(int result)

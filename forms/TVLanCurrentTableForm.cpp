@@ -1,4 +1,5 @@
 #include "TVLanCurrentTableForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -48,14 +49,6 @@ enum CurrentColumn
     ColEgress = 3,
     ColUntagged = 4,
 };
-
-// One exchange with all its retries, and a little more: how long closing
-// waits for a running operation.
-int CloseWaitMs(const KtSNMPRequest &request)
-{
-    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
-    return int(std::min<qint64>(exchange + 500, 10000));
-}
 
 QLabel *SunkenText(QWidget *parent, const char *name)
 {
@@ -230,11 +223,7 @@ void TVLanCurrentTableForm::Shutdown()
         if (!binding)
             continue;
         binding->Request.Enabled = false;
-        QElapsedTimer clock;
-        clock.start();
-        const int limit = CloseWaitMs(binding->Request);
-        while (binding->Busy && clock.elapsed() < limit)
-            KtProcessEventsBriefly();
+        KtBusyWait::WhileBusy(binding);
     }
     TableBinding.reset();
     DeletesBinding.reset();

@@ -1,4 +1,5 @@
 #include "TVlanStaticForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -60,14 +61,6 @@ enum StaticColumn
     ColUntagged = 4,
     ColStatus = 5,
 };
-
-// One exchange with all its retries, and a little more: how long closing
-// waits for a running operation.
-int CloseWaitMs(const KtSNMPRequest &request)
-{
-    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
-    return int(std::min<qint64>(exchange + 500, 10000));
-}
 
 } // namespace
 
@@ -312,11 +305,7 @@ void TVlanStaticForm::Shutdown()
         if (!binding)
             continue;
         binding->Request.Enabled = false;
-        QElapsedTimer clock;
-        clock.start();
-        const int limit = CloseWaitMs(binding->Request);
-        while (binding->Busy && clock.elapsed() < limit)
-            KtProcessEventsBriefly();
+        KtBusyWait::WhileBusy(binding);
     }
     TableBinding.reset();
     NextIndexBinding.reset();

@@ -1,4 +1,5 @@
 #include "TConfigForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtSNMPEngine.h"
@@ -12,18 +13,6 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QPlainTextEdit>
-
-namespace {
-
-// How long closing waits for a running operation: one exchange with all its
-// retries, and a little more.
-int CloseWaitMs(const KtSNMPRequest &request)
-{
-    const qint64 exchange = qint64(request.Retries + 1) * std::max(request.TimeOut, 0) * 10;
-    return int(std::min<qint64>(exchange + 500, 10000));
-}
-
-} // namespace
 
 TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
 {
@@ -134,11 +123,7 @@ void TConfigForm::FormClose()
     closed_ = true;
     for (auto &binding : RequestList) {
         binding->Request.Enabled = false;
-        QElapsedTimer clock;
-        clock.start();
-        const int limit = CloseWaitMs(binding->Request);
-        while (binding->Busy && clock.elapsed() < limit)
-            KtProcessEventsBriefly();
+        KtBusyWait::WhileBusy(binding);
         if (binding->Busy)
             retired_.push_back(std::move(binding));
     }

@@ -1,4 +1,5 @@
 #include "TSNMPListViewPanel.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtSNMPEngine.h"
@@ -317,10 +318,7 @@ void TSNMPListViewPanel::EditRowDialog()
     if (EditCtrl->Asynchronous) {
         // A running read may still be filling the list; give it a second.
         EditCtrl->Request.Enabled = false;
-        QElapsedTimer clock;
-        clock.start();
-        while (EditCtrl->Busy && clock.elapsed() < kWaitForReadMs)
-            KtProcessEventsBriefly();
+        KtBusyWait::WhileBusy(EditCtrl, KtBusyWait::Input::Taken, {}, kWaitForReadMs);
         EditCtrl->Request.Enabled = true;
     }
     TSNMPPanel *panel = nullptr;

@@ -1,4 +1,5 @@
 #include "TPanelForm.h"
+#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtJpegImage.h"
@@ -93,11 +94,7 @@ TPanelForm::~TPanelForm()
 
 void TPanelForm::WaitUntilLedsIdle()
 {
-    const KtSNMPRequest &request = LedBinding->Request;
-    const qint64 longest = qint64(request.Retries + 1) * request.TimeOut * 10 + 1000;
-    const QDeadlineTimer deadline(longest);
-    while (LedBinding->Busy && !deadline.hasExpired())
-        KtProcessEventsBriefly();
+    KtBusyWait::WhileBusy(LedBinding);
 }
 
 void TPanelForm::BuildPicture()

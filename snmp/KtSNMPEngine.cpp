@@ -260,12 +260,14 @@ void KtSNMPInitialize(const QString &baseDirectory)
     _SnmpEventProcessor::Instance().Start();
 }
 
-void KtProcessEventsBriefly()
+void KtProcessEventsBriefly(bool withUserInput)
 {
     QTimer wake;
     wake.setSingleShot(true);
     wake.start(20);
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    const QEventLoop::ProcessEventsFlags input =
+        withUserInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
+    QCoreApplication::processEvents(input | QEventLoop::WaitForMoreEvents);
 }
 
 qint32 KtSNMPEngineBoots()

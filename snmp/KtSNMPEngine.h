@@ -94,7 +94,8 @@ qint32 KtSNMPEngineBoots();
 // Processes pending window messages, waiting for one if there is none, but
 // never longer than about 20 ms: the loops that wait for SNMP work use it,
 // so they neither spin nor depend on some other timer to wake them.
-void KtProcessEventsBriefly();
+// Clicks and keys wait when withUserInput is false.
+void KtProcessEventsBriefly(bool withUserInput = true);
 
 // Drives the SNMP library's retries, time-outs and received responses from
 // a 20 ms timer on the user-interface thread. The timer is stopped while the

@@ -1,5 +1,6 @@
 #include "TAggregatorPortTableForm.h"
 #include "KtBusyWait.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -22,9 +23,6 @@ namespace {
 
 constexpr int kDesignedWidth = 680;
 constexpr int kDesignedHeight = 480;
-
-constexpr KtOptionDef kTruthPairs[] = {{1, "true"}, {2, "false"}, {}};
-const KtOptionList kTruthOptions(kTruthPairs);
 
 constexpr const char *kStatePages[] = {"Actor Admin State", "Actor Oper State", "Partner Admin State",
                                        "Partner Oper State"};
@@ -57,8 +55,7 @@ const KtSNMPVarDef TAggregatorPortTableForm::Variables[] = {
     {"1.3.6.1.4.1.47893.12.4.1.2.1.1.21", "Actor Oper State", SyntaxBits, AccessRead},
     {"1.3.6.1.4.1.47893.12.4.1.2.1.1.22", "Partner Admin State", SyntaxBits, AccessRead},
     {"1.3.6.1.4.1.47893.12.4.1.2.1.1.23", "Partner Oper State", SyntaxBits, AccessRead},
-    {"1.3.6.1.4.1.47893.12.4.1.2.1.1.24", "Aggregate Or Individual", SyntaxInteger, AccessRead,
-     &kTruthOptions},
+    {"1.3.6.1.4.1.47893.12.4.1.2.1.1.24", "Aggregate Or Individual", SyntaxInteger, AccessRead, &TruthValue},
     {},
 };
 

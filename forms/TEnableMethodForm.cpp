@@ -1,4 +1,5 @@
 #include "TEnableMethodForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 
@@ -7,15 +8,7 @@ namespace {
 constexpr KtOptionDef kMethodTypePairs[] = {
     {1, "tacacs"},       {2, "xtacacs"},      {3, "tacacs-plus"}, {4, "radius"},
     {5, "server-group"}, {7, "local-enable"}, {8, "none"},        {}};
-constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
-                                           {2, "notInService"},
-                                           {3, "notReady"},
-                                           {4, "createAndGo"},
-                                           {5, "createAndWait"},
-                                           {6, "destroy"},
-                                           {}};
 const KtOptionList kMethodTypes(kMethodTypePairs);
-const KtOptionList kRowStatus(kRowStatusPairs);
 
 } // namespace
 
@@ -30,7 +23,7 @@ const KtSNMPVarDef TEnableMethodForm::Variables[] = {
     {"1.3.6.1.4.1.47893.12.5.4.1.8", "Enable Method4 Type", SyntaxInteger, AccessReadWrite, &kMethodTypes},
     {"1.3.6.1.4.1.47893.12.5.4.1.9", "Enable Method4 ServerGroup", SyntaxDisplayString, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.5.4.1.10", "Enable MethodList RowStatus", SyntaxInteger, AccessReadWrite,
-     &kRowStatus},
+     &RowStatus},
     {},
 };
 

@@ -1,4 +1,5 @@
 #include "TEthernetInformationRuleForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPVarDef.h"
@@ -7,20 +8,8 @@
 
 namespace {
 
-constexpr KtOptionDef EnabledDisabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList EnabledDisabled(EnabledDisabledPairs);
-
 constexpr KtOptionDef PermitDenyPairs[] = {{2, "deny"}, {3, "permit"}, {}};
 const KtOptionList PermitDeny(PermitDenyPairs);
-
-constexpr KtOptionDef RowStatusPairs[] = {{1, "active"},
-                                          {2, "notInService"},
-                                          {3, "notReady"},
-                                          {4, "createAndGo"},
-                                          {5, "createAndWait"},
-                                          {6, "destroy"},
-                                          {}};
-const KtOptionList RowStatus(RowStatusPairs);
 
 // The Ethernet rule table; mask ID and access ID are the row's instance.
 const KtSNMPVarDef EthernetRuleTable[] = {
@@ -32,12 +21,12 @@ const KtSNMPVarDef EthernetRuleTable[] = {
     {"1.3.6.1.4.1.47893.11.5.2.1.1.6", "Rule 8021P", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.1.1.7", "Rule Ethernet Type", SyntaxOctets, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.1.1.8", "Rule Enable Priority", SyntaxInteger, AccessReadWrite,
-     &EnabledDisabled},
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.1.1.9", "Rule Priority", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.1.1.10", "Rule Replace Priority", SyntaxInteger, AccessReadWrite,
-     &EnabledDisabled},
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.1.1.11", "Enable ReplaceDscp", SyntaxInteger, AccessReadWrite,
-     &EnabledDisabled},
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.1.1.12", "Rule Replace DSCP Rule", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.1.1.14", "Permit Rule", SyntaxInteger, AccessReadWrite, &PermitDeny},
     {"1.3.6.1.4.1.47893.11.5.2.1.1.15", "RowStatus", SyntaxInteger, AccessReadWrite, &RowStatus},

@@ -1,4 +1,5 @@
 #include "TEthernetMaskInformationForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -20,32 +21,21 @@
 
 namespace {
 
-constexpr KtOptionDef EnabledDisabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList EnabledDisabled(EnabledDisabledPairs);
-
 constexpr KtOptionDef MacMaskStatePairs[] = {
     {1, "other"}, {2, "dst-mac-addr"}, {3, "src-mac-addr"}, {4, "dst-src-mac-addr"}, {}};
 const KtOptionList MacMaskState(MacMaskStatePairs);
 
-constexpr KtOptionDef RowStatusPairs[] = {{1, "active"},
-                                          {2, "notInService"},
-                                          {3, "notReady"},
-                                          {4, "createAndGo"},
-                                          {5, "createAndWait"},
-                                          {6, "destroy"},
-                                          {}};
-const KtOptionList RowStatus(RowStatusPairs);
-
 // The Ethernet mask table; the mask ID is the row's instance.
 const KtSNMPVarDef EthernetMaskTable[] = {
     {"1.3.6.1.4.1.47893.11.5.1.1.1.1", "Ethernet Mask ID ", SyntaxInteger, AccessRead},
-    {"1.3.6.1.4.1.47893.11.5.1.1.1.2", "Use Vlan", SyntaxInteger, AccessReadWrite, &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.1.1.1.2", "Use Vlan", SyntaxInteger, AccessReadWrite, &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.1.1.1.3", "Mac Address Mask State", SyntaxInteger, AccessReadWrite,
      &MacMaskState},
     {"1.3.6.1.4.1.47893.11.5.1.1.1.4", "Mac Address Mask Sourcc", SyntaxMacAddress, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.1.1.1.5", "Mac Address Mask Destination", SyntaxMacAddress, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.5.1.1.1.6", "Use 8021p", SyntaxInteger, AccessReadWrite, &EnabledDisabled},
-    {"1.3.6.1.4.1.47893.11.5.1.1.1.7", "Use Ethernet Type", SyntaxInteger, AccessReadWrite, &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.1.1.1.6", "Use 8021p", SyntaxInteger, AccessReadWrite, &EnableDisableFromOne},
+    {"1.3.6.1.4.1.47893.11.5.1.1.1.7", "Use Ethernet Type", SyntaxInteger, AccessReadWrite,
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.1.1.1.8", "Mask Port", SyntaxBits, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.1.1.1.9", "Row Status", SyntaxInteger, AccessReadWrite, &RowStatus},
     {},

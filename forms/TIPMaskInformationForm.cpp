@@ -1,4 +1,5 @@
 #include "TIPMaskInformationForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -20,9 +21,6 @@
 
 namespace {
 
-constexpr KtOptionDef EnabledDisabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList EnabledDisabled(EnabledDisabledPairs);
-
 constexpr KtOptionDef EnableDisablePairs[] = {{1, "enable"}, {2, "disable"}, {}};
 const KtOptionList EnableDisable(EnableDisablePairs);
 
@@ -41,23 +39,14 @@ constexpr KtOptionDef PortOptionPairs[] = {
     {1, "other"}, {2, "dst-addr"}, {3, "src-addr"}, {4, "dst-src-addr"}, {}};
 const KtOptionList PortOption(PortOptionPairs);
 
-constexpr KtOptionDef RowStatusPairs[] = {{1, "active"},
-                                          {2, "notInService"},
-                                          {3, "notReady"},
-                                          {4, "createAndGo"},
-                                          {5, "createAndWait"},
-                                          {6, "destroy"},
-                                          {}};
-const KtOptionList RowStatus(RowStatusPairs);
-
 // The IP mask table; the mask ID is the row's instance.
 const KtSNMPVarDef IpMaskTable[] = {
     {"1.3.6.1.4.1.47893.11.5.1.2.1.1", "IP ID", SyntaxInteger, AccessRead},
-    {"1.3.6.1.4.1.47893.11.5.1.2.1.2", "Use Vlan", SyntaxInteger, AccessReadWrite, &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.1.2.1.2", "Use Vlan", SyntaxInteger, AccessReadWrite, &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.3", "Ip Address Mask State", SyntaxInteger, AccessReadWrite, &IpMaskState},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.4", "Ip Address Mask Source", SyntaxIpAddress, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.5", "Ip Address Mask Destination", SyntaxIpAddress, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.5.1.2.1.6", "Use DSCP", SyntaxInteger, AccessReadWrite, &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.1.2.1.6", "Use DSCP", SyntaxInteger, AccessReadWrite, &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.7", "Use Protocol Type", SyntaxInteger, AccessReadWrite, &ProtocolType},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.8", "ICMP Option", SyntaxInteger, AccessReadWrite, &IcmpOption},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.9", "IGMP Option", SyntaxInteger, AccessReadWrite, &EnableDisable},

@@ -1,4 +1,5 @@
 #include "TIPRuleForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPVarDef.h"
@@ -8,24 +9,12 @@
 
 namespace {
 
-constexpr KtOptionDef EnabledDisabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList EnabledDisabled(EnabledDisabledPairs);
-
 constexpr KtOptionDef ProtocolTypePairs[] = {{1, "none"}, {2, "icmp"},       {3, "igmp"}, {4, "tcp"},
                                              {5, "udp"},  {6, "protocolId"}, {}};
 const KtOptionList ProtocolType(ProtocolTypePairs);
 
 constexpr KtOptionDef PermitDenyPairs[] = {{2, "deny"}, {3, "permit"}, {}};
 const KtOptionList PermitDeny(PermitDenyPairs);
-
-constexpr KtOptionDef RowStatusPairs[] = {{1, "active"},
-                                          {2, "notInService"},
-                                          {3, "notReady"},
-                                          {4, "createAndGo"},
-                                          {5, "createAndWait"},
-                                          {6, "destroy"},
-                                          {}};
-const KtOptionList RowStatus(RowStatusPairs);
 
 // The IP rule table; rule ID and access ID are the row's instance. The
 // protocol is the mask's and is never written.
@@ -44,11 +33,13 @@ const KtSNMPVarDef IpRuleTable[] = {
     {"1.3.6.1.4.1.47893.11.5.2.2.1.12", "Flag Bits", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.13", "Protocol ID", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.14", "User Mask", SyntaxOctets, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.5.2.2.1.15", "Enable Priority", SyntaxInteger, AccessReadWrite, &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.2.2.1.15", "Enable Priority", SyntaxInteger, AccessReadWrite,
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.16", "Priority", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.5.2.2.1.17", "Replace Priority", SyntaxInteger, AccessReadWrite, &EnabledDisabled},
+    {"1.3.6.1.4.1.47893.11.5.2.2.1.17", "Replace Priority", SyntaxInteger, AccessReadWrite,
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.18", "Enable Replace Dscp", SyntaxInteger, AccessReadWrite,
-     &EnabledDisabled},
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.19", "Replace DSCP", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.21", "Permit", SyntaxInteger, AccessReadWrite, &PermitDeny},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.22", "RowStatus", SyntaxInteger, AccessReadWrite, &RowStatus},

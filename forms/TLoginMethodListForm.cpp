@@ -1,4 +1,5 @@
 #include "TLoginMethodListForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 
@@ -7,15 +8,7 @@ namespace {
 constexpr KtOptionDef kMethodTypePairs[] = {
     {1, "tacacs"},       {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"},
     {5, "server-group"}, {6, "local"},   {8, "none"},        {}};
-constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
-                                           {2, "notInService"},
-                                           {3, "notReady"},
-                                           {4, "createAndGo"},
-                                           {5, "createAndWait"},
-                                           {6, "destroy"},
-                                           {}};
 const KtOptionList kMethodTypes(kMethodTypePairs);
-const KtOptionList kRowStatus(kRowStatusPairs);
 
 } // namespace
 
@@ -29,7 +22,7 @@ const KtSNMPVarDef TLoginMethodListForm::Variables[] = {
     {"1.3.6.1.4.1.47893.12.5.3.1.7", "Method3 ServerGroup", SyntaxDisplayString, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.5.3.1.8", "Method4 Type", SyntaxInteger, AccessReadWrite, &kMethodTypes},
     {"1.3.6.1.4.1.47893.12.5.3.1.9", "Method4 ServerGroup", SyntaxDisplayString, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.12.5.3.1.10", "MethodList RowStatus", SyntaxInteger, AccessReadWrite, &kRowStatus},
+    {"1.3.6.1.4.1.47893.12.5.3.1.10", "MethodList RowStatus", SyntaxInteger, AccessReadWrite, &RowStatus},
     {},
 };
 

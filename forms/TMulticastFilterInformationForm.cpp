@@ -1,4 +1,5 @@
 #include "TMulticastFilterInformationForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -15,10 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr KtOptionDef StaticStatusPairs[] = {{1, "other"},         {2, "invalid"},         {3, "permanent"},
-                                             {4, "deleteOnReset"}, {5, "deleteOnTimeout"}, {}};
-const KtOptionList StaticStatus(StaticStatusPairs);
 
 const KtSNMPVarDef Dot1qStaticMulticastTable[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", SyntaxInteger, AccessIndex},

@@ -1,4 +1,5 @@
 #include "TPBridgeConfigForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -12,16 +13,13 @@
 
 namespace {
 
-constexpr KtOptionDef TruthPairs[] = {{1, "true"}, {2, "false"}, {}};
-const KtOptionList Truth(TruthPairs);
-
 constexpr KtSNMPVarDef DeviceCapabilitiesVars[] = {
     {"1.3.6.1.2.1.17.6.1.1.1", "DeviceCapabilities", SyntaxBits, AccessRead},
     {},
 };
 
 const KtSNMPVarDef TrafficClassesVars[] = {
-    {"1.3.6.1.2.1.17.6.1.1.2", "TrafficClassesEnabled", SyntaxInteger, AccessReadWrite, &Truth},
+    {"1.3.6.1.2.1.17.6.1.1.2", "TrafficClassesEnabled", SyntaxInteger, AccessReadWrite, &TruthValue},
     {},
 };
 

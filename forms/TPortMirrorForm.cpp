@@ -1,4 +1,5 @@
 #include "TPortMirrorForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -26,14 +27,12 @@
 
 namespace {
 
-constexpr KtOptionDef MirrorStatePairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
-const KtOptionList MirrorState(MirrorStatePairs);
-
 const KtSNMPVarDef SwL2MirrorScalars[] = {
     {"1.3.6.1.4.1.47893.11.55.2.2.10.1", "swL2MirrorLogicTargetPort", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.55.2.2.10.2", "swL2MirrorPortSourceIngress", SyntaxOctets, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.55.2.2.10.3", "swL2MirrorPortSourceEgress", SyntaxOctets, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.55.2.2.10.4", "swL2MirrorPortState", SyntaxInteger, AccessReadWrite, &MirrorState},
+    {"1.3.6.1.4.1.47893.11.55.2.2.10.4", "swL2MirrorPortState", SyntaxInteger, AccessReadWrite,
+     &EnableDisable},
     {},
 };
 

@@ -1,5 +1,6 @@
 #include "TRouteRedistributForm.h"
 #include "KtBusyWait.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -33,17 +34,9 @@ constexpr KtOptionDef kDestinationPairs[] = {{2, "rip"}, {3, "ospf"}, {}};
 constexpr KtOptionDef kTypePairs[] = {
     {2, "all"},      {3, "type-1"},   {4, "type-2"},   {5, "internal"},  {6, "external"},
     {7, "inter+E1"}, {8, "inter+E2"}, {9, "extType1"}, {10, "extType2"}, {}};
-constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
-                                           {2, "notInService"},
-                                           {3, "notReady"},
-                                           {4, "createAndGo"},
-                                           {5, "createAndWait"},
-                                           {6, "destroy"},
-                                           {}};
 const KtOptionList kSourceOptions(kSourcePairs);
 const KtOptionList kDestinationOptions(kDestinationPairs);
 const KtOptionList kTypeOptions(kTypePairs);
-const KtOptionList kRowStatusOptions(kRowStatusPairs);
 
 constexpr const char *kTypeCaptions[] = {"other",    "all",      "type-1",   "type-2",   "internal",
                                          "external", "inter+E1", "inter+E2", "extType1", "extType2"};
@@ -69,7 +62,7 @@ const KtSNMPVarDef TRouteRedistributForm::Variables[] = {
      &kDestinationOptions},
     {"1.3.6.1.4.1.47893.11.55.2.3.5.1.3", "Type", SyntaxInteger, AccessReadWrite, &kTypeOptions},
     {"1.3.6.1.4.1.47893.11.55.2.3.5.1.4", "Metric", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.55.2.3.5.1.5", "RowStatus", SyntaxInteger, AccessReadWrite, &kRowStatusOptions},
+    {"1.3.6.1.4.1.47893.11.55.2.3.5.1.5", "RowStatus", SyntaxInteger, AccessReadWrite, &RowStatus},
     {},
 };
 

@@ -1,5 +1,6 @@
 #include "TSSLManagementForm.h"
 #include "KtBusyWait.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -23,9 +24,6 @@ namespace {
 constexpr int kDesignedWidth = 380;
 constexpr int kDesignedHeight = 280;
 
-constexpr KtOptionDef kSwitchPairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
-const KtOptionList kSwitchOptions(kSwitchPairs);
-
 constexpr const char *kSuiteCaptions[] = {"RSA-with-RC4-128-MD5", "RSA-with-3DES-EDE-CBC-SHA",
                                           "DHE-DSS-with-3DES-EDE-CBC-SHA", "RSA-EXPORT-with-RC4-40-MD5"};
 
@@ -36,9 +34,9 @@ constexpr int kEnabledItem = 1;
 
 const KtSNMPVarDef TSSLManagementForm::Variables[] = {
     {"1.3.6.1.4.1.47893.12.7.1.1", "Version SSLv3 Administration", SyntaxInteger, AccessReadWrite,
-     &kSwitchOptions},
+     &EnableDisable},
     {"1.3.6.1.4.1.47893.12.7.1.2", "Version TLSv1 Administration", SyntaxInteger, AccessReadWrite,
-     &kSwitchOptions},
+     &EnableDisable},
     {"1.3.6.1.4.1.47893.12.7.1.3", "CipherSuites", SyntaxBits, AccessReadWrite},
     {},
 };

@@ -1,4 +1,5 @@
 #include "TSTP_Info.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -17,10 +18,8 @@
 namespace {
 
 constexpr KtOptionDef kVersionPairs[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {}};
-constexpr KtOptionDef kBpduPairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
 
 const KtOptionList kVersionOptions(kVersionPairs);
-const KtOptionList kBpduOptions(kBpduPairs);
 
 const QString kMstp = QStringLiteral("mstp");
 const QString kVersionLabelName = QStringLiteral("ST_STPVersion");
@@ -56,7 +55,7 @@ const KtSNMPVarDef TSTP_Info::EditVariables[] = {
     {"1.3.6.1.4.1.47893.12.15.1.5", "Forward Delay[400-3000]", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.15.1.6", "Max Hops[1-20]", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.15.1.7", "Tx Hold Count[1-10]", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.12.15.1.8", "Forwarding BPDU", SyntaxInteger, AccessReadWrite, &kBpduOptions},
+    {"1.3.6.1.4.1.47893.12.15.1.8", "Forwarding BPDU", SyntaxInteger, AccessReadWrite, &EnableDisable},
     {},
 };
 
@@ -66,7 +65,7 @@ const KtSNMPVarDef TSTP_Info::MstpVariables[] = {
     {"1.3.6.1.4.1.47893.12.15.1.5", "swMSTPStpForwardDelay", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.15.1.6", "swMSTPStpMaxHops", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.15.1.7", "swMSTPStpTxHoldCount", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.12.15.1.8", "swMSTPStpForwardBPDU", SyntaxInteger, AccessReadWrite, &kBpduOptions},
+    {"1.3.6.1.4.1.47893.12.15.1.8", "swMSTPStpForwardBPDU", SyntaxInteger, AccessReadWrite, &EnableDisable},
     {},
 };
 
@@ -81,7 +80,7 @@ const KtOptionList &TSTP_Info::VersionOptions()
 
 const KtOptionList &TSTP_Info::BpduOptions()
 {
-    return kBpduOptions;
+    return EnableDisable;
 }
 
 TSTP_Info::TSTP_Info(QWidget *parent) : QDialog(parent)

@@ -1,5 +1,6 @@
 #include "TServerGroupForm.h"
 #include "KtBusyWait.h"
+#include "KtStandardOptions.h"
 
 #include "KtAccessSnapshot.h"
 #include "KtAuthRules.h"
@@ -28,15 +29,7 @@ constexpr int kDesignedHeight = 560;
 constexpr KtOptionDef kProtocolPairs[] = {{0, "none"},        {1, "tacacs"}, {2, "xtacacs"},
                                           {3, "tacacs-plus"}, {4, "radius"}, {}};
 constexpr int NoProtocolItem = 0;
-constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
-                                           {2, "notInService"},
-                                           {3, "notReady"},
-                                           {4, "createAndGo"},
-                                           {5, "createAndWait"},
-                                           {6, "destroy"},
-                                           {}};
 const KtOptionList kProtocols(kProtocolPairs);
-const KtOptionList kRowStatus(kRowStatusPairs);
 
 constexpr const char *kNameFormat = "%s{l15}";
 constexpr const char *kAddressFormat = "%s{l16}";
@@ -69,7 +62,7 @@ const KtSNMPVarDef TServerGroupForm::Variables[] = {
     {"1.3.6.1.4.1.47893.12.5.9.1.16", "ServerGroup IPAddr8", SyntaxIpAddress, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.5.9.1.17", "ServerGroup AuthProtocol8", SyntaxInteger, AccessReadWrite,
      &kProtocols},
-    {"1.3.6.1.4.1.47893.12.5.9.1.18", "ServerGroup RowStatus", SyntaxInteger, AccessReadWrite, &kRowStatus},
+    {"1.3.6.1.4.1.47893.12.5.9.1.18", "ServerGroup RowStatus", SyntaxInteger, AccessReadWrite, &RowStatus},
     {},
 };
 

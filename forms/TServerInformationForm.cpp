@@ -1,4 +1,5 @@
 #include "TServerInformationForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtAccessSnapshot.h"
 #include "KtAuthRules.h"
@@ -25,15 +26,7 @@ constexpr int kDesignedHeight = 460;
 
 constexpr KtOptionDef kProtocolPairs[] = {
     {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}, {}};
-constexpr KtOptionDef kRowStatusPairs[] = {{1, "active"},
-                                           {2, "notInService"},
-                                           {3, "notReady"},
-                                           {4, "createAndGo"},
-                                           {5, "createAndWait"},
-                                           {6, "destroy"},
-                                           {}};
 const KtOptionList kProtocols(kProtocolPairs);
-const KtOptionList kRowStatus(kRowStatusPairs);
 
 } // namespace
 
@@ -44,7 +37,7 @@ const KtSNMPVarDef TServerInformationForm::Variables[] = {
     {"1.3.6.1.4.1.47893.12.5.10.1.4", "Server AuthKey", SyntaxDisplayString, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.5.10.1.5", "Server Timeout", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.12.5.10.1.6", "Server RetryCount", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.12.5.10.1.7", "Server RowStatus", SyntaxInteger, AccessReadWrite, &kRowStatus},
+    {"1.3.6.1.4.1.47893.12.5.10.1.7", "Server RowStatus", SyntaxInteger, AccessReadWrite, &RowStatus},
     {},
 };
 

@@ -1,5 +1,6 @@
 #include "TSpanningTreeAlgorithmForm.h"
 #include "KtBusyWait.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -15,9 +16,6 @@
 #include <QStatusBar>
 
 namespace {
-
-constexpr KtOptionDef kStatePairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
-const KtOptionList kStateOptions(kStatePairs);
 
 const QString kDisabled = QStringLiteral("disabled");
 const QString kEnabled = QStringLiteral("enabled");
@@ -42,7 +40,7 @@ void RunWriteOnly(QWidget *, const QString &, const QString &, const std::functi
 
 const KtSNMPVarDef TSpanningTreeAlgorithmForm::Variables[] = {
     {"1.3.6.1.4.1.47893.11.55.2.2.1.2.1", "Spanning Tree Algorithm", SyntaxInteger, AccessReadWrite,
-     &kStateOptions},
+     &EnableDisable},
     {},
 };
 
@@ -60,7 +58,7 @@ void TSpanningTreeAlgorithmForm::ResetProgress()
 
 const KtOptionList &TSpanningTreeAlgorithmForm::StateOptions()
 {
-    return kStateOptions;
+    return EnableDisable;
 }
 
 TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent) : QDialog(parent)

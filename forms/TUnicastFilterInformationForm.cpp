@@ -1,4 +1,5 @@
 #include "TUnicastFilterInformationForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -17,10 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr KtOptionDef StaticStatusPairs[] = {{1, "other"},         {2, "invalid"},         {3, "permanent"},
-                                             {4, "deleteOnReset"}, {5, "deleteOnTimeout"}, {}};
-const KtOptionList StaticStatus(StaticStatusPairs);
 
 const KtSNMPVarDef Dot1qStaticUnicastTable[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", SyntaxInteger, AccessIndex},

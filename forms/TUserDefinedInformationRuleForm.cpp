@@ -1,4 +1,5 @@
 #include "TUserDefinedInformationRuleForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPVarDef.h"
@@ -11,20 +12,8 @@
 
 namespace {
 
-constexpr KtOptionDef EnabledDisabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList EnabledDisabled(EnabledDisabledPairs);
-
 constexpr KtOptionDef PermitDenyPairs[] = {{2, "deny"}, {3, "permit"}, {}};
 const KtOptionList PermitDeny(PermitDenyPairs);
-
-constexpr KtOptionDef RowStatusPairs[] = {{1, "active"},
-                                          {2, "notInService"},
-                                          {3, "notReady"},
-                                          {4, "createAndGo"},
-                                          {5, "createAndWait"},
-                                          {6, "destroy"},
-                                          {}};
-const KtOptionList RowStatus(RowStatusPairs);
 
 // The payload rule table; profile ID and access ID are the row's instance.
 const KtSNMPVarDef PayloadRuleTable[] = {
@@ -36,12 +25,12 @@ const KtSNMPVarDef PayloadRuleTable[] = {
     {"1.3.6.1.4.1.47893.11.5.2.3.1.7", "swACLPayloadRuleOffSet48to63", SyntaxOctets, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.3.1.8", "swACLPayloadRuleOffSet64to79", SyntaxOctets, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.3.1.9", "swACLPayloadRuleEnablePriority", SyntaxInteger, AccessReadWrite,
-     &EnabledDisabled},
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.3.1.10", "swACLPayloadRulePriority", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.3.1.11", "swACLPayloadRuleReplacePriority", SyntaxInteger, AccessReadWrite,
-     &EnabledDisabled},
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.3.1.12", "swACLPayloadRuleEnableReplaceDscp", SyntaxInteger, AccessReadWrite,
-     &EnabledDisabled},
+     &EnableDisableFromOne},
     {"1.3.6.1.4.1.47893.11.5.2.3.1.13", "swACLPayloadRuleRepDscp", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.3.1.14", "swACLPayloadRulePermit", SyntaxInteger, AccessReadWrite,
      &PermitDeny},

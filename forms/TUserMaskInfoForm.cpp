@@ -1,4 +1,5 @@
 #include "TUserMaskInfoForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -20,15 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr KtOptionDef RowStatusPairs[] = {{1, "active"},
-                                          {2, "notInService"},
-                                          {3, "notReady"},
-                                          {4, "createAndGo"},
-                                          {5, "createAndWait"},
-                                          {6, "destroy"},
-                                          {}};
-const KtOptionList RowStatus(RowStatusPairs);
 
 // The payload mask table; the entry ID is the row's instance.
 const KtSNMPVarDef PayloadMaskTable[] = {

@@ -1,4 +1,5 @@
 #include "TVLanGeneralInfoForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -12,15 +13,12 @@
 
 namespace {
 
-constexpr KtOptionDef EnabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList Enabled(EnabledPairs);
-
 const KtSNMPVarDef Dot1qBaseVars[] = {
     {"1.3.6.1.2.1.17.7.1.1.1", "VLANVersionNumber", SyntaxInteger, AccessRead},
     {"1.3.6.1.2.1.17.7.1.1.2", "MaxVLANId", SyntaxInteger, AccessRead},
     {"1.3.6.1.2.1.17.7.1.1.3", "MaxSupportedVLANs", SyntaxGauge32, AccessRead},
     {"1.3.6.1.2.1.17.7.1.1.4", "CurrentNumOfVLANs", SyntaxGauge32, AccessRead},
-    {"1.3.6.1.2.1.17.7.1.1.5", "GVRPStatus", SyntaxInteger, AccessReadWrite, &Enabled},
+    {"1.3.6.1.2.1.17.7.1.1.5", "GVRPStatus", SyntaxInteger, AccessReadWrite, &EnableDisableFromOne},
     {},
 };
 

@@ -1,4 +1,5 @@
 #include "TVLanPortInfomationForm.h"
+#include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -16,17 +17,13 @@ namespace {
 
 constexpr KtOptionDef FrameTypePairs[] = {{1, "admitAll"}, {2, "admitOnlyVLANTagged"}, {}};
 const KtOptionList FrameTypes(FrameTypePairs);
-constexpr KtOptionDef TruthPairs[] = {{1, "true"}, {2, "false"}, {}};
-const KtOptionList Truth(TruthPairs);
-constexpr KtOptionDef EnabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList Enabled(EnabledPairs);
 
 const KtSNMPVarDef Dot1qPortVlanTable[] = {
     {"1.3.6.1.2.1.17.1.4.1.1", "PortNumber", SyntaxInteger, AccessIndex},
     {"1.3.6.1.2.1.17.7.1.4.5.1.1", "PortVLANID", SyntaxGauge32, AccessReadWrite},
     {"1.3.6.1.2.1.17.7.1.4.5.1.2", "AcceptableFrameTypes", SyntaxInteger, AccessReadWrite, &FrameTypes},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "IngressFiltering", SyntaxInteger, AccessReadWrite, &Truth},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRPStatus", SyntaxInteger, AccessReadWrite, &Enabled},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "IngressFiltering", SyntaxInteger, AccessReadWrite, &TruthValue},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRPStatus", SyntaxInteger, AccessReadWrite, &EnableDisableFromOne},
     {"1.3.6.1.2.1.17.7.1.4.5.1.5", "GVRPFailedRegistrations", SyntaxCounter32, AccessRead},
     {"1.3.6.1.2.1.17.7.1.4.5.1.6", "GVRPLastPduOrigin", SyntaxMacAddress, AccessRead},
     {},

@@ -1,10 +1,9 @@
 #pragma once
 
-// Enumerations shared by the views of several viewer programs. TruthValue,
-// RowStatus and the {1 enabled, 2 disabled} list come from the menu
-// catalogue.
+// Enumerations shared by the views of several viewer programs, beside the
+// standard ones.
 
-#include "KtCatalogueOptions.h"
+#include "KtStandardOptions.h"
 
 constexpr KtOptionDef IfAdminStatusPairs[] = {{1, "up"}, {2, "down"}, {3, "testing"}, {}};
 inline const KtOptionList IfAdminStatus(IfAdminStatusPairs);

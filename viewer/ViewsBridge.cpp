@@ -2,17 +2,12 @@
 // descriptor tables stand before its sections; the program's view array
 // comes last.
 
+#include "KtStandardOptions.h"
 #include "KtViewCatalogue.h"
 #include "KtViewOptions.h"
 
 namespace {
 
-constexpr KtOptionDef BridgeTypePairs[] = {
-    {1, "unknown"}, {2, "transparent-only"}, {3, "sourceroute-only"}, {4, "srt"}, {}};
-const KtOptionList BridgeType(BridgeTypePairs);
-constexpr KtOptionDef FdbStatusPairs[] = {{1, "other"}, {2, "invalid"}, {3, "learned"},
-                                          {4, "self"},  {5, "mgmt"},    {}};
-const KtOptionList FdbStatus(FdbStatusPairs);
 constexpr KtSNMPVarDef BaseGroup[] = {
     {"1.3.6.1.2.1.17.1.1", "dot1dBaseBridgeAddress", SyntaxMacAddress, AccessRead},
     {"1.3.6.1.2.1.17.1.2", "dot1dBaseNumPorts", SyntaxInteger, AccessRead},

@@ -2,6 +2,7 @@
 // descriptor tables stand before its sections; the program's view array
 // comes last.
 
+#include "KtStandardOptions.h"
 #include "KtViewCatalogue.h"
 #include "KtViewOptions.h"
 
@@ -80,13 +81,11 @@ constexpr KtViewSection Rip2Sections[] = {
     {"Interface Configuration", Rip2IfConfTable, ListTable, 1},
     {},
 };
-constexpr KtOptionDef OspfAdminStatPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList OspfAdminStat(OspfAdminStatPairs);
 constexpr KtOptionDef OspfVersionPairs[] = {{2, "version2"}, {}};
 const KtOptionList OspfVersion(OspfVersionPairs);
 constexpr KtSNMPVarDef OspfGeneral[] = {
     {"1.3.6.1.2.1.14.1.1", "ospfRouterId", SyntaxIpAddress, AccessRead},
-    {"1.3.6.1.2.1.14.1.2", "ospfAdminStat", SyntaxInteger, AccessRead, &OspfAdminStat},
+    {"1.3.6.1.2.1.14.1.2", "ospfAdminStat", SyntaxInteger, AccessRead, &EnableDisableFromOne},
     {"1.3.6.1.2.1.14.1.3", "ospfVersionNumber", SyntaxInteger, AccessRead, &OspfVersion},
     {"1.3.6.1.2.1.14.1.4", "ospfAreaBdrRtrStatus", SyntaxInteger, AccessRead, &TruthValue},
     {"1.3.6.1.2.1.14.1.5", "ospfASBdrRtrStatus", SyntaxInteger, AccessRead, &TruthValue},

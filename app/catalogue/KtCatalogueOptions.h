@@ -1,39 +1,17 @@
 #pragma once
 
-// Enumerations that the windows of several menus share, each defined once.
-// Enumerations of a single window stand next to its descriptor table.
+// Enumerations that the windows of several menus share, each defined once,
+// beside the standard ones. Enumerations of a single window stand next to
+// its descriptor table.
 
-#include "KtOptionList.h"
+#include "KtStandardOptions.h"
 
-// The enable/disable pairs.
-constexpr KtOptionDef EnableDisablePairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
-inline const KtOptionList EnableDisable(EnableDisablePairs);
-
-constexpr KtOptionDef EnableDisableFromOnePairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-inline const KtOptionList EnableDisableFromOne(EnableDisableFromOnePairs);
-
+// The switch's on/off verbs and its three-way state.
 constexpr KtOptionDef EnableDisableVerbsPairs[] = {{2, "disable"}, {3, "enable"}, {}};
 inline const KtOptionList EnableDisableVerbs(EnableDisableVerbsPairs);
 
 constexpr KtOptionDef OtherDisabledEnabledPairs[] = {{1, "other"}, {2, "disabled"}, {3, "enabled"}, {}};
 inline const KtOptionList OtherDisabledEnabled(OtherDisabledEnabledPairs);
-
-// The textual conventions of SNMPv2-TC.
-constexpr KtOptionDef RowStatusPairs[] = {{1, "active"},
-                                          {2, "notInService"},
-                                          {3, "notReady"},
-                                          {4, "createAndGo"},
-                                          {5, "createAndWait"},
-                                          {6, "destroy"},
-                                          {}};
-inline const KtOptionList RowStatus(RowStatusPairs);
-
-constexpr KtOptionDef StorageTypePairs[] = {{1, "other"},     {2, "volatile"}, {3, "nonVolatile"},
-                                            {4, "permanent"}, {5, "readOnly"}, {}};
-inline const KtOptionList StorageType(StorageTypePairs);
-
-constexpr KtOptionDef TruthValuePairs[] = {{1, "true"}, {2, "false"}, {}};
-inline const KtOptionList TruthValue(TruthValuePairs);
 
 // Stacking mode of a unit: the unit table of the main window and "Unit Table".
 constexpr KtOptionDef UnitMgmtModePairs[] = {

@@ -4,12 +4,9 @@
 
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
+#include "KtStandardOptions.h"
 
 namespace {
-
-constexpr KtOptionDef BridgeTypePairs[] = {
-    {1, "unknown"}, {2, "transparent-only"}, {3, "sourceroute-only"}, {4, "srt"}, {}};
-const KtOptionList BridgeType(BridgeTypePairs);
 
 constexpr KtSNMPVarDef InformationVars[] = {
     {"1.3.6.1.2.1.17.1.1", "Bridge Address", SyntaxMacAddress, AccessRead},

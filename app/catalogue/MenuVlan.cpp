@@ -4,6 +4,7 @@
 
 #include "KtCatalogueOptions.h"
 #include "KtMenuCatalogue.h"
+#include "KtStandardOptions.h"
 
 namespace {
 
@@ -66,15 +67,11 @@ constexpr KtMenuItem Dot1qBridgeMenu[] = {
     {},
 };
 
-constexpr KtOptionDef UnicastForwardingInformationStatusPairs[] = {
-    {1, "other"}, {2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}, {}};
-const KtOptionList UnicastForwardingInformationStatus(UnicastForwardingInformationStatusPairs);
-
 constexpr KtSNMPVarDef UnicastForwardingInformationVars[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb Id", SyntaxInteger, AccessIndex},
     {"1.3.6.1.2.1.17.7.1.2.2.1.1", "FdbMacAddress", SyntaxMacAddress, AccessIndex},
     {"1.3.6.1.2.1.17.7.1.2.2.1.2", "PortNumber", SyntaxInteger, AccessRead},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessRead, &UnicastForwardingInformationStatus},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessRead, &FdbStatus},
     {},
 };
 

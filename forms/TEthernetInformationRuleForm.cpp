@@ -1,5 +1,6 @@
 #include "TEthernetInformationRuleForm.h"
 #include "KtStandardOptions.h"
+#include "TAclOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPVarDef.h"
@@ -7,9 +8,6 @@
 #include <iterator>
 
 namespace {
-
-constexpr KtOptionDef PermitDenyPairs[] = {{2, "deny"}, {3, "permit"}, {}};
-const KtOptionList PermitDeny(PermitDenyPairs);
 
 // The Ethernet rule table; mask ID and access ID are the row's instance.
 const KtSNMPVarDef EthernetRuleTable[] = {

@@ -1,23 +1,14 @@
 #include "TEthernetMaskInformationForm.h"
 #include "KtStandardOptions.h"
 
-#include "KtException.h"
 #include "KtOptionList.h"
-#include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QTreeWidget>
-#include <QVBoxLayout>
+#include <iterator>
 
 namespace {
 
@@ -41,128 +32,63 @@ const KtSNMPVarDef EthernetMaskTable[] = {
     {},
 };
 
+using C = TEthernetMaskInformationForm::Column;
+using Kind = TAclMaskForm::FieldKind;
+
+constexpr TAclMaskForm::FieldDef Fields[] = {
+    {C::ColId, Kind::Edit, "Ethernet Mask ID", "IDEdit", "%i{n1x255l3}"},
+    {C::ColUseVlan, Kind::Combo, "Use Vlan", "UseVLanComBo"},
+    {C::ColMaskState, Kind::Combo, "Mac Address Mask State", "MacMaskStateComBo"},
+    {C::ColSourceMask, Kind::Edit, "Mac Address Mask Source", "MacAddMaskSourceEdit", "%s"},
+    {C::ColDestinationMask, Kind::Edit, "Mac Address Mask Destination", "MacMaskDstEdit", "%s"},
+    {C::ColUse8021p, Kind::Combo, "Use 8021p", "Use8021pComBo"},
+    {C::ColUseEthType, Kind::Combo, "Use Ethernet Type", "UseEthTypeCombo"},
+    {C::ColPorts, Kind::Ports},
+    {C::ColRowStatus, Kind::Combo, "Row Status", "RowStatusComBo"},
+};
+
+constexpr TAclMaskForm::MaskDesign Design = {
+    "EthernetMaskInformationForm",
+    "Ethernet Mask Information :",
+    EthernetMaskTable,
+    Fields,
+    int(std::size(Fields)),
+    {"BT_Get", "Refresh"},
+    {"SetBtn", "Set"},
+    {"AddBtn", "Add"},
+    {"BT_Delete", "Delete"},
+    1,
+    true,
+    720,
+    620,
+};
+
 } // namespace
 
-TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget *owner) : TAclTableForm(owner)
+TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget *owner) : TAclMaskForm(owner, Design)
 {
-    setObjectName(QStringLiteral("EthernetMaskInformationForm"));
-    CreateFrame(true);
-
-    auto *editors = new QGroupBox(this);
-    auto *grid = new QGridLayout(editors);
-    auto edit = [editors](const char *name) {
-        auto *box = new QLineEdit(editors);
-        box->setObjectName(QString::fromLatin1(name));
-        return box;
-    };
-    auto combo = [editors](const char *name) {
-        auto *box = new QComboBox(editors);
-        box->setObjectName(QString::fromLatin1(name));
-        return box;
-    };
-    IDEdit = edit("IDEdit");
-    UseVLanComBo = combo("UseVLanComBo");
-    MacMaskStateComBo = combo("MacMaskStateComBo");
-    MacAddMaskSourceEdit = edit("MacAddMaskSourceEdit");
-    MacMaskDstEdit = edit("MacMaskDstEdit");
-    Use8021pComBo = combo("Use8021pComBo");
-    UseEthTypeCombo = combo("UseEthTypeCombo");
-    RowStatusComBo = combo("RowStatusComBo");
-    const std::pair<const char *, QWidget *> rows[] = {
-        {"Ethernet Mask ID", IDEdit},
-        {"Use Vlan", UseVLanComBo},
-        {"Mac Address Mask State", MacMaskStateComBo},
-        {"Mac Address Mask Source", MacAddMaskSourceEdit},
-        {"Mac Address Mask Destination", MacMaskDstEdit},
-        {"Use 8021p", Use8021pComBo},
-        {"Use Ethernet Type", UseEthTypeCombo},
-        {"Row Status", RowStatusComBo},
-    };
-    int line = 0;
-    for (const auto &[caption, control] : rows) {
-        grid->addWidget(new QLabel(QString::fromLatin1(caption), editors), line, 0);
-        grid->addWidget(control, line++, 1);
-    }
-    grid->setRowStretch(line, 1);
-
-    BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
-    BT_Get->setObjectName(QStringLiteral("BT_Get"));
-    SetBtn = new QPushButton(QStringLiteral("Set"), this);
-    SetBtn->setObjectName(QStringLiteral("SetBtn"));
-    AddBtn = new QPushButton(QStringLiteral("Add"), this);
-    AddBtn->setObjectName(QStringLiteral("AddBtn"));
-    BT_Delete = new QPushButton(QStringLiteral("Delete"), this);
-    BT_Delete->setObjectName(QStringLiteral("BT_Delete"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *button : {BT_Get, SetBtn, AddBtn, BT_Delete}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-
-    auto *top = new QHBoxLayout;
-    top->addWidget(ListView1, 3);
-    top->addWidget(editors, 2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top, 2);
-    layout->addWidget(StackingPortPanel, 3);
-    layout->addLayout(buttons);
-    layout->addWidget(StatusBar1);
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(720 * scale), int(620 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
-
+    IDEdit = Edit(ColId);
+    UseVLanComBo = Combo(ColUseVlan);
+    MacMaskStateComBo = Combo(ColMaskState);
+    MacAddMaskSourceEdit = Edit(ColSourceMask);
+    MacMaskDstEdit = Edit(ColDestinationMask);
+    Use8021pComBo = Combo(ColUse8021p);
+    UseEthTypeCombo = Combo(ColUseEthType);
+    RowStatusComBo = Combo(ColRowStatus);
+    BT_Get = Button(RefreshRole);
+    SetBtn = Button(SetRole);
+    AddBtn = Button(AddRole);
+    BT_Delete = Button(DeleteRole);
     connect(BT_Get, &QPushButton::clicked, this, [this] { RefreshClick(); });
     connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
     connect(AddBtn, &QPushButton::clicked, this, [this] { AddBtnClick(); });
     connect(BT_Delete, &QPushButton::clicked, this, [this] { DeleteClick(); });
 
-    BuildPortGrid();
-    const QString bits = TStackingPortUitForm::BitIndexList();
-    try {
-        CreateBinding(EthernetMaskTable, 1);
-        setWindowTitle(QStringLiteral("Ethernet Mask Information :") + Binding->Request.Device.Address);
-        Binding->BindEdit(ColId, QStringLiteral("%i{n1x255l3}"), {IDEdit});
-        Binding->BindComboBox(ColUseVlan, UseVLanComBo);
-        Binding->BindComboBox(ColMaskState, MacMaskStateComBo);
-        Binding->BindEdit(ColSourceMask, QStringLiteral("%s"), {MacAddMaskSourceEdit});
-        Binding->BindEdit(ColDestinationMask, QStringLiteral("%s"), {MacMaskDstEdit});
-        Binding->BindComboBox(ColUse8021p, Use8021pComBo);
-        Binding->BindComboBox(ColUseEthType, UseEthTypeCombo);
-        Binding->BindCheckBoxList(ColPorts, bits, PortGrid->PortBoxes);
-        Binding->BindComboBox(ColRowStatus, RowStatusComBo);
-        for (QComboBox *box :
-             {UseVLanComBo, Use8021pComBo, MacMaskStateComBo, UseEthTypeCombo, RowStatusComBo})
-            box->setCurrentIndex(0);
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
-    // After the binding: the window's handler sees the row just shown.
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (ListView1->selectedItems().isEmpty())
-            SetIdleState();
-        else
-            SetRowState();
-    });
+    for (QComboBox *box : {UseVLanComBo, Use8021pComBo, MacMaskStateComBo, UseEthTypeCombo, RowStatusComBo})
+        box->setCurrentIndex(0);
     ReadTable();
     SetIdleState();
     ClearEditors();
-}
-
-void TEthernetMaskInformationForm::SetIdleState()
-{
-    SetBtn->setEnabled(false);
-    AddBtn->setEnabled(true);
-    BT_Delete->setEnabled(false);
-    IDEdit->setEnabled(true);
-}
-
-void TEthernetMaskInformationForm::SetRowState()
-{
-    SetBtn->setEnabled(true);
-    AddBtn->setEnabled(false);
-    BT_Delete->setEnabled(true);
-    IDEdit->setEnabled(false);
 }
 
 void TEthernetMaskInformationForm::ClearEditors()

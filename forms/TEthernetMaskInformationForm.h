@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TAclTableForm.h"
+#include "TAclMaskForm.h"
 
 class QComboBox;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 // The Ethernet masks of the access profiles: which MAC fields, VLAN, 802.1p
 // and Ethernet type a class of rules looks at, and on which ports. A write
 // sends only the columns the mask state asks for.
-class TEthernetMaskInformationForm : public TAclTableForm
+class TEthernetMaskInformationForm : public TAclMaskForm
 {
 public:
     explicit TEthernetMaskInformationForm(QWidget *owner = nullptr);
@@ -48,10 +48,4 @@ public:
         ColPorts = 7,
         ColRowStatus = 8,
     };
-    static constexpr int CreateAndGoItem = 3;
-    static constexpr int DestroyItem = 5;
-
-protected:
-    void SetIdleState() override;
-    void SetRowState() override;
 };

@@ -1,36 +1,25 @@
 #include "TIPMaskInformationForm.h"
 #include "KtStandardOptions.h"
+#include "TAclOptions.h"
 
-#include "KtException.h"
 #include "KtOptionList.h"
-#include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QTreeWidget>
-#include <QVBoxLayout>
+#include <iterator>
 
 namespace {
 
-constexpr KtOptionDef EnableDisablePairs[] = {{1, "enable"}, {2, "disable"}, {}};
-const KtOptionList EnableDisable(EnableDisablePairs);
+constexpr KtOptionDef EnableDisableVerbsFromOnePairs[] = {{1, "enable"}, {2, "disable"}, {}};
+const KtOptionList EnableDisableVerbsFromOne(EnableDisableVerbsFromOnePairs);
 
 constexpr KtOptionDef IpMaskStatePairs[] = {
     {1, "other"}, {2, "dst-ip-addr"}, {3, "src-ip-addr"}, {4, "dst-src-ip-addr"}, {}};
 const KtOptionList IpMaskState(IpMaskStatePairs);
-
-constexpr KtOptionDef ProtocolTypePairs[] = {{1, "none"}, {2, "icmp"},       {3, "igmp"}, {4, "tcp"},
-                                             {5, "udp"},  {6, "protocolId"}, {}};
-const KtOptionList ProtocolType(ProtocolTypePairs);
 
 constexpr KtOptionDef IcmpOptionPairs[] = {{1, "none"}, {2, "type"}, {3, "code"}, {4, "type-code"}, {}};
 const KtOptionList IcmpOption(IcmpOptionPairs);
@@ -47,183 +36,112 @@ const KtSNMPVarDef IpMaskTable[] = {
     {"1.3.6.1.4.1.47893.11.5.1.2.1.4", "Ip Address Mask Source", SyntaxIpAddress, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.5", "Ip Address Mask Destination", SyntaxIpAddress, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.6", "Use DSCP", SyntaxInteger, AccessReadWrite, &EnableDisableFromOne},
-    {"1.3.6.1.4.1.47893.11.5.1.2.1.7", "Use Protocol Type", SyntaxInteger, AccessReadWrite, &ProtocolType},
+    {"1.3.6.1.4.1.47893.11.5.1.2.1.7", "Use Protocol Type", SyntaxInteger, AccessReadWrite, &IpProtocolType},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.8", "ICMP Option", SyntaxInteger, AccessReadWrite, &IcmpOption},
-    {"1.3.6.1.4.1.47893.11.5.1.2.1.9", "IGMP Option", SyntaxInteger, AccessReadWrite, &EnableDisable},
+    {"1.3.6.1.4.1.47893.11.5.1.2.1.9", "IGMP Option", SyntaxInteger, AccessReadWrite,
+     &EnableDisableVerbsFromOne},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.10", "TCP Option", SyntaxInteger, AccessReadWrite, &PortOption},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.11", "UDP Option", SyntaxInteger, AccessReadWrite, &PortOption},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.12", "TCP or UDP Srouce Port Mask", SyntaxOctets, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.13", "TCP or UDP Destination Port Mask", SyntaxOctets, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.5.1.2.1.14", "TCP Flag Bit", SyntaxInteger, AccessRead, &EnableDisable},
+    {"1.3.6.1.4.1.47893.11.5.1.2.1.14", "TCP Flag Bit", SyntaxInteger, AccessRead,
+     &EnableDisableVerbsFromOne},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.15", "TCP Flag Bit Mask", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.5.1.2.1.16", "Protocol ID Option", SyntaxInteger, AccessReadWrite, &EnableDisable},
+    {"1.3.6.1.4.1.47893.11.5.1.2.1.16", "Protocol ID Option", SyntaxInteger, AccessReadWrite,
+     &EnableDisableVerbsFromOne},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.17", "Protocol ID Mask", SyntaxOctets, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.18", "Mask Port", SyntaxBits, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.1.2.1.19", "Row Status", SyntaxInteger, AccessReadWrite, &RowStatus},
     {},
 };
 
+using C = TIPMaskInformationForm::Column;
+using Kind = TAclMaskForm::FieldKind;
+
+constexpr TAclMaskForm::FieldDef Fields[] = {
+    {C::ColId, Kind::Edit, "IP Mask ID", "IPIDEdit", "%i{n1x255l3}"},
+    {C::ColUseVlan, Kind::Combo, "Use Vlan", "UseVlanComBo"},
+    {C::ColMaskState, Kind::Combo, "Ip Address Mask State", "IpAddMaskStateComboBox"},
+    {C::ColSourceMask, Kind::Edit, "Ip Address Mask Source", "IpAddMaskSrcEdit", "%s"},
+    {C::ColDestinationMask, Kind::Edit, "Ip Address Mask Destination", "IpAddMaskDstEdit", "%s"},
+    {C::ColUseDscp, Kind::Combo, "Use DSCP", "UseDSCPComBo"},
+    {C::ColProtocolType, Kind::Combo, "Use Protocol Type", "UseProTypeComBo"},
+    {C::ColIcmpOption, Kind::Combo, "ICMP Option", "ICMPOptionComBo"},
+    {C::ColIgmpOption, Kind::Combo, "IGMP Option", "IGMPOptionComBo"},
+    {C::ColTcpOption, Kind::Combo, "TCP Option", "TCPOptionComBo"},
+    {C::ColUdpOption, Kind::Combo, "UDP Option", "UDPOptionComBo"},
+    {C::ColSourcePortMask, Kind::Edit, "TCP or UDP Srouce Port Mask", "TCPUDPSrcMaskEdit", "%s"},
+    {C::ColDestinationPortMask, Kind::Edit, "TCP or UDP Destination Port Mask", "TCPUDPDstPortMaskEdit",
+     "%s"},
+    {C::ColTcpFlagBit, Kind::Combo, "TCP Flag Bit Option", "TCPFlagBitOptionComBo"},
+    {C::ColTcpFlagBitMask, Kind::Edit, "TCP Flag Bit Mask", "TCPFlagBitMaskEdit", "%i"},
+    {C::ColProtocolIdOption, Kind::Combo, "Protocol ID Option", "ProOptionComBo"},
+    {C::ColProtocolIdMask, Kind::Edit, "Protocol ID Mask", "ProIDMaskEdit", "%s"},
+    {C::ColPorts, Kind::Ports},
+    {C::ColRowStatus, Kind::Combo, "Row Status", "RowStatusComBo"},
+};
+
+constexpr TAclMaskForm::MaskDesign Design = {
+    "IPMaskInformationForm",
+    "IP Mask MaskInformation :",
+    IpMaskTable,
+    Fields,
+    int(std::size(Fields)),
+    {"BT_Get", "Refresh"},
+    {"SetBtn", "Set"},
+    {"BT_Add", "Add"},
+    {"BT_Delete", "Delete"},
+    2,
+    false,
+    760,
+    760,
+};
+
 } // namespace
 
-TIPMaskInformationForm::TIPMaskInformationForm(QWidget *owner) : TAclTableForm(owner)
+TIPMaskInformationForm::TIPMaskInformationForm(QWidget *owner) : TAclMaskForm(owner, Design)
 {
-    setObjectName(QStringLiteral("IPMaskInformationForm"));
-    CreateFrame(true);
-
-    auto *editors = new QGroupBox(this);
-    auto *grid = new QGridLayout(editors);
-    auto edit = [editors](const char *name) {
-        auto *box = new QLineEdit(editors);
-        box->setObjectName(QString::fromLatin1(name));
-        return box;
-    };
-    auto combo = [editors](const char *name) {
-        auto *box = new QComboBox(editors);
-        box->setObjectName(QString::fromLatin1(name));
-        return box;
-    };
-    IPIDEdit = edit("IPIDEdit");
-    UseVlanComBo = combo("UseVlanComBo");
-    IpAddMaskStateComboBox = combo("IpAddMaskStateComboBox");
-    IpAddMaskSrcEdit = edit("IpAddMaskSrcEdit");
-    IpAddMaskDstEdit = edit("IpAddMaskDstEdit");
-    UseDSCPComBo = combo("UseDSCPComBo");
-    UseProTypeComBo = combo("UseProTypeComBo");
-    ICMPOptionComBo = combo("ICMPOptionComBo");
-    IGMPOptionComBo = combo("IGMPOptionComBo");
-    TCPOptionComBo = combo("TCPOptionComBo");
-    UDPOptionComBo = combo("UDPOptionComBo");
-    TCPUDPSrcMaskEdit = edit("TCPUDPSrcMaskEdit");
-    TCPUDPDstPortMaskEdit = edit("TCPUDPDstPortMaskEdit");
-    TCPFlagBitOptionComBo = combo("TCPFlagBitOptionComBo");
-    TCPFlagBitMaskEdit = edit("TCPFlagBitMaskEdit");
-    ProOptionComBo = combo("ProOptionComBo");
-    ProIDMaskEdit = edit("ProIDMaskEdit");
-    RowStatusComBo = combo("RowStatusComBo");
-    const std::pair<const char *, QWidget *> rows[] = {
-        {"IP Mask ID", IPIDEdit},
-        {"Use Vlan", UseVlanComBo},
-        {"Ip Address Mask State", IpAddMaskStateComboBox},
-        {"Ip Address Mask Source", IpAddMaskSrcEdit},
-        {"Ip Address Mask Destination", IpAddMaskDstEdit},
-        {"Use DSCP", UseDSCPComBo},
-        {"Use Protocol Type", UseProTypeComBo},
-        {"ICMP Option", ICMPOptionComBo},
-        {"IGMP Option", IGMPOptionComBo},
-        {"TCP Option", TCPOptionComBo},
-        {"UDP Option", UDPOptionComBo},
-        {"TCP or UDP Srouce Port Mask", TCPUDPSrcMaskEdit},
-        {"TCP or UDP Destination Port Mask", TCPUDPDstPortMaskEdit},
-        {"TCP Flag Bit Option", TCPFlagBitOptionComBo},
-        {"TCP Flag Bit Mask", TCPFlagBitMaskEdit},
-        {"Protocol ID Option", ProOptionComBo},
-        {"Protocol ID Mask", ProIDMaskEdit},
-        {"Row Status", RowStatusComBo},
-    };
-    int line = 0;
-    for (const auto &[caption, control] : rows) {
-        auto *label = new QLabel(QString::fromLatin1(caption), editors);
-        grid->addWidget(label, line / 2 * 1, (line % 2) * 2);
-        grid->addWidget(control, line / 2 * 1, (line % 2) * 2 + 1);
-        if (control == TCPFlagBitOptionComBo)
-            TCPFlagBitOptionLabel = label;
-        ++line;
-    }
-    grid->setRowStretch(line / 2 + 1, 1);
-    // The flag bit is the agent's own: shown nowhere, never written.
-    TCPFlagBitOptionLabel->setVisible(false);
-    TCPFlagBitOptionComBo->setVisible(false);
-
-    BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
-    BT_Get->setObjectName(QStringLiteral("BT_Get"));
-    SetBtn = new QPushButton(QStringLiteral("Set"), this);
-    SetBtn->setObjectName(QStringLiteral("SetBtn"));
-    BT_Add = new QPushButton(QStringLiteral("Add"), this);
-    BT_Add->setObjectName(QStringLiteral("BT_Add"));
-    BT_Delete = new QPushButton(QStringLiteral("Delete"), this);
-    BT_Delete->setObjectName(QStringLiteral("BT_Delete"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *button : {BT_Get, SetBtn, BT_Add, BT_Delete}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(ListView1, 2);
-    layout->addWidget(editors);
-    layout->addWidget(StackingPortPanel, 3);
-    layout->addLayout(buttons);
-    layout->addWidget(StatusBar1);
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(760 * scale), int(760 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
-
+    IPIDEdit = Edit(ColId);
+    UseVlanComBo = Combo(ColUseVlan);
+    IpAddMaskStateComboBox = Combo(ColMaskState);
+    IpAddMaskSrcEdit = Edit(ColSourceMask);
+    IpAddMaskDstEdit = Edit(ColDestinationMask);
+    UseDSCPComBo = Combo(ColUseDscp);
+    UseProTypeComBo = Combo(ColProtocolType);
+    ICMPOptionComBo = Combo(ColIcmpOption);
+    IGMPOptionComBo = Combo(ColIgmpOption);
+    TCPOptionComBo = Combo(ColTcpOption);
+    UDPOptionComBo = Combo(ColUdpOption);
+    TCPUDPSrcMaskEdit = Edit(ColSourcePortMask);
+    TCPUDPDstPortMaskEdit = Edit(ColDestinationPortMask);
+    TCPFlagBitOptionLabel = Caption(ColTcpFlagBit);
+    TCPFlagBitOptionComBo = Combo(ColTcpFlagBit);
+    TCPFlagBitMaskEdit = Edit(ColTcpFlagBitMask);
+    ProOptionComBo = Combo(ColProtocolIdOption);
+    ProIDMaskEdit = Edit(ColProtocolIdMask);
+    RowStatusComBo = Combo(ColRowStatus);
+    BT_Get = Button(RefreshRole);
+    SetBtn = Button(SetRole);
+    BT_Add = Button(AddRole);
+    BT_Delete = Button(DeleteRole);
     connect(BT_Get, &QPushButton::clicked, this, [this] { RefreshClick(); });
     connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
     connect(BT_Add, &QPushButton::clicked, this, [this] { AddClick(); });
     connect(BT_Delete, &QPushButton::clicked, this, [this] { DeleteClick(); });
+    // The flag bit is the agent's own: shown nowhere, never written.
+    TCPFlagBitOptionLabel->setVisible(false);
+    TCPFlagBitOptionComBo->setVisible(false);
 
-    BuildPortGrid();
-    const QString bits = TStackingPortUitForm::BitIndexList();
-    try {
-        CreateBinding(IpMaskTable, 1);
-        setWindowTitle(QStringLiteral("IP Mask MaskInformation :") + Binding->Request.Device.Address);
-        Binding->BindEdit(ColId, QStringLiteral("%i{n1x255l3}"), {IPIDEdit});
-        Binding->BindComboBox(ColUseVlan, UseVlanComBo);
-        Binding->BindComboBox(ColMaskState, IpAddMaskStateComboBox);
-        Binding->BindEdit(ColSourceMask, QStringLiteral("%s"), {IpAddMaskSrcEdit});
-        Binding->BindEdit(ColDestinationMask, QStringLiteral("%s"), {IpAddMaskDstEdit});
-        Binding->BindComboBox(ColUseDscp, UseDSCPComBo);
-        Binding->BindComboBox(ColProtocolType, UseProTypeComBo);
-        Binding->BindComboBox(ColIcmpOption, ICMPOptionComBo);
-        Binding->BindComboBox(ColIgmpOption, IGMPOptionComBo);
-        Binding->BindComboBox(ColTcpOption, TCPOptionComBo);
-        Binding->BindComboBox(ColUdpOption, UDPOptionComBo);
-        Binding->BindEdit(ColSourcePortMask, QStringLiteral("%s"), {TCPUDPSrcMaskEdit});
-        Binding->BindEdit(ColDestinationPortMask, QStringLiteral("%s"), {TCPUDPDstPortMaskEdit});
-        Binding->BindComboBox(ColTcpFlagBit, TCPFlagBitOptionComBo);
-        Binding->BindEdit(ColTcpFlagBitMask, QStringLiteral("%i"), {TCPFlagBitMaskEdit});
-        Binding->BindComboBox(ColProtocolIdOption, ProOptionComBo);
-        Binding->BindEdit(ColProtocolIdMask, QStringLiteral("%s"), {ProIDMaskEdit});
-        Binding->BindCheckBoxList(ColPorts, bits, PortGrid->PortBoxes);
-        Binding->BindComboBox(ColRowStatus, RowStatusComBo);
-        const std::pair<QComboBox *, int> presets[] = {
-            {UseVlanComBo, 1},    {IpAddMaskStateComboBox, 0}, {UseDSCPComBo, 1},   {UseProTypeComBo, 0},
-            {ICMPOptionComBo, 0}, {IGMPOptionComBo, 1},        {TCPOptionComBo, 0}, {UDPOptionComBo, 0},
-            {ProOptionComBo, 1},  {RowStatusComBo, 0},
-        };
-        for (const auto &[box, item] : presets)
-            box->setCurrentIndex(item);
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
-    // After the binding: the window's handler sees the row just shown.
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (ListView1->selectedItems().isEmpty())
-            SetIdleState();
-        else
-            SetRowState();
-    });
+    const std::pair<QComboBox *, int> presets[] = {
+        {UseVlanComBo, 1},    {IpAddMaskStateComboBox, 0}, {UseDSCPComBo, 1},   {UseProTypeComBo, 0},
+        {ICMPOptionComBo, 0}, {IGMPOptionComBo, 1},        {TCPOptionComBo, 0}, {UDPOptionComBo, 0},
+        {ProOptionComBo, 1},  {RowStatusComBo, 0},
+    };
+    for (const auto &[box, item] : presets)
+        box->setCurrentIndex(item);
     ReadTable();
     SetIdleState();
     ClearEditors();
-}
-
-void TIPMaskInformationForm::SetIdleState()
-{
-    SetBtn->setEnabled(false);
-    BT_Add->setEnabled(true);
-    BT_Delete->setEnabled(false);
-    IPIDEdit->setEnabled(true);
-}
-
-void TIPMaskInformationForm::SetRowState()
-{
-    SetBtn->setEnabled(true);
-    BT_Add->setEnabled(false);
-    BT_Delete->setEnabled(true);
-    IPIDEdit->setEnabled(false);
 }
 
 void TIPMaskInformationForm::ClearEditors()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TAclTableForm.h"
+#include "TAclMaskForm.h"
 
 class QComboBox;
 class QLabel;
@@ -11,7 +11,7 @@ class QPushButton;
 // fields a class of rules looks at, and on which ports. A write sends only
 // the columns the mask state, the protocol and its options ask for, and
 // none of the mask texts left empty.
-class TIPMaskInformationForm : public TAclTableForm
+class TIPMaskInformationForm : public TAclMaskForm
 {
 public:
     explicit TIPMaskInformationForm(QWidget *owner = nullptr);
@@ -77,10 +77,4 @@ public:
         ColPorts = 17,
         ColRowStatus = 18,
     };
-    static constexpr int CreateAndGoItem = 3;
-    static constexpr int DestroyItem = 5;
-
-protected:
-    void SetIdleState() override;
-    void SetRowState() override;
 };

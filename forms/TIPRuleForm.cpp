@@ -1,5 +1,6 @@
 #include "TIPRuleForm.h"
 #include "KtStandardOptions.h"
+#include "TAclOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPVarDef.h"
@@ -8,13 +9,6 @@
 #include <iterator>
 
 namespace {
-
-constexpr KtOptionDef ProtocolTypePairs[] = {{1, "none"}, {2, "icmp"},       {3, "igmp"}, {4, "tcp"},
-                                             {5, "udp"},  {6, "protocolId"}, {}};
-const KtOptionList ProtocolType(ProtocolTypePairs);
-
-constexpr KtOptionDef PermitDenyPairs[] = {{2, "deny"}, {3, "permit"}, {}};
-const KtOptionList PermitDeny(PermitDenyPairs);
 
 // The IP rule table; rule ID and access ID are the row's instance. The
 // protocol is the mask's and is never written.
@@ -25,7 +19,7 @@ const KtSNMPVarDef IpRuleTable[] = {
     {"1.3.6.1.4.1.47893.11.5.2.2.1.4", "Sourcr IP Address", SyntaxIpAddress, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.5", "Destination IP address", SyntaxIpAddress, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.6", "Dscp", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.11.5.2.2.1.7", "Rule Protocol", SyntaxInteger, AccessRead, &ProtocolType},
+    {"1.3.6.1.4.1.47893.11.5.2.2.1.7", "Rule Protocol", SyntaxInteger, AccessRead, &IpProtocolType},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.8", "Rule Type", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.9", "Rule Code", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.4.1.47893.11.5.2.2.1.10", "Source Port", SyntaxInteger, AccessReadWrite},

@@ -1,5 +1,6 @@
 #include "TUserDefinedInformationRuleForm.h"
 #include "KtStandardOptions.h"
+#include "TAclOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPVarDef.h"
@@ -11,9 +12,6 @@
 #include <iterator>
 
 namespace {
-
-constexpr KtOptionDef PermitDenyPairs[] = {{2, "deny"}, {3, "permit"}, {}};
-const KtOptionList PermitDeny(PermitDenyPairs);
 
 // The payload rule table; profile ID and access ID are the row's instance.
 const KtSNMPVarDef PayloadRuleTable[] = {

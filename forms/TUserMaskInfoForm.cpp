@@ -1,24 +1,18 @@
 #include "TUserMaskInfoForm.h"
 #include "KtStandardOptions.h"
 
-#include "KtException.h"
 #include "KtOptionList.h"
-#include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
+#include <iterator>
 
 namespace {
 
@@ -38,104 +32,67 @@ const KtSNMPVarDef PayloadMaskTable[] = {
 // The offset range of each group, as the labels and messages name it.
 constexpr const char *GroupRanges[] = {"[0 to 15]", "[16 to 31]", "[32 to 47]", "[48 to 63]", "[64 to 79]"};
 
+using C = TUserMaskInfoForm::Column;
+using Kind = TAclMaskForm::FieldKind;
+
+constexpr TAclMaskForm::FieldDef Fields[] = {
+    {C::ColId, Kind::Edit, "Mask Entry ID", "Edit1", "%i{n1x255l3}"},
+    {C::ColPorts, Kind::Ports},
+    {C::ColFirstGroup, Kind::Edit, "Filtered Port(s) [0 to 15]", "Edit5", "%s{l32}"},
+    {C::ColFirstGroup + 1, Kind::Edit, "Filtered Port(s) [16 to 31]", "Edit3", "%s{l32}"},
+    {C::ColFirstGroup + 2, Kind::Edit, "Filtered Port(s) [32 to 47]", "Edit4", "%s{l32}"},
+    {C::ColFirstGroup + 3, Kind::Edit, "Filtered Port(s) [48 to 63]", "Edit6", "%s{l32}"},
+    {C::ColLastGroup, Kind::Edit, "Filtered Port(s) [64 to 79]", "Edit7", "%s{l32}"},
+    {C::ColRowStatus, Kind::Combo, "Mask Row Status", "ComboBox1"},
+};
+
+constexpr TAclMaskForm::MaskDesign Design = {
+    "UserMaskInfoForm",
+    "User Defined Mask Information :",
+    PayloadMaskTable,
+    Fields,
+    int(std::size(Fields)),
+    {"GetButton", "Refresh"},
+    {"OperButton", "Edit"},
+    {"AddButton", "Add"},
+    {"DeleteButton", "Delete"},
+    1,
+    true,
+    760,
+    640,
+};
+
 } // namespace
 
-TUserMaskInfoForm::TUserMaskInfoForm(QWidget *owner) : TAclTableForm(owner)
+TUserMaskInfoForm::TUserMaskInfoForm(QWidget *owner) : TAclMaskForm(owner, Design)
 {
-    setObjectName(QStringLiteral("UserMaskInfoForm"));
-    CreateFrame(true);
-
-    auto *editors = new QGroupBox(this);
-    auto *grid = new QGridLayout(editors);
-    auto edit = [editors](const char *name) {
-        auto *box = new QLineEdit(editors);
-        box->setObjectName(QString::fromLatin1(name));
-        return box;
-    };
-    Edit1 = edit("Edit1");
-    Edit5 = edit("Edit5");
-    Edit3 = edit("Edit3");
-    Edit4 = edit("Edit4");
-    Edit6 = edit("Edit6");
-    Edit7 = edit("Edit7");
-    ComboBox1 = new QComboBox(editors);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    grid->addWidget(new QLabel(QStringLiteral("Mask Entry ID"), editors), 0, 0);
-    grid->addWidget(Edit1, 0, 1);
-    const QList<QLineEdit *> groups = Groups();
-    for (int group = 0; group < groups.size(); ++group) {
-        grid->addWidget(
-            new QLabel(QStringLiteral("Filtered Port(s) ") + QLatin1String(GroupRanges[group]), editors),
-            group + 1, 0);
-        grid->addWidget(groups[group], group + 1, 1);
-    }
-    grid->addWidget(new QLabel(QStringLiteral("Mask Row Status"), editors), 6, 0);
-    grid->addWidget(ComboBox1, 6, 1);
-    grid->setRowStretch(7, 1);
-    Static = new QLabel(this);
-    Static->setObjectName(QStringLiteral("Static"));
-    Static->setVisible(false);
-
-    GetButton = new QPushButton(QStringLiteral("Refresh"), this);
-    GetButton->setObjectName(QStringLiteral("GetButton"));
-    OperButton = new QPushButton(QStringLiteral("Edit"), this);
-    OperButton->setObjectName(QStringLiteral("OperButton"));
-    AddButton = new QPushButton(QStringLiteral("Add"), this);
-    AddButton->setObjectName(QStringLiteral("AddButton"));
-    DeleteButton = new QPushButton(QStringLiteral("Delete"), this);
-    DeleteButton->setObjectName(QStringLiteral("DeleteButton"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Static);
-    buttons->addStretch();
-    for (QPushButton *button : {GetButton, OperButton, AddButton, DeleteButton}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-
-    auto *top = new QHBoxLayout;
-    top->addWidget(ListView1, 3);
-    top->addWidget(editors, 2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top, 2);
-    layout->addWidget(StackingPortPanel, 3);
-    layout->addLayout(buttons);
-    layout->addWidget(StatusBar1);
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(760 * scale), int(640 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
-
+    Edit1 = Edit(ColId);
+    Edit5 = Edit(ColFirstGroup);
+    Edit3 = Edit(ColFirstGroup + 1);
+    Edit4 = Edit(ColFirstGroup + 2);
+    Edit6 = Edit(ColFirstGroup + 3);
+    Edit7 = Edit(ColLastGroup);
+    ComboBox1 = Combo(ColRowStatus);
+    GetButton = Button(RefreshRole);
+    OperButton = Button(SetRole);
+    AddButton = Button(AddRole);
+    DeleteButton = Button(DeleteRole);
     connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
     connect(OperButton, &QPushButton::clicked, this, [this] { OperButtonClick(); });
     connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
     connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
+
+    // The row count, hidden, at the start of the button row.
+    Static = new QLabel(this);
+    Static->setObjectName(QStringLiteral("Static"));
+    Static->setVisible(false);
+    ButtonRow->insertWidget(0, Static);
     QAbstractItemModel *rows = ListView1->model();
     connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
     connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
     connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
 
-    BuildPortGrid();
-    const QString bits = TStackingPortUitForm::BitIndexList();
-    try {
-        CreateBinding(PayloadMaskTable, 1);
-        setWindowTitle(QStringLiteral("User Defined Mask Information :") + Binding->Request.Device.Address);
-        Binding->BindEdit(ColId, QStringLiteral("%i{n1x255l3}"), {Edit1});
-        Binding->BindCheckBoxList(ColPorts, bits, PortGrid->PortBoxes);
-        for (int group = 0; group < groups.size(); ++group)
-            Binding->BindEdit(ColFirstGroup + group, QStringLiteral("%s{l32}"), {groups[group]});
-        Binding->BindComboBox(ColRowStatus, ComboBox1);
-        for (QLineEdit *box : groups)
-            box->clear();
-        ComboBox1->setCurrentIndex(CreateAndGoItem);
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
-    // After the binding: the window's handler sees the row just shown.
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (ListView1->selectedItems().isEmpty())
-            SetIdleState();
-        else
-            SetRowState();
-    });
+    ComboBox1->setCurrentIndex(CreateAndGoItem);
     SetIdleState();
     ReadTable();
     WriteRowCount();
@@ -149,22 +106,6 @@ QList<QLineEdit *> TUserMaskInfoForm::Groups() const
 void TUserMaskInfoForm::WriteRowCount()
 {
     Static->setText(QString::number(ListView1->topLevelItemCount()));
-}
-
-void TUserMaskInfoForm::SetIdleState()
-{
-    OperButton->setEnabled(false);
-    AddButton->setEnabled(true);
-    DeleteButton->setEnabled(false);
-    Edit1->setEnabled(true);
-}
-
-void TUserMaskInfoForm::SetRowState()
-{
-    OperButton->setEnabled(true);
-    AddButton->setEnabled(false);
-    DeleteButton->setEnabled(true);
-    Edit1->setEnabled(false);
 }
 
 void TUserMaskInfoForm::ClearEditors()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TAclTableForm.h"
+#include "TAclMaskForm.h"
 
 class QComboBox;
 class QLabel;
@@ -10,7 +10,7 @@ class QPushButton;
 // The payload (user-defined) masks of the access profiles: up to two of
 // five 16-octet offset groups of a frame, given as hexadecimal texts, and
 // the ports they filter on.
-class TUserMaskInfoForm : public TAclTableForm
+class TUserMaskInfoForm : public TAclMaskForm
 {
 public:
     explicit TUserMaskInfoForm(QWidget *owner = nullptr);
@@ -45,12 +45,6 @@ public:
         ColLastGroup = 6,
         ColRowStatus = 7,
     };
-    static constexpr int CreateAndGoItem = 3;
-    static constexpr int DestroyItem = 5;
-
-protected:
-    void SetIdleState() override;
-    void SetRowState() override;
 
 private:
     // The five group edits in column order.

@@ -1,5 +1,6 @@
 #include "TMainForm.h"
 #include "KtBusyWait.h"
+#include "KtMessageBox.h"
 
 #include "CreateUnitPanel.h"
 #include "KtCatalogue.h"
@@ -28,7 +29,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -42,15 +42,7 @@ TMainForm *mainForm = nullptr;
 
 const char *const kHooksProperty = "MenuHooks";
 
-bool DefaultConfirm(QWidget *owner, const QString &question)
-{
-    return QMessageBox::question(owner, QCoreApplication::applicationName(), question,
-                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
-}
-
 } // namespace
-
-std::function<bool(QWidget *, const QString &)> TMainForm::ConfirmHook = DefaultConfirm;
 
 TMainForm *TMainForm::Instance()
 {
@@ -150,8 +142,7 @@ void TMainForm::DetectScreenScale()
 void TMainForm::ApplyCommandLine(const QStringList &parameters)
 {
     if (parameters.isEmpty()) {
-        QMessageBox::information(nullptr, QCoreApplication::applicationName(),
-                                 QStringLiteral("No parameter input"));
+        KtMessageBox::Inform(nullptr, QStringLiteral("No parameter input"));
         terminationRequested_ = true;
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     } else {
@@ -268,7 +259,7 @@ void TMainForm::OpenMenuWindow(const KtMenuItem &item, int portTag)
     try {
         KtMenuWindowOpener::Open(*this, item, portTag);
     } catch (const std::exception &error) {
-        QMessageBox::critical(this, QCoreApplication::applicationName(), QString::fromUtf8(error.what()));
+        KtMessageBox::Error(this, QString::fromUtf8(error.what()));
     }
 }
 
@@ -310,8 +301,7 @@ void TMainForm::FirstActivation()
 
 void TMainForm::RefreshPanel()
 {
-    if (!ConfirmHook ||
-        !ConfirmHook(this, QStringLiteral("Refresh panel may take a long time. Are you sure?")))
+    if (!KtMessageBox::Ask(this, QStringLiteral("Refresh panel may take a long time. Are you sure?"), true))
         return;
     FirstBuild = false;
     RunPanelBuild(QString());

@@ -59,9 +59,6 @@ public:
     // before it and sizes the main window for it.
     void PlacePanel(QWidget *panel);
 
-    // Answers the "Refresh Panel" question; tests replace it.
-    static std::function<bool(QWidget *owner, const QString &question)> ConfirmHook;
-
     QString WindowCaption;
     float ScaleFactor = 1.0f;
     bool LargeFonts = false;

@@ -1,9 +1,9 @@
+#include "KtMessageBox.h"
 #include "TForm1.h"
 #include "TMainForm.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <cstdio>
 #include <exception>
 
@@ -12,7 +12,7 @@ namespace {
 void ShowFatalError(const char *message)
 {
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), message);
-    QMessageBox::critical(nullptr, QCoreApplication::applicationName(), QString::fromUtf8(message));
+    KtMessageBox::Error(nullptr, QString::fromUtf8(message));
 }
 
 } // namespace

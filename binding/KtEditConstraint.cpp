@@ -1,4 +1,5 @@
 #include "KtEditConstraint.h"
+#include "KtMessageBox.h"
 
 #include "KtCatalogue.h"
 #include "KtException.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -109,12 +109,6 @@ bool LeavesTheControl(Qt::FocusReason reason)
 // Linux gives no say over the pitch and length of the beep; the desktop's
 // own alert sound plays instead.
 std::function<void()> KtEditConstraint::BeepHook = [] { QApplication::beep(); };
-
-std::function<void(QWidget *, const QString &, const QString &)> KtEditConstraint::MessageHook =
-    [](QWidget *owner, const QString &caption, const QString &text) {
-        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-        box.exec();
-    };
 
 KtEditConstraint::KtEditConstraint(QWidget *window, bool rememberValid)
     : RememberValid(rememberValid), window_(window)
@@ -601,7 +595,7 @@ void KtEditConstraint::Reject(QLineEdit *box, const QString &message)
     const QPointer<QLineEdit> guard(box);
     const bool wasRejecting = rejecting_;
     rejecting_ = true;
-    MessageHook(window_ ? window_.data() : box->window(), QCoreApplication::applicationName(), message);
+    KtMessageBox::Plain(window_ ? window_.data() : box->window(), message);
     if (self && guard)
         PutBackLastValid(box);
     if (guard)

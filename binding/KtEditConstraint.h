@@ -69,10 +69,6 @@ public:
     // pitch and duration cannot be set on Linux. Tests replace it.
     static std::function<void()> BeepHook;
 
-    // Shows a rejection message with an OK button, owned by owner, captioned
-    // with caption. The default is a modal QMessageBox; tests replace it.
-    static std::function<void(QWidget *owner, const QString &caption, const QString &text)> MessageHook;
-
     KtEditConstraint(QWidget *window, bool rememberValid);
     ~KtEditConstraint() override;
 

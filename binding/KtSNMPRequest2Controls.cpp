@@ -1,14 +1,13 @@
 #include "KtSNMPRequest2Controls.h"
+#include "KtMessageBox.h"
 
 #include "KtCatalogue.h"
 #include "KtException.h"
 #include "KtStatusPanelElision.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTime>
@@ -53,15 +52,7 @@ QString ReplacePlaceholders(const QString &text, const QList<std::pair<QString, 
     return result;
 }
 
-void DefaultMessageBox(QWidget *owner, const QString &caption, const QString &text)
-{
-    QMessageBox::warning(owner, caption, text, QMessageBox::Ok);
-}
-
 } // namespace
-
-std::function<void(QWidget *, const QString &, const QString &)> KtSNMPRequest2Controls::MessageHook =
-    DefaultMessageBox;
 
 KtSNMPRequest2Controls::KtSNMPRequest2Controls(QWidget *owner) : Owner(owner) {}
 
@@ -72,12 +63,6 @@ KtSNMPRequest2Controls::~KtSNMPRequest2Controls()
     destroying_ = true;
     Busy = false;
     Request.Enabled = false;
-}
-
-QString KtSNMPRequest2Controls::ExecutableName()
-{
-    const QString path = QCoreApplication::applicationFilePath();
-    return path.isEmpty() ? QCoreApplication::applicationName() : QFileInfo(path).fileName();
 }
 
 void KtSNMPRequest2Controls::SetStatusBar(QStatusBar *bar)
@@ -152,8 +137,8 @@ void KtSNMPRequest2Controls::Report(const QString &message)
 {
     if (HasStatusTarget())
         ShowStatus(message);
-    else if (MessageHook)
-        MessageHook(Owner, ExecutableName(), message);
+    else
+        KtMessageBox::Error(Owner, message);
 }
 
 void KtSNMPRequest2Controls::OnGetError(const KtSNMPError &record)

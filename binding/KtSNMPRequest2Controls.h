@@ -74,10 +74,6 @@ public:
     static QString FormatStatusLine(const QString &templ, const QString &caption, const QString &message,
                                     const QTime &time);
 
-    // Shows a message box owned by `owner` with the executable's name as
-    // caption; tests replace it.
-    static std::function<void(QWidget *owner, const QString &caption, const QString &text)> MessageHook;
-    static QString ExecutableName();
 
     KtSNMPRequest Request;
     Notification OnGetDone;

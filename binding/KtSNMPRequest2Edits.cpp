@@ -1,4 +1,5 @@
 #include "KtSNMPRequest2Edits.h"
+#include "KtMessageBox.h"
 
 #include "KtCatalogue.h"
 #include "KtControlForms.h"
@@ -428,8 +429,7 @@ void KtSNMPRequest2Edits::OnListSelectionChanged()
     try {
         OnSelectItem(ListView, selected.value(0), !selected.isEmpty());
     } catch (const KtException &error) {
-        if (MessageHook)
-            MessageHook(Owner, ExecutableName(), error.Message);
+        KtMessageBox::Error(Owner, error.Message);
     }
 }
 

@@ -2,11 +2,11 @@
 #include "KtBusyWait.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TFormMessages.h"
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
@@ -158,8 +158,7 @@ void TAclTableForm::ShowError(const QString &message)
 
 void TAclTableForm::Refuse(const QString &message, QWidget *focus)
 {
-    if (TFormMessages::ShowMessage)
-        TFormMessages::ShowMessage(this, message);
+    KtMessageBox::Inform(this, message);
     if (focus)
         focus->setFocus();
 }

@@ -1,5 +1,6 @@
 #include "TAggregatorPortTableForm.h"
 #include "KtBusyWait.h"
+#include "KtMessageBox.h"
 #include "KtStandardOptions.h"
 
 #include "KtException.h"
@@ -129,9 +130,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner) : QDialog(own
         };
         Binding->Get();
     } catch (const KtException &error) {
-        if (KtSNMPRequest2Controls::MessageHook)
-            KtSNMPRequest2Controls::MessageHook(this, KtSNMPRequest2Controls::ExecutableName(),
-                                                error.Message);
+        KtMessageBox::Error(this, error.Message);
     }
 }
 

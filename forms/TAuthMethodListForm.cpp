@@ -2,8 +2,8 @@
 
 #include "KtAccessSnapshot.h"
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 
 #include <QCheckBox>
@@ -192,7 +192,7 @@ void TAuthMethodListForm::CheckAll(bool checked)
 
 void TAuthMethodListForm::Refused(const QString &message, QWidget *focus)
 {
-    TFormMessages::ShowMessage(this, message);
+    KtMessageBox::Inform(this, message);
     if (focus)
         focus->setFocus();
 }

@@ -2,9 +2,9 @@
 #include "KtBusyWait.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TNewBootpCtrlForm.h"
 
@@ -166,7 +166,7 @@ int TBOOTCtrlTableForm::ServerCount(const QString &interfaceName) const
 bool TBOOTCtrlTableForm::AddServer(const QString &interfaceName)
 {
     if (ServerCount(interfaceName) >= MaxServersPerInterface) {
-        TFormMessages::Warning(NewEntryForm, TooManyServers);
+        KtMessageBox::Warn(NewEntryForm, TooManyServers);
         return false;
     }
     if (!Binding)
@@ -176,7 +176,7 @@ bool TBOOTCtrlTableForm::AddServer(const QString &interfaceName)
         Binding->Set(true, true, QString(), nullptr);
     } catch (const KtException &error) {
         // The entry stays in the dialog so that it can be corrected.
-        TFormMessages::ShowMessage(NewEntryForm, error.Message);
+        KtMessageBox::Inform(NewEntryForm, error.Message);
         return false;
     }
     return true;

@@ -1,4 +1,5 @@
 #include "TDiagnosticsInformationForm.h"
+#include "KtMessageBox.h"
 
 #include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
@@ -88,9 +89,7 @@ void TDiagnosticsInformationForm::Build(const QString &objectName, const QString
     try {
         Binding->Get();
     } catch (const KtException &error) {
-        if (KtSNMPRequest2Controls::MessageHook)
-            KtSNMPRequest2Controls::MessageHook(this, KtSNMPRequest2Controls::ExecutableName(),
-                                                error.Message);
+        KtMessageBox::Error(this, error.Message);
     }
 }
 

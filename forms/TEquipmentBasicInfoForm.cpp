@@ -1,5 +1,6 @@
 #include "TEquipmentBasicInfoForm.h"
 #include "KtBusyWait.h"
+#include "KtMessageBox.h"
 
 #include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
@@ -79,9 +80,7 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner) : QDialog(owner
     try {
         Binding->Get();
     } catch (const KtException &error) {
-        if (KtSNMPRequest2Controls::MessageHook)
-            KtSNMPRequest2Controls::MessageHook(this, KtSNMPRequest2Controls::ExecutableName(),
-                                                error.Message);
+        KtMessageBox::Error(this, error.Message);
     }
 }
 

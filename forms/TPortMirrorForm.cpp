@@ -2,12 +2,12 @@
 #include "KtStandardOptions.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TPortTrunkForm.h"
 #include "TStackingPortUitForm.h"
@@ -197,8 +197,8 @@ void TPortMirrorForm::SetClick()
 {
     if (closed_)
         return;
-    if (!AnyChecked(IngressGrid) && !AnyChecked(EgressGrid) && TFormMessages::Warning)
-        TFormMessages::Warning(this, QStringLiteral("Ingress Ports and Egress Ports can not be empty."));
+    if (!AnyChecked(IngressGrid) && !AnyChecked(EgressGrid))
+        KtMessageBox::Warn(this, QStringLiteral("Ingress Ports and Egress Ports can not be empty."));
     try {
         ET_TargetPort->setText(
             QString::number(TPortTrunkForm::PortNumberOfTexts(UnitEdit->text(), PortEdit->text())));

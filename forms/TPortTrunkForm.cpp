@@ -2,12 +2,12 @@
 #include "KtBusyWait.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
@@ -338,14 +338,12 @@ void TPortTrunkForm::SetClick()
     if (closed_)
         return;
     if (UnitEdit->text().isEmpty()) {
-        if (TFormMessages::ShowMessage)
-            TFormMessages::ShowMessage(this, QStringLiteral("The Unit Edit should not be empty"));
+        KtMessageBox::Inform(this, QStringLiteral("The Unit Edit should not be empty"));
         UnitEdit->setFocus();
         return;
     }
     if (PortEdit->text().isEmpty()) {
-        if (TFormMessages::ShowMessage)
-            TFormMessages::ShowMessage(this, QStringLiteral("The Port Edit should not be empty"));
+        KtMessageBox::Inform(this, QStringLiteral("The Port Edit should not be empty"));
         PortEdit->setFocus();
         return;
     }

@@ -3,9 +3,9 @@
 #include "KtStandardOptions.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 
 #include <QButtonGroup>
@@ -249,7 +249,7 @@ bool TRouteRedistributForm::CheckMetric()
         refusal = QStringLiteral("Metric out of Bound ") + kOspfRange;
     if (refusal.isEmpty())
         return true;
-    TFormMessages::ShowMessage(this, refusal);
+    KtMessageBox::Inform(this, refusal);
     Edit1->setFocus();
     return false;
 }

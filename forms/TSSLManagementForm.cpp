@@ -3,9 +3,9 @@
 #include "KtStandardOptions.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 
 #include <QComboBox>
@@ -162,7 +162,7 @@ void TSSLManagementForm::SetValues()
     for (const QComboBox *combo : {cbxSSLVersion, cbxTLSVersion, cbxciphersuites[0], cbxciphersuites[1],
                                    cbxciphersuites[2], cbxciphersuites[3]}) {
         if (combo->currentText().isEmpty()) {
-            TFormMessages::Warning(this, QStringLiteral("Some items are empty."));
+            KtMessageBox::Warn(this, QStringLiteral("Some items are empty."));
             btnSet->setFocus();
             return;
         }

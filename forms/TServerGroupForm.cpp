@@ -5,9 +5,9 @@
 #include "KtAccessSnapshot.h"
 #include "KtAuthRules.h"
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 
 #include <QComboBox>
@@ -201,7 +201,7 @@ void TServerGroupForm::ClearEditors()
 
 void TServerGroupForm::Refused(const QString &message, QWidget *focus)
 {
-    TFormMessages::ShowMessage(this, message);
+    KtMessageBox::Inform(this, message);
     if (focus)
         focus->setFocus();
 }

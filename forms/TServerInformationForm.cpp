@@ -4,9 +4,9 @@
 #include "KtAccessSnapshot.h"
 #include "KtAuthRules.h"
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 
 #include <QComboBox>
@@ -184,7 +184,7 @@ void TServerInformationForm::ClearEditors()
 
 void TServerInformationForm::Refused(const QString &message, QWidget *focus)
 {
-    TFormMessages::ShowMessage(this, message);
+    KtMessageBox::Inform(this, message);
     if (focus)
         focus->setFocus();
 }

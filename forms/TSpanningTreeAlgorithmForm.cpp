@@ -3,9 +3,9 @@
 #include "KtStandardOptions.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 
 #include <QComboBox>
@@ -170,7 +170,7 @@ void TSpanningTreeAlgorithmForm::SetState()
             WriteFailed(error.Message);
         }
     } else if (state == kEnabled) {
-        if (TFormMessages::Confirm(this, ConfirmText))
+        if (KtMessageBox::Ask(this, ConfirmText))
             ShowProgress(
                 this, ProgressCaption, ProgressPrompt, [this] { StartWrite(); },
                 [this](const QString &message) { WriteFailed(message); });

@@ -2,11 +2,11 @@
 #include "KtBusyWait.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TPortTrunkForm.h"
 #include "TStackingPortUitForm.h"
@@ -161,8 +161,7 @@ void TTrafficSegmentationForm::ShowError(const QString &message)
 
 void TTrafficSegmentationForm::ShowNotComplete()
 {
-    if (TFormMessages::ShowMessage)
-        TFormMessages::ShowMessage(this, QStringLiteral("Refresh not complete"));
+    KtMessageBox::Inform(this, QStringLiteral("Refresh not complete"));
 }
 
 void TTrafficSegmentationForm::WriteRowCount()

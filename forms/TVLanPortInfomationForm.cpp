@@ -1,11 +1,11 @@
 #include "TVLanPortInfomationForm.h"
 #include "KtStandardOptions.h"
 
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TFormMessages.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -82,7 +82,7 @@ bool TVLanPortInfomationForm::RefreshNotComplete()
 {
     if (!TableBinding->Busy)
         return false;
-    TFormMessages::ShowMessage(this, QStringLiteral("Refresh Not Complete"));
+    KtMessageBox::Inform(this, QStringLiteral("Refresh Not Complete"));
     return true;
 }
 

@@ -2,12 +2,12 @@
 #include "KtBusyWait.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
@@ -259,9 +259,7 @@ void TVlanStaticForm::SetWithStatus(int statusItem)
     bool ok = false;
     const qulonglong vlan = ED_VLANID->text().trimmed().toULongLong(&ok);
     if (!ok || vlan < 1 || vlan > 0xFFFFFFFFull) {
-        if (TFormMessages::Warning)
-            TFormMessages::Warning(this,
-                                   QStringLiteral("VLAN ID must be a whole number from 1 to 4294967295."));
+        KtMessageBox::Warn(this, QStringLiteral("VLAN ID must be a whole number from 1 to 4294967295."));
         return;
     }
     if (statusItem >= 0)

@@ -1,7 +1,7 @@
 #include "TCtrlBtnPanel.h"
 
 #include "KtException.h"
-#include "TFormMessages.h"
+#include "KtMessageBox.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,9 +67,9 @@ void TCtrlBtnPanel::Run(const ClickHandler &handler, QPushButton *sender)
     try {
         handler(sender);
     } catch (const KtException &error) {
-        TFormMessages::ShowMessage(window(), error.Message);
+        KtMessageBox::Inform(window(), error.Message);
     } catch (const std::exception &error) {
-        TFormMessages::ShowMessage(window(), QString::fromUtf8(error.what()));
+        KtMessageBox::Inform(window(), QString::fromUtf8(error.what()));
     }
 }
 

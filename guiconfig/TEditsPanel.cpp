@@ -1,10 +1,10 @@
 #include "TEditsPanel.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "TCtrlBtnPanel.h"
-#include "TFormMessages.h"
 #include "TSNMPPanel.h"
 
 #include <QCheckBox>
@@ -132,8 +132,8 @@ bool TEditsPanel::ValidRow(int i, bool complain) const
     if (i >= 0 && i < RowCount())
         return true;
     if (complain)
-        TFormMessages::ShowMessage(window(),
-                                   QStringLiteral("aIdx is overtop!\n you may define < %1").arg(RowCount()));
+        KtMessageBox::Inform(window(),
+                             QStringLiteral("aIdx is overtop!\n you may define < %1").arg(RowCount()));
     return false;
 }
 

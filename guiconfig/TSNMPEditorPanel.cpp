@@ -1,10 +1,10 @@
 #include "TSNMPEditorPanel.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtSNMPRequest2Edits.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
-#include "TFormMessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,7 +71,7 @@ void TSNMPEditorPanel::SetCheckedClick(QObject *sender)
             empty = written && EditsPanel->IsRowEmpty(i);
         }
         if (empty) {
-            TFormMessages::Warning(window(), QStringLiteral("Some items are empty!"));
+            KtMessageBox::Warn(window(), QStringLiteral("Some items are empty!"));
         } else {
             EditCtrl->OnCollect();
             collected = true;

@@ -2,11 +2,11 @@
 #include "KtBusyWait.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
-#include "TFormMessages.h"
 #include "TListViewPanel.h"
 #include "TMsgPanel.h"
 
@@ -205,7 +205,7 @@ void TSNMPListViewPanel::DeleteClick()
 {
     if (ListViewPanel->DeleteIndex < 0 || ListViewPanel->ListView->selectedItems().isEmpty())
         return;
-    if (!TFormMessages::Confirm(window(), QStringLiteral("Are you sure to delete?")))
+    if (!KtMessageBox::Ask(window(), QStringLiteral("Are you sure to delete?")))
         return;
     KtSNMPVarList &vars = EditCtrl->Request.Vars;
     const bool asynchronous = EditCtrl->Asynchronous;

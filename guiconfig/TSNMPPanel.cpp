@@ -1,9 +1,9 @@
 #include "TSNMPPanel.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtSNMPRequest2Edits.h"
 #include "TCtrlBtnPanel.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TMsgPanel.h"
 
@@ -137,7 +137,7 @@ void TSNMPPanel::FitForm(QWidget *window)
 void TSNMPPanel::CloseHostForm()
 {
     if (!HostForm) {
-        TFormMessages::ShowMessage(window(), QStringLiteral("Please initial close form"));
+        KtMessageBox::Inform(window(), QStringLiteral("Please initial close form"));
         return;
     }
     HostForm->close();

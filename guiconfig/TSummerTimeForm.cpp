@@ -1,11 +1,11 @@
 #include "TSummerTimeForm.h"
 
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TSNMPEditorPanel.h"
 
@@ -368,7 +368,7 @@ bool TSummerTimeForm::ValidateSummerTime()
     TEditsPanel *rows = EditorPanel->EditsPanel;
     const QComboBox *status = rows->ComboBox(RowStatus);
     auto fail = [this](const QString &message) {
-        TFormMessages::ShowMessage(this, message);
+        KtMessageBox::Inform(this, message);
         return false;
     };
     if (RowChecked(RowStatus) && (!status || status->currentIndex() < 0))

@@ -225,8 +225,10 @@ void TPanelForm::SetUpLeds()
         request.Vars.Caption = LedStatusCaption;
         if (!HasSlots())
             LedBinding->StartPolling(LedPollPeriod);
-    } catch (...) {
-        // The panel works without live LEDs.
+    } catch (const KtException &error) {
+        // The panel works without live LEDs; the status line says why.
+        if (QLabel *status = host_.StatusPanel())
+            status->setText(error.Message);
     }
 }
 

@@ -1,11 +1,11 @@
 #include "KtViewerStartup.h"
 
+#include "KtMessageBox.h"
 #include "KtStartup.h"
 #include "KtViewCatalogue.h"
 #include "TMibViewerForm.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -62,7 +62,7 @@ void KtViewerStartup::Fail(const QString &message)
 {
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(message));
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
+        KtMessageBox::Error(nullptr, message);
 }
 
 int KtViewerStartup::Run(const QStringList &arguments)

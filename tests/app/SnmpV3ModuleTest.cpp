@@ -4,6 +4,7 @@
 #include "../guiconfig/GuiConfigFixture.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
+#include "KtMessageBox.h"
 #include "QgSimProcess.h"
 #include "SnmpdProcess.h"
 #include "TConfigForm.h"
@@ -87,7 +88,7 @@ protected:
         KtMenuWindowOpener::ShowHook = nullptr;
         form_.reset();
         QDir::setCurrent(previousDir_);
-        TFormMessages::Reset();
+        KtMessageBox::Replace({});
     }
 
     // The module for snmpd's user aesadmin: HMAC-SHA-256 and AES-128.
@@ -134,7 +135,10 @@ TEST_F(SnmpV3ModuleTest, WindowsBuiltWithSha256AndAes128WriteTheIfXAliasThatSnmp
     EXPECT_TRUE(form.VACM1->menuAction()->isEnabled());
     form.FirstActivation(); // a standard agent: no units, but the tables are read through the user
     QStringList messages;
-    TFormMessages::Warning = [&](QWidget *, const QString &text) { messages << text; };
+    KtMessageBox::Replace([&](const KtMessageBox::Message &message) {
+        messages << message.Text;
+        return true;
+    });
 
     const QString alias = QStringLiteral("uplink-%1").arg(agent_.Port());
     WithWindow("IFXTable1", [&](TConfigForm &window, TSNMPListViewPanel &panel) {

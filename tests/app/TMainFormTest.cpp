@@ -4,6 +4,7 @@
 #include "KtDedicatedWindows.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
+#include "KtMessageBox.h"
 #include "KtPortButton.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgSimProcess.h"
@@ -51,7 +52,7 @@ protected:
         KtMenuWindowOpener::ShowHook = nullptr;
         form_.reset();
         QDir::setCurrent(previousDir_);
-        TMainForm::ConfirmHook = nullptr;
+        KtMessageBox::Replace({});
     }
 
     // A main window for the simulator on its port, as an administrator
@@ -303,7 +304,7 @@ TEST_F(MainFormTest, PanelsAreStackedBottomUpAndRebuiltOnRefresh)
     const int buttons = form.PortButtons.size();
     QPointer<QWidget> old = form.PanelWindows.first();
     QPointer<QAbstractButton> oldButton = form.PortButtons.first();
-    TMainForm::ConfirmHook = [](QWidget *, const QString &) { return true; };
+    KtMessageBox::Replace([](const KtMessageBox::Message &) { return true; });
     form.RefreshPanel();
     EXPECT_TRUE(old.isNull());
     EXPECT_TRUE(oldButton.isNull());
@@ -340,17 +341,18 @@ TEST_F(MainFormTest, RefreshPanelAskedAndCancelled)
     TMainForm &form = Open(sim.Port());
     form.FirstActivation();
     QString asked;
-    TMainForm::ConfirmHook = [&](QWidget *, const QString &question) {
-        asked = question;
+    KtMessageBox::Replace([&](const KtMessageBox::Message &question) {
+        EXPECT_EQ(question.Type, KtMessageBox::Kind::Question);
+        asked = question.Text;
         return false;
-    };
+    });
     const QRect before = form.geometry();
     form.RefreshPanel();
     EXPECT_EQ(asked, "Refresh panel may take a long time. Are you sure?");
     EXPECT_TRUE(form.FirstBuild);
     EXPECT_EQ(form.geometry(), before);
 
-    TMainForm::ConfirmHook = [](QWidget *, const QString &) { return true; };
+    KtMessageBox::Replace([](const KtMessageBox::Message &) { return true; });
     form.RefreshPanel();
     EXPECT_FALSE(form.FirstBuild);
     EXPECT_EQ(form.UnitListView->topLevelItemCount(), 3);

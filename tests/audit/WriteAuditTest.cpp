@@ -12,10 +12,10 @@
 #include "KtEditConstraint.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
+#include "KtMessageBox.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgSimProcess.h"
 #include "TConfigForm.h"
-#include "TFormMessages.h"
 #include "TMainForm.h"
 
 #include <QAbstractButton>
@@ -208,22 +208,14 @@ protected:
     {
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(dir_.path()); // the boot counter goes here
-        TFormMessages::ShowMessage = [](QWidget *, const QString &) {};
-        TFormMessages::Warning = [](QWidget *, const QString &) {};
-        TFormMessages::Confirm = [](QWidget *, const QString &) { return true; };
-        TMainForm::ConfirmHook = [](QWidget *, const QString &) { return true; };
-        KtSNMPRequest2Controls::MessageHook = [](QWidget *, const QString &, const QString &) {};
-        savedConstraintMessage_ = KtEditConstraint::MessageHook;
-        KtEditConstraint::MessageHook = [](QWidget *, const QString &, const QString &) {};
+        KtMessageBox::Replace([](const KtMessageBox::Message &) { return true; });
     }
     void TearDown() override
     {
         KtMenuWindowOpener::ShowHook = nullptr;
         form_.reset();
         QDir::setCurrent(previousDir_);
-        TMainForm::ConfirmHook = nullptr;
-        TFormMessages::Reset();
-        KtEditConstraint::MessageHook = savedConstraintMessage_;
+        KtMessageBox::Replace({});
     }
 
     TMainForm &Open(quint16 port, int timeOutMs)
@@ -249,7 +241,6 @@ protected:
     QTemporaryDir dir_;
     QString previousDir_;
     std::unique_ptr<TMainForm> form_;
-    std::function<void(QWidget *, const QString &, const QString &)> savedConstraintMessage_;
 };
 
 TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)

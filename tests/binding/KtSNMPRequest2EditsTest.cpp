@@ -2,6 +2,7 @@
 #include "KtSNMPRequest2Edits.h"
 #include "KtEditConstraint.h"
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSession.h"
 #include "QgSimProcess.h"
@@ -96,9 +97,10 @@ protected:
     void SetUp() override
     {
         messages_.clear();
-        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
-            messages_ << text;
-        };
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages_ << message.Text;
+            return true;
+        });
     }
 
     void Prepare(KtSNMPRequest2Edits &binding, const KtSNMPVarDef *table, KtListKind kind, int indexCount,

@@ -1,6 +1,7 @@
 #include "KtEditConstraint.h"
 #include "KtCatalogue.h"
 #include "KtException.h"
+#include "KtMessageBox.h"
 
 #include <QApplication>
 #include <QFile>
@@ -33,11 +34,11 @@ protected:
     void SetUp() override
     {
         savedBeep_ = KtEditConstraint::BeepHook;
-        savedMessage_ = KtEditConstraint::MessageHook;
         KtEditConstraint::BeepHook = [this] { ++beeps; };
-        KtEditConstraint::MessageHook = [this](QWidget *owner, const QString &caption, const QString &text) {
-            messages.push_back({owner, caption, text});
-        };
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages.push_back({message.Owner, message.Caption, message.Text});
+            return true;
+        });
         window = std::make_unique<QWidget>();
         auto *layout = new QVBoxLayout(window.get());
         for (QLineEdit **box : {&first, &second, &third}) {
@@ -57,7 +58,7 @@ protected:
         constraint.reset();
         window.reset();
         KtEditConstraint::BeepHook = savedBeep_;
-        KtEditConstraint::MessageHook = savedMessage_;
+        KtMessageBox::Replace({});
         ResetAllCatalogues();
     }
 
@@ -85,14 +86,8 @@ protected:
     int beeps = 0;
     std::vector<Message> messages;
 
-    const std::function<void(QWidget *, const QString &, const QString &)> &savedMessageHook() const
-    {
-        return savedMessage_;
-    }
-
 private:
     std::function<void()> savedBeep_;
-    std::function<void(QWidget *, const QString &, const QString &)> savedMessage_;
 };
 
 const QString OneTo4094 = QStringLiteral("(KtCommon) Please enter a number between 1 and 4094!");
@@ -531,7 +526,7 @@ TEST_F(EditConstraintTest, MessagesComeFromTheLoadedCatalogue)
 
 TEST_F(EditConstraintTest, TheDefaultMessageIsAModalBoxWithAnOkButton)
 {
-    KtEditConstraint::MessageHook = savedMessageHook();
+    KtMessageBox::Replace({});
     QString title;
     QString text;
     QWidget *owner = nullptr;

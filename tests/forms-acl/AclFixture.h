@@ -4,11 +4,11 @@
 // the SNMP defaults pointed at it, a stand-in main window whose unit list
 // the port grids read, captured message boxes, and the net-snmp tools that
 // check what the agent holds.
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "KtSession.h"
 #include "QgSimProcess.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
@@ -108,11 +108,10 @@ protected:
         KtSNMPDefaults.Security.WriteCommunity = QStringLiteral("private");
         KtSNMPDefaults.TimeOut = 100;
         messages_.clear();
-        TFormMessages::ShowMessage = [this](QWidget *, const QString &text) { messages_ << text; };
-        TFormMessages::Warning = [this](QWidget *, const QString &text) { messages_ << text; };
-        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
-            messages_ << text;
-        };
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages_ << message.Text;
+            return true;
+        });
         mainWindow_ = std::make_unique<QWidget>();
         auto *unitList = new QTreeWidget(mainWindow_.get());
         unitList->setObjectName(QStringLiteral("UnitListView"));
@@ -130,7 +129,7 @@ protected:
     {
         TMainWindowAnchor::SetMainWindow(nullptr);
         mainWindow_.reset();
-        TFormMessages::Reset();
+        KtMessageBox::Replace({});
         TStackingPortUitForm::ResetRefreshUnitList();
         sim_.reset();
     }

@@ -4,12 +4,12 @@
 // defaults pointed at it, a stand-in main window whose unit list the port
 // grids read, captured message boxes, and net-snmp's tools to look at what
 // the agent holds.
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "KtSession.h"
 #include "QgSimProcess.h"
 #include "TBridgeInfoForm.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
@@ -118,11 +118,10 @@ protected:
         KtSNMPDefaults.Security.WriteCommunity = QStringLiteral("private");
         KtSNMPDefaults.TimeOut = 100;
         messages_.clear();
-        TFormMessages::ShowMessage = [this](QWidget *, const QString &text) { messages_ << text; };
-        TFormMessages::Warning = [this](QWidget *, const QString &text) { messages_ << text; };
-        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
-            messages_ << text;
-        };
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages_ << message.Text;
+            return true;
+        });
         TBridgeInfoForm::ResetReadyFlags();
         mainWindow_ = std::make_unique<QWidget>();
         unitList_ = new QTreeWidget(mainWindow_.get());
@@ -138,7 +137,7 @@ protected:
     {
         TMainWindowAnchor::SetMainWindow(nullptr);
         mainWindow_.reset();
-        TFormMessages::Reset();
+        KtMessageBox::Replace({});
         TStackingPortUitForm::ResetRefreshUnitList();
         TBridgeInfoForm::ResetReadyFlags();
     }

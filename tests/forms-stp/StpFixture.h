@@ -3,11 +3,11 @@
 // Shared pieces of the spanning-tree window tests: one simulator per suite,
 // the SNMP defaults pointed at it, captured message boxes, a stand-in main
 // window with its version text, and net-snmp's tools to look at the agent.
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "KtSession.h"
 #include "QgSimProcess.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 
 #include <QCoreApplication>
@@ -92,15 +92,10 @@ protected:
         KtSNMPDefaults.Security.WriteCommunity = QStringLiteral("private");
         KtSNMPDefaults.TimeOut = 100;
         messages_.clear();
-        TFormMessages::ShowMessage = [this](QWidget *, const QString &text) { messages_ << text; };
-        TFormMessages::Warning = [this](QWidget *, const QString &text) { messages_ << text; };
-        TFormMessages::Confirm = [this](QWidget *, const QString &text) {
-            messages_ << text;
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages_ << message.Text;
             return confirm_;
-        };
-        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
-            messages_ << text;
-        };
+        });
         mainWindow_ = std::make_unique<QWidget>();
         versionText_ = new QLabel(mainWindow_.get());
         versionText_->setObjectName(QStringLiteral("ST_STPVersion"));
@@ -111,7 +106,7 @@ protected:
     {
         TMainWindowAnchor::SetMainWindow(nullptr);
         mainWindow_.reset();
-        TFormMessages::Reset();
+        KtMessageBox::Replace({});
     }
 
     static std::unique_ptr<QgSimProcess> sim_;

@@ -4,11 +4,11 @@
 // simulator per suite, the SNMP defaults pointed at it, a stand-in main
 // window whose unit list the port grids read, captured message boxes, and
 // the net-snmp tools that check what the agent holds.
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "KtSession.h"
 #include "QgSimProcess.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
@@ -124,11 +124,10 @@ protected:
         ASSERT_TRUE(sim_ && sim_->Port());
         PointDefaultsAt(sim_->Port());
         messages_.clear();
-        TFormMessages::ShowMessage = [this](QWidget *, const QString &text) { messages_ << text; };
-        TFormMessages::Warning = [this](QWidget *, const QString &text) { messages_ << text; };
-        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
-            messages_ << text;
-        };
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages_ << message.Text;
+            return true;
+        });
         mainWindow_ = std::make_unique<QWidget>();
         unitList_ = new QTreeWidget(mainWindow_.get());
         unitList_->setObjectName(QStringLiteral("UnitListView"));
@@ -146,8 +145,7 @@ protected:
     {
         TMainWindowAnchor::SetMainWindow(nullptr);
         mainWindow_.reset();
-        TFormMessages::Reset();
-        KtSNMPRequest2Controls::MessageHook = [](QWidget *, const QString &, const QString &) {};
+        KtMessageBox::Replace([](const KtMessageBox::Message &) { return false; });
         TStackingPortUitForm::ResetRefreshUnitList();
     }
 

@@ -4,11 +4,11 @@
 // defaults pointed at it, a stand-in main window whose unit list the port
 // grids read, captured message boxes, and the net-snmp tools that check what
 // the agent holds.
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "KtSession.h"
 #include "QgSimProcess.h"
-#include "TFormMessages.h"
 #include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
@@ -152,11 +152,10 @@ protected:
         ASSERT_TRUE(sim_ && sim_->Port());
         PointDefaultsAt(sim_->Port());
         messages_.clear();
-        TFormMessages::ShowMessage = [this](QWidget *, const QString &text) { messages_ << text; };
-        TFormMessages::Warning = [this](QWidget *, const QString &text) { messages_ << text; };
-        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
-            messages_ << text;
-        };
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages_ << message.Text;
+            return true;
+        });
         mainWindow_ = std::make_unique<QWidget>();
         unitList_ = new QTreeWidget(mainWindow_.get());
         unitList_->setObjectName(QStringLiteral("UnitListView"));
@@ -167,7 +166,7 @@ protected:
     {
         TMainWindowAnchor::SetMainWindow(nullptr);
         mainWindow_.reset();
-        TFormMessages::Reset();
+        KtMessageBox::Replace({});
         TStackingPortUitForm::ResetRefreshUnitList();
     }
 

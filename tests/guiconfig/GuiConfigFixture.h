@@ -3,11 +3,11 @@
 // Shared pieces of the generic-window tests: one simulator per test suite,
 // the process-wide SNMP defaults pointed at it, captured message boxes, and
 // helpers that wait for reads and drive modal dialogs from timers.
+#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSession.h"
 #include "QgSimProcess.h"
-#include "TFormMessages.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -112,17 +112,12 @@ protected:
         ASSERT_TRUE(sim_ && sim_->Port());
         PointDefaultsAt(sim_->Port());
         messages_.clear();
-        TFormMessages::ShowMessage = [this](QWidget *, const QString &text) { messages_ << text; };
-        TFormMessages::Warning = [this](QWidget *, const QString &text) { messages_ << text; };
-        TFormMessages::Confirm = [this](QWidget *, const QString &text) {
-            messages_ << text;
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages_ << message.Text;
             return confirm_;
-        };
-        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
-            messages_ << text;
-        };
+        });
     }
-    void TearDown() override { TFormMessages::Reset(); }
+    void TearDown() override { KtMessageBox::Replace({}); }
 
     static std::unique_ptr<QgSimProcess> sim_;
     QStringList messages_;

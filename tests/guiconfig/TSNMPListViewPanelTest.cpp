@@ -4,6 +4,7 @@
 #include "TSNMPListViewPanel.h"
 #include "GuiConfigFixture.h"
 #include "KtException.h"
+#include "KtMessageBox.h"
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
@@ -228,7 +229,7 @@ TEST_F(ListViewPanelTest, TheRealConfirmationBoxCancels)
     SysLogWindow window;
     ASSERT_TRUE(window.Read());
     window.Select(window.RowWithIndex("1"));
-    TFormMessages::Reset();
+    KtMessageBox::Replace({});
     QString text;
     WhenModal({}, [&](QDialog *dialog) {
         auto *box = qobject_cast<QMessageBox *>(dialog);
@@ -320,11 +321,10 @@ TEST(SysLogRoundTest, AddEditAndDeleteAgreeWithTheAgent)
     ASSERT_TRUE(sim.Start());
     PointDefaultsAt(sim.Port());
     QStringList messages;
-    TFormMessages::Warning = [&](QWidget *, const QString &text) { messages << text; };
-    TFormMessages::Confirm = [&](QWidget *, const QString &text) {
-        messages << text;
+    KtMessageBox::Replace([&](const KtMessageBox::Message &message) {
+        messages << message.Text;
         return true;
-    };
+    });
 
     SysLogWindow window;
     ASSERT_TRUE(window.Read());
@@ -388,7 +388,7 @@ TEST(SysLogRoundTest, AddEditAndDeleteAgreeWithTheAgent)
     EXPECT_EQ(window.RowWithIndex("3"), nullptr);
     EXPECT_EQ(window.List()->topLevelItemCount(), 1);
     EXPECT_TRUE(window.Panel->MessagePanel()->Memo->toPlainText().contains("Set: (KtSNMP++) Ok!"));
-    TFormMessages::Reset();
+    KtMessageBox::Replace({});
 }
 
 // An address with a part above 255 is refused with the range it must lie in,

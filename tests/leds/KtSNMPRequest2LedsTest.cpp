@@ -1,6 +1,7 @@
 // The LED binding against the switch simulator: a stand-alone unit 15 whose
 // LED-status octets are fixed by a scenario file.
 #include "KtSNMPRequest2Leds.h"
+#include "KtMessageBox.h"
 
 #include "KtErrorCode.h"
 #include "KtSession.h"
@@ -80,12 +81,13 @@ protected:
         status_ = new QLabel(&window_);
         status_->setGeometry(0, 40, 400, 20);
         messages_.clear();
-        KtSNMPRequest2Controls::MessageHook = [this](QWidget *, const QString &, const QString &text) {
-            messages_ << text;
-        };
+        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
+            messages_ << message.Text;
+            return true;
+        });
     }
 
-    void TearDown() override { KtSNMPRequest2Controls::MessageHook = nullptr; }
+    void TearDown() override { KtMessageBox::Replace({}); }
 
     // A binding of unit 15's LED octets at the simulator, its rows created
     // in the panel; the blink timer is stopped so that tests step it.

@@ -3,6 +3,7 @@
 #include "KtDateTime.h"
 #include "KtErrorCode.h"
 #include "KtOid.h"
+#include "KtOptionControls.h"
 #include "KtOptionList.h"
 #include "KtSNMPVarDef.h"
 #include "KtTextForm.h"
@@ -254,7 +255,7 @@ void ShowComboBox(const KtControlBinding &binding, QComboBox *combo, const QStri
 {
     if (!binding.Options)
         KtRaise(-520);
-    binding.Options->Select(combo, text);
+    KtOptionControls::Select(*binding.Options, combo, text);
     auto *rest =
         binding.Controls.size() > 1 ? qobject_cast<QLineEdit *>(binding.Controls[1].data()) : nullptr;
     if (!rest)
@@ -326,7 +327,7 @@ void Show(const KtControlBinding &binding, const QString &text, const QByteArray
     } else if (auto *group = qobject_cast<QGroupBox *>(first)) {
         if (!binding.Options)
             KtRaise(-520);
-        binding.Options->Select(group, text);
+        KtOptionControls::Select(*binding.Options, group, text);
     } else if (qobject_cast<QCheckBox *>(first)) {
         if (binding.IsCheckBoxGroup()) {
             const QList<QCheckBox *> boxes = CheckBoxes(binding);

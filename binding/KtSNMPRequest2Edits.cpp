@@ -6,6 +6,7 @@
 #include "KtEditConstraint.h"
 #include "KtErrorCode.h"
 #include "KtNumList.h"
+#include "KtOptionControls.h"
 #include "KtOptionList.h"
 #include "KtValueImage.h"
 
@@ -149,9 +150,9 @@ void KtSNMPRequest2Edits::BindControl(int item, int offset, int syntax, const Kt
     if (combo) {
         if (options->Kind() == OptionPrefix && !second)
             KtRaise(kTooFewControls);
-        options->FillItems(combo);
+        KtOptionControls::FillItems(*options, combo);
     } else if (radioGroup) {
-        options->FillItems(radioGroup);
+        KtOptionControls::FillItems(*options, radioGroup);
     }
     auto binding = std::make_unique<KtControlBinding>();
     binding->Item = item;

@@ -1,5 +1,6 @@
 #include "MibDataLoader.h"
 
+#include <cctype>
 #include <charconv>
 #include <stdexcept>
 
@@ -238,6 +239,8 @@ void MibDataLoader::statement(const std::vector<DataToken> &tokens, const ExtraS
         row(tokens);
     else if (keyword == "set")
         set(tokens);
+    else if (keyword == "rowindex")
+        rowIndex(tokens);
     else if (!extra || !extra(tokens))
         fail("unknown statement: " + keyword);
 }
@@ -274,7 +277,9 @@ void MibDataLoader::scalar(const std::vector<DataToken> &tokens)
         fail("expected: scalar OID NAME TYPE ACCESS VALUE");
     MibObjectDef def = objectDef(tokens, 2);
     def.oid = parseOid(tokens[1].text);
-    store_.instantiateScalar(store_.schema().addScalar(std::move(def)));
+    const MibObjectDef &added = store_.schema().addScalar(std::move(def));
+    store_.instantiateScalar(added);
+    objects_.push_back(&added);
     currentTable_ = nullptr;
 }
 
@@ -317,7 +322,8 @@ void MibDataLoader::column(const std::vector<DataToken> &tokens)
     std::string_view id = tokens[1].text;
     if (id.starts_with("."))
         id.remove_prefix(1);
-    store_.schema().addColumn(*currentTable_, static_cast<SubId>(number(id)), objectDef(tokens, 2));
+    objects_.push_back(
+        &store_.schema().addColumn(*currentTable_, static_cast<SubId>(number(id)), objectDef(tokens, 2)));
 }
 
 void MibDataLoader::row(const std::vector<DataToken> &tokens)
@@ -327,10 +333,11 @@ void MibDataLoader::row(const std::vector<DataToken> &tokens)
     const MibTableDef *table = store_.schema().tableByName(tokens[1].text);
     if (!table)
         fail("unknown table: " + tokens[1].text);
-    Oid index = parseOid(tokens[2].text);
+    Oid index = parseOid(substitute(tokens[2].text));
     MibStore::ColumnValues values;
     for (std::size_t i = 3; i < tokens.size(); ++i) {
-        std::string_view assignment = tokens[i].text;
+        const std::string text = substitute(tokens[i].text);
+        std::string_view assignment = text;
         std::size_t equals = assignment.find('=');
         if (equals == std::string_view::npos || tokens[i].quoted)
             fail("expected COLUMN=VALUE: " + tokens[i].text);
@@ -361,4 +368,40 @@ void MibDataLoader::set(const std::vector<DataToken> &tokens)
     if (!existing)
         fail("no such instance: " + tokens[1].text);
     store_.setValue(instance, parseValue(*existing->def, tokens[2]));
+}
+
+void MibDataLoader::rowIndex(const std::vector<DataToken> &tokens)
+{
+    if (tokens.size() != 4)
+        fail("expected: rowindex NAME TABLE N");
+    const MibTableDef *table = store_.schema().tableByName(tokens[2].text);
+    if (!table)
+        fail("unknown table: " + tokens[2].text);
+    const std::int64_t n = number(tokens[3].text);
+    const std::vector<Oid> rows = store_.rowIndexes(*table);
+    if (n < 1 || static_cast<std::size_t>(n) > rows.size())
+        fail(table->name + " has no row " + tokens[3].text);
+    rowIndexes_[tokens[1].text] = rows[static_cast<std::size_t>(n - 1)].toString();
+}
+
+// The text with every $NAME replaced by the row index of that name.
+std::string MibDataLoader::substitute(const std::string &text) const
+{
+    std::string result;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] != '$') {
+            result += text[i++];
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_'))
+            ++end;
+        const std::string_view name = std::string_view(text).substr(i + 1, end - i - 1);
+        auto known = rowIndexes_.find(name);
+        if (known == rowIndexes_.end())
+            fail("unknown row index: $" + std::string(name));
+        result += known->second;
+        i = end;
+    }
+    return result;
 }

@@ -3,6 +3,7 @@
 #include "MibStore.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,7 @@ struct DataToken
 //   column SUBID NAME TYPE ACCESS [DEFAULT | -] [{CONSTRAINT}]     (of the table above)
 //   row    TABLE INDEX [COLUMN=VALUE ...]
 //   set    INSTANCE-OID VALUE
+//   rowindex NAME TABLE N
 //
 // TYPE is integer, octets, oid, ipaddress, counter32, gauge32, timeticks or
 // counter64; ACCESS is ro, rw, rc (read-create) or na (not-accessible).
@@ -30,6 +32,12 @@ struct DataToken
 // mac, octets, implied; "column N" after a part names the readable column
 // that holds it, which every new row then takes from its index. Values: numbers or enumeration labels,
 // "text", 0xHEX (0x00*91 repeats a byte), aa:bb:cc, dotted quads and OIDs.
+//
+// "rowindex NAME TABLE N" names the index of the N-th row (from 1) of TABLE
+// as the store holds it at that line; "$NAME" then stands for that index in
+// the INDEX and the values of later row statements of the same loader
+// (row portEntry $port1.7 .1=$port1). Data written for any switch uses it
+// for rows that follow the rows the switch was built with.
 class MibDataLoader
 {
 public:
@@ -46,6 +54,10 @@ public:
     // A value for `def` from its text form, enumeration labels included.
     static MibValue parseValue(const MibObjectDef &def, const DataToken &token);
 
+    // The scalars and columns this loader defined, in the order of their
+    // statements.
+    const std::vector<const MibObjectDef *> &objects() const { return objects_; }
+
 private:
     void statement(const std::vector<DataToken> &tokens, const ExtraStatement &extra);
     void scalar(const std::vector<DataToken> &tokens);
@@ -53,8 +65,12 @@ private:
     void column(const std::vector<DataToken> &tokens);
     void row(const std::vector<DataToken> &tokens);
     void set(const std::vector<DataToken> &tokens);
+    void rowIndex(const std::vector<DataToken> &tokens);
+    std::string substitute(const std::string &text) const;
     MibObjectDef objectDef(const std::vector<DataToken> &tokens, std::size_t first);
 
     MibStore &store_;
     MibTableDef *currentTable_ = nullptr;
+    std::vector<const MibObjectDef *> objects_;
+    std::map<std::string, std::string, std::less<>> rowIndexes_;
 };

@@ -1,21 +1,18 @@
 // qgsim: a simulated Keltra switch stack behind a real SNMP agent.
 
 #include "AgentMibHandler.h"
-#include "CatalogueMibData.h"
 #include "CounterDrift.h"
 #include "LedAnimator.h"
 #include "MibDataLoader.h"
 #include "MibStore.h"
 #include "Scenario.h"
+#include "SimData.h"
 #include "SimOptions.h"
 #include "SnmpAgent.h"
-#include "SwitchBuilder.h"
 #include "ViewerMibBuilder.h"
 #include "VlanMirror.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 
 #include <chrono>
 #include <cstdio>
@@ -26,23 +23,14 @@
 
 namespace {
 
-std::string readFile(const QString &path)
+// The Counter32 and Counter64 objects among the given ones.
+std::vector<Oid> countersOf(const std::vector<const MibObjectDef *> &objects)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read " + path.toStdString());
-    return file.readAll().toStdString();
-}
-
-// A built-in scenario by name, or a scenario file by path.
-std::string scenarioText(const std::string &nameOrPath)
-{
-    QString builtIn = QString(":/qgsim/scenarios/%1.scenario").arg(QString::fromStdString(nameOrPath));
-    if (QFile::exists(builtIn))
-        return readFile(builtIn);
-    if (QFile::exists(QString::fromStdString(nameOrPath)))
-        return readFile(QString::fromStdString(nameOrPath));
-    throw std::runtime_error("no scenario " + nameOrPath + " (built in: stack, single, all-models, big)");
+    std::vector<Oid> counters;
+    for (const MibObjectDef *object : objects)
+        if (object->type == MibType::Counter32 || object->type == MibType::Counter64)
+            counters.push_back(object->oid);
+    return counters;
 }
 
 // The state directory: the given one, or a fresh temporary one that is
@@ -75,31 +63,24 @@ private:
 int simulate(SimOptions &options)
 {
     StateDirectory state(options.agent.stateDir);
-    MibStore store;
-    MibDataLoader loader(store);
-    loader.load(readFile(":/qgsim/data/objects.txt"), "objects.txt");
-    for (const QString &name : QDir(QStringLiteral(":/qgsim/windows")).entryList(QDir::Files, QDir::Name))
-        loader.load(readFile(QStringLiteral(":/qgsim/windows/") + name), name.toStdString());
-
-    Scenario scenario;
-    scenario.load(scenarioText(options.scenario), options.scenario, scenarioText);
-    if (scenario.units().empty())
-        throw std::runtime_error("the scenario has no units");
-    SwitchBuilder(store, scenario).build(options.fdbRows);
-    // What the menu windows read and the data files leave out.
-    CatalogueMibData::IndexTexts targets{{Oid{1, 3, 6, 1, 6, 3, 12, 1, 2, 1, 1}, SnmpAgent::targetNames()}};
-    CatalogueMibData catalogue(store, targets);
+    // What the menu windows read and the hand-written data leaves out,
+    // derived from the menu catalogue by qgsimdata.
+    const std::string catalogueData = SimData::read(":/qgsim/data/catalogue.txt");
     if (options.printCatalogueData) {
-        std::fputs(catalogue.text().c_str(), stdout);
+        std::fputs(catalogueData.c_str(), stdout);
         return 0;
     }
-    loader.load(catalogue.text(), "catalogue");
+    MibStore store;
+    MibDataLoader loader(store);
+    const Scenario scenario = SimData::buildSwitch(loader, store, options.scenario, options.fdbRows);
+    MibDataLoader catalogue(store);
+    catalogue.load(catalogueData, "catalogue.txt");
     store.setProvider(store.schema().objectByName("sysUpTime")->oid.child(0),
                       [] { return MibValue::unsignedNumber(MibType::TimeTicks, SnmpAgent::uptime()); });
 
     std::uint32_t seed = options.seedGiven ? options.seed : std::random_device{}();
     LedAnimator leds(store, scenario, seed);
-    CounterDrift counters(store, catalogue.counters(), seed);
+    CounterDrift counters(store, countersOf(catalogue.objects()), seed);
     ViewerMibBuilder viewerObjects(store, scenario, seed);
     viewerObjects.build();
     scenario.applyOverrides(loader);

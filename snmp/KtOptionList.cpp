@@ -1,11 +1,5 @@
 #include "KtOptionList.h"
 
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QRadioButton>
-#include <QVBoxLayout>
-
 KtOptionList::KtOptionList(const KtOptionDef *pairs, bool caseSensitive)
     : kind_(OptionNumeric), caseSensitive_(caseSensitive)
 {
@@ -107,59 +101,4 @@ QStringList KtOptionList::Names() const
     for (const Entry &entry : entries_)
         names.append(entry.Name);
     return names;
-}
-
-void KtOptionList::FillItems(QComboBox *combo) const
-{
-    combo->clear();
-    combo->addItems(Names());
-    // No choice until a value is shown: a first item chosen by default would
-    // be written as if it had been read.
-    combo->setCurrentIndex(-1);
-}
-
-// The radio group's button group, created on first use.
-static QButtonGroup *ButtonGroupOf(QGroupBox *radioGroup)
-{
-    auto *group = radioGroup->findChild<QButtonGroup *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!group)
-        group = new QButtonGroup(radioGroup);
-    return group;
-}
-
-void KtOptionList::FillItems(QGroupBox *radioGroup) const
-{
-    QButtonGroup *group = ButtonGroupOf(radioGroup);
-    for (QAbstractButton *button : group->buttons()) {
-        group->removeButton(button);
-        delete button;
-    }
-    if (!radioGroup->layout())
-        new QVBoxLayout(radioGroup);
-    const QStringList names = Names();
-    for (int i = 0; i < names.size(); ++i) {
-        auto *button = new QRadioButton(names[i], radioGroup);
-        radioGroup->layout()->addWidget(button);
-        group->addButton(button, i);
-    }
-}
-
-void KtOptionList::Select(QComboBox *combo, const QString &text) const
-{
-    combo->setCurrentIndex(IndexOfNameOrValue(text));
-}
-
-void KtOptionList::Select(QGroupBox *radioGroup, const QString &text) const
-{
-    QButtonGroup *group = ButtonGroupOf(radioGroup);
-    if (QAbstractButton *button = group->button(IndexOfNameOrValue(text))) {
-        button->setChecked(true);
-        return;
-    }
-    // An exclusive group cannot uncheck its checked button directly.
-    if (QAbstractButton *checked = group->checkedButton()) {
-        group->setExclusive(false);
-        checked->setChecked(false);
-        group->setExclusive(true);
-    }
 }

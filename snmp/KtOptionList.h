@@ -4,9 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class QComboBox;
-class QGroupBox;
-
 // One {value, name} pair of a static numeric enumeration table. A table ends
 // at the first pair whose Name is null ({} as the last row); a real pair may
 // have the value 0.
@@ -38,9 +35,7 @@ enum KtOptionKind : int
 //       {1, "other"}, {2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}, {}};
 //   const KtOptionList FdbStatus(FdbStatusPairs);
 //
-// A radio group is a QGroupBox whose radio buttons FillItems creates and
-// registers in a QButtonGroup child of the box, the button id being the entry
-// index; checkedId() of that group is the chosen entry.
+// KtOptionControls (binding/) shows a list in a combo box or radio group.
 class KtOptionList
 {
 public:
@@ -74,11 +69,6 @@ public:
     int IndexOfNameOrValue(const QString &text) const;
 
     QStringList Names() const;
-
-    void FillItems(QComboBox *combo) const;
-    void FillItems(QGroupBox *radioGroup) const;
-    void Select(QComboBox *combo, const QString &text) const;
-    void Select(QGroupBox *radioGroup, const QString &text) const;
 
 private:
     bool SameText(const QString &a, const QString &b) const;

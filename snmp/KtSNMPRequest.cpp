@@ -456,19 +456,8 @@ void KtSNMPRequest::Complete(int libraryResult, snmp_pdu *response, const KtSNMP
         return;
     }
     KtSNMPError error = RecordOf(libraryResult, response, target);
-    if (response && ((error.Code == 0 && decode) || (error.Code == kNoSuchName && Vars.IsTable()))) {
-        Decoded decoded{error.Code, error.Message};
-        try {
-            Decode(response, decoded, false);
-            error.Code = decoded.Code;
-            error.Message = decoded.Message;
-            error.Finished = decoded.Finished;
-        } catch (const KtException &failure) {
-            error.Code = failure.Code;
-            error.Message = failure.Message;
-            error.Finished = true;
-        }
-    }
+    if (response && ((error.Code == 0 && decode) || (error.Code == kNoSuchName && Vars.IsTable())))
+        error = DecodeStep(error, BindingsOf(response));
     InvokeCallback(callback, userData, error, Vars);
     --Pending;
 }
@@ -649,7 +638,9 @@ snmp_pdu *KtSNMPRequest::BuildBulkPdu(const QStringList &names, int repetitions)
     return pdu.release();
 }
 
-// Decodes one get-next step into the list and gives the record its outcome.
+// Decodes the bindings of one response or one get-next step of a bulk walk
+// into the list and gives the record its outcome; a failing decode is the
+// record's error, for the callback, never an exception.
 KtSNMPError KtSNMPRequest::DecodeStep(const KtSNMPError &outcome, const std::vector<KtVb> &bindings)
 {
     KtSNMPError record = outcome;

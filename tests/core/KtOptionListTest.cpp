@@ -2,10 +2,6 @@
 #include "FdbTable.h"
 #include "QtPrinters.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QGroupBox>
 #include <gtest/gtest.h>
 
 TEST(KtOptionList, NumericLookupsBothWays)
@@ -78,39 +74,4 @@ TEST(KtOptionList, PrefixListReplacesTheBeginning)
 
     const KtOptionList strict(pairs, OptionPrefix, true);
     EXPECT_EQ(strict.NameToValue("VENDOR.12.1"), "VENDOR.12.1");
-}
-
-TEST(KtOptionList, ComboBoxSelectsByNameThenByValue)
-{
-    QComboBox combo;
-    combo.addItem("stale");
-    FdbStatus.FillItems(&combo);
-    ASSERT_EQ(combo.count(), 5);
-    EXPECT_EQ(combo.itemText(0), "other");
-    // No choice until a value is shown: nothing read, nothing to write.
-    EXPECT_EQ(combo.currentIndex(), -1);
-    EXPECT_TRUE(combo.currentText().isEmpty());
-
-    FdbStatus.Select(&combo, "2"); // no name equals 2, the value 2 does
-    EXPECT_EQ(combo.currentText(), "invalid");
-    FdbStatus.Select(&combo, "Self");
-    EXPECT_EQ(combo.currentIndex(), 3);
-    FdbStatus.Select(&combo, "9");
-    EXPECT_EQ(combo.currentIndex(), -1);
-}
-
-TEST(KtOptionList, RadioGroupButtonsFollowTheEntries)
-{
-    QGroupBox box;
-    FdbStatus.FillItems(&box);
-    FdbStatus.FillItems(&box); // refilling replaces the buttons
-    auto *group = box.findChild<QButtonGroup *>();
-    ASSERT_NE(group, nullptr);
-    ASSERT_EQ(group->buttons().size(), 5);
-
-    FdbStatus.Select(&box, "4");
-    EXPECT_EQ(group->checkedId(), 3);
-    EXPECT_EQ(group->checkedButton()->text(), "self");
-    FdbStatus.Select(&box, "(NULL)");
-    EXPECT_EQ(group->checkedId(), -1);
 }

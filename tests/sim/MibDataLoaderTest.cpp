@@ -54,6 +54,38 @@ TEST(MibDataLoaderTest, IndexColumnsTakeTheirPartOfTheIndex)
     EXPECT_EQ(value("1.3.6.1.4.1.9.7.4.10.0.0.1.2.97.98.7").signedNumber(), 1);
 }
 
+// Rows written for any switch name the store's rows by position: the same
+// line gives other indexes in another store.
+TEST(MibDataLoaderTest, RowIndexesFollowTheRowsOfTheStore)
+{
+    const char *const Rows = "rowindex demo1 demoEntry 1\n"
+                             "rowindex demo2 demoEntry 2\n"
+                             "table 1.3.6.1.4.1.9.8 pairEntry index(integer column 1, integer) rowstatus(2)\n"
+                             "  column 1 pairPort   integer ro\n"
+                             "  column 2 pairStatus integer rc 1\n"
+                             "row pairEntry $demo2.$demo1 .1=$demo2\n";
+    struct Case
+    {
+        const char *switchRows;
+        Oid index;
+        std::int64_t port; // pairPort, the index's first part
+    };
+    const Case cases[] = {
+        {"row demoEntry 3\nrow demoEntry 4\n", Oid{4, 3}, 4},
+        {"row demoEntry 1\nrow demoEntry 2\nrow demoEntry 3\n", Oid{2, 1}, 2},
+    };
+    for (const auto &[switchRows, index, port] : cases) {
+        MibStore store;
+        MibDataLoader loader(store);
+        loader.load(Table, "demo");
+        loader.load(switchRows, "switch");
+        loader.load(Rows, "rows");
+        const MibTableDef &pairs = *store.schema().tableByName("pairEntry");
+        EXPECT_EQ(store.rowIndexes(pairs), std::vector<Oid>{index});
+        EXPECT_EQ(store.find(Oid{1, 3, 6, 1, 4, 1, 9, 8, 1} + index)->value.signedNumber(), port);
+    }
+}
+
 TEST(MibDataLoaderTest, ErrorsNameTheSourceLine)
 {
     const std::pair<const char *, const char *> cases[] = {
@@ -65,6 +97,8 @@ TEST(MibDataLoaderTest, ErrorsNameTheSourceLine)
         {"column 9 orphan integer ro\n", "t:1: column outside a table"},
         {"scalar 1.3.6.1.4.1.9.5 y octets ro \"open\n", "t:1: unterminated quote"},
         {"frobnicate\n", "t:1: unknown statement: frobnicate"},
+        {"rowindex first demoEntry 1\n", "t:1: demoEntry has no row 1"},
+        {"row demoEntry $first\n", "t:1: unknown row index: $first"},
     };
     for (const auto &[text, message] : cases) {
         MibStore store;

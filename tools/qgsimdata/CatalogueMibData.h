@@ -13,22 +13,24 @@ struct KtBindingTable;
 
 // The objects that the module's menu windows read, derived from their
 // descriptor tables and written in the language of MibDataLoader, so that
-// qgsim serves every window of the menu catalogue:
+// qgsim serves every window of the menu catalogue. qgsimdata writes them to
+// sim/data/catalogue.txt, which qgsim loads after it built its switch:
 //
 //   MibStore store;
 //   MibDataLoader loader(store);
-//   loader.load(handWritten, "objects.txt");
-//   ... build the switch's own rows ...
-//   loader.load(CatalogueMibData(store).text(), "catalogue");
+//   SimData::buildSwitch(loader, store, "stack", 50);
+//   write(CatalogueMibData(store).text());
 //
 // Objects the store already defines keep their definition and rows: only
 // what is missing is generated. Scalars get a value of their type (the first
 // value of an enumeration); tables get a few rows whose index values are the
 // same for every table that shares an index variable, and where an index
 // variable belongs to a table of the store with rows (ifIndex), or names a
-// port or an interface index, its values come from the rows of that table,
-// of the port table or of the interface table. A table whose status column takes "createAndGo" or
-// "valid" in its window accepts row creation and deletion.
+// port or an interface index, its values are the first rows of that table,
+// of the port table or of the interface table, written as row indexes
+// ($swPortInfoEntry1) that follow the switch qgsim simulates. A table whose
+// status column takes "createAndGo" or "valid" in its window accepts row
+// creation and deletion.
 //
 // The SNMPv3 framework modules that the agent library implements (engine,
 // MPD, target, notification, USM, VACM) are left alone; SNMP-COMMUNITY-MIB,
@@ -49,8 +51,6 @@ public:
 
     const std::string &text() const { return text_; }
     const std::vector<std::string> &notes() const { return notes_; }
-    // The derived Counter32 and Counter64 objects (scalars and columns).
-    const std::vector<Oid> &counters() const { return counters_; }
 
     // One window's variable list, as the catalogue gives it.
     struct Window
@@ -103,12 +103,14 @@ private:
     void writeScalars();
     void writeTables();
     // One value of an index variable: its data-file token and its encoding
-    // in an instance OID.
+    // in an instance OID, as text (dotted, or a $row index).
     struct IndexValue
     {
         std::string token;
-        Oid encoded;
+        std::string encoded;
     };
+    // A value of fixed sub-identifiers.
+    static IndexValue literal(std::string token, const Oid &encoded);
     std::vector<IndexValue> indexCandidates(const IndexVar &var, bool last);
     std::vector<IndexValue> newIndexCandidates(const IndexVar &var, bool last);
     std::string uniqueName(const std::string &base);
@@ -119,8 +121,9 @@ private:
     std::map<Oid, Table> tables_;
     IndexTexts indexTexts_;
     std::map<Oid, std::vector<IndexValue>> indexValues_;
+    // The row indexes the rows name: $NAME -> table, row number.
+    std::map<std::string, std::pair<std::string, std::size_t>> rowIndexes_;
     std::set<std::string> names_;
     std::string text_;
     std::vector<std::string> notes_;
-    std::vector<Oid> counters_;
 };

@@ -272,6 +272,11 @@ void collect(const KtMenuItem *items, std::vector<CatalogueMibData::Window> &win
 
 } // namespace
 
+CatalogueMibData::IndexValue CatalogueMibData::literal(std::string token, const Oid &encoded)
+{
+    return {std::move(token), encoded.toString()};
+}
+
 std::vector<CatalogueMibData::Window> CatalogueMibData::windows()
 {
     std::vector<Window> result;
@@ -296,10 +301,15 @@ CatalogueMibData::CatalogueMibData(const MibStore &store, IndexTexts indexTexts)
     dropOverlaps();
     writeScalars();
     writeTables();
-    std::string header = "# Derived from the menu catalogue's descriptor tables.\n";
+    std::string header = "# Derived from the menu catalogue's descriptor tables by qgsimdata; regenerate\n"
+                         "# it after a change of the catalogue: build/bin/qgsimdata sim/data/catalogue.txt\n";
     for (const std::string &text : notes_)
         header += "# note: " + text + "\n";
-    text_ = header + text_;
+    if (!rowIndexes_.empty())
+        header += "\n# Index values that are rows of the simulated switch.\n";
+    for (const auto &[name, row] : rowIndexes_)
+        header += "rowindex " + name + " " + row.first + " " + std::to_string(row.second) + "\n";
+    text_ = header + "\n" + text_;
 }
 
 void CatalogueMibData::note(std::string text)
@@ -475,8 +485,6 @@ void CatalogueMibData::writeScalars()
 {
     for (const auto &[oid, scalar] : scalars_) {
         const KtSNMPVarDef &def = *scalar.def;
-        if (def.Syntax == SyntaxCounter32 || def.Syntax == SyntaxCounter64)
-            counters_.push_back(oid);
         text_ += "scalar " + oid.toString() + " " + uniqueName(identifier(def.Name)) + " " +
                  mibTypeName(*mibTypeOf(def.Syntax)) + (scalar.writable ? " rw " : " ro ") +
                  plainValue(def, 0, false);
@@ -513,10 +521,11 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(c
         rows = store_.schema().tableByName("ifEntry");
     if (rows && rows->index.size() == 1 && rows->index.front().kind == MibIndexKind::Integer &&
         isNumericIndex(def.Syntax)) {
-        for (const Oid &row : store_.rowIndexes(*rows)) {
-            if (values.size() == RowsPerTable)
-                break;
-            values.push_back(IndexValue{std::to_string(row[0]), row});
+        const std::size_t count = std::min<std::size_t>(RowsPerTable, store_.rowIndexes(*rows).size());
+        for (std::size_t row = 1; row <= count; ++row) {
+            const std::string name = rows->name + std::to_string(row);
+            rowIndexes_[name] = {rows->name, row};
+            values.push_back(IndexValue{"$" + name, "$" + name});
         }
         if (!values.empty())
             return values;
@@ -525,32 +534,32 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(c
         if (numericOptions(def)) {
             for (int i = 0; i < def.Options->Count() && values.size() < RowsPerTable; ++i)
                 if (qint32 n = def.Options->Get(i).Number; n >= 0)
-                    values.push_back(IndexValue{std::to_string(n), Oid{static_cast<SubId>(n)}});
+                    values.push_back(literal(std::to_string(n), Oid{static_cast<SubId>(n)}));
             if (!values.empty())
                 return values;
         }
         for (SubId n = 1; n <= RowsPerTable; ++n)
-            values.push_back(IndexValue{std::to_string(n), Oid{n}});
+            values.push_back(literal(std::to_string(n), Oid{n}));
         return values;
     }
     if (def.Syntax == SyntaxIpAddress || def.Syntax == SyntaxNsapAddress) {
         if (nameHas(def, "mask"))
-            return {IndexValue{"255.255.255.0", Oid{255, 255, 255, 0}}};
+            return {literal("255.255.255.0", Oid{255, 255, 255, 0})};
         for (SubId n = 1; n <= RowsPerTable; ++n)
-            values.push_back(IndexValue{"10.90.90." + std::to_string(n), Oid{10, 90, 90, n}});
+            values.push_back(literal("10.90.90." + std::to_string(n), Oid{10, 90, 90, n}));
         return values;
     }
     if (def.Syntax == SyntaxMacAddress) {
         for (SubId n = 1; n <= RowsPerTable; ++n)
             values.push_back(
-                IndexValue{hex(std::string{'\x02', '\x4b', '\x54', '\x00', '\x00', static_cast<char>(n)}),
-                           Oid{0x02, 0x4b, 0x54, 0, 0, n}});
+                literal(hex(std::string{'\x02', '\x4b', '\x54', '\x00', '\x00', static_cast<char>(n)}),
+                        Oid{0x02, 0x4b, 0x54, 0, 0, n}));
         return values;
     }
     bool implied = last && var.implied;
     if (def.Syntax == SyntaxOid) {
         for (const Oid &oid : {Oid{1, 3, 6, 1, 2, 1}, Oid{1, 3, 6, 1, 4, 1}, Oid{1, 3, 6, 1, 6, 3}})
-            values.push_back(IndexValue{oid.toString(), implied ? oid : Oid{oid.size()} + oid});
+            values.push_back(literal(oid.toString(), implied ? oid : Oid{oid.size()} + oid));
         return values;
     }
     if (isStringIndex(def.Syntax)) {
@@ -565,8 +574,7 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(c
             Oid encoded = implied ? Oid{} : Oid{text.size()};
             for (unsigned char c : text)
                 encoded = encoded.child(c);
-            values.push_back(
-                IndexValue{def.Syntax == SyntaxDisplayString ? quoted(text) : hex(text), encoded});
+            values.push_back(literal(def.Syntax == SyntaxDisplayString ? quoted(text) : hex(text), encoded));
         }
     }
     return values;
@@ -619,8 +627,6 @@ void CatalogueMibData::writeTables()
         text_ += "\n";
         for (const auto &[id, column] : table.columns) {
             const KtSNMPVarDef &def = *column.def;
-            if (def.Syntax == SyntaxCounter32 || def.Syntax == SyntaxCounter64)
-                counters_.push_back(entry.child(id));
             std::string access = !column.readable ? "na" : !column.writable ? "ro" : control ? "rc" : "rw";
             text_ += "  column " + std::to_string(id) + " " + uniqueName(identifier(def.Name)) + " " +
                      mibTypeName(*mibTypeOf(def.Syntax)) + " " + access;
@@ -631,18 +637,19 @@ void CatalogueMibData::writeTables()
             std::string constraint = constraintOf(def);
             text_ += (constraint.empty() ? "" : " " + constraint) + "\n";
         }
-        std::set<Oid> written;
+        std::set<std::string> written;
         for (int row = 0; row < RowsPerTable; ++row) {
-            Oid index;
+            std::string index;
             std::vector<std::string> tokens;
             for (const std::vector<IndexValue> &values : candidates) {
                 const IndexValue &value = values[static_cast<std::size_t>(row) % values.size()];
-                index = index + value.encoded;
+                if (!value.encoded.empty())
+                    index += (index.empty() ? "" : ".") + value.encoded;
                 tokens.push_back(value.token);
             }
             if (!written.insert(index).second)
                 continue;
-            text_ += "row " + name + " " + index.toString();
+            text_ += "row " + name + " " + index;
             for (const auto &[id, column] : table.columns) {
                 if (!column.readable)
                     continue;

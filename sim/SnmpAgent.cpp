@@ -228,17 +228,27 @@ void SnmpAgent::openTransport()
 
 void SnmpAgent::every(std::chrono::milliseconds period, std::function<void()> action)
 {
-    auto &stored = timers_.emplace_back(std::make_unique<std::function<void()>>(std::move(action)));
-    struct timeval interval
-    {
-        static_cast<time_t>(period.count() / 1000), static_cast<suseconds_t>((period.count() % 1000) * 1000)
-    };
-    snmp_alarm_register_hr(interval, SA_REPEAT, &SnmpAgent::onTimer, stored.get());
+    schedule(*timers_.emplace_back(std::make_unique<Timer>(Timer{period, std::move(action)})));
 }
 
-void SnmpAgent::onTimer(unsigned int, void *action)
+// A one-shot alarm, set again after each call: a repeating one that is
+// always due (a slow machine, a short period) keeps the agent in its alarm
+// handling, where it answers neither requests nor SIGTERM.
+void SnmpAgent::schedule(Timer &timer)
 {
-    (*static_cast<std::function<void()> *>(action))();
+    const auto count = timer.period.count();
+    struct timeval interval
+    {
+        static_cast<time_t>(count / 1000), static_cast<suseconds_t>((count % 1000) * 1000)
+    };
+    snmp_alarm_register_hr(interval, 0, &SnmpAgent::onTimer, &timer);
+}
+
+void SnmpAgent::onTimer(unsigned int, void *data)
+{
+    auto &timer = *static_cast<Timer *>(data);
+    timer.action();
+    schedule(timer);
 }
 
 void SnmpAgent::onSignalPipe(int fd, void *)

@@ -39,7 +39,9 @@ public:
     void start();
     // The address and port the agent listens on, as ADDRESS:PORT.
     std::string listeningAddress() const { return listening_; }
-    // Calls `action` every `period` from the event loop.
+    // Calls `action` from the event loop, `period` after the last call
+    // ended: a call that takes longer than the period delays the next one
+    // instead of leaving no time for requests.
     void every(std::chrono::milliseconds period, std::function<void()> action);
     // Serves requests until SIGINT or SIGTERM.
     void run();
@@ -54,7 +56,13 @@ public:
 private:
     std::string writeConfig() const;
     void openTransport();
-    static void onTimer(unsigned int alarm, void *action);
+    struct Timer
+    {
+        std::chrono::milliseconds period;
+        std::function<void()> action;
+    };
+    static void schedule(Timer &timer);
+    static void onTimer(unsigned int alarm, void *timer);
     static void onSignalPipe(int fd, void *data);
 
     AgentMibHandler &handler_;
@@ -62,6 +70,6 @@ private:
     RequestFaults faults_;
     std::unique_ptr<SetLog> setLog_;
     std::string listening_;
-    std::vector<std::unique_ptr<std::function<void()>>> timers_;
+    std::vector<std::unique_ptr<Timer>> timers_;
     bool started_ = false;
 };

@@ -196,6 +196,7 @@ TEST(SimSwitchDataTest, DerivedCountersGrowUnlessFrozen)
     for (int i = 0; i < 40 && (after[0] == before[0] || after[1] == before[1]); ++i) {
         QThread::msleep(50);
         after = read(live);
+        ASSERT_EQ(after.size(), counters.size());
     }
     for (qsizetype i = 0; i < counters.size(); ++i)
         EXPECT_GT(after[i].toULongLong(), before[i].toULongLong()) << counters[i].toStdString();

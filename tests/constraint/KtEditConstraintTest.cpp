@@ -1,6 +1,7 @@
 #include "KtEditConstraint.h"
 #include "KtCatalogue.h"
 #include "KtException.h"
+#include "QgMessageCapture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,13 +18,6 @@
 
 namespace {
 
-struct Message
-{
-    QWidget *Owner;
-    QString Caption;
-    QString Text;
-};
-
 // A shown, active window with three edit boxes and a button in tab order,
 // and hooks that count beeps and record messages instead of making sounds
 // and opening modal boxes.
@@ -32,12 +26,6 @@ class EditConstraintTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        savedBeep_ = KtEditConstraint::BeepHook;
-        savedMessage_ = KtEditConstraint::MessageHook;
-        KtEditConstraint::BeepHook = [this] { ++beeps; };
-        KtEditConstraint::MessageHook = [this](QWidget *owner, const QString &caption, const QString &text) {
-            messages.push_back({owner, caption, text});
-        };
         window = std::make_unique<QWidget>();
         auto *layout = new QVBoxLayout(window.get());
         for (QLineEdit **box : {&first, &second, &third}) {
@@ -56,8 +44,6 @@ protected:
     {
         constraint.reset();
         window.reset();
-        KtEditConstraint::BeepHook = savedBeep_;
-        KtEditConstraint::MessageHook = savedMessage_;
         ResetAllCatalogues();
     }
 
@@ -82,17 +68,9 @@ protected:
     QLineEdit *third = nullptr;
     QPushButton *button = nullptr;
     std::unique_ptr<KtEditConstraint> constraint;
-    int beeps = 0;
-    std::vector<Message> messages;
-
-    const std::function<void(QWidget *, const QString &, const QString &)> &savedMessageHook() const
-    {
-        return savedMessage_;
-    }
-
-private:
-    std::function<void()> savedBeep_;
-    std::function<void(QWidget *, const QString &, const QString &)> savedMessage_;
+    QgMessageCapture capture_;
+    int &beeps = capture_.Beeps;
+    std::vector<QgShownMessage> &messages = capture_.Shown;
 };
 
 const QString OneTo4094 = QStringLiteral("(KtCommon) Please enter a number between 1 and 4094!");
@@ -531,7 +509,7 @@ TEST_F(EditConstraintTest, MessagesComeFromTheLoadedCatalogue)
 
 TEST_F(EditConstraintTest, TheDefaultMessageIsAModalBoxWithAnOkButton)
 {
-    KtEditConstraint::MessageHook = savedMessageHook();
+    capture_.ShowConstraintMessages();
     QString title;
     QString text;
     QWidget *owner = nullptr;

@@ -1,7 +1,11 @@
 // The equipment window and the two EAPOL statistics windows: what they read
 // from the simulator, and how they behave when the switch does not answer.
-#include "../guiconfig/GuiConfigFixture.h"
+#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TDiagnosticsInformationForm.h"
 #include "TEquipmentBasicInfoForm.h"
 #include "TMacStatisticTableForm.h"
@@ -12,11 +16,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-using namespace guiconfig_test;
-
 namespace {
 
-class EquipmentAndStatisticsTest : public SimTest
+class EquipmentAndStatisticsTest : public QgSimSuite
 {
 protected:
     // A loopback port where no agent answers.
@@ -64,7 +66,7 @@ TEST_F(EquipmentAndStatisticsTest, EquipmentReportsAFailedReadInTheMemo)
 {
     const quint16 port = DeadPort();
     ASSERT_NE(port, 0);
-    PointDefaultsAt(port);
+    PointEngineAt(port);
     TEquipmentBasicInfoForm form;
     form.show();
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
@@ -118,7 +120,7 @@ TEST_F(EquipmentAndStatisticsTest, StatisticsWindowOpensAfterAFailedFirstReadAnd
 {
     const quint16 port = DeadPort();
     ASSERT_NE(port, 0);
-    PointDefaultsAt(port);
+    PointEngineAt(port);
     TMacStatisticTableForm form;
     form.show();
     EXPECT_EQ(messages_.size(), 1);

@@ -127,7 +127,7 @@ TEST_F(PortGridTest, AFailedReadOfTheUnitListGoesIntoTheMemoAndShowsNoUnit)
     ASSERT_TRUE(silent.Start());
     const quint16 port = silent.Port();
     silent.Stop();
-    PointDefaultsAt(port);
+    PointEngineAt(port);
     KtSNMPDefaults.TimeOut = 20;
     TStackingPortUitForm *grid = BuildGrid();
     EXPECT_TRUE(ShownTabs(grid).isEmpty());

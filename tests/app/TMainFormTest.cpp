@@ -147,19 +147,20 @@ TEST_F(MainFormTest, PanelsAreBuiltOnceWithOrWithoutActivation)
         TMainForm &form = Open(sim.Port());
         ActivationFilter filter(!activation);
         form.installEventFilter(&filter);
-        QElapsedTimer clock;
-        clock.start();
         form.show();
+        // Armed after the window's own fallback timer with the same time, so
+        // it fires once the fallback has run.
+        bool pastFallback = false;
+        QTimer::singleShot(TMainForm::ActivationWaitMs, &form, [&] { pastFallback = true; });
         if (activation)
             form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form.PanelWindows.size() == 3; }, 30000));
+        ASSERT_TRUE(WaitUntil([&] { return form.PanelWindows.size() == 3; }, 30000));
         if (activation) {
             EXPECT_TRUE(filter.came);
         }
-        // Past the moment the fallback would start a build of its own: still
-        // one set of panels, not two.
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return clock.elapsed() > 3 * TMainForm::ActivationWaitMs; }, 10000));
+        // Past the fallback, which would start a build of its own: still one
+        // set of panels, not two.
+        ASSERT_TRUE(WaitUntil([&] { return pastFallback; }, 10000));
         EXPECT_EQ(form.PanelWindows.size(), 3);
         EXPECT_EQ(form.PortButtons.size(),
                   QSet<QAbstractButton *>(form.PortButtons.begin(), form.PortButtons.end()).size());
@@ -179,7 +180,7 @@ TEST_F(MainFormTest, MainWindowIsCentredAndStaysOnTheScreen)
         EXPECT_LE(std::abs(form.geometry().center().x() - area.center().x()), 1);
     }
     form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.PanelWindows.size() == 3; }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return form.PanelWindows.size() == 3; }, 30000));
     const QRect frame = form.frameGeometry();
     EXPECT_GE(frame.top(), area.top());
     EXPECT_GE(frame.left(), area.left());
@@ -330,13 +331,7 @@ TEST_F(MainFormTest, ADedicatedWindowWithoutACloseButtonGetsOneBesideItsButtons)
     TMainForm &form = Open(sim.Port());
     form.FirstActivation();
     bool inspected = false;
-    QTimer poll; // the window is inspected once it runs modal
-    poll.setInterval(20);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        poll.stop();
+    WhenModal({}, [&](QDialog *window) {
         QPushButton *close = nullptr;
         QPushButton *set = nullptr;
         for (QPushButton *button : window->findChildren<QPushButton *>()) {
@@ -355,7 +350,6 @@ TEST_F(MainFormTest, ADedicatedWindowWithoutACloseButtonGetsOneBesideItsButtons)
         EXPECT_GT(close->x(), set->x());
         close->click();
     });
-    poll.start();
     form.MenuAction("PortMirrorTable1")->trigger();
     EXPECT_TRUE(inspected);
 }

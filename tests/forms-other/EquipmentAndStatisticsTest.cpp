@@ -21,16 +21,6 @@ namespace {
 class EquipmentAndStatisticsTest : public QgSimSuite
 {
 protected:
-    // A loopback port where no agent answers.
-    static quint16 DeadPort()
-    {
-        QgSimProcess dead({"--static-leds"});
-        if (!dead.Start())
-            return 0;
-        const quint16 port = dead.Port();
-        dead.Stop();
-        return port;
-    }
 };
 
 QStringList RowTexts(const QTreeWidgetItem *item)
@@ -64,9 +54,7 @@ TEST_F(EquipmentAndStatisticsTest, EquipmentShowsTheStackingFiguresAndAFixedCapa
 
 TEST_F(EquipmentAndStatisticsTest, EquipmentReportsAFailedReadInTheMemo)
 {
-    const quint16 port = DeadPort();
-    ASSERT_NE(port, 0);
-    PointEngineAt(port);
+    PointEngineAtNoAgent();
     TEquipmentBasicInfoForm form;
     form.show();
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
@@ -118,9 +106,7 @@ TEST_F(EquipmentAndStatisticsTest, BothStatisticsWindowsShowTheEapolCountersOfEv
 
 TEST_F(EquipmentAndStatisticsTest, StatisticsWindowOpensAfterAFailedFirstReadAndRefreshStaysQuiet)
 {
-    const quint16 port = DeadPort();
-    ASSERT_NE(port, 0);
-    PointEngineAt(port);
+    PointEngineAtNoAgent();
     TMacStatisticTableForm form;
     form.show();
     EXPECT_EQ(messages_.size(), 1);

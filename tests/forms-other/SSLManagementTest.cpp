@@ -132,11 +132,7 @@ TEST_F(SSLManagementTest, AnEmptyBoxIsRefusedAndNothingIsWritten)
 
 TEST_F(SSLManagementTest, AFailedReadIsReportedInTheStatusBar)
 {
-    QgSimProcess dead({"--static-leds"});
-    ASSERT_TRUE(dead.Start());
-    const quint16 port = dead.Port();
-    dead.Stop();
-    PointEngineAt(port);
+    PointEngineAtNoAgent();
     TSSLManagementForm form;
     form.show();
     ASSERT_TRUE(WaitIdle(form.Binding.get()));

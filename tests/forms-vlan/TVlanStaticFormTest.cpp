@@ -288,11 +288,7 @@ TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsabl
 
 TEST_F(VlanStaticFormTest, AnUnreachableSwitchLeavesStatusLinesAndAnEmptyList)
 {
-    QgSimProcess silent({"--static-leds"});
-    ASSERT_TRUE(silent.Start());
-    const quint16 port = silent.Port();
-    silent.Stop();
-    PointEngineAt(port);
+    PointEngineAtNoAgent();
     KtSNMPDefaults.TimeOut = 20;
     auto form = Open();
     EXPECT_EQ(form->ST_Count2->text(), "0");

@@ -3,6 +3,11 @@
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <gtest/gtest.h>
 #include <utility>
 
 QString PortListHex(QList<int> bits, bool allStackPorts)
@@ -40,4 +45,20 @@ QList<int> Range(int first, int last)
     for (int i = first; i <= last; ++i)
         numbers << i;
     return numbers;
+}
+
+void ExpectWholeUnitPage(TStackingPortUitForm *grid, int page, std::initializer_list<int> boxes)
+{
+    SCOPED_TRACE(page);
+    grid->UnitPageControl->setCurrentIndex(page);
+    QCoreApplication::processEvents();
+    const auto *area = grid->UnitSheets[page]->findChild<QScrollArea *>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    for (const int box : boxes) {
+        const QRect shown = grid->PortBoxes[box]->geometry();
+        EXPECT_LE(shown.right(), area->viewport()->width()) << box;
+        EXPECT_LE(shown.bottom(), area->viewport()->height()) << box;
+    }
 }

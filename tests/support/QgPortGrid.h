@@ -4,6 +4,7 @@
 // net-snmp's tools print them, and the boxes of a port grid.
 #include <QList>
 #include <QString>
+#include <initializer_list>
 
 class TStackingPortUitForm;
 
@@ -20,3 +21,7 @@ QList<int> ShownBoxes(const TStackingPortUitForm *grid);
 
 // The numbers first to last.
 QList<int> Range(int first, int last);
+
+// Shows one unit page of a port grid and checks that it shows whole: no
+// scroll bars, and each of the given boxes inside the visible page.
+void ExpectWholeUnitPage(TStackingPortUitForm *grid, int page, std::initializer_list<int> boxes);

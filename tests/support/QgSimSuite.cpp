@@ -2,6 +2,7 @@
 
 #include "KtSNMPEngine.h"
 #include "KtSession.h"
+#include "SnmpdProcess.h"
 
 std::unique_ptr<QgSimProcess> QgSimSuite::sim_;
 
@@ -20,6 +21,13 @@ void PointEngineAt(quint16 port)
     KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
     KtSNMPDefaults.Security.WriteCommunity = QStringLiteral("private");
     KtSNMPDefaults.TimeOut = 100;
+}
+
+void PointEngineAtNoAgent()
+{
+    const quint16 port = UnusedUdpPort();
+    ASSERT_NE(port, 0);
+    PointEngineAt(port);
 }
 
 void QgSimSuite::StartSim(const QStringList &arguments)

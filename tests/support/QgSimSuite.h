@@ -12,6 +12,8 @@
 // on `port` of 127.0.0.1: SNMPv2c, communities public and private, a time-out
 // of one second.
 void PointEngineAt(quint16 port);
+// The engine pointed at a loopback port where no agent answers.
+void PointEngineAtNoAgent();
 // The session and its pump alone.
 void StartEngine();
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <utility>
 
 KtMessageBox::Handler KtMessageBox::handler_;
 
@@ -58,9 +59,9 @@ bool KtMessageBox::Ask(QWidget *owner, const QString &text, bool okByDefault)
     return Show({Kind::Question, owner, QObject::tr("Confirm"), text, okByDefault});
 }
 
-void KtMessageBox::Replace(Handler handler)
+KtMessageBox::Handler KtMessageBox::Replace(Handler handler)
 {
-    handler_ = std::move(handler);
+    return std::exchange(handler_, std::move(handler));
 }
 
 QString KtMessageBox::ExecutableName()

@@ -44,9 +44,9 @@ public:
     // a deletion must not be agreed to by Enter.
     static bool Ask(QWidget *owner, const QString &text, bool okByDefault = false);
 
-    // Replaces how messages are shown; an empty handler puts the message
-    // boxes back.
-    static void Replace(Handler handler);
+    // Replaces how messages are shown and returns the handler it replaces;
+    // an empty handler puts the message boxes back.
+    static Handler Replace(Handler handler);
 
     // The executable's file name, the caption of the module's messages.
     static QString ExecutableName();

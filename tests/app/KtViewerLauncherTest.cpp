@@ -1,11 +1,10 @@
 #include "KtViewerLauncher.h"
 #include "KtRegistry.h"
 #include "KtStartup.h"
+#include "QgWait.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -109,9 +108,7 @@ TEST(KtViewerLauncherTest, StartsTheToolFoundOnThePathWithItsWords)
     const bool started = KtViewerLauncher::Start("Rmon /I10.1.1.1 /Rpublic /Wpriv ate /TRmon_History");
     qputenv("PATH", oldPath);
     ASSERT_TRUE(started);
-    QDeadlineTimer deadline(10000);
-    while (!QFile::exists(record) && !deadline.hasExpired())
-        QThread::msleep(20);
+    WaitUntil([&] { return QFile::exists(record); }, 10000);
     QFile recorded(record);
     ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
     EXPECT_EQ(recorded.readAll(), "/I10.1.1.1\n/Rpublic\n/Wpriv\nate\n/TRmon_History\n");

@@ -1,13 +1,12 @@
 // Starts the real program in an empty working directory.
 #include "KtSNMPEngine.h"
 #include "QgSimProcess.h"
+#include "QgWait.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,9 +29,7 @@ void StartAndStop(const QString &workDir, const QByteArray &expectedLine)
     program.start(QStringLiteral(QG_BIN_DIR "/qg2312"), {"/I127.0.0.1", "/Rpublic"});
     ASSERT_TRUE(program.waitForStarted());
     const QString counterFile = workDir + "/" + KtBootCounterFileName;
-    QDeadlineTimer deadline(20000);
-    while (!ReadFile(counterFile).contains(expectedLine) && !deadline.hasExpired())
-        QThread::msleep(20);
+    WaitUntil([&] { return ReadFile(counterFile).contains(expectedLine); }, 20000);
     program.terminate();
     if (!program.waitForFinished(5000))
         program.kill();

@@ -1,11 +1,14 @@
 // The module started for SNMPv3 with SHA-2 and AES, against Debian's snmpd:
 // the windows read and write through the user, and the SNMPv3 user table
 // names the new protocols.
-#include "../guiconfig/GuiConfigFixture.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
-#include "KtMessageBox.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "QgMessageCapture.h"
 #include "QgSimProcess.h"
+#include "QgWait.h"
+#include "SnmpTool.h"
 #include "SnmpdProcess.h"
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
@@ -25,8 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-
-using namespace guiconfig_test;
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -39,10 +41,10 @@ const QStringList kUsers{
 // snmpget with the module's user, printing the value alone.
 QString SnmpGet(quint16 port, const QString &oid)
 {
-    return RunTool("snmpget",
-                   {"-v3", "-l", "authPriv", "-u", "aesadmin", "-a", "SHA-256", "-A", "sha256password", "-x",
-                    "AES-128", "-X", "aes128password", "-Oqv", QStringLiteral("127.0.0.1:%1").arg(port), oid})
-        .trimmed()
+    return RunSnmpTool("snmpget", {"-v3", "-l", "authPriv", "-u", "aesadmin", "-a", "SHA-256", "-A",
+                                   "sha256password", "-x", "AES-128", "-X", "aes128password", "-Oqv",
+                                   QStringLiteral("127.0.0.1:%1").arg(port), oid})
+        .out.trimmed()
         .remove('"');
 }
 
@@ -88,7 +90,6 @@ protected:
         KtMenuWindowOpener::ShowHook = nullptr;
         form_.reset();
         QDir::setCurrent(previousDir_);
-        KtMessageBox::Replace({});
     }
 
     // The module for snmpd's user aesadmin: HMAC-SHA-256 and AES-128.
@@ -121,6 +122,7 @@ protected:
         EXPECT_TRUE(shown) << name;
     }
 
+    QgMessageCapture capture_;
     QTemporaryDir dir_;
     QString previousDir_;
     SnmpdProcess agent_{kUsers};
@@ -134,11 +136,8 @@ TEST_F(SnmpV3ModuleTest, WindowsBuiltWithSha256AndAes128WriteTheIfXAliasThatSnmp
     EXPECT_EQ(KtSNMPDefaults.Security.PrivProtocol, 19);
     EXPECT_TRUE(form.VACM1->menuAction()->isEnabled());
     form.FirstActivation(); // a standard agent: no units, but the tables are read through the user
-    QStringList messages;
-    KtMessageBox::Replace([&](const KtMessageBox::Message &message) {
-        messages << message.Text;
-        return true;
-    });
+    QStringList &messages = capture_.Messages;
+    messages.clear();
 
     const QString alias = QStringLiteral("uplink-%1").arg(agent_.Port());
     WithWindow("IFXTable1", [&](TConfigForm &window, TSNMPListViewPanel &panel) {

@@ -4,10 +4,13 @@
 #include "KtDedicatedWindows.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
-#include "KtMessageBox.h"
 #include "KtPortButton.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgMainFormOpener.h"
+#include "QgMessageCapture.h"
 #include "QgSimProcess.h"
+#include "QgWait.h"
+#include "SnmpTool.h"
 #include "SnmpdProcess.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
@@ -17,21 +20,17 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSet>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -39,55 +38,28 @@
 
 namespace {
 
+// The main window opened for an agent, its questions answered by the
+// message capture.
 class MainFormTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        previousDir_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path()); // the boot counter goes here
-    }
     void TearDown() override
     {
         KtMenuWindowOpener::ShowHook = nullptr;
-        form_.reset();
-        QDir::setCurrent(previousDir_);
-        KtMessageBox::Replace({});
+        opener_.Close();
     }
 
-    // A main window for the simulator on its port, as an administrator
-    // would configure it: the registry names the configuration directory,
-    // whose file for 127.0.0.1 gives the port.
-    TMainForm &Open(quint16 port, QStringList extra = {})
-    {
-        QFile registry(dir_.filePath("registry.ini"));
-        EXPECT_TRUE(registry.open(QIODevice::WriteOnly));
-        registry.write(
-            QStringLiteral("[SOFTWARE\\Keltra\\Ovix5.1\\MibFile]\nPath=%1/\n").arg(dir_.path()).toUtf8());
-        registry.close();
-        QFile config(dir_.filePath("127.0.0.1.cfg"));
-        EXPECT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
-                                    "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
-                         .arg(port)
-                         .toUtf8());
-        config.close();
-        qputenv("KELTRA_REGISTRY", dir_.filePath("registry.ini").toUtf8());
-        form_ = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate"} + extra);
-        return *form_;
-    }
+    TMainForm &Open(quint16 port, const QStringList &extra = {}) { return opener_.Open(port, extra); }
 
     static void Snmpset(const QgSimProcess &sim, const QString &oid, const QString &value)
     {
-        QProcess tool;
-        tool.start("snmpset", {"-v2c", "-c", "private", sim.Address(), oid, "i", value});
-        ASSERT_TRUE(tool.waitForFinished(10000));
-        ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+        const SnmpToolResult set =
+            RunSnmpTool("snmpset", {"-v2c", "-c", "private", sim.Address(), oid, "i", value});
+        ASSERT_EQ(set.exitCode, 0) << set.err.toStdString();
     }
 
-    QTemporaryDir dir_;
-    QString previousDir_;
-    std::unique_ptr<TMainForm> form_;
+    QgMessageCapture capture_;
+    QgMainFormOpener opener_;
 };
 
 TEST_F(MainFormTest, FirstBuildReadsTheTablesAndSizesTheWindow)
@@ -119,7 +91,7 @@ TEST_F(MainFormTest, FirstBuildReadsTheTablesAndSizesTheWindow)
             // The status bar follows the panel area without a gap.
             EXPECT_EQ(form.ScrollBox1->geometry().bottom() + 1, form.statusBar()->geometry().top());
         }
-        form_.reset();
+        opener_.Close();
     }
 }
 
@@ -175,23 +147,24 @@ TEST_F(MainFormTest, PanelsAreBuiltOnceWithOrWithoutActivation)
         TMainForm &form = Open(sim.Port());
         ActivationFilter filter(!activation);
         form.installEventFilter(&filter);
-        QElapsedTimer clock;
-        clock.start();
         form.show();
+        // Armed after the window's own fallback timer with the same time, so
+        // it fires once the fallback has run.
+        bool pastFallback = false;
+        QTimer::singleShot(TMainForm::ActivationWaitMs, &form, [&] { pastFallback = true; });
         if (activation)
             form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form.PanelWindows.size() == 3; }, 30000));
+        ASSERT_TRUE(WaitUntil([&] { return form.PanelWindows.size() == 3; }, 30000));
         if (activation) {
             EXPECT_TRUE(filter.came);
         }
-        // Past the moment the fallback would start a build of its own: still
-        // one set of panels, not two.
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return clock.elapsed() > 3 * TMainForm::ActivationWaitMs; }, 10000));
+        // Past the fallback, which would start a build of its own: still one
+        // set of panels, not two.
+        ASSERT_TRUE(WaitUntil([&] { return pastFallback; }, 10000));
         EXPECT_EQ(form.PanelWindows.size(), 3);
         EXPECT_EQ(form.PortButtons.size(),
                   QSet<QAbstractButton *>(form.PortButtons.begin(), form.PortButtons.end()).size());
-        form_.reset();
+        opener_.Close();
     }
 }
 
@@ -207,7 +180,7 @@ TEST_F(MainFormTest, MainWindowIsCentredAndStaysOnTheScreen)
         EXPECT_LE(std::abs(form.geometry().center().x() - area.center().x()), 1);
     }
     form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.PanelWindows.size() == 3; }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return form.PanelWindows.size() == 3; }, 30000));
     const QRect frame = form.frameGeometry();
     EXPECT_GE(frame.top(), area.top());
     EXPECT_GE(frame.left(), area.left());
@@ -223,13 +196,9 @@ TEST_F(MainFormTest, MainWindowIsCentredAndStaysOnTheScreen)
 // overflow it).
 TEST_F(MainFormTest, UnitRowsWithImpossibleNumbersAreSkipped)
 {
-    QFile scenario(dir_.filePath("hostile.scenario"));
-    ASSERT_TRUE(scenario.open(QIODevice::WriteOnly));
-    scenario.write("include stack\n"
-                   "set 1.3.6.1.4.1.47893.12.11.1.9.4.1.3.2 -2147483648\n"
-                   "set 1.3.6.1.4.1.47893.12.11.1.9.4.1.4.3 2147483647\n");
-    scenario.close();
-    QgSimProcess sim({"--scenario", scenario.fileName(), "--static-leds"});
+    QgSimProcess sim({"--static-leds"}, "include stack\n"
+                                        "set 1.3.6.1.4.1.47893.12.11.1.9.4.1.3.2 -2147483648\n"
+                                        "set 1.3.6.1.4.1.47893.12.11.1.9.4.1.4.3 2147483647\n");
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
     TMainForm &form = Open(sim.Port());
     // Every status line, also those a later line (the LED poll's) replaces.
@@ -304,8 +273,7 @@ TEST_F(MainFormTest, PanelsAreStackedBottomUpAndRebuiltOnRefresh)
     const int buttons = form.PortButtons.size();
     QPointer<QWidget> old = form.PanelWindows.first();
     QPointer<QAbstractButton> oldButton = form.PortButtons.first();
-    KtMessageBox::Replace([](const KtMessageBox::Message &) { return true; });
-    form.RefreshPanel();
+    form.RefreshPanel(); // the capture answers OK
     EXPECT_TRUE(old.isNull());
     EXPECT_TRUE(oldButton.isNull());
     EXPECT_EQ(form.PanelWindows.size(), 3);
@@ -340,19 +308,15 @@ TEST_F(MainFormTest, RefreshPanelAskedAndCancelled)
     ASSERT_TRUE(sim.Start());
     TMainForm &form = Open(sim.Port());
     form.FirstActivation();
-    QString asked;
-    KtMessageBox::Replace([&](const KtMessageBox::Message &question) {
-        EXPECT_EQ(question.Type, KtMessageBox::Kind::Question);
-        asked = question.Text;
-        return false;
-    });
+    capture_.ConfirmAnswer = false;
     const QRect before = form.geometry();
     form.RefreshPanel();
-    EXPECT_EQ(asked, "Refresh panel may take a long time. Are you sure?");
+    EXPECT_EQ(capture_.Messages.value(capture_.Messages.size() - 1),
+              "Refresh panel may take a long time. Are you sure?");
     EXPECT_TRUE(form.FirstBuild);
     EXPECT_EQ(form.geometry(), before);
 
-    KtMessageBox::Replace([](const KtMessageBox::Message &) { return true; });
+    capture_.ConfirmAnswer = true;
     form.RefreshPanel();
     EXPECT_FALSE(form.FirstBuild);
     EXPECT_EQ(form.UnitListView->topLevelItemCount(), 3);
@@ -367,13 +331,7 @@ TEST_F(MainFormTest, ADedicatedWindowWithoutACloseButtonGetsOneBesideItsButtons)
     TMainForm &form = Open(sim.Port());
     form.FirstActivation();
     bool inspected = false;
-    QTimer poll; // the window is inspected once it runs modal
-    poll.setInterval(20);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        poll.stop();
+    WhenModal({}, [&](QDialog *window) {
         QPushButton *close = nullptr;
         QPushButton *set = nullptr;
         for (QPushButton *button : window->findChildren<QPushButton *>()) {
@@ -392,7 +350,6 @@ TEST_F(MainFormTest, ADedicatedWindowWithoutACloseButtonGetsOneBesideItsButtons)
         EXPECT_GT(close->x(), set->x());
         close->click();
     });
-    poll.start();
     form.MenuAction("PortMirrorTable1")->trigger();
     EXPECT_TRUE(inspected);
 }
@@ -447,11 +404,7 @@ TEST_F(MainFormTest, BridgeMenuFollowsTheSpanningTreeVersion)
 QString FirstReadStatus(TConfigForm &window)
 {
     window.show();
-    QElapsedTimer clock;
-    clock.start();
-    auto busy = [&] { return !window.CurrentBinding || window.CurrentBinding->Busy; };
-    while (busy() && clock.elapsed() < 15000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    WaitUntil([&] { return window.CurrentBinding && !window.CurrentBinding->Busy; });
     const auto *memo = window.findChild<QPlainTextEdit *>();
     const QStringList lines = memo ? memo->toPlainText().split('\n') : QStringList();
     window.close();

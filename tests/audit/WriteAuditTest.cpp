@@ -9,27 +9,24 @@
 // not show. A window whose first read blocks has read the slow agent's
 // values before its buttons can be pressed: it may write back exactly those.
 #include "KtDedicatedWindows.h"
-#include "KtEditConstraint.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
-#include "KtMessageBox.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgMainFormOpener.h"
+#include "QgMessageCapture.h"
 #include "QgSimProcess.h"
+#include "QgWait.h"
+#include "SnmpTool.h"
 #include "TConfigForm.h"
 #include "TMainForm.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -50,7 +47,6 @@ struct Agent
     QStringList Arguments;
     int TimeOutMs;       // the module's time-out for this agent
     bool PressAfterRead; // press again once the first read has ended
-    int SettleMs;        // until a SET sent last is in the log
     // A window whose first read blocks has read before a button can be
     // pressed: it may write back what it read and shows, the value an
     // untouched agent holds.
@@ -64,12 +60,10 @@ public:
     bool Start() { return sim_.Start(); }
     QString Value(const QgSetBinding &binding)
     {
-        QProcess tool;
-        tool.start("snmpget",
-                   {"-v2c", "-c", "public", "-On", "-Ox", "-Oq", "-Oe", sim_.Address(), binding.Oid});
-        if (!tool.waitForFinished(10000))
-            return {};
-        QString text = QString::fromUtf8(tool.readAllStandardOutput()).section(' ', 1).trimmed();
+        QString text = RunSnmpTool("snmpget", {"-v2c", "-c", "public", "-On", "-Ox", "-Oq", "-Oe",
+                                               sim_.Address(), binding.Oid})
+                           .out.section(' ', 1)
+                           .trimmed();
         if (binding.Type == "octets")
             return text.remove(' ').remove('\n').remove('"').toUpper();
         if (binding.Type == "ipaddress")
@@ -85,8 +79,8 @@ private:
 
 // The silent agent logs a SET as it drops it; the slow one when it answers.
 const Agent kAgents[] = {
-    {"silent", {"--static-leds", "--drop-every", "1"}, 150, true, 300, false},
-    {"slow", {"--static-leds", "--delay-ms", "700"}, 3000, false, 1000, true},
+    {"silent", {"--static-leds", "--drop-every", "1"}, 150, true, false},
+    {"slow", {"--static-leds", "--delay-ms", "700"}, 3000, false, true},
 };
 
 struct Coverage
@@ -99,15 +93,6 @@ struct Coverage
 QString CaptionOf(const QAbstractButton *button)
 {
     return button->text().remove(QLatin1Char('&')).trimmed();
-}
-
-// Lets window messages and SNMP completions run for a while, or until done.
-void RunEvents(int ms, const std::function<bool()> &done = {})
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms && !(done && done()))
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
 }
 
 class WriteAudit
@@ -201,46 +186,25 @@ bool CanWrite(const KtMenuItem &item)
     return false;
 }
 
+// Every message box is answered at once (questions with OK) by the capture.
 class WriteAuditTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        previousDir_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path()); // the boot counter goes here
-        KtMessageBox::Replace([](const KtMessageBox::Message &) { return true; });
-    }
     void TearDown() override
     {
         KtMenuWindowOpener::ShowHook = nullptr;
-        form_.reset();
-        QDir::setCurrent(previousDir_);
-        KtMessageBox::Replace({});
+        opener_.Close();
     }
 
     TMainForm &Open(quint16 port, int timeOutMs)
     {
-        QFile registry(dir_.filePath("registry.ini"));
-        EXPECT_TRUE(registry.open(QIODevice::WriteOnly));
-        registry.write(
-            QStringLiteral("[SOFTWARE\\Keltra\\Ovix5.1\\MibFile]\nPath=%1/\n").arg(dir_.path()).toUtf8());
-        registry.close();
-        QFile config(dir_.filePath("127.0.0.1.cfg"));
-        EXPECT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
-                                    "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
-                         .arg(port)
-                         .toUtf8());
-        config.close();
-        qputenv("KELTRA_REGISTRY", dir_.filePath("registry.ini").toUtf8());
-        form_ = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate"});
+        TMainForm &form = opener_.Open(port);
         KtSNMPDefaults.TimeOut = timeOutMs / 10; // hundredths of a second
-        return *form_;
+        return form;
     }
 
-    QTemporaryDir dir_;
-    QString previousDir_;
-    std::unique_ptr<TMainForm> form_;
+    QgMessageCapture capture_;
+    QgMainFormOpener opener_;
 };
 
 TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)
@@ -266,7 +230,10 @@ TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)
                 window->show();
                 audit.PressWriteButtons(window, name);
                 if (agent.PressAfterRead) {
-                    RunEvents(agent.TimeOutMs * 4 + 500, readDone);
+                    // A dedicated window names no read to wait for: its
+                    // reads have had the whole time.
+                    WaitUntil(
+                        readDone ? readDone : [] { return false; }, agent.TimeOutMs * 4 + 500);
                     audit.PressWriteButtons(window, name);
                 }
             };
@@ -298,7 +265,7 @@ TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)
                 delete watch;
             }
             // A SET sent last is in the log before the log is read.
-            RunEvents(agent.SettleMs);
+            ASSERT_TRUE(sim.WaitForSets()) << name.toStdString();
             for (const QgSetPdu &pdu : sim.Sets().Read())
                 for (const QgSetBinding &binding : pdu.Bindings)
                     if (!agent.ReadBeforePress || binding.Value != reference.Value(binding))
@@ -306,7 +273,7 @@ TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)
                                         .arg(name, agent.Name, binding.Oid, binding.Type, binding.Value);
         }
         KtMenuWindowOpener::ShowHook = nullptr;
-        form_.reset();
+        opener_.Close();
     }
     std::printf(
         "write audit: %d window openings of %zu menu windows, %lld distinct write buttons, %d presses\n",

@@ -2,15 +2,13 @@
 #include "KtSNMPRequest2Edits.h"
 #include "KtEditConstraint.h"
 #include "KtException.h"
-#include "KtMessageBox.h"
 #include "KtOptionList.h"
-#include "KtSession.h"
-#include "QgSimProcess.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -79,29 +77,10 @@ public:
     int begins = 0, rows = 0, ends = 0, stopAfter = -1;
 };
 
-class EditsTest : public ::testing::Test
+class EditsTest : public QgSimSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        KtSession::Create();
-        _SnmpEventProcessor::Instance().Start();
-        sim_ = new QgSimProcess({"--fdb-rows", "12", "--static-leds"});
-        ASSERT_TRUE(sim_->Start());
-    }
-    static void TearDownTestSuite()
-    {
-        delete sim_;
-        sim_ = nullptr;
-    }
-    void SetUp() override
-    {
-        messages_.clear();
-        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
-            messages_ << message.Text;
-            return true;
-        });
-    }
+    static void SetUpTestSuite() { StartSim({"--fdb-rows", "12", "--static-leds"}); }
 
     void Prepare(KtSNMPRequest2Edits &binding, const KtSNMPVarDef *table, KtListKind kind, int indexCount,
                  quint16 port = 0)
@@ -113,20 +92,8 @@ protected:
         binding.Request.Vars = KtSNMPVarList(table, kind, indexCount);
     }
 
-    static void WaitWhileBusy(const KtSNMPRequest2Controls &binding)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (binding.Busy && clock.elapsed() < 15000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-
-    static QgSimProcess *sim_;
-    QStringList messages_;
     QWidget window_;
 };
-
-QgSimProcess *EditsTest::sim_ = nullptr;
 
 TEST(StatusLineTest, TemplatesCaptionsAndTime)
 {
@@ -203,7 +170,7 @@ TEST_F(EditsTest, ErrorsGoToTheStatusTargetOrElseAMessageBox)
             EXPECT_EQ(record.Code, -405);
         };
         binding.Get();
-        WaitWhileBusy(binding);
+        WaitIdle(&binding);
         EXPECT_EQ(done, 1);
         EXPECT_EQ(messages_.size(), withMemo ? 0 : 1);
         if (withMemo) {
@@ -225,7 +192,7 @@ TEST_F(EditsTest, SuccessLineAndOneDoneNotificationPerGet)
     int done = 0;
     binding.OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &) { ++done; };
     binding.Get();
-    WaitWhileBusy(binding);
+    WaitIdle(&binding);
     EXPECT_EQ(done, 1);
     EXPECT_EQ(name.text(), "qgsim");
     EXPECT_TRUE(memo.toPlainText().startsWith("Get: (KtSNMP++) Ok! Request:System. Receive at "));
@@ -244,7 +211,7 @@ TEST_F(EditsTest, WalkDisabledMidwayEndsWithTheRowsSoFar)
     int done = 0;
     binding.OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &) { ++done; };
     binding.Get();
-    WaitWhileBusy(binding);
+    WaitIdle(&binding);
     EXPECT_FALSE(binding.Busy);
     EXPECT_EQ(binding.ends, 1);
     EXPECT_EQ(done, 1);
@@ -265,14 +232,11 @@ TEST_F(EditsTest, RowsAppearWhileASlowWalkGoesOn)
     binding.Request.Device.UseGetBulk = false;
     binding.AttachListView(&list, true);
     binding.Get();
-    QElapsedTimer clock;
-    clock.start();
-    while (binding.Busy && list.topLevelItemCount() == 0 && clock.elapsed() < 15000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    WaitUntil([&] { return !binding.Busy || list.topLevelItemCount() != 0; });
     EXPECT_TRUE(binding.Busy);
     EXPECT_GT(list.topLevelItemCount(), 0);
     EXPECT_LT(list.topLevelItemCount(), 40);
-    WaitWhileBusy(binding);
+    WaitIdle(&binding);
     EXPECT_EQ(list.topLevelItemCount(), 40);
     EXPECT_EQ(binding.rows, 40);
 }
@@ -290,7 +254,7 @@ TEST_F(EditsTest, ListViewColumnsRowsAndSelection)
     binding.BindEdit(2, "%i{}", {&port});
     binding.BindComboBox(3, &status);
     binding.Get();
-    WaitWhileBusy(binding);
+    WaitIdle(&binding);
 
     ASSERT_EQ(list.topLevelItemCount(), 12);
     ASSERT_EQ(list.columnCount(), 4);
@@ -313,7 +277,7 @@ TEST_F(EditsTest, ListViewColumnsRowsAndSelection)
     ex.AttachListView(&exList, true);
     ex.BindEdit(2, "%i{}", {&exPort});
     ex.Get();
-    WaitWhileBusy(ex);
+    WaitIdle(&ex);
     EXPECT_TRUE(exPort.isEnabled());
 }
 
@@ -327,7 +291,7 @@ TEST_F(EditsTest, ColumnsWidenToTheirValuesAfterARead)
     const int headerOnly = list.columnWidth(1);
     list.setColumnWidth(3, 400); // a width the user chose
     binding.Get();
-    WaitWhileBusy(binding);
+    WaitIdle(&binding);
     ASSERT_EQ(list.topLevelItemCount(), 12);
 
     const QFontMetrics metrics = list.fontMetrics();
@@ -374,7 +338,7 @@ TEST_F(EditsTest, SetOfATableRefreshesOnlyWhenAsked)
     binding.AttachListView(&list, false);
     binding.BindEdit(1, "%s{l64}", {&alias});
     binding.Get();
-    WaitWhileBusy(binding);
+    WaitIdle(&binding);
     const int rows = list.topLevelItemCount();
     ASSERT_GT(rows, 3);
     list.topLevelItem(1)->setSelected(true);
@@ -383,7 +347,7 @@ TEST_F(EditsTest, SetOfATableRefreshesOnlyWhenAsked)
         const int begins = binding.begins;
         alias.setText(refresh ? "refreshed" : "kept");
         binding.Set(refresh, true);
-        WaitWhileBusy(binding);
+        WaitIdle(&binding);
         EXPECT_EQ(binding.begins, begins + (refresh ? 1 : 0));
         EXPECT_EQ(list.topLevelItem(1)->text(1), refresh ? "refreshed" : "") << refresh;
     }

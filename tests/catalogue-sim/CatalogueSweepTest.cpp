@@ -6,14 +6,12 @@
 #include "KtMainWindowTables.h"
 #include "KtMenuCatalogue.h"
 #include "KtSNMPRequest.h"
-#include "KtSession.h"
 #include "QgSimProcess.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSet>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -130,11 +128,7 @@ bool ShowsNull(KtSyntax syntax)
 class CatalogueSweepTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        KtSession::Create();
-        _SnmpEventProcessor::Instance().Start();
-    }
+    static void SetUpTestSuite() { StartEngine(); }
 
     // The request a window would make. SNMPv1 where the list allows it, so
     // that a missing object is an error status whatever its type; SNMPv2c
@@ -386,16 +380,10 @@ TEST_F(CatalogueSweepTest, ListWindowsAddAndDeleteRows)
 // scalar, a cell and a new row of a table.
 TEST_F(CatalogueSweepTest, ScenarioFilesOverrideDerivedObjects)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile file(dir.filePath("md5.scenario"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("include stack\n"
-               "set 1.3.6.1.4.1.47893.11.55.2.2.1.3.1.0 enabled\n"
-               "set 1.3.6.1.4.1.47893.11.55.2.3.4.1.2.2 \"secret\"\n"
-               "row Md5InformationTableEntry 9 .2=\"nine\"\n");
-    file.close();
-    QgSimProcess sim({"--static-leds", "--scenario", file.fileName()});
+    QgSimProcess sim({"--static-leds"}, "include stack\n"
+                                        "set 1.3.6.1.4.1.47893.11.55.2.2.1.3.1.0 enabled\n"
+                                        "set 1.3.6.1.4.1.47893.11.55.2.3.4.1.2.2 \"secret\"\n"
+                                        "row Md5InformationTableEntry 9 .2=\"nine\"\n");
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
 
     const KtSNMPVarDef alarms[] = {
@@ -455,10 +443,7 @@ WalkTrace WalkAsync(KtSNMPRequest &request)
             done = true;
     };
     request.ReadAsync(step, nullptr, true);
-    QElapsedTimer clock;
-    clock.start();
-    while (!done && clock.elapsed() < 60000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    WaitUntil([&] { return done; }, 60000);
     return trace;
 }
 

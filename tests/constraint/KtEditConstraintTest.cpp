@@ -1,7 +1,7 @@
 #include "KtEditConstraint.h"
 #include "KtCatalogue.h"
 #include "KtException.h"
-#include "KtMessageBox.h"
+#include "QgMessageCapture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,13 +18,6 @@
 
 namespace {
 
-struct Message
-{
-    QWidget *Owner;
-    QString Caption;
-    QString Text;
-};
-
 // A shown, active window with three edit boxes and a button in tab order,
 // and hooks that count beeps and record messages instead of making sounds
 // and opening modal boxes.
@@ -33,12 +26,6 @@ class EditConstraintTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        savedBeep_ = KtEditConstraint::BeepHook;
-        KtEditConstraint::BeepHook = [this] { ++beeps; };
-        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
-            messages.push_back({message.Owner, message.Caption, message.Text});
-            return true;
-        });
         window = std::make_unique<QWidget>();
         auto *layout = new QVBoxLayout(window.get());
         for (QLineEdit **box : {&first, &second, &third}) {
@@ -57,8 +44,6 @@ protected:
     {
         constraint.reset();
         window.reset();
-        KtEditConstraint::BeepHook = savedBeep_;
-        KtMessageBox::Replace({});
         ResetAllCatalogues();
     }
 
@@ -83,11 +68,9 @@ protected:
     QLineEdit *third = nullptr;
     QPushButton *button = nullptr;
     std::unique_ptr<KtEditConstraint> constraint;
-    int beeps = 0;
-    std::vector<Message> messages;
-
-private:
-    std::function<void()> savedBeep_;
+    QgMessageCapture capture_;
+    int &beeps = capture_.Beeps;
+    std::vector<QgShownMessage> &messages = capture_.Shown;
 };
 
 const QString OneTo4094 = QStringLiteral("(KtCommon) Please enter a number between 1 and 4094!");
@@ -526,7 +509,7 @@ TEST_F(EditConstraintTest, MessagesComeFromTheLoadedCatalogue)
 
 TEST_F(EditConstraintTest, TheDefaultMessageIsAModalBoxWithAnOkButton)
 {
-    KtMessageBox::Replace({});
+    capture_.ShowRealBoxes();
     QString title;
     QString text;
     QWidget *owner = nullptr;

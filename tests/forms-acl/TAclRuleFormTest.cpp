@@ -29,7 +29,7 @@ class AclRuleFormTest : public AclSimTest
 protected:
     QString Value(const QString &table, int suffix, const QString &row = QStringLiteral("1.1"))
     {
-        return GetValue(*sim_, table + QStringLiteral(".%1.").arg(suffix) + row);
+        return GetHex(*sim_, table + QStringLiteral(".%1.").arg(suffix) + row);
     }
     static QLineEdit *EditOf(const TAclRuleForm &form, int column)
     {

@@ -21,7 +21,7 @@ class EthernetMaskFormTest : public AclSimTest
 protected:
     QString Column(int suffix, const QString &row = QStringLiteral("1"))
     {
-        return GetValue(*sim_, kEther + QStringLiteral(".%1.").arg(suffix) + row);
+        return GetHex(*sim_, kEther + QStringLiteral(".%1.").arg(suffix) + row);
     }
 };
 

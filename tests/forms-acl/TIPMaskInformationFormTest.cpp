@@ -22,7 +22,7 @@ class IpMaskFormTest : public AclSimTest
 protected:
     QString Column(int suffix, const QString &row = QStringLiteral("1"))
     {
-        return GetValue(*sim_, kIp + QStringLiteral(".%1.").arg(suffix) + row);
+        return GetHex(*sim_, kIp + QStringLiteral(".%1.").arg(suffix) + row);
     }
 
     static QList<int> Excluded(TIPMaskInformationForm &form, bool add)

@@ -21,7 +21,7 @@ class UserMaskFormTest : public AclSimTest
 protected:
     QString Column(int suffix, const QString &row = QStringLiteral("1"))
     {
-        return GetValue(*sim_, kPayload + QStringLiteral(".%1.").arg(suffix) + row);
+        return GetHex(*sim_, kPayload + QStringLiteral(".%1.").arg(suffix) + row);
     }
     static QList<QLineEdit *> Groups(TUserMaskInfoForm &form)
     {

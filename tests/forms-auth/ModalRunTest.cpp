@@ -12,7 +12,7 @@ using namespace auth_test;
 
 namespace {
 
-using ModalRunTest = SimTest;
+using ModalRunTest = QgSimSuite;
 
 TEST_F(ModalRunTest, EveryWindowOpensModallyAndCloses)
 {

@@ -13,8 +13,6 @@
 #include "TVLanGeneralInfoForm.h"
 #include "TVLanPortInfomationForm.h"
 
-#include <QTest>
-
 using namespace bridge_test;
 
 namespace {
@@ -57,8 +55,9 @@ TEST_F(ClosingTest, ClosingDuringTheFirstReadLeavesNothingBehind)
         EXPECT_FALSE(form->isVisible());
         // Clicks after closing start nothing.
         form->RefreshBtn->click();
+        // Closing waited for the read under way: what its end queued runs now.
         form.reset();
-        QTest::qWait(200);
+        RunQueuedEvents();
         EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
         // The ready flags are free for the next window.
         EXPECT_TRUE(TBridgeInfoForm::RefreshIdle && TBridgeInfoForm::SetIdle);

@@ -7,7 +7,6 @@
 #include "TPortCapabilities8021dForm.h"
 
 #include <QLineEdit>
-#include <QTest>
 
 using namespace bridge_test;
 
@@ -70,7 +69,7 @@ TEST_F(GarpAndCapabilitiesTest, RefreshWhileAReadRunsDoesNothingSilently)
             ASSERT_TRUE(WaitIdle(other->TableBinding));
         }
         ASSERT_TRUE(WaitIdle(garp.TableBinding));
-        QTest::qWait(300);
+        RunQueuedEvents();
         EXPECT_EQ(MemoLines(garp), c.readInOtherWindow ? 0 : 1) << garp.Memo1->toPlainText().toStdString();
         EXPECT_EQ(garp.ST_Count->text(), "3");
         EXPECT_TRUE(messages_.isEmpty());

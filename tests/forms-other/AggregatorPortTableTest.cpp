@@ -1,19 +1,22 @@
 // The aggregator port table: rows counted in the samples label, the four
 // LACP state octets of the selected row as check boxes, and Refresh.
-#include "../guiconfig/GuiConfigFixture.h"
+#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TAggregatorPortTableForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 
-using namespace guiconfig_test;
-
 namespace {
 
-class AggregatorPortTableTest : public SimTest
+class AggregatorPortTableTest : public QgSimSuite
 {
 protected:
     // The captions of the checked boxes on one page (0 to 3).

@@ -1,8 +1,12 @@
 // The BOOTP relay table and its entry dialog: at most four servers per
 // interface name, entries written as valid, deletes written as invalid, and
 // what the dialog's boxes hold when it opens.
-#include "../guiconfig/GuiConfigFixture.h"
+#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TBOOTCtrlTableForm.h"
 #include "TNewBootpCtrlForm.h"
 
@@ -12,27 +16,18 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-using namespace guiconfig_test;
-
 namespace {
 
 const QString kTable = QStringLiteral("1.3.6.1.4.1.47893.11.55.2.3.3.1.4.1.3");
 
 // Every test changes the table, so each gets a fresh simulator.
-class BOOTCtrlTableTest : public SimTest
+class BOOTCtrlTableTest : public QgSimSuite
 {
 protected:
     void SetUp() override
     {
-        SimTest::SetUp();
-        own_ = std::make_unique<QgSimProcess>(QStringList{"--static-leds"});
-        ASSERT_TRUE(own_->Start()) << own_->StandardError().toStdString();
-        PointDefaultsAt(own_->Port());
-    }
-    void TearDown() override
-    {
-        own_.reset();
-        SimTest::TearDown();
+        QgSimSuite::SetUp();
+        StartOwnSim();
     }
     // The state column as "index = value" lines.
     QStringList Rows() const
@@ -49,8 +44,6 @@ protected:
             parts << QString::number(c.unicode());
         return parts.join('.') + '.' + address;
     }
-
-    std::unique_ptr<QgSimProcess> own_;
 };
 
 TEST_F(BOOTCtrlTableTest, AFifthServerForOneInterfaceIsRefused)

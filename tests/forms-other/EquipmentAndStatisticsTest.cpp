@@ -1,7 +1,11 @@
 // The equipment window and the two EAPOL statistics windows: what they read
 // from the simulator, and how they behave when the switch does not answer.
-#include "../guiconfig/GuiConfigFixture.h"
+#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TDiagnosticsInformationForm.h"
 #include "TEquipmentBasicInfoForm.h"
 #include "TMacStatisticTableForm.h"
@@ -12,23 +16,11 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-using namespace guiconfig_test;
-
 namespace {
 
-class EquipmentAndStatisticsTest : public SimTest
+class EquipmentAndStatisticsTest : public QgSimSuite
 {
 protected:
-    // A loopback port where no agent answers.
-    static quint16 DeadPort()
-    {
-        QgSimProcess dead({"--static-leds"});
-        if (!dead.Start())
-            return 0;
-        const quint16 port = dead.Port();
-        dead.Stop();
-        return port;
-    }
 };
 
 QStringList RowTexts(const QTreeWidgetItem *item)
@@ -62,9 +54,7 @@ TEST_F(EquipmentAndStatisticsTest, EquipmentShowsTheStackingFiguresAndAFixedCapa
 
 TEST_F(EquipmentAndStatisticsTest, EquipmentReportsAFailedReadInTheMemo)
 {
-    const quint16 port = DeadPort();
-    ASSERT_NE(port, 0);
-    PointDefaultsAt(port);
+    PointEngineAtNoAgent();
     TEquipmentBasicInfoForm form;
     form.show();
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
@@ -116,9 +106,7 @@ TEST_F(EquipmentAndStatisticsTest, BothStatisticsWindowsShowTheEapolCountersOfEv
 
 TEST_F(EquipmentAndStatisticsTest, StatisticsWindowOpensAfterAFailedFirstReadAndRefreshStaysQuiet)
 {
-    const quint16 port = DeadPort();
-    ASSERT_NE(port, 0);
-    PointDefaultsAt(port);
+    PointEngineAtNoAgent();
     TMacStatisticTableForm form;
     form.show();
     EXPECT_EQ(messages_.size(), 1);

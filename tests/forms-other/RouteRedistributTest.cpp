@@ -1,8 +1,12 @@
 // The route redistribution window: the rules that tie the metric range and
 // the route types to the pair of protocols, the metric check, the type radio
 // buttons, and rows added, changed and deleted on the simulator.
-#include "../guiconfig/GuiConfigFixture.h"
+#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TRouteRedistributForm.h"
 
 #include <QComboBox>
@@ -13,27 +17,18 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
-using namespace guiconfig_test;
-
 namespace {
 
 const QString kEntry = QStringLiteral("1.3.6.1.4.1.47893.11.55.2.3.5.1");
 
 // Tests that write get a simulator of their own.
-class RouteRedistributTest : public SimTest
+class RouteRedistributTest : public QgSimSuite
 {
 protected:
     void SetUp() override
     {
-        SimTest::SetUp();
-        own_ = std::make_unique<QgSimProcess>(QStringList{"--static-leds"});
-        ASSERT_TRUE(own_->Start()) << own_->StandardError().toStdString();
-        PointDefaultsAt(own_->Port());
-    }
-    void TearDown() override
-    {
-        own_.reset();
-        SimTest::TearDown();
+        QgSimSuite::SetUp();
+        StartOwnSim();
     }
     QString Column(int column, const QString &index) const
     {
@@ -61,8 +56,6 @@ protected:
                 names << radio->text();
         return names;
     }
-
-    std::unique_ptr<QgSimProcess> own_;
 };
 
 const QStringList kAllTypes = {"other",    "all",      "type-1",   "type-2",   "internal",

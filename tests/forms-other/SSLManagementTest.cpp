@@ -1,6 +1,11 @@
 // The SSL window: the cipher-suite octet decoded into four combo boxes after
 // a read, encoded from them for a write, and the check for empty boxes.
-#include "../guiconfig/GuiConfigFixture.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TSSLManagementForm.h"
 
 #include <QComboBox>
@@ -9,26 +14,21 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-using namespace guiconfig_test;
-
 namespace {
 
 const QString kSslVersion = QStringLiteral("1.3.6.1.4.1.47893.12.7.1.1.0");
 const QString kTlsVersion = QStringLiteral("1.3.6.1.4.1.47893.12.7.1.2.0");
 const QString kCipherSuites = QStringLiteral("1.3.6.1.4.1.47893.12.7.1.3.0");
 
-class SSLManagementTest : public SimTest
+class SSLManagementTest : public QgSimSuite
 {
 protected:
     void SetOctets(const QString &hex)
     {
-        RunTool("snmpset", {"-v2c", "-c", "private", sim_->Address(), kCipherSuites, "x", hex});
+        Set(*sim_, {kCipherSuites, "x", hex});
         ASSERT_EQ(GetHex(*sim_, kCipherSuites).remove(' '), hex);
     }
-    void SetInteger(const QString &oid, int value)
-    {
-        RunTool("snmpset", {"-v2c", "-c", "private", sim_->Address(), oid, "i", QString::number(value)});
-    }
+    void SetInteger(const QString &oid, int value) { Set(*sim_, {oid, "i", QString::number(value)}); }
     static QStringList SuiteTexts(const TSSLManagementForm &form)
     {
         QStringList texts;
@@ -132,11 +132,7 @@ TEST_F(SSLManagementTest, AnEmptyBoxIsRefusedAndNothingIsWritten)
 
 TEST_F(SSLManagementTest, AFailedReadIsReportedInTheStatusBar)
 {
-    QgSimProcess dead({"--static-leds"});
-    ASSERT_TRUE(dead.Start());
-    const quint16 port = dead.Port();
-    dead.Stop();
-    PointDefaultsAt(port);
+    PointEngineAtNoAgent();
     TSSLManagementForm form;
     form.show();
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
@@ -156,7 +152,7 @@ TEST_F(SSLManagementTest, ASetDuringASlowFirstReadWritesNothing)
 {
     QgSimProcess slow({"--static-leds", "--delay-ms", "700"});
     ASSERT_TRUE(slow.Start()) << slow.StandardError().toStdString();
-    PointDefaultsAt(slow.Port());
+    PointEngineAt(slow.Port());
     KtSNMPDefaults.TimeOut = 300; // 3 s: the answer comes after 0.7 s
     TSSLManagementForm form;
     form.show();

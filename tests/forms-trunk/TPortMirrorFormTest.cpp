@@ -3,7 +3,6 @@
 // empty grids or a target that names no port.
 #include "TPortMirrorForm.h"
 #include "KtSNMPRequest2Edits.h"
-#include "PortGridPage.h"
 #include "TrunkFixture.h"
 
 #include <QCheckBox>

@@ -80,20 +80,10 @@ protected:
 
     static bool SelectTrunk(TPortTrunkForm &form, const QString &index)
     {
-        const QList<QTreeWidgetItem *> rows = form.LV_PortTrunk->findItems(index, Qt::MatchExactly, 0);
-        if (rows.isEmpty())
-            return false;
-        form.LV_PortTrunk->setCurrentItem(rows.first());
-        return true;
+        return SelectRow(form.LV_PortTrunk, index);
     }
 
-    static QStringList Indexes(const TPortTrunkForm &form)
-    {
-        QStringList indexes;
-        for (int row = 0; row < form.LV_PortTrunk->topLevelItemCount(); ++row)
-            indexes << form.LV_PortTrunk->topLevelItem(row)->text(0);
-        return indexes;
-    }
+    static QStringList Indexes(const TPortTrunkForm &form) { return Captions(form.LV_PortTrunk); }
 
     QString Column(int column, const QString &index) const
     {

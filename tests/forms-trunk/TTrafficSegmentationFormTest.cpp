@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
-#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -70,19 +69,12 @@ protected:
 
     static QStringList Ports(const TTrafficSegmentationForm &form)
     {
-        QStringList ports;
-        for (int row = 0; row < form.LV_TrafficForward->topLevelItemCount(); ++row)
-            ports << form.LV_TrafficForward->topLevelItem(row)->text(0);
-        return ports;
+        return Captions(form.LV_TrafficForward);
     }
 
     static bool SelectPort(TTrafficSegmentationForm &form, const QString &port)
     {
-        const QList<QTreeWidgetItem *> rows = form.LV_TrafficForward->findItems(port, Qt::MatchExactly, 0);
-        if (rows.isEmpty())
-            return false;
-        form.LV_TrafficForward->setCurrentItem(rows.first());
-        return true;
+        return SelectRow(form.LV_TrafficForward, port);
     }
 };
 
@@ -208,7 +200,7 @@ TEST_F(TrafficSegmentationFormTest, RunsModallyOverItsOwnerAndClosesDuringAWalk)
     EXPECT_EQ(form->Binding, nullptr);
     // Nothing arrives for the closed window any more.
     const int rows = form->LV_TrafficForward->topLevelItemCount();
-    QTest::qWait(200);
+    RunQueuedEvents();
     EXPECT_EQ(form->LV_TrafficForward->topLevelItemCount(), rows);
 }
 

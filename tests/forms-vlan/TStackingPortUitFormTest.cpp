@@ -1,7 +1,6 @@
 // The unit/port grid: pages and boxes per unit of the main window's unit
 // list, the fresh read of an empty list, and the box layout.
 #include "TStackingPortUitForm.h"
-#include "PortGridPage.h"
 #include "VlanFixture.h"
 
 #include <QCheckBox>
@@ -122,12 +121,7 @@ TEST_F(PortGridTest, AnEmptyUnitListIsReadAfreshFromTheSwitch)
 TEST_F(PortGridTest, AFailedReadOfTheUnitListGoesIntoTheMemoAndShowsNoUnit)
 {
     SetUnits({});
-    // Nothing answers on the simulator's port once it has stopped.
-    QgSimProcess silent({"--static-leds"});
-    ASSERT_TRUE(silent.Start());
-    const quint16 port = silent.Port();
-    silent.Stop();
-    PointDefaultsAt(port);
+    PointEngineAtNoAgent();
     KtSNMPDefaults.TimeOut = 20;
     TStackingPortUitForm *grid = BuildGrid();
     EXPECT_TRUE(ShownTabs(grid).isEmpty());

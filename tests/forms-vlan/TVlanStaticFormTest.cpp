@@ -44,21 +44,10 @@ protected:
     // Selects the list row of a VLAN ID as a click does; false if absent.
     static bool SelectVlan(TVlanStaticForm &form, const QString &vlan)
     {
-        QTreeWidget *list = form.LV_dot1qVlanStaticEntry;
-        const QList<QTreeWidgetItem *> rows = list->findItems(vlan, Qt::MatchExactly, 0);
-        if (rows.isEmpty())
-            return false;
-        list->setCurrentItem(rows.first());
-        return true;
+        return SelectRow(form.LV_dot1qVlanStaticEntry, vlan);
     }
 
-    static QStringList VlanIds(const TVlanStaticForm &form)
-    {
-        QStringList ids;
-        for (int row = 0; row < form.LV_dot1qVlanStaticEntry->topLevelItemCount(); ++row)
-            ids << form.LV_dot1qVlanStaticEntry->topLevelItem(row)->text(0);
-        return ids;
-    }
+    static QStringList VlanIds(const TVlanStaticForm &form) { return Captions(form.LV_dot1qVlanStaticEntry); }
 
     void Destroy(const QString &vlan) { Set(*sim_, {kStatic + ".5." + vlan, "i", "6"}); }
 };
@@ -299,11 +288,7 @@ TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsabl
 
 TEST_F(VlanStaticFormTest, AnUnreachableSwitchLeavesStatusLinesAndAnEmptyList)
 {
-    QgSimProcess silent({"--static-leds"});
-    ASSERT_TRUE(silent.Start());
-    const quint16 port = silent.Port();
-    silent.Stop();
-    PointDefaultsAt(port);
+    PointEngineAtNoAgent();
     KtSNMPDefaults.TimeOut = 20;
     auto form = Open();
     EXPECT_EQ(form->ST_Count2->text(), "0");

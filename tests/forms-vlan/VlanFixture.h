@@ -1,192 +1,52 @@
 #pragma once
 
-// Shared pieces of the VLAN window tests: a simulator per suite, the SNMP
-// defaults pointed at it, a stand-in main window whose unit list the port
+// Shared pieces of the VLAN window tests: a simulator per suite with the
+// engine pointed at it, a stand-in main window whose unit list the port
 // grids read, captured message boxes, and the net-snmp tools that check what
 // the agent holds.
-#include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
-#include "KtSession.h"
-#include "QgSimProcess.h"
+#include "QgPortGrid.h"
+#include "QgSimSuite.h"
+#include "QgStandInMainWindow.h"
+#include "QgTreeRows.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QTreeWidget>
-#include <QWidget>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace vlan_test {
 
-inline void PointDefaultsAt(quint16 port)
-{
-    KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), port};
-    KtSNMPDefaults.Security.Version = 1;
-    KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
-    KtSNMPDefaults.Security.WriteCommunity = QStringLiteral("private");
-    KtSNMPDefaults.TimeOut = 100;
-}
-
-inline bool WaitUntil(const std::function<bool()> &done, int timeoutMs = 15000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-inline bool WaitIdle(const KtSNMPRequest2Controls *binding)
-{
-    return WaitUntil([binding] { return !binding->Busy; });
-}
-
-inline QString RunTool(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput()) +
-           QString::fromUtf8(process.readAllStandardError());
-}
-
-// The value of one object as bare hexadecimal octets ("00 FF ..."), or the
-// tool's complaint when there is no such object.
-inline QString GetHex(const QgSimProcess &sim, const QString &oid)
-{
-    return RunTool(QStringLiteral("snmpget"),
-                   {"-v2c", "-c", "public", "-On", "-Ox", "-Oq", "-Ov", sim.Address(), oid})
-        .remove(QLatin1Char('"'))
-        .simplified();
-}
-
-inline QString GetValue(const QgSimProcess &sim, const QString &oid)
-{
-    return RunTool(QStringLiteral("snmpget"),
-                   {"-v2c", "-c", "public", "-On", "-Oq", "-Ov", sim.Address(), oid})
-        .remove(QLatin1Char('"'))
-        .trimmed();
-}
-
-inline QString Set(const QgSimProcess &sim, const QStringList &varbinds)
-{
-    return RunTool(QStringLiteral("snmpset"), QStringList{"-v2c", "-c", "private", sim.Address()} + varbinds);
-}
-
-// The hexadecimal text of a 91-octet port list with the given bits set.
-inline QString PortListHex(const QList<int> &bits)
-{
-    QByteArray octets(TStackingPortUitForm::BoxCount / 8, '\0');
-    for (int bit : bits)
-        octets[bit / 8] = char(quint8(octets[bit / 8]) | (0x80 >> (bit % 8)));
-    return QString::fromLatin1(octets.toHex(' ').toUpper());
-}
-
-inline QList<int> CheckedBoxes(const TStackingPortUitForm *grid)
-{
-    QList<int> checked;
-    for (int i = 0; i < grid->PortBoxes.size(); ++i)
-        if (grid->PortBoxes[i]->isChecked())
-            checked << i;
-    return checked;
-}
-
-inline QList<int> ShownBoxes(const TStackingPortUitForm *grid)
-{
-    QList<int> shown;
-    for (int i = 0; i < grid->PortBoxes.size(); ++i)
-        if (!grid->PortBoxes[i]->isHidden())
-            shown << i;
-    return shown;
-}
-
-inline QList<int> Range(int first, int last)
-{
-    QList<int> numbers;
-    for (int i = first; i <= last; ++i)
-        numbers << i;
-    return numbers;
-}
-
-// One row of the main window's unit list: the unit identifier as caption,
-// the port count and the module name where the main window keeps them.
-struct UnitRow
-{
-    const char *Id;
-    const char *PortCount;
-    const char *ModuleName;
-};
+using UnitRow = QgStandInMainWindow::Unit;
 
 // A simulator for the suite; per test a stand-in main window with a unit
 // list and captured message boxes.
-class VlanSimTest : public ::testing::Test
+class VlanSimTest : public QgSimSuite
 {
 protected:
-    static QStringList SimArguments() { return {"--static-leds"}; }
-
-    static void StartSim(const QStringList &arguments)
-    {
-        KtSession::Create();
-        _SnmpEventProcessor::Instance().Start();
-        sim_ = std::make_unique<QgSimProcess>(arguments);
-        ASSERT_TRUE(sim_->Start()) << sim_->StandardError().toStdString();
-    }
-    static void SetUpTestSuite() { StartSim(SimArguments()); }
-    static void TearDownTestSuite() { sim_.reset(); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(sim_ && sim_->Port());
-        PointDefaultsAt(sim_->Port());
-        messages_.clear();
-        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
-            messages_ << message.Text;
-            return true;
-        });
-        mainWindow_ = std::make_unique<QWidget>();
-        unitList_ = new QTreeWidget(mainWindow_.get());
-        unitList_->setObjectName(QStringLiteral("UnitListView"));
-        unitList_->setColumnCount(9);
-        TMainWindowAnchor::SetMainWindow(mainWindow_.get());
+        QgSimSuite::SetUp();
+        mainWindow_ = std::make_unique<QgStandInMainWindow>();
+        unitList_ = mainWindow_->AddUnitList();
     }
     void TearDown() override
     {
-        TMainWindowAnchor::SetMainWindow(nullptr);
         mainWindow_.reset();
-        KtMessageBox::Replace({});
         TStackingPortUitForm::ResetRefreshUnitList();
+        QgSimSuite::TearDown();
     }
 
-    void SetUnits(const QList<UnitRow> &units)
-    {
-        unitList_->clear();
-        for (const UnitRow &unit : units) {
-            auto *row = new QTreeWidgetItem(unitList_);
-            row->setText(0, QString::fromLatin1(unit.Id));
-            row->setText(3, QString::fromLatin1(unit.PortCount));
-            row->setText(8, QString::fromLatin1(unit.ModuleName));
-        }
-    }
+    void SetUnits(const QList<UnitRow> &units) { mainWindow_->SetUnits(units); }
 
-    static std::unique_ptr<QgSimProcess> sim_;
-    std::unique_ptr<QWidget> mainWindow_;
+    std::unique_ptr<QgStandInMainWindow> mainWindow_;
     QTreeWidget *unitList_ = nullptr;
-    QStringList messages_;
 };
-
-inline std::unique_ptr<QgSimProcess> VlanSimTest::sim_;
 
 } // namespace vlan_test

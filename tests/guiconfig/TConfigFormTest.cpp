@@ -1,8 +1,13 @@
 // The generic window: typing, the first read, the button bar of editors and
 // lists, row layout, and closing; against the simulator.
 #include "TConfigForm.h"
-#include "GuiConfigFixture.h"
 #include "KtException.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TListViewPanel.h"
@@ -57,7 +62,7 @@ QList<QCheckBox *> ShownCheckBoxes(const TEditsPanel *rows)
     return shown;
 }
 
-class ConfigFormTest : public SimTest
+class ConfigFormTest : public QgSimSuite
 {
 };
 
@@ -192,9 +197,9 @@ TEST_F(ConfigFormTest, OneWritableVariableGivesAnEnabledSetThatWrites)
     location->clear();
     QTest::keyClicks(location, "rack 7");
     QTest::mouseClick(set, Qt::LeftButton);
-    EXPECT_EQ(
-        RunTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), "1.3.6.1.2.1.1.6.0"}).trimmed(),
-        "\"rack 7\"");
+    EXPECT_EQ(RunSnmpTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), "1.3.6.1.2.1.1.6.0"})
+                  .out.trimmed(),
+              "\"rack 7\"");
     EXPECT_TRUE(panel->MsgPanel->Memo->toPlainText().contains("Set: (KtSNMP++) Ok!"));
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
 }

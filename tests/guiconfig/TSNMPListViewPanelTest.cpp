@@ -2,9 +2,13 @@
 // rows, the row hint, and the whole round on the simulator's syslog server
 // table, checked with snmpwalk after every step.
 #include "TSNMPListViewPanel.h"
-#include "GuiConfigFixture.h"
 #include "KtException.h"
-#include "KtMessageBox.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
@@ -87,7 +91,7 @@ QMap<QString, QString> AgentPorts(const QgSimProcess &sim)
     return ports;
 }
 
-class ListViewPanelTest : public SimTest
+class ListViewPanelTest : public QgSimSuite
 {
 };
 
@@ -229,7 +233,7 @@ TEST_F(ListViewPanelTest, TheRealConfirmationBoxCancels)
     SysLogWindow window;
     ASSERT_TRUE(window.Read());
     window.Select(window.RowWithIndex("1"));
-    KtMessageBox::Replace({});
+    capture_.ShowRealBoxes();
     QString text;
     WhenModal({}, [&](QDialog *dialog) {
         auto *box = qobject_cast<QMessageBox *>(dialog);
@@ -315,16 +319,11 @@ TEST_F(ListViewPanelTest, RefreshIsSkippedWhileAReadRuns)
 // The whole round on a fresh simulator: read, add, edit, delete.
 TEST(SysLogRoundTest, AddEditAndDeleteAgreeWithTheAgent)
 {
-    KtSession::Create();
-    _SnmpEventProcessor::Instance().Start();
     QgSimProcess sim({"--static-leds"});
     ASSERT_TRUE(sim.Start());
-    PointDefaultsAt(sim.Port());
-    QStringList messages;
-    KtMessageBox::Replace([&](const KtMessageBox::Message &message) {
-        messages << message.Text;
-        return true;
-    });
+    PointEngineAt(sim.Port());
+    QgMessageCapture capture; // questions answer OK
+    const QStringList &messages = capture.Messages;
 
     SysLogWindow window;
     ASSERT_TRUE(window.Read());
@@ -388,7 +387,6 @@ TEST(SysLogRoundTest, AddEditAndDeleteAgreeWithTheAgent)
     EXPECT_EQ(window.RowWithIndex("3"), nullptr);
     EXPECT_EQ(window.List()->topLevelItemCount(), 1);
     EXPECT_TRUE(window.Panel->MessagePanel()->Memo->toPlainText().contains("Set: (KtSNMP++) Ok!"));
-    KtMessageBox::Replace({});
 }
 
 // An address with a part above 255 is refused with the range it must lie in,
@@ -430,7 +428,7 @@ TEST_F(ListViewPanelTest, EditDialogWaitsASecondForARunningRead)
 {
     QgSimProcess silent({"--drop-every", "1"});
     ASSERT_TRUE(silent.Start());
-    PointDefaultsAt(silent.Port());
+    PointEngineAt(silent.Port());
     KtSNMPDefaults.TimeOut = 300;
     TConfigForm form;
     auto binding = std::make_unique<KtSNMPRequest2Edits>(&form);

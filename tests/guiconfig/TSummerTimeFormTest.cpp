@@ -1,8 +1,13 @@
 // The Summer Time window: composite rows of part bindings, the rows of the
 // chosen mode, validation, and a write and read back through the simulator.
 #include "TSummerTimeForm.h"
-#include "GuiConfigFixture.h"
 #include "KtOptionList.h"
+#include "KtSNMPEngine.h"
+#include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "SnmpTool.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TMsgPanel.h"
@@ -15,8 +20,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using namespace guiconfig_test;
-
 namespace {
 
 const QString kBase = QStringLiteral("1.3.6.1.4.1.47893.12.10.12");
@@ -28,8 +31,7 @@ QString Oid(int row)
 
 void SetStatus(const QgSimProcess &sim, int value)
 {
-    RunTool("snmpset", {"-v2c", "-c", "private", sim.Address(), Oid(TSummerTimeForm::RowStatus), "i",
-                        QString::number(value)});
+    Set(sim, {Oid(TSummerTimeForm::RowStatus), "i", QString::number(value)});
 }
 
 // Fills a repeating row: month, week, weekday, hour, minute.
@@ -70,7 +72,7 @@ bool Shown(TSummerTimeForm &form, int row)
            !form.EditorPanel->EditsPanel->Rows[size_t(row)].ValueControl->isHidden();
 }
 
-class SummerTimeTest : public SimTest
+class SummerTimeTest : public QgSimSuite
 {
 };
 
@@ -340,7 +342,8 @@ TEST_F(SummerTimeTest, RoundTripOfARepeatingStart)
     }
     EXPECT_EQ(GetHex(*sim_, Oid(TSummerTimeForm::RowRepeatStart)), "00 00 01 0A 02 00");
     EXPECT_EQ(GetHex(*sim_, Oid(TSummerTimeForm::RowRepeatEnd)), "01 00 01 04 03 1E");
-    EXPECT_EQ(RunTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), Oid(1)}).trimmed(), "90");
+    EXPECT_EQ(RunSnmpTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), Oid(1)}).out.trimmed(),
+              "90");
 
     // A new window reads the values back.
     TSummerTimeForm again;
@@ -366,13 +369,15 @@ TEST_F(SummerTimeTest, OnlyTheCheckedRowsAreWritten)
     QTest::mouseClick(rows->Rows[TSummerTimeForm::RowOffset].CheckBox, Qt::LeftButton);
     QTest::mouseClick(form.EditorPanel->BtnPanel->SetCheckedBtn, Qt::LeftButton);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('|').toStdString();
-    EXPECT_EQ(RunTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), Oid(1)}).trimmed(), "30");
-    EXPECT_EQ(RunTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), Oid(0)}).trimmed(), "3");
+    EXPECT_EQ(RunSnmpTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), Oid(1)}).out.trimmed(),
+              "30");
+    EXPECT_EQ(RunSnmpTool("snmpget", {"-v2c", "-c", "public", "-Oqv", sim_->Address(), Oid(0)}).out.trimmed(),
+              "3");
     EXPECT_EQ(GetHex(*sim_, Oid(TSummerTimeForm::RowAnnualStart)), annualStart);
     // The status step had nothing to write: one set, one status line.
     EXPECT_EQ(form.EditorPanel->MsgPanel->Memo->toPlainText().count("Set: "), 1);
     SetStatus(*sim_, 1);
-    RunTool("snmpset", {"-v2c", "-c", "private", sim_->Address(), Oid(1), "i", "60"});
+    Set(*sim_, {Oid(1), "i", "60"});
 }
 
 TEST_F(SummerTimeTest, ClosingFreesTheBinding)

@@ -1,6 +1,7 @@
 // The LED shape: a filled rectangle in its brush colour, outlined in its pen
 // colour, repainted only when a colour changes.
 #include "KtLedShape.h"
+#include "QgWait.h"
 
 #include <QEvent>
 #include <QImage>
@@ -43,20 +44,31 @@ TEST(LedShapeTest, RepaintsOnlyWhenAColourChanges)
     QWidget window;
     auto *shape = new KtLedShape(&window);
     shape->setGeometry(1, 1, 6, 6);
+    // A widget beside the shape, repainted on purpose: the window paints
+    // every widget due at once, so once the probe is painted, a repaint the
+    // shape asked for has come too.
+    auto *probe = new QWidget(&window);
+    probe->setGeometry(20, 1, 6, 6);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     PaintCounter counter;
     shape->installEventFilter(&counter);
+    PaintCounter probeCounter;
+    probe->installEventFilter(&probeCounter);
+    auto paintsAfterProbe = [&] {
+        probeCounter.paints = 0;
+        probe->update();
+        EXPECT_TRUE(WaitUntil([&] { return probeCounter.paints > 0; }));
+        return counter.paints;
+    };
 
     shape->SetColors(Qt::blue, Qt::blue);
     shape->SetColors(Qt::red, Qt::red);
-    QTest::qWait(50);
-    EXPECT_EQ(counter.paints, 1) << "two changes in a row make one repaint";
+    EXPECT_EQ(paintsAfterProbe(), 1) << "two changes in a row make one repaint";
 
     counter.paints = 0;
     shape->SetColors(Qt::red, Qt::red);
-    QTest::qWait(50);
-    EXPECT_EQ(counter.paints, 0);
+    EXPECT_EQ(paintsAfterProbe(), 0);
 }
 
 } // namespace

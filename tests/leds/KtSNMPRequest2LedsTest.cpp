@@ -1,16 +1,15 @@
 // The LED binding against the switch simulator: a stand-alone unit 15 whose
 // LED-status octets are fixed by a scenario file.
 #include "KtSNMPRequest2Leds.h"
-#include "KtMessageBox.h"
 
 #include "KtErrorCode.h"
-#include "KtSession.h"
+#include "QgMessageCapture.h"
 #include "QgSimProcess.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -42,36 +41,16 @@ constexpr LedColorEntry kPanelEntries[] = {{0, Map::Rgb(255, 255, 255)},
                                            {5, Map::Rgb(255, 0, 0)},
                                            {0, Map::EndOfEntries}};
 
-// The simulator serving unit 15 with the given LED octets, frozen.
-class LedSimulator
+// The scenario of a simulator serving unit 15 with the given LED octets.
+QByteArray LedScenario(const char *octets)
 {
-public:
-    explicit LedSimulator(const char *octets, QStringList options = {})
-    {
-        const QString path = dir_.filePath("leds.scenario");
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(QByteArray("include single\nset 1.3.6.1.4.1.47893.12.11.1.9.4.1.5.15 ") + octets +
-                       "\n");
-        file.close();
-        sim_ = std::make_unique<QgSimProcess>(QStringList{"--static-leds", "--scenario", path} + options);
-    }
-    QgSimProcess &operator*() { return *sim_; }
-    QgSimProcess *operator->() { return sim_.get(); }
-
-private:
-    QTemporaryDir dir_;
-    std::unique_ptr<QgSimProcess> sim_;
-};
+    return QByteArray("include single\nset 1.3.6.1.4.1.47893.12.11.1.9.4.1.5.15 ") + octets + "\n";
+}
 
 class LedBindingTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        KtSession::Create();
-        _SnmpEventProcessor::Instance().Start();
-    }
+    static void SetUpTestSuite() { StartEngine(); }
 
     void SetUp() override
     {
@@ -80,14 +59,7 @@ protected:
         panel_->setGeometry(10, 10, 80, 8);
         status_ = new QLabel(&window_);
         status_->setGeometry(0, 40, 400, 20);
-        messages_.clear();
-        KtMessageBox::Replace([this](const KtMessageBox::Message &message) {
-            messages_ << message.Text;
-            return true;
-        });
     }
-
-    void TearDown() override { KtMessageBox::Replace({}); }
 
     // A binding of unit 15's LED octets at the simulator, its rows created
     // in the panel; the blink timer is stopped so that tests step it.
@@ -106,15 +78,10 @@ protected:
         return leds;
     }
 
-    static bool WaitUntilIdle(KtSNMPRequest2Leds &leds)
-    {
-        return QTest::qWaitFor([&] { return !leds.Busy; }, 15000);
-    }
-
     static bool GetAndWait(KtSNMPRequest2Leds &leds)
     {
         leds.Get();
-        return WaitUntilIdle(leds);
+        return WaitIdle(&leds);
     }
 
     QList<QColor> Brushes() const
@@ -129,7 +96,8 @@ protected:
     QFrame *panel_ = nullptr;
     QLabel *status_ = nullptr;
     QList<KtLedShape *> shapes_;
-    QStringList messages_;
+    QgMessageCapture capture_;
+    QStringList &messages_ = capture_.Messages;
 };
 
 TEST_F(LedBindingTest, CreateLedRowPlacesBlackShapesInABevellessPanel)
@@ -179,10 +147,10 @@ TEST_F(LedBindingTest, AddLedsBindsShapesInOrderAndNeedsOneShapePerByte)
 
 TEST_F(LedBindingTest, ResponseGivesEachLedTheColourOfItsOctet)
 {
-    LedSimulator sim(kLedOctets);
-    ASSERT_TRUE(sim->Start()) << sim->StandardError().toStdString();
+    QgSimProcess sim({"--static-leds"}, LedScenario(kLedOctets));
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
     // Byte 4 lies one past the end of the four octets.
-    auto leds = Bind(sim->Port(), PanelLedColors(), "0,1,2,3,4");
+    auto leds = Bind(sim.Port(), PanelLedColors(), "0,1,2,3,4");
     ASSERT_TRUE(GetAndWait(*leds));
     EXPECT_EQ(leds->Request.Vars.Get(0).Value, "82050703");
 
@@ -208,10 +176,10 @@ TEST_F(LedBindingTest, ResponseGivesEachLedTheColourOfItsOctet)
 
 TEST_F(LedBindingTest, MissingOctetIsAnErrorWhenTheMapHasNoMissingColour)
 {
-    LedSimulator sim(kLedOctets);
-    ASSERT_TRUE(sim->Start());
+    QgSimProcess sim({"--static-leds"}, LedScenario(kLedOctets));
+    ASSERT_TRUE(sim.Start());
     const Map strict(kPanelEntries, 0x07, 0x80, Map::Black, Map::MissingIsError);
-    auto leds = Bind(sim->Port(), strict, "1,4");
+    auto leds = Bind(sim.Port(), strict, "1,4");
     ASSERT_TRUE(GetAndWait(*leds));
     ASSERT_EQ(messages_.size(), 1);
     EXPECT_EQ(messages_.first(), KtErrorText(-519));
@@ -220,7 +188,7 @@ TEST_F(LedBindingTest, MissingOctetIsAnErrorWhenTheMapHasNoMissingColour)
     EXPECT_EQ(Brushes(), (QList<QColor>{Black, Black}));
 
     // The same bytes within the value are fine.
-    auto inRange = Bind(sim->Port(), strict, "1,3");
+    auto inRange = Bind(sim.Port(), strict, "1,3");
     ASSERT_TRUE(GetAndWait(*inRange));
     EXPECT_EQ(Brushes(), (QList<QColor>{Red, Green}));
     EXPECT_EQ(messages_.size(), 1);
@@ -270,9 +238,9 @@ TEST_F(LedBindingTest, EvaluateLedRejectsBadItemsAndNegativeBytes)
 TEST_F(LedBindingTest, FailedPollTurnsEveryLedOffUntilTheNextSuccess)
 {
     // The agent drops every second request.
-    LedSimulator sim(kLedOctets, {"--drop-every", "2"});
-    ASSERT_TRUE(sim->Start());
-    auto leds = Bind(sim->Port(), PanelLedColors());
+    QgSimProcess sim({"--static-leds", "--drop-every", "2"}, LedScenario(kLedOctets));
+    ASSERT_TRUE(sim.Start());
+    auto leds = Bind(sim.Port(), PanelLedColors());
     leds->Request.TimeOut = 30;
     leds->Request.Retries = 0;
     leds->SetStatusPanel(status_);
@@ -299,9 +267,9 @@ TEST_F(LedBindingTest, FailedPollTurnsEveryLedOffUntilTheNextSuccess)
 
 TEST_F(LedBindingTest, PollErrorWithoutStatusTargetShowsNothing)
 {
-    LedSimulator sim(kLedOctets, {"--drop-every", "1"});
-    ASSERT_TRUE(sim->Start());
-    auto leds = Bind(sim->Port(), PanelLedColors());
+    QgSimProcess sim({"--static-leds", "--drop-every", "1"}, LedScenario(kLedOctets));
+    ASSERT_TRUE(sim.Start());
+    auto leds = Bind(sim.Port(), PanelLedColors());
     leds->Request.TimeOut = 30;
     leds->Request.Retries = 0;
     ASSERT_TRUE(GetAndWait(*leds));
@@ -311,9 +279,9 @@ TEST_F(LedBindingTest, PollErrorWithoutStatusTargetShowsNothing)
 
 TEST_F(LedBindingTest, BlinkingLedAlternatesForSevenStepsAfterEachResponse)
 {
-    LedSimulator sim(kLedOctets);
-    ASSERT_TRUE(sim->Start());
-    auto leds = Bind(sim->Port(), PanelLedColors());
+    QgSimProcess sim({"--static-leds"}, LedScenario(kLedOctets));
+    ASSERT_TRUE(sim.Start());
+    auto leds = Bind(sim.Port(), PanelLedColors());
     const KtLedShape *blinking = nullptr;
     const KtLedShape *steady = nullptr;
 
@@ -345,9 +313,9 @@ TEST_F(LedBindingTest, BlinkingLedAlternatesForSevenStepsAfterEachResponse)
 // stopped.
 TEST_F(LedBindingTest, BlinkTimerRestsBetweenResponses)
 {
-    LedSimulator sim(kLedOctets);
-    ASSERT_TRUE(sim->Start());
-    auto leds = Bind(sim->Port(), PanelLedColors());
+    QgSimProcess sim({"--static-leds"}, LedScenario(kLedOctets));
+    ASSERT_TRUE(sim.Start());
+    auto leds = Bind(sim.Port(), PanelLedColors());
     bool activeAtResponse = false;
     leds->OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &) {
         activeAtResponse = leds->BlinkTimer->isActive();
@@ -373,9 +341,9 @@ TEST_F(LedBindingTest, BlinkTimerRestsBetweenResponses)
 
 TEST_F(LedBindingTest, StartPollingReadsAtOnceAndEveryPeriod)
 {
-    LedSimulator sim(kLedOctets);
-    ASSERT_TRUE(sim->Start());
-    auto leds = Bind(sim->Port(), PanelLedColors());
+    QgSimProcess sim({"--static-leds"}, LedScenario(kLedOctets));
+    ASSERT_TRUE(sim.Start());
+    auto leds = Bind(sim.Port(), PanelLedColors());
     int gets = 0;
     leds->OnGetDone = [&](KtSNMPRequest2Controls *, const KtSNMPError &record) {
         EXPECT_EQ(record.Code, 0);
@@ -387,14 +355,14 @@ TEST_F(LedBindingTest, StartPollingReadsAtOnceAndEveryPeriod)
     EXPECT_TRUE(leds->PollTimer->isActive());
     EXPECT_EQ(leds->PollTimer->interval(), 3000);
     EXPECT_TRUE(leds->BlinkTimer->isActive());
-    ASSERT_TRUE(WaitUntilIdle(*leds));
+    ASSERT_TRUE(WaitIdle(leds.get()));
     EXPECT_EQ(gets, 1);
     EXPECT_EQ(shapes_[kRedLed]->BrushColor(), Red);
 
     // A tick of the poll timer reads again.
     ASSERT_TRUE(QMetaObject::invokeMethod(leds->PollTimer.data(), "timeout"));
     EXPECT_TRUE(leds->Busy);
-    ASSERT_TRUE(WaitUntilIdle(*leds));
+    ASSERT_TRUE(WaitIdle(leds.get()));
     EXPECT_EQ(gets, 2);
 
     leds->StopPolling();
@@ -405,15 +373,15 @@ TEST_F(LedBindingTest, StartPollingReadsAtOnceAndEveryPeriod)
     // Polling again brings the blink timer back.
     leds->StartPolling(300);
     EXPECT_TRUE(leds->BlinkTimer->isActive());
-    ASSERT_TRUE(WaitUntilIdle(*leds));
+    ASSERT_TRUE(WaitIdle(leds.get()));
     EXPECT_EQ(gets, 3);
 }
 
 TEST_F(LedBindingTest, GetThatCannotBeSentResetsTheLeds)
 {
-    LedSimulator sim(kLedOctets);
-    ASSERT_TRUE(sim->Start());
-    auto leds = Bind(sim->Port(), PanelLedColors());
+    QgSimProcess sim({"--static-leds"}, LedScenario(kLedOctets));
+    ASSERT_TRUE(sim.Start());
+    auto leds = Bind(sim.Port(), PanelLedColors());
     leds->SetStatusPanel(status_);
     ASSERT_TRUE(GetAndWait(*leds));
     ASSERT_EQ(shapes_[kRedLed]->BrushColor(), Red);

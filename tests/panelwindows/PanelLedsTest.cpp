@@ -18,7 +18,7 @@ protected:
     {
         if (!sim.Start())
             return nullptr;
-        UseSimulator(sim.Port());
+        PointEngineAt(sim.Port());
         const QList<UnitPanelInput> units = ReadUnits(sim.Port());
         if (units.size() != 1)
             return nullptr;

@@ -7,14 +7,14 @@
 #include "KtImageList.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest.h"
-#include "KtSession.h"
 #include "PanelHost.h"
+#include "QgPortGrid.h"
 #include "QgSimProcess.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
 #include "TPanelForm.h"
 
-#include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -33,24 +33,10 @@ public:
 };
 
 // qgsim with frozen LEDs running a scenario given as text.
-class ScenarioSimulator
+class ScenarioSimulator : public QgSimProcess
 {
 public:
-    explicit ScenarioSimulator(const QByteArray &scenario)
-    {
-        const QString path = dir_.filePath("test.scenario");
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(scenario);
-        file.close();
-        sim_ = std::make_unique<QgSimProcess>(QStringList{"--static-leds", "--scenario", path});
-    }
-    bool Start() { return sim_->Start(); }
-    quint16 Port() const { return sim_->Port(); }
-
-private:
-    QTemporaryDir dir_;
-    std::unique_ptr<QgSimProcess> sim_;
+    explicit ScenarioSimulator(const QByteArray &scenario) : QgSimProcess({"--static-leds"}, scenario) {}
 };
 
 // The "set" line of a scenario that fixes a unit's LED octets: all `size`
@@ -131,22 +117,9 @@ inline QList<UnitPanelInput> ReadUnits(quint16 port)
     return inputs;
 }
 
-// The process-wide session, its pump, and the defaults every LED binding
-// copies, pointing at a simulator.
-inline void UseSimulator(quint16 port)
-{
-    if (!KtSNMPSession) {
-        KtSession::Create();
-        _SnmpEventProcessor::Instance().Start();
-    }
-    KtSNMPDefaults.Device = {"127.0.0.1", port};
-    KtSNMPDefaults.Security.Version = 1;
-    KtSNMPDefaults.Security.ReadCommunity = "public";
-}
-
 inline bool WaitForLeds(const TPanelForm &panel)
 {
-    return panel.LedBinding && QTest::qWaitFor([&] { return !panel.LedBinding->Busy; }, 15000);
+    return panel.LedBinding && WaitIdle(panel.LedBinding.get());
 }
 
 // The LED bindings of a panel whose shapes are the named shape or lie in the
@@ -189,12 +162,4 @@ template <typename Button> QList<int> TagsOf(const QList<Button *> &buttons)
     for (const Button *button : buttons)
         tags << KtPortButton::TagOf(button);
     return tags;
-}
-
-inline QList<int> Range(int first, int last)
-{
-    QList<int> numbers;
-    for (int n = first; n <= last; ++n)
-        numbers << n;
-    return numbers;
 }

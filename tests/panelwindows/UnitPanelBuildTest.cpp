@@ -28,7 +28,7 @@ protected:
         delete stack_;
         stack_ = nullptr;
     }
-    static void UseStack() { UseSimulator(stack_->Port()); }
+    static void UseStack() { PointEngineAt(stack_->Port()); }
 
     // Panels of every unit row, in row order; freed before the host.
     void BuildAll(const QList<UnitPanelInput> &units)
@@ -50,7 +50,7 @@ TEST_F(UnitPanelBuildTest, EveryModelGetsItsPanelAndModules)
 {
     ScenarioSimulator sim("include all-models\n");
     ASSERT_TRUE(sim.Start());
-    UseSimulator(sim.Port());
+    PointEngineAt(sim.Port());
     BuildAll(ReadUnits(sim.Port()));
     ASSERT_EQ(panels_.size(), 8u);
 
@@ -139,7 +139,7 @@ TEST_F(UnitPanelBuildTest, StandAloneGigabitUnitUsesBarePortNumbers)
 {
     ScenarioSimulator sim("include single\n");
     ASSERT_TRUE(sim.Start());
-    UseSimulator(sim.Port());
+    PointEngineAt(sim.Port());
     const QList<UnitPanelInput> units = ReadUnits(sim.Port());
     ASSERT_EQ(units.size(), 1);
     ASSERT_EQ(units[0].UnitNumber, "15");
@@ -166,7 +166,7 @@ TEST_F(UnitPanelBuildTest, MiniGbicInSlotTwoOfUnitTwo)
                           "unit 2 QG2312 - MGBIC\n" +
                           LedOctetsLine(2, 27, {{19, 5}, {21, 2}, {23, 4}, {25, 0x82}}));
     ASSERT_TRUE(sim.Start());
-    UseSimulator(sim.Port());
+    PointEngineAt(sim.Port());
     BuildAll(ReadUnits(sim.Port()));
     ASSERT_EQ(panels_.size(), 2u);
     const TPanelForm &panel = *panels_[1];

@@ -1,12 +1,12 @@
 // The request engine against the switch simulator over real UDP.
 #include "KtSNMPRequest.h"
 #include "KtException.h"
-#include "KtSession.h"
+#include "QgSimProcess.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
@@ -14,36 +14,15 @@
 
 namespace {
 
-// qgsim on a free loopback port.
-class Simulator
+// qgsim with frozen LEDs on `port` of 127.0.0.1 (a free one for 0),
+// started; a simulator that did not come up has port 0.
+std::unique_ptr<QgSimProcess> Simulator(const QStringList &options, quint16 port = 0)
 {
-public:
-    explicit Simulator(QStringList options, quint16 port = 0)
-    {
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(QStringLiteral(QG_BIN_DIR "/qgsim"),
-                       QStringList{"--listen", QStringLiteral("127.0.0.1:%1").arg(port), "--static-leds"} +
-                           options);
-        process_.waitForStarted();
-        QElapsedTimer clock;
-        clock.start();
-        while (!process_.canReadLine() && clock.elapsed() < 20000)
-            process_.waitForReadyRead(100);
-        const QString line = QString::fromLatin1(process_.readLine()).trimmed();
-        port_ = quint16(line.section(':', -1).toUInt());
-    }
-    ~Simulator()
-    {
-        process_.terminate();
-        if (!process_.waitForFinished(5000))
-            process_.kill();
-    }
-    quint16 Port() const { return port_; }
-
-private:
-    QProcess process_;
-    quint16 port_ = 0;
-};
+    auto sim = std::make_unique<QgSimProcess>(
+        QStringList{"--listen", QStringLiteral("127.0.0.1:%1").arg(port), "--static-leds"} + options);
+    sim->Start();
+    return sim;
+}
 
 // Relays datagrams between the module and the simulator and notes the PDU
 // type of every SNMPv1/v2c request: the tag after the message's version and
@@ -149,11 +128,7 @@ struct Step
 class RequestTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        KtSession::Create();
-        _SnmpEventProcessor::Instance().Start();
-    }
+    static void SetUpTestSuite() { StartEngine(); }
 
     static std::unique_ptr<KtSNMPRequest> Request(quint16 port, const KtSNMPVarDef *table, KtListKind kind,
                                                   int indexCount, quint8 version = 1)
@@ -192,26 +167,18 @@ protected:
         WaitUntil([&] { return done; });
         return steps;
     }
-
-    template <typename Predicate> static void WaitUntil(Predicate predicate, int ms = 15000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!predicate() && clock.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
 };
 
 TEST_F(RequestTest, ScalarsAndRowsAreReadWithOneGet)
 {
-    Simulator sim({});
-    auto scalars = Request(sim.Port(), kSystem, ListScalars, 0);
+    auto sim = Simulator({});
+    auto scalars = Request(sim->Port(), kSystem, ListScalars, 0);
     EXPECT_FALSE(scalars->ReadSync(true));
     EXPECT_EQ(scalars->Vars.Get(0).Value, "Keltra managed Ethernet switch (simulated)");
     EXPECT_EQ(scalars->Vars.Get(0).CurrentOid, "1.3.6.1.2.1.1.1.0");
     EXPECT_EQ(scalars->Vars.Get(1).CurrentOid, "1.3.6.1.2.1.1.5.0");
 
-    auto row = Request(sim.Port(), kIfX, ListRow, 0);
+    auto row = Request(sim->Port(), kIfX, ListRow, 0);
     row->Vars.Instance = "53";
     const std::vector<Step> steps = Run(*row);
     ASSERT_EQ(steps.size(), 1u);
@@ -223,9 +190,9 @@ TEST_F(RequestTest, ScalarsAndRowsAreReadWithOneGet)
 
 TEST_F(RequestTest, TableWalkDeliversEveryRowThenNotDone)
 {
-    Simulator sim({"--fdb-rows", "3"});
+    auto sim = Simulator({"--fdb-rows", "3"});
     for (quint8 version : {0, 1}) {
-        auto fdb = Request(sim.Port(), kFdb, ListTable, 2, version);
+        auto fdb = Request(sim->Port(), kFdb, ListTable, 2, version);
         const std::vector<Step> steps = Run(*fdb);
         ASSERT_EQ(steps.size(), 4u) << int(version);
         for (int row = 0; row < 3; ++row) {
@@ -243,18 +210,18 @@ TEST_F(RequestTest, TableWalkDeliversEveryRowThenNotDone)
 
 TEST_F(RequestTest, VersionOneEndOfMibEndsTheWalkSuccessfully)
 {
-    Simulator sim({});
+    auto sim = Simulator({});
     const KtSNMPVarDef lastColumn[] = {
         {"1.3.6.1.6.3.16.1.5.2.1.6", "vacmViewTreeFamilyStatus", SyntaxInteger, AccessRead},
         {},
     };
-    auto request = Request(sim.Port(), lastColumn, ListTable, 0, 0);
+    auto request = Request(sim->Port(), lastColumn, ListTable, 0, 0);
     const std::vector<Step> steps = Run(*request);
     ASSERT_GE(steps.size(), 2u);
     EXPECT_EQ(steps.back().code, 0);
     EXPECT_TRUE(steps.back().finished);
 
-    auto sync = Request(sim.Port(), lastColumn, ListTable, 0, 0);
+    auto sync = Request(sim->Port(), lastColumn, ListTable, 0, 0);
     int rows = 0;
     for (bool more = sync->ReadSync(true); more; more = sync->ReadSync(false))
         ++rows;
@@ -263,8 +230,8 @@ TEST_F(RequestTest, VersionOneEndOfMibEndsTheWalkSuccessfully)
 
 TEST_F(RequestTest, ColumnEndingEarlyShowsNotDoneWhileOthersGoOn)
 {
-    Simulator sim({});
-    auto request = Request(sim.Port(), kUnitsAndPorts, ListTable, 1);
+    auto sim = Simulator({});
+    auto request = Request(sim->Port(), kUnitsAndPorts, ListTable, 1);
     const std::vector<Step> steps = Run(*request, 6);
     ASSERT_GE(steps.size(), 5u);
     EXPECT_EQ(steps[0].values[1], "1"); // unit 1 starts at port 1
@@ -275,8 +242,8 @@ TEST_F(RequestTest, ColumnEndingEarlyShowsNotDoneWhileOthersGoOn)
 
 TEST_F(RequestTest, ShortInstanceRaises514)
 {
-    Simulator sim({});
-    auto sync = Request(sim.Port(), kIfX, ListTable, 2);
+    auto sim = Simulator({});
+    auto sync = Request(sim->Port(), kIfX, ListTable, 2);
     try {
         sync->ReadSync(true);
         FAIL();
@@ -284,7 +251,7 @@ TEST_F(RequestTest, ShortInstanceRaises514)
         EXPECT_EQ(error.Code, -514);
     }
     // Asynchronously the error arrives as the outcome, and Pending falls.
-    auto async = Request(sim.Port(), kIfX, ListTable, 2);
+    auto async = Request(sim->Port(), kIfX, ListTable, 2);
     const std::vector<Step> steps = Run(*async);
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].code, -514);
@@ -294,8 +261,8 @@ TEST_F(RequestTest, ShortInstanceRaises514)
 
 TEST_F(RequestTest, SelectedWriteSendsTheSourceAndKeepsTheListAsItWas)
 {
-    Simulator sim({});
-    auto request = Request(sim.Port(), kIfX, ListTable, 1);
+    auto sim = Simulator({});
+    auto request = Request(sim->Port(), kIfX, ListTable, 1);
     request->Vars.Get(0).Value = "52";
     request->Vars.Get(1).Value = "old alias";
     request->Vars.Get(3).Value = "1";
@@ -304,7 +271,7 @@ TEST_F(RequestTest, SelectedWriteSendsTheSourceAndKeepsTheListAsItWas)
     EXPECT_EQ(Values(request->Vars), (QStringList{"52", "old alias", "", "1"}));
     EXPECT_EQ(request->Vars.Get(1).Access, int(AccessReadWrite)); // no skip mark left
 
-    auto check = Request(sim.Port(), kIfX, ListRow, 0);
+    auto check = Request(sim->Port(), kIfX, ListRow, 0);
     check->Vars.Instance = "52";
     check->ReadSync(true);
     EXPECT_EQ(check->Vars.Get(1).Value, "uplink");
@@ -313,8 +280,8 @@ TEST_F(RequestTest, SelectedWriteSendsTheSourceAndKeepsTheListAsItWas)
 
 TEST_F(RequestTest, FailedWriteRaisesTheAgentsError)
 {
-    Simulator sim({});
-    auto request = Request(sim.Port(), kSystem, ListScalars, 0);
+    auto sim = Simulator({});
+    auto request = Request(sim->Port(), kSystem, ListScalars, 0);
     request->Vars.Get(0).Access = AccessReadWrite; // sysDescr is read-only on the agent
     request->Vars.Get(0).Value = "changed";
     try {
@@ -329,8 +296,8 @@ TEST_F(RequestTest, FailedWriteRaisesTheAgentsError)
 
 TEST_F(RequestTest, DroppedRequestsTimeOutAfterRetriesPlusOneTries)
 {
-    Simulator sim({"--drop-every", "1"});
-    auto request = Request(sim.Port(), kSystem, ListScalars, 0);
+    auto sim = Simulator({"--drop-every", "1"});
+    auto request = Request(sim->Port(), kSystem, ListScalars, 0);
     request->TimeOut = 30;
     QElapsedTimer clock;
     clock.start();
@@ -349,8 +316,8 @@ TEST_F(RequestTest, DroppedRequestsTimeOutAfterRetriesPlusOneTries)
 
 TEST_F(RequestTest, DestructorWaitsForAnOutstandingRead)
 {
-    Simulator sim({"--delay-ms", "300"});
-    auto request = Request(sim.Port(), kSystem, ListScalars, 0);
+    auto sim = Simulator({"--delay-ms", "300"});
+    auto request = Request(sim->Port(), kSystem, ListScalars, 0);
     bool called = false;
     request->ReadAsync([&](void *, const KtSNMPError &, KtSNMPVarList &) { called = true; }, nullptr, true);
     EXPECT_EQ(request->Pending, 1);
@@ -364,10 +331,10 @@ TEST_F(RequestTest, DestructorWaitsForAnOutstandingRead)
 
 TEST_F(RequestTest, LateCompletionNeverReachesADestroyedRequest)
 {
-    Simulator sim({"--delay-ms", "6400"});
+    auto sim = Simulator({"--delay-ms", "6400"});
     bool called = false;
     {
-        auto request = Request(sim.Port(), kSystem, ListScalars, 0);
+        auto request = Request(sim->Port(), kSystem, ListScalars, 0);
         request->TimeOut = 1000;
         request->ReadAsync([&](void *, const KtSNMPError &, KtSNMPVarList &) { called = true; }, nullptr,
                            true);
@@ -381,8 +348,8 @@ TEST_F(RequestTest, LateCompletionNeverReachesADestroyedRequest)
 
 TEST_F(RequestTest, StuckAgentDoesNotWalkForever)
 {
-    Simulator sim({"--stuck-walk", "1.3.6.1.2.1.31.1.1.1.1"});
-    auto request = Request(sim.Port(), kUnitsAndPorts, ListTable, 1);
+    auto sim = Simulator({"--stuck-walk", "1.3.6.1.2.1.31.1.1.1.1"});
+    auto request = Request(sim->Port(), kUnitsAndPorts, ListTable, 1);
     const std::vector<Step> steps = Run(*request, 1000);
     EXPECT_LT(steps.size(), 10u);
     EXPECT_TRUE(steps.back().finished);
@@ -390,7 +357,7 @@ TEST_F(RequestTest, StuckAgentDoesNotWalkForever)
 
 TEST_F(RequestTest, UserBasedReads)
 {
-    Simulator sim({});
+    auto sim = Simulator({});
     struct Case
     {
         QString user;
@@ -404,7 +371,7 @@ TEST_F(RequestTest, UserBasedReads)
         {"md5user", 2, 2, 1, "not the password", "", -308},
     };
     for (const Case &c : cases) {
-        auto request = Request(sim.Port(), kSystem, ListScalars, 0, 3);
+        auto request = Request(sim->Port(), kSystem, ListScalars, 0, 3);
         request->Security.SecurityModel = 3;
         request->Security.SecurityName = c.user;
         request->Security.SecurityLevel = c.level;
@@ -428,7 +395,7 @@ TEST_F(RequestTest, UserBasedReads)
 // once more, asynchronously and synchronously.
 TEST_F(RequestTest, ReadsGoOnAfterTheAgentRestartsWithANewEngine)
 {
-    auto sim = std::make_unique<Simulator>(QStringList{});
+    auto sim = Simulator({});
     const quint16 port = sim->Port();
     ASSERT_NE(port, 0);
     auto community = Request(port, kSystem, ListScalars, 0, 1);
@@ -459,13 +426,13 @@ TEST_F(RequestTest, ReadsGoOnAfterTheAgentRestartsWithANewEngine)
     readAll("before the restart");
 
     sim.reset();
-    sim = std::make_unique<Simulator>(QStringList{}, port);
+    sim = Simulator({}, port);
     ASSERT_EQ(sim->Port(), port);
     readAll("after the restart");
 
     // Once more for the synchronous path first.
     sim.reset();
-    sim = std::make_unique<Simulator>(QStringList{}, port);
+    sim = Simulator({}, port);
     EXPECT_NO_THROW(users[0]->ReadSync(true));
     EXPECT_EQ(users[0]->Vars.Get(1).Value, "qgsim");
 }
@@ -473,7 +440,7 @@ TEST_F(RequestTest, ReadsGoOnAfterTheAgentRestartsWithANewEngine)
 // When the agent is gone for good, the time-out is what the window shows.
 TEST_F(RequestTest, AgentThatStaysAwayStillTimesOut)
 {
-    auto sim = std::make_unique<Simulator>(QStringList{});
+    auto sim = Simulator({});
     const quint16 port = sim->Port();
     auto request = Request(port, kSystem, ListScalars, 0, 3);
     request->Security.SecurityModel = 3;
@@ -493,8 +460,8 @@ TEST_F(RequestTest, AgentThatStaysAwayStillTimesOut)
 // switched off, and always with SNMPv1, one get-next per row.
 TEST_F(RequestTest, UseGetBulkOffKeepsGetNext)
 {
-    Simulator sim({"--fdb-rows", "40"});
-    PduTypeRecorder recorder(sim.Port());
+    auto sim = Simulator({"--fdb-rows", "40"});
+    PduTypeRecorder recorder(sim->Port());
     struct Case
     {
         quint8 version;
@@ -523,10 +490,10 @@ TEST_F(RequestTest, UseGetBulkOffKeepsGetNext)
 // SNMPv2c get-next walk of the same table.
 TEST_F(RequestTest, UserBasedWalkWithGetBulkGivesTheGetNextRows)
 {
-    Simulator sim({"--fdb-rows", "30"});
-    auto getNext = Request(sim.Port(), kFdb, ListTable, 2, 1);
+    auto sim = Simulator({"--fdb-rows", "30"});
+    auto getNext = Request(sim->Port(), kFdb, ListTable, 2, 1);
     getNext->Device.UseGetBulk = false;
-    auto bulk = Request(sim.Port(), kFdb, ListTable, 2, 3);
+    auto bulk = Request(sim->Port(), kFdb, ListTable, 2, 3);
     bulk->Security.SecurityModel = 3;
     bulk->Security.SecurityName = "md5user";
     bulk->Security.SecurityLevel = 2;

@@ -3,13 +3,13 @@
 // VLAN and forwarding tables, scenario files and the process contract.
 
 #include "QgSimProcess.h"
+#include "QgWait.h"
 #include "SnmpTool.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -162,20 +162,15 @@ TEST(SimSwitchDataTest, LedsChangeOverTimeUnlessFrozenAndTheSeedRepeatsThem)
     EXPECT_EQ(firstLeds({"--seed", "11"}), seeded);
     EXPECT_NE(firstLeds({"--seed", "12"}), seeded);
 
+    // A frozen simulator keeps its LEDs for as long as a live one with the
+    // same interval takes to change them.
+    QgSimProcess frozen({"--static-leds", "--led-interval-ms", "50"});
+    ASSERT_TRUE(frozen.Start()) << frozen.StandardError().toStdString();
+    const QByteArray frozenBefore = LedOctets(frozen, 3);
     QgSimProcess live({"--led-interval-ms", "50"});
     ASSERT_TRUE(live.Start()) << live.StandardError().toStdString();
-    QByteArray before = LedOctets(live, 3);
-    bool changed = false;
-    for (int i = 0; i < 40 && !changed; ++i) {
-        QThread::msleep(50);
-        changed = LedOctets(live, 3) != before;
-    }
-    EXPECT_TRUE(changed);
-
-    QgSimProcess frozen({"--static-leds"});
-    ASSERT_TRUE(frozen.Start()) << frozen.StandardError().toStdString();
-    QByteArray frozenBefore = LedOctets(frozen, 3);
-    QThread::msleep(300);
+    const QByteArray before = LedOctets(live, 3);
+    EXPECT_TRUE(WaitUntil([&] { return LedOctets(live, 3) != before; }, 5000));
     EXPECT_EQ(LedOctets(frozen, 3), frozenBefore);
 }
 
@@ -188,23 +183,25 @@ TEST(SimSwitchDataTest, DerivedCountersGrowUnlessFrozen)
         return RunSnmpTool("snmpget", QStringList{"-Oqv", "-v2c", "-c", "public", sim.Address()} + counters)
             .lines();
     };
+    // The frozen simulator's counters stay for as long as a live one with
+    // the same interval takes to grow both.
+    QgSimProcess frozen({"--static-leds", "--led-interval-ms", "50"});
+    ASSERT_TRUE(frozen.Start()) << frozen.StandardError().toStdString();
+    const QStringList frozenBefore = read(frozen);
     QgSimProcess live({"--led-interval-ms", "50"});
     ASSERT_TRUE(live.Start()) << live.StandardError().toStdString();
     const QStringList before = read(live);
     ASSERT_EQ(before.size(), counters.size());
     QStringList after = before;
-    for (int i = 0; i < 40 && (after[0] == before[0] || after[1] == before[1]); ++i) {
-        QThread::msleep(50);
-        after = read(live);
-        ASSERT_EQ(after.size(), counters.size());
-    }
+    WaitUntil(
+        [&] {
+            after = read(live);
+            return after.size() == before.size() && after[0] != before[0] && after[1] != before[1];
+        },
+        5000);
+    ASSERT_EQ(after.size(), counters.size());
     for (qsizetype i = 0; i < counters.size(); ++i)
         EXPECT_GT(after[i].toULongLong(), before[i].toULongLong()) << counters[i].toStdString();
-
-    QgSimProcess frozen({"--static-leds"});
-    ASSERT_TRUE(frozen.Start()) << frozen.StandardError().toStdString();
-    const QStringList frozenBefore = read(frozen);
-    QThread::msleep(300);
     EXPECT_EQ(read(frozen), frozenBefore);
 }
 

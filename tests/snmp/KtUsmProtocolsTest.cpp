@@ -6,12 +6,12 @@
 #include "KtSNMPRequest.h"
 #include "KtSession.h"
 #include "QgSimProcess.h"
+#include "QgWait.h"
 #include "SnmpdProcess.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -120,8 +120,7 @@ Outcome Get(quint16 port, const KtSNMPSecurity &security)
             outcome = Outcome{error, vars.Get(0).Value, clock.elapsed()};
         },
         nullptr, true);
-    while (!outcome && clock.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    WaitUntil([&] { return outcome.has_value(); }, 20000);
     EXPECT_TRUE(outcome.has_value());
     KtSNMPError none;
     none.Code = -999;

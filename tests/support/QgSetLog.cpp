@@ -26,10 +26,15 @@ QStringList QgSetPdu::Texts() const
     return texts;
 }
 
-std::vector<QgSetPdu> QgSetLog::Read() const
+const QString QgSetLog::SyncOid = QStringLiteral("1.3.6.1.4.1.47893.0.0");
+
+namespace {
+
+// Every entry of the log, sync SETs included.
+std::vector<QgSetPdu> ReadAll(const QString &path)
 {
     std::vector<QgSetPdu> pdus;
-    QFile file(path_);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return pdus;
     for (const QByteArray &line : file.readAll().split('\n')) {
@@ -51,6 +56,28 @@ std::vector<QgSetPdu> QgSetLog::Read() const
         pdus.push_back(std::move(pdu));
     }
     return pdus;
+}
+
+bool IsSync(const QgSetPdu &pdu)
+{
+    return pdu.Bindings.size() == 1 && pdu.Bindings[0].Oid == QgSetLog::SyncOid;
+}
+
+} // namespace
+
+std::vector<QgSetPdu> QgSetLog::Read() const
+{
+    std::vector<QgSetPdu> pdus = ReadAll(path_);
+    std::erase_if(pdus, IsSync);
+    return pdus;
+}
+
+bool QgSetLog::HasSync(int value) const
+{
+    for (const QgSetPdu &pdu : ReadAll(path_))
+        if (IsSync(pdu) && pdu.Bindings[0].Value == QString::number(value))
+            return true;
+    return false;
 }
 
 void QgSetLog::Clear() const

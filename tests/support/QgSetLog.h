@@ -37,9 +37,15 @@ class QgSetLog
 public:
     explicit QgSetLog(QString path = {}) : path_(std::move(path)) {}
 
+    // The object of the SETs that QgSimProcess::WaitForSets() sends, one
+    // the simulator does not have: Read() passes over them.
+    static const QString SyncOid;
+
     QString Path() const { return path_; }
-    // Every entry so far; an absent file is an empty log.
+    // Every entry so far but the sync SETs; an absent file is an empty log.
     std::vector<QgSetPdu> Read() const;
+    // Whether the sync SET with the given value is in the log.
+    bool HasSync(int value) const;
     // Forgets what was logged so far.
     void Clear() const;
     // Every binding of every entry, as Texts() gives them, for messages.

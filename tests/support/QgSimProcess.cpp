@@ -1,6 +1,9 @@
 #include "QgSimProcess.h"
 
+#include "QgWait.h"
+
 #include <QDeadlineTimer>
+#include <QFile>
 
 QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(arguments))
 {
@@ -11,6 +14,17 @@ QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(argumen
     }
     sets_ = QgSetLog(logDir_.filePath(QStringLiteral("sets.jsonl")));
     arguments_ << QStringLiteral("--set-log") << sets_.Path();
+}
+
+QgSimProcess::QgSimProcess(QStringList arguments, const QByteArray &scenario)
+    : QgSimProcess(std::move(arguments))
+{
+    const QString path = logDir_.filePath(QStringLiteral("test.scenario"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(scenario);
+    file.close();
+    arguments_ << QStringLiteral("--scenario") << path;
 }
 
 QgSimProcess::~QgSimProcess()
@@ -73,4 +87,16 @@ int QgSimProcess::Stop()
     StandardError();
     exitCode_ = process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
     return exitCode_;
+}
+
+bool QgSimProcess::WaitForSets(int timeoutMs) const
+{
+    const int sync = ++syncs_;
+    QProcess tool;
+    tool.start(QStringLiteral("snmpset"), {"-v2c", "-c", "private", "-r", "0", "-t", "30", Address(),
+                                           QgSetLog::SyncOid, "i", QString::number(sync)});
+    const bool logged = WaitUntil([&] { return sets_.HasSync(sync); }, timeoutMs);
+    tool.kill();
+    tool.waitForFinished();
+    return logged;
 }

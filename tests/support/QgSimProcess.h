@@ -18,6 +18,10 @@ class QgSimProcess
 {
 public:
     explicit QgSimProcess(QStringList arguments = {});
+    // The simulator running a scenario given as text (written to a file of
+    // its own), with further arguments:
+    //   QgSimProcess sim({"--static-leds"}, "include single\nset OID 0x0205\n");
+    QgSimProcess(QStringList arguments, const QByteArray &scenario);
     ~QgSimProcess();
 
     // Starts the simulator and waits for its "listening on" line; false if
@@ -34,6 +38,12 @@ public:
     // The simulator's set log (its own --set-log, or one in a temporary
     // directory).
     const QgSetLog &Sets() const { return sets_; }
+    // Waits (running events) until every SET sent to the simulator so far
+    // is in its log: the simulator logs a SET when it answers or drops it,
+    // after those that came before, so this sends one more (of
+    // QgSetLog::SyncOid, with net-snmp's tool) and waits for that one.
+    // False if it did not come within `timeoutMs`.
+    bool WaitForSets(int timeoutMs = 30000) const;
 
 private:
     QStringList arguments_;
@@ -43,4 +53,5 @@ private:
     QString stderr_;
     QTemporaryDir logDir_;
     QgSetLog sets_;
+    mutable int syncs_ = 0;
 };

@@ -3,13 +3,12 @@
 // stand-in, screenshots, and its exit codes.
 #include "KtStartup.h"
 #include "KtViewerLauncher.h"
+#include "QgInstallation.h"
 #include "QgSimProcess.h"
 #include "SnmpdProcess.h"
 
-#include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,37 +19,23 @@ struct ProgramRun
     QString StandardError;
 };
 
-// A registry stand-in whose configuration directory holds 127.0.0.1.cfg
-// with the agent's port, as ./run writes it.
+// An installation for the agent's port, and programs run in it.
 class Installation
 {
 public:
-    explicit Installation(quint16 agentPort)
-    {
-        QFile registry(dir_.filePath("registry.ini"));
-        registry.open(QIODevice::WriteOnly);
-        registry.write(
-            QStringLiteral("[SOFTWARE\\Keltra\\Ovix5.1\\MibFile]\nPath=%1/\n").arg(dir_.path()).toUtf8());
-        registry.close();
-        QFile config(dir_.filePath("127.0.0.1.cfg"));
-        config.open(QIODevice::WriteOnly);
-        config.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
-                                    "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
-                         .arg(agentPort)
-                         .toUtf8());
-    }
+    explicit Installation(quint16 agentPort) { files_.Write(agentPort); }
 
-    QString Path(const QString &name) const { return dir_.filePath(name); }
+    QString Path(const QString &name) const { return files_.Path(name); }
 
     ProgramRun Start(const QString &program, const QStringList &arguments) const
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("KELTRA_REGISTRY", dir_.filePath("registry.ini"));
+        environment.insert("KELTRA_REGISTRY", files_.RegistryPath());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("ASAN_OPTIONS", "detect_leaks=0");
         process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(dir_.path());
+        process.setWorkingDirectory(files_.Dir());
         process.start(program, arguments);
         if (!process.waitForFinished(120000)) {
             process.kill();
@@ -61,7 +46,7 @@ public:
     }
 
 private:
-    QTemporaryDir dir_;
+    QgInstallation files_;
 };
 
 const QString Qgview = QStringLiteral(QG_BIN_DIR "/qgview");

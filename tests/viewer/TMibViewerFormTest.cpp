@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,31 +21,15 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
 
-class TMibViewerFormTest : public ::testing::Test
+class TMibViewerFormTest : public ViewerTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static QTemporaryDir state;
-        KtSNMPInitialize(state.path());
-    }
-
-    static void UseAgent(quint16 port)
-    {
-        KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), port};
-        KtSNMPDefaults.Security.Version = 1;
-        KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
-        // A loaded test machine can be slow to answer.
-        KtSNMPDefaults.TimeOut = 300;
-    }
-
     static QStringList Column(const QTableView *table, int column)
     {
         QStringList texts;
@@ -70,7 +53,7 @@ TEST_F(TMibViewerFormTest, FilterSortCopyAndExport)
     UseAgent(sim.Port());
     TMibViewerForm form(*FindView("Bridge_Forwarding"), 1);
     form.show();
-    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000));
     QTableView *table = form.Table(0);
     ASSERT_EQ(table->model()->rowCount(), 40);
     EXPECT_GT(table->columnWidth(0), table->fontMetrics().horizontalAdvance("00:1B:21:00:00") / 2);
@@ -125,7 +108,7 @@ TEST_F(TMibViewerFormTest, RefreshIntervalPauseAndStatus)
     UseAgent(sim.Port());
     TMibViewerForm form(*FindView("MIB_Info"), 1);
     EXPECT_EQ(form.Interval()->value(), TMibViewerForm::DefaultIntervalSeconds);
-    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000));
     EXPECT_TRUE(form.LastRefreshLabel()->text().startsWith("Last refresh "));
     EXPECT_TRUE(form.statusBar()->currentMessage().contains(KtErrorText(0)));
     EXPECT_EQ(form.Model(0)->RawValue(4, 0), "qgsim"); // sysName
@@ -137,7 +120,7 @@ TEST_F(TMibViewerFormTest, RefreshIntervalPauseAndStatus)
         return timer->interval() == 1000 && timer->isActive();
     }));
     const int before = form.ReadsDone();
-    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() >= before + 2; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() >= before + 2; }, 10000));
 
     form.PauseAction()->setChecked(true);
     for (QTimer *timer : form.findChildren<QTimer *>()) {
@@ -155,7 +138,7 @@ TEST_F(TMibViewerFormTest, TimeOutShowsTheCatalogueText)
     TMibViewerForm form(*FindView("MIB_Info"), 1);
     bool ok = true;
     QObject::connect(&form, &TMibViewerForm::ReadDone, [&](bool done) { ok = done; });
-    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000));
     EXPECT_FALSE(ok);
     EXPECT_TRUE(form.statusBar()->currentMessage().contains(KtErrorText(-405)))
         << form.statusBar()->currentMessage().toStdString();
@@ -167,14 +150,14 @@ TEST_F(TMibViewerFormTest, StaysResponsiveDuringASlowRead)
     ASSERT_TRUE(sim.Start());
     UseAgent(sim.Port());
     TMibViewerForm form(*FindView("MIB_IFTable"), 1);
-    ASSERT_TRUE(WaitFor([&] { return form.Reading(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return form.Reading(); }, 5000));
     int ticks = 0;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
     ticker.start(10);
-    ASSERT_TRUE(WaitFor([&] { return ticks >= 5; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ticks >= 5; }, 5000));
     EXPECT_TRUE(form.Reading()); // a 200 ms answer per row: the walk is still going
-    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }, 120000));
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 120000));
 }
 
 TEST_F(TMibViewerFormTest, CounterRatesAndTheirChart)
@@ -185,7 +168,7 @@ TEST_F(TMibViewerFormTest, CounterRatesAndTheirChart)
     TMibViewerForm form(*FindView("MIB_IFCounters"), 1);
     form.show();
     form.Interval()->setValue(1);
-    ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000));
     const KtViewModel *model = form.Model(0);
     // Rate columns follow the counters: ifHCInOctets is column 2, its rate 3.
     EXPECT_EQ(model->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), "ifHCInOctets /s");
@@ -202,7 +185,7 @@ TEST_F(TMibViewerFormTest, CounterRatesAndTheirChart)
         }
         return false;
     };
-    ASSERT_TRUE(WaitFor([&] { return someRate(0.0); }, 60000));
+    ASSERT_TRUE(WaitUntil([&] { return someRate(0.0); }, 60000));
     for (int row = 0; row < model->rowCount(); ++row) {
         const QString rate = model->index(row, 3).data().toString();
         if (!rate.isEmpty()) {
@@ -219,18 +202,13 @@ TEST_F(TMibViewerFormTest, CounterRatesAndTheirChart)
 TEST_F(TMibViewerFormTest, RmonHistoryBucketsFillOverTime)
 {
     // One-second history intervals, so that buckets come quickly.
-    QTemporaryDir dir;
-    QFile scenario(dir.filePath("fast-history.scenario"));
-    ASSERT_TRUE(scenario.open(QIODevice::WriteOnly));
-    scenario.write("include stack\nset 1.3.6.1.2.1.16.2.1.1.5.1 1\n");
-    scenario.close();
-    QgSimProcess sim({"--scenario", scenario.fileName(), "--led-interval-ms", "200"});
+    QgSimProcess sim({"--led-interval-ms", "200"}, "include stack\nset 1.3.6.1.2.1.16.2.1.1.5.1 1\n");
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
     UseAgent(sim.Port());
     TMibViewerForm form(*FindView("Rmon_History"), 1);
     form.show();
     form.Interval()->setValue(1);
-    ASSERT_TRUE(WaitFor([&] { return form.Model(1)->rowCount() >= 3; }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return form.Model(1)->rowCount() >= 3; }, 30000));
     EXPECT_TRUE(form.Model(1)->RowKey(0).startsWith("1."));
     EXPECT_EQ(form.Chart()->SeriesCount(), 1);
     EXPECT_EQ(form.ChartColumn()->currentText(), "etherHistoryOctets");

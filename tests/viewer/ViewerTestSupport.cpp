@@ -1,24 +1,29 @@
 #include "ViewerTestSupport.h"
 
 #include "KtOptionList.h"
+#include "KtSNMPEngine.h"
 #include "KtTextForm.h"
 #include "KtViewModel.h"
+#include "SnmpTool.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QThread>
+#include <QTemporaryDir>
+#include <list>
 
-bool WaitFor(const std::function<bool()> &condition, int limitMs)
+void ViewerTest::SetUpTestSuite()
 {
-    QDeadlineTimer deadline(limitMs);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
+    static std::list<QTemporaryDir> states;
+    KtSNMPInitialize(states.emplace_back().path());
+}
+
+void ViewerTest::UseAgent(quint16 port, int version)
+{
+    KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), port};
+    KtSNMPDefaults.Security.Version = quint8(version);
+    KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
+    // A loaded test machine can be slow to answer.
+    KtSNMPDefaults.TimeOut = 300;
 }
 
 namespace {
@@ -92,14 +97,12 @@ std::vector<const KtMenuItem *> ViewerMenuEntries()
 
 QMap<QString, QString> SnmpWalk(quint16 port, const QString &oid, int version)
 {
-    QProcess walk;
-    walk.start(QStringLiteral("snmpwalk"),
-               {version == 0 ? "-v1" : "-v2c", "-c", "public", "-On", "-Oq", "-Ot", "-Ox", "-Oe", "-t", "3",
-                QStringLiteral("127.0.0.1:%1").arg(port), oid});
-    walk.waitForFinished(60000);
+    const SnmpToolResult walk = RunSnmpTool(
+        QStringLiteral("snmpwalk"), {version == 0 ? "-v1" : "-v2c", "-c", "public", "-On", "-Oq", "-Ot",
+                                     "-Ox", "-Oe", "-t", "3", QStringLiteral("127.0.0.1:%1").arg(port), oid});
     QMap<QString, QString> values;
     QString last;
-    for (const QString &line : QString::fromLatin1(walk.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+    for (const QString &line : walk.out.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1Char('.'))) {
             const qsizetype blank = line.indexOf(QLatin1Char(' '));
             last = line.mid(1, blank < 0 ? -1 : blank - 1);

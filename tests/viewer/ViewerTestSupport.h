@@ -2,18 +2,26 @@
 
 #include "KtMenuCatalogue.h"
 #include "KtViewCatalogue.h"
+#include "QgWait.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QMap>
 #include <QString>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 class KtViewModel;
 
-// Processes events until the condition holds or the limit passes.
-bool WaitFor(const std::function<bool()> &condition, int limitMs = 30000);
+// A fixture base for the viewer's window tests: the engine started once per
+// suite as qgview starts it (with a state directory of the suite's own), and
+// the defaults pointed at an agent.
+class ViewerTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite();
+    // Reads with community public, SNMPv1 for version 0, else SNMPv2c.
+    static void UseAgent(quint16 port, int version = 1);
+};
 
 // Every menu entry that starts a MIB viewer, in menu order.
 std::vector<const KtMenuItem *> ViewerMenuEntries();

@@ -8,35 +8,24 @@
 #include "TMibViewerForm.h"
 #include "ViewerTestSupport.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class ViewsAgainstAgentsTest : public ::testing::Test
+class ViewsAgainstAgentsTest : public ViewerTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static QTemporaryDir state;
-        KtSNMPInitialize(state.path());
-    }
-
     // Opens the view against the agent at port and compares every section
     // with snmpwalk; returns the differences.
     static QStringList Differences(const KtViewDef &view, quint16 port, int version)
     {
-        KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), port};
-        KtSNMPDefaults.Security.Version = quint8(version);
-        KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
-        // A loaded test machine can be slow to answer.
-        KtSNMPDefaults.TimeOut = 300;
+        UseAgent(port, version);
         QVector<SectionWalks> walks;
         for (const KtViewSection *section = view.Sections; section->Title; ++section)
             walks.append({WalkSection(port, *section, version), {}});
         TMibViewerForm form(view, version);
         form.show();
-        if (!WaitFor([&] { return form.ReadsDone() > 0; }))
+        if (!WaitUntil([&] { return form.ReadsDone() > 0; }, 30000))
             return {QStringLiteral("no read finished")};
         QStringList differences;
         for (int i = 0; i < form.SectionCount(); ++i) {
@@ -68,16 +57,13 @@ TEST_F(ViewsAgainstAgentsTest, TablesAreNotEmptyOnTheSimulator)
     // table of every view has rows on the simulated switch.
     QgSimProcess sim({"--static-leds"});
     ASSERT_TRUE(sim.Start());
-    KtSNMPDefaults.Device = {QStringLiteral("127.0.0.1"), sim.Port()};
-    KtSNMPDefaults.Security.Version = 1;
-    KtSNMPDefaults.Security.ReadCommunity = QStringLiteral("public");
-    KtSNMPDefaults.TimeOut = 300;
+    UseAgent(sim.Port());
     for (const KtViewDef *table : KtViewTables)
         for (const KtViewDef *view = table; view->Name; ++view) {
             if (QLatin1String(view->Name) == QLatin1String("Rmon_History"))
                 continue; // its buckets come with time; see RmonHistoryBucketsFillOverTime
             TMibViewerForm form(*view, 1);
-            ASSERT_TRUE(WaitFor([&] { return form.ReadsDone() > 0; })) << view->Name;
+            ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000)) << view->Name;
             for (int i = 0; i < form.SectionCount(); ++i)
                 EXPECT_GT(form.Model(i)->rowCount(), 0) << view->Name << " " << view->Sections[i].Title;
         }

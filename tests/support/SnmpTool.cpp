@@ -1,5 +1,7 @@
 #include "SnmpTool.h"
 
+#include "QgSimProcess.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -74,4 +76,31 @@ const std::vector<SnmpCredential> &SimCredentials()
           "AES-256", "-X", "aes256password"}},
     };
     return credentials;
+}
+
+QString GetHex(const QgSimProcess &sim, const QString &oid)
+{
+    return RunSnmpTool("snmpget",
+                       {"-v2c", "-c", "public", "-On", "-Ox", "-Oq", "-Ov", "-Oe", sim.Address(), oid})
+        .text()
+        .remove(QLatin1Char('"'))
+        .simplified();
+}
+
+QString GetValue(const QgSimProcess &sim, const QString &oid)
+{
+    return RunSnmpTool("snmpget", {"-v2c", "-c", "public", "-On", "-Oq", "-Ov", "-Oe", sim.Address(), oid})
+        .text()
+        .remove(QLatin1Char('"'))
+        .trimmed();
+}
+
+QString Set(const QgSimProcess &sim, const QStringList &varbinds)
+{
+    return RunSnmpTool("snmpset", QStringList{"-v2c", "-c", "private", sim.Address()} + varbinds).text();
+}
+
+QString Walk(const QgSimProcess &sim, const QString &oid)
+{
+    return RunSnmpTool("snmpwalk", {"-v2c", "-c", "public", "-On", "-Oe", sim.Address(), oid}).out;
 }

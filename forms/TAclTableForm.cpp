@@ -1,38 +1,22 @@
 #include "TAclTableForm.h"
-#include "KtBusyWait.h"
 
 #include "KtException.h"
-#include "KtMessageBox.h"
-#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStatusBar>
 #include <QTreeWidget>
 #include <algorithm>
 
-TAclTableForm::TAclTableForm(QWidget *owner) : QDialog(owner)
+TAclTableForm::TAclTableForm(QWidget *owner) : TBindingForm(owner)
 {
     setModal(true);
-}
-
-TAclTableForm::~TAclTableForm()
-{
-    Shutdown();
-    // The list view's rows go with the child widgets, after this object has
-    // stopped being a window: its handlers must not run then.
-    if (ListView1) {
-        disconnect(ListView1->model(), nullptr, this, nullptr);
-        disconnect(ListView1, nullptr, this, nullptr);
-    }
 }
 
 void TAclTableForm::CreateFrame(bool withPortGrid)
@@ -40,12 +24,7 @@ void TAclTableForm::CreateFrame(bool withPortGrid)
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setRootIsDecorated(false);
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(StatusBar1);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel0"));
-    StatusBar1->addWidget(StatusPanel, 1);
+    AddStatusBar();
     if (withPortGrid) {
         StackingPortPanel = new QWidget(this);
         StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
@@ -156,13 +135,6 @@ void TAclTableForm::ShowError(const QString &message)
     StatusPanel->setText(message);
 }
 
-void TAclTableForm::Refuse(const QString &message, QWidget *focus)
-{
-    KtMessageBox::Inform(this, message);
-    if (focus)
-        focus->setFocus();
-}
-
 void TAclTableForm::Finish()
 {
     SetIdleState();
@@ -172,20 +144,14 @@ void TAclTableForm::Finish()
 
 bool TAclTableForm::ReadTable()
 {
-    if (closed_ || !Binding)
+    if (Closed() || !Binding)
         return false;
-    try {
-        Binding->Get();
-        return true;
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-        return false;
-    }
+    return Guarded([this] { Binding->Get(); });
 }
 
 bool TAclTableForm::WriteFlow(const std::function<void()> &shape, bool rereadOnFailure)
 {
-    if (closed_ || !Binding)
+    if (Closed() || !Binding)
         return false;
     SaveColumnAccess();
     QString failure;
@@ -220,20 +186,8 @@ bool TAclTableForm::WriteFlow(const std::function<void()> &shape, bool rereadOnF
     return failure.isEmpty();
 }
 
-void TAclTableForm::Shutdown()
+void TAclTableForm::Closing()
 {
-    if (closed_)
-        return;
-    closed_ = true;
-    // A closed window takes no more clicks.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setEnabled(false);
-    // No answer may reach the window once it closes.
-    KtBusyWait::Release(Binding);
-}
-
-void TAclTableForm::done(int result)
-{
-    Shutdown();
-    QDialog::done(result);
 }

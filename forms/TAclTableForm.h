@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "TBindingForm.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -12,7 +13,6 @@ class KtSNMPRequest2Edits;
 class KtSNMPVarDef;
 class QLabel;
 class QLineEdit;
-class QStatusBar;
 class QTreeWidget;
 class QWidget;
 class TStackingPortUitForm;
@@ -22,11 +22,10 @@ class TStackingPortUitForm;
 // panel, optionally a unit/port grid, and the per-click column selection
 // (save the access bits, leave columns out of the write, put them back
 // before the table is read again).
-class TAclTableForm : public QDialog
+class TAclTableForm : public TBindingForm
 {
 public:
     explicit TAclTableForm(QWidget *owner);
-    ~TAclTableForm() override;
 
     // Copies the access bits of every variable; RestoreColumnAccess puts
     // them all back, RestoreColumn one of them.
@@ -50,13 +49,10 @@ public:
     static bool GroupCounts(const QString &text);
 
     QTreeWidget *ListView1 = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    QLabel *StatusPanel = nullptr;
+    QLabel *&StatusPanel = StatusPanel0;
     QWidget *StackingPortPanel = nullptr;
     TStackingPortUitForm *PortGrid = nullptr;
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
-
-    void done(int result) override;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
 
 protected:
     // Builds the list view, the status bar and, with `withPortGrid`, the host
@@ -78,8 +74,6 @@ protected:
     // when the write or the read failed.
     bool WriteFlow(const std::function<void()> &shape, bool rereadOnFailure = false);
     void ShowError(const QString &message);
-    // Shows an input-check message and moves the focus.
-    void Refuse(const QString &message, QWidget *focus = nullptr);
 
     // The idle and row states of the buttons, and the editors' reset.
     virtual void SetIdleState() = 0;
@@ -90,10 +84,9 @@ protected:
     virtual void AfterFlow() {}
     void Finish();
 
-    bool closed_ = false;
+    // A closed window takes no more clicks.
+    void Closing() override;
 
 private:
-    void Shutdown();
-
     std::vector<int> saved_;
 };

@@ -1,16 +1,10 @@
 #include "TAggregatorPortTableForm.h"
-#include "KtBusyWait.h"
-#include "KtMessageBox.h"
 #include "KtStandardOptions.h"
 
-#include "KtException.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,11 +54,9 @@ const KtSNMPVarDef TAggregatorPortTableForm::Variables[] = {
     {},
 };
 
-TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner) : QDialog(owner)
+TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("AggregatorPortTableForm"), QStringLiteral("Aggregator Port Table"))
 {
-    setObjectName(QStringLiteral("AggregatorPortTableForm"));
-    setWindowTitle(QStringLiteral("Aggregator Port Table"));
-
     StaticText1 = new QLabel(this);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     GetBtn = new QPushButton(QStringLiteral("Refresh"), this);
@@ -75,10 +67,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner) : QDialog(own
     top->addStretch();
     top->addWidget(GetBtn);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(60);
+    AddStatusMemo(60);
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
 
@@ -103,9 +92,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner) : QDialog(own
     layout->addWidget(ListView1, 1);
     layout->addWidget(PageControl1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(GetBtn, &QPushButton::clicked, this, [this] { Refresh(); });
     QAbstractItemModel *rows = ListView1->model();
@@ -113,7 +100,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner) : QDialog(own
     connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { ShowRowCount(); });
     connect(rows, &QAbstractItemModel::modelReset, this, [this] { ShowRowCount(); });
 
-    try {
+    GuardedWithMessageBox([this] {
         Binding = std::make_unique<KtSNMPRequest2Edits>(this);
         Binding->Request.Vars = KtSNMPVarList(Variables, ListTable, 1);
         Binding->AttachListView(ListView1, true);
@@ -129,17 +116,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner) : QDialog(own
                 box->setEnabled(true);
         };
         Binding->Get();
-    } catch (const KtException &error) {
-        KtMessageBox::Error(this, error.Message);
-    }
-}
-
-TAggregatorPortTableForm::~TAggregatorPortTableForm()
-{
-    // The list view empties itself while the base class frees the children;
-    // by then this window can no longer count its rows.
-    ListView1->model()->disconnect(this);
-    ReleaseBinding();
+    });
 }
 
 QList<QCheckBox *> TAggregatorPortTableForm::StateCheckBoxes() const
@@ -149,13 +126,8 @@ QList<QCheckBox *> TAggregatorPortTableForm::StateCheckBoxes() const
 
 void TAggregatorPortTableForm::Refresh()
 {
-    if (Binding) {
-        try {
-            Binding->Get();
-        } catch (const KtException &error) {
-            Binding->ShowStatus(error.Message);
-        }
-    }
+    if (Binding)
+        Guarded(Binding.get(), [this] { Binding->Get(); });
     for (QCheckBox *box : checkBoxes_)
         box->setChecked(false);
 }
@@ -163,16 +135,4 @@ void TAggregatorPortTableForm::Refresh()
 void TAggregatorPortTableForm::ShowRowCount()
 {
     StaticText1->setText(QString::number(ListView1->topLevelItemCount()));
-}
-
-void TAggregatorPortTableForm::done(int result)
-{
-    ReleaseBinding();
-    QDialog::done(result);
-}
-
-// A walk still under way ends before the binding goes.
-void TAggregatorPortTableForm::ReleaseBinding()
-{
-    KtBusyWait::Release(Binding);
 }

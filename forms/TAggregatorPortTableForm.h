@@ -1,14 +1,13 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <memory>
 
 class KtSNMPRequest2Edits;
 class QCheckBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -16,7 +15,7 @@ class QTreeWidget;
 // The LACP figures of every aggregator port, read only. The four state octets
 // of the selected row show as four pages of eight check boxes, bit 0 (the
 // most significant) "lacpActivity" to bit 7 "expired".
-class TAggregatorPortTableForm : public QDialog
+class TAggregatorPortTableForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -31,26 +30,20 @@ public:
     static constexpr int StateBoxes = 32;
 
     explicit TAggregatorPortTableForm(QWidget *owner = nullptr);
-    ~TAggregatorPortTableForm() override;
 
     // Starts a new walk and clears the state check boxes.
     void Refresh();
     // The 32 state check boxes, CheckBox1 first.
     QList<QCheckBox *> StateCheckBoxes() const;
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
     QLabel *StaticText1 = nullptr;
     QPushButton *GetBtn = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
     QTreeWidget *ListView1 = nullptr;
     QTabWidget *PageControl1 = nullptr;
 
-protected:
-    void done(int result) override;
-
 private:
     void ShowRowCount();
-    void ReleaseBinding();
 
     QCheckBox *checkBoxes_[StateBoxes] = {};
 };

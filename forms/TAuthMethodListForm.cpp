@@ -2,9 +2,7 @@
 
 #include "KtAccessSnapshot.h"
 #include "KtException.h"
-#include "KtMessageBox.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,23 +25,15 @@ const QString kNameFormat = QStringLiteral("%s{l15}");
 
 TAuthMethodListForm::TAuthMethodListForm(const TAuthMethodListTexts &texts, const KtSNMPVarDef *variables,
                                          QWidget *owner)
-    : QDialog(owner), texts_(texts)
+    : TBindingForm(owner, QString::fromUtf8(texts.ObjectName), QString::fromUtf8(texts.Caption)),
+      texts_(texts)
 {
-    setObjectName(QString::fromUtf8(texts.ObjectName));
-    setWindowTitle(QString::fromUtf8(texts.Caption));
-
-    auto button = [this](const char *caption, const char *name) {
-        auto *push = new QPushButton(QString::fromUtf8(caption), this);
-        push->setObjectName(QString::fromUtf8(name));
-        push->setAutoDefault(false);
-        return push;
-    };
-    GetButton = button("Refresh", "GetButton");
-    EditButton = button("Edit", "EditButton");
-    AddButton = button("Add", "AddButton");
-    DeleteButton = button("Delete", "DeleteButton");
-    AddCheckButton = button("Check All", "AddCheckButton");
-    CleanCheButton = button("Clear Checks", "CleanCheButton");
+    GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
+    EditButton = NewButton(QStringLiteral("Edit"), QStringLiteral("EditButton"));
+    AddButton = NewButton(QStringLiteral("Add"), QStringLiteral("AddButton"));
+    DeleteButton = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteButton"));
+    AddCheckButton = NewButton(QStringLiteral("Check All"), QStringLiteral("AddCheckButton"));
+    CleanCheButton = NewButton(QStringLiteral("Clear Checks"), QStringLiteral("CleanCheButton"));
     StaticText1 = new QLabel(QStringLiteral("0"), this);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     auto *buttons = new QHBoxLayout;
@@ -86,9 +76,7 @@ TAuthMethodListForm::TAuthMethodListForm(const TAuthMethodListTexts &texts, cons
     grid->addWidget(new QLabel(QString::fromUtf8(variables[ColumnRowStatus].Name), this), ColumnRowStatus, 1);
     grid->addWidget(RowComboBox, ColumnRowStatus, 2);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
+    AddStatusBar(nullptr);
 
     auto *middle = new QHBoxLayout;
     middle->addWidget(ListView1, 1);
@@ -98,9 +86,7 @@ TAuthMethodListForm::TAuthMethodListForm(const TAuthMethodListTexts &texts, cons
     layout->addLayout(middle, 1);
     layout->addWidget(StatusBar1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(GetButton, &QPushButton::clicked, this, &TAuthMethodListForm::Refresh);
     connect(EditButton, &QPushButton::clicked, this, &TAuthMethodListForm::EditRow);
@@ -114,7 +100,7 @@ TAuthMethodListForm::TAuthMethodListForm(const TAuthMethodListTexts &texts, cons
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     Binding->Asynchronous = false;
     Binding->SetStatusBar(StatusBar1);
-    try {
+    Guarded(Binding.get(), [&] {
         Binding->Request.Vars = KtSNMPVarList(variables, ListTableEx, 1);
         Binding->AttachListView(ListView1, true);
         // After the binding's own handler: the row is in the controls first.
@@ -131,18 +117,10 @@ TAuthMethodListForm::TAuthMethodListForm(const TAuthMethodListTexts &texts, cons
         RowComboBox->setCurrentIndex(CreateAndGoItem);
         SetRowState(false);
         Binding->Get();
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
+    });
     SetRowState(false);
     ClearEditors();
     ApplyMethodTypes();
-}
-
-TAuthMethodListForm::~TAuthMethodListForm()
-{
-    disconnect(ListView1, nullptr, this, nullptr);
-    Binding.reset();
 }
 
 QCheckBox *TAuthMethodListForm::BoxOf(int column) const
@@ -190,13 +168,6 @@ void TAuthMethodListForm::CheckAll(bool checked)
             box->setChecked(checked);
 }
 
-void TAuthMethodListForm::Refused(const QString &message, QWidget *focus)
-{
-    KtMessageBox::Inform(this, message);
-    if (focus)
-        focus->setFocus();
-}
-
 bool TAuthMethodListForm::CheckMethods()
 {
     KtAuthRules::MethodItems items{};
@@ -206,11 +177,11 @@ bool TAuthMethodListForm::CheckMethods()
         checked[std::size_t(k - 1)] = boxes_[TypeColumn(k)]->isChecked();
     }
     if (!KtAuthRules::DistinctMethods(items, checked)) {
-        Refused(QString::fromUtf8(texts_.SameMethod));
+        Refuse(QString::fromUtf8(texts_.SameMethod));
         return false;
     }
     if (!KtAuthRules::NothingAfterLocal(items, checked)) {
-        Refused(MethodsAfterFinal);
+        Refuse(MethodsAfterFinal);
         return false;
     }
     return true;
@@ -264,23 +235,16 @@ void TAuthMethodListForm::WriteAndRead(const std::function<void(KtAccessSnapshot
 
 void TAuthMethodListForm::Refresh()
 {
-    try {
-        Binding->Get();
-        SetRowState(false);
-        ClearEditors();
-        ApplyMethodTypes();
-    } catch (const KtException &error) {
-        SetRowState(false);
-        ClearEditors();
-        ApplyMethodTypes();
-        Binding->ShowStatus(error.Message);
-    }
+    Guarded(Binding.get(), [this] { Binding->Get(); });
+    SetRowState(false);
+    ClearEditors();
+    ApplyMethodTypes();
 }
 
 void TAuthMethodListForm::EditRow()
 {
     if (NameEdit->text().isEmpty())
-        return Refused(QString::fromUtf8(texts_.NameMissing));
+        return Refuse(QString::fromUtf8(texts_.NameMissing));
     if (RowComboBox->currentIndex() == DestroyItem && boxes_[ColumnRowStatus]->isChecked()) {
         WriteAndRead([](KtAccessSnapshot &snapshot) { snapshot.ExcludeRange(2, 8); });
         return;
@@ -300,14 +264,14 @@ void TAuthMethodListForm::AddRow()
 {
     const QString name = NameEdit->text();
     if (name.isEmpty())
-        return Refused(QString::fromUtf8(texts_.NameMissing));
+        return Refuse(QString::fromUtf8(texts_.NameMissing));
     for (int row = 0; row < ListView1->topLevelItemCount(); ++row)
         if (ListView1->topLevelItem(row)->text(0) == name)
-            return Refused(QString::fromUtf8(texts_.NameTaken));
+            return Refuse(QString::fromUtf8(texts_.NameTaken));
     if (!boxes_[ColumnRowStatus]->isChecked())
-        return Refused(RowStateNotAdded, RowComboBox);
+        return Refuse(RowStateNotAdded, RowComboBox);
     if (RowComboBox->currentIndex() != CreateAndGoItem)
-        return Refused(RowStateNotCreate, RowComboBox);
+        return Refuse(RowStateNotCreate, RowComboBox);
     if (!CheckMethods())
         return;
     WriteAndRead([this](KtAccessSnapshot &snapshot) {
@@ -320,9 +284,9 @@ void TAuthMethodListForm::DeleteRow()
 {
     const QString name = NameEdit->text();
     if (name.isEmpty())
-        return Refused(QString::fromUtf8(texts_.NameMissing));
+        return Refuse(QString::fromUtf8(texts_.NameMissing));
     if (KtAuthRules::IsDefaultMethodList(name))
-        return Refused(DefaultNotDeleted);
+        return Refuse(DefaultNotDeleted);
     WriteAndRead([this](KtAccessSnapshot &snapshot) {
         snapshot.ExcludeRange(2, 8);
         RowComboBox->setCurrentIndex(DestroyItem);

@@ -2,8 +2,8 @@
 
 #include "KtAuthRules.h"
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -15,7 +15,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 class QTreeWidget;
 
 // What tells the login and the enable method-list windows apart: their
@@ -39,7 +38,7 @@ struct TAuthMethodListTexts
 // "local" or "none", and never sends a "server-group" method without its
 // group name. The binding runs blocking, so each button finishes its write
 // and its re-read before the next event.
-class TAuthMethodListForm : public QDialog
+class TAuthMethodListForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -58,7 +57,6 @@ public:
     static inline const QString DefaultNotDeleted = QStringLiteral("Default can not be delete.");
 
     TAuthMethodListForm(const TAuthMethodListTexts &texts, const KtSNMPVarDef *variables, QWidget *owner);
-    ~TAuthMethodListForm() override;
 
     // Column k's check box (k = 1 to 9).
     QCheckBox *BoxOf(int column) const;
@@ -77,7 +75,7 @@ public:
     void SetRowState(bool row);
     void ClearEditors();
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
     QPushButton *GetButton = nullptr;
     QPushButton *EditButton = nullptr;
     QPushButton *AddButton = nullptr;
@@ -86,7 +84,6 @@ public:
     QPushButton *CleanCheButton = nullptr;
     QLabel *StaticText1 = nullptr;
     QTreeWidget *ListView1 = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
     QLineEdit *NameEdit = nullptr;
     QComboBox *TypeCombo[KtAuthRules::Methods] = {};
     QLineEdit *GroupEdit[KtAuthRules::Methods] = {};
@@ -99,7 +96,6 @@ private:
     // Writes with the columns `exclude` leaves out, then reads the table
     // again; a failure goes to the status bar.
     void WriteAndRead(const std::function<void(KtAccessSnapshot &)> &exclude, bool keepButtonState = false);
-    void Refused(const QString &message, QWidget *focus = nullptr);
     void ListClicked();
 
     TAuthMethodListTexts texts_;

@@ -1,16 +1,12 @@
 #include "TBOOTCtrlTableForm.h"
-#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 #include "TNewBootpCtrlForm.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,21 +40,13 @@ const KtSNMPVarDef TBOOTCtrlTableForm::Variables[] = {
     {},
 };
 
-TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *owner) : QDialog(owner)
+TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("BOOTCtrlTableForm"), QStringLiteral("BOOT Ctrl Table"))
 {
-    setObjectName(QStringLiteral("BOOTCtrlTableForm"));
-    setWindowTitle(QStringLiteral("BOOT Ctrl Table"));
-
-    auto button = [this](const QString &caption, const QString &name) {
-        auto *push = new QPushButton(caption, this);
-        push->setObjectName(name);
-        push->setAutoDefault(false);
-        return push;
-    };
-    RefreshBtn = button(QStringLiteral("Refresh"), QStringLiteral("RefreshBtn"));
-    DeleteBtn = button(QStringLiteral("Delete"), QStringLiteral("DeleteBtn"));
-    AddBtn = button(QStringLiteral("Add"), QStringLiteral("AddBtn"));
-    CloseBtn = button(QStringLiteral("Close"), QStringLiteral("CloseBtn"));
+    RefreshBtn = NewButton(QStringLiteral("Refresh"), QStringLiteral("RefreshBtn"));
+    DeleteBtn = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteBtn"));
+    AddBtn = NewButton(QStringLiteral("Add"), QStringLiteral("AddBtn"));
+    CloseBtn = NewButton(QStringLiteral("Close"), QStringLiteral("CloseBtn"));
     auto *buttons = new QHBoxLayout;
     for (QPushButton *push : {RefreshBtn, DeleteBtn, AddBtn, CloseBtn})
         buttons->addWidget(push);
@@ -67,10 +55,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *owner) : QDialog(owner)
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->hide();
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(60);
+    AddStatusMemo(60);
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
 
@@ -79,9 +64,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *owner) : QDialog(owner)
     layout->addWidget(Memo1);
     layout->addWidget(ListView1, 1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(RefreshBtn, &QPushButton::clicked, this, [this] { Refresh(); });
     connect(DeleteBtn, &QPushButton::clicked, this, [this] { DeleteServer(); });
@@ -107,7 +90,6 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *owner) : QDialog(owner)
 
 TBOOTCtrlTableForm::~TBOOTCtrlTableForm()
 {
-    ReleaseBinding();
     if (TNewBootpCtrlForm::Current == NewEntryForm)
         TNewBootpCtrlForm::Current = nullptr;
 }
@@ -132,14 +114,12 @@ void TBOOTCtrlTableForm::DeleteServer()
         Binding->ShowStatus(NoRowSelected);
         return;
     }
-    try {
+    // Failures of the sent write reach the memo by themselves; a guarded
+    // one was refused before anything was sent.
+    Guarded(Binding.get(), [this] {
         ComboBox1->setCurrentIndex(kInvalidItem);
         Binding->Set(true, true, QString(), nullptr);
-    } catch (const KtException &error) {
-        // Failures of the sent write reach the memo by themselves; this one
-        // was refused before anything was sent.
-        Binding->ShowStatus(error.Message);
-    }
+    });
 }
 
 void TBOOTCtrlTableForm::ShowNewEntry()
@@ -180,16 +160,4 @@ bool TBOOTCtrlTableForm::AddServer(const QString &interfaceName)
         return false;
     }
     return true;
-}
-
-void TBOOTCtrlTableForm::done(int result)
-{
-    ReleaseBinding();
-    QDialog::done(result);
-}
-
-// A request still under way ends before the binding goes.
-void TBOOTCtrlTableForm::ReleaseBinding()
-{
-    KtBusyWait::Release(Binding);
 }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <memory>
 
 class KtSNMPRequest2Edits;
 class QComboBox;
-class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 class TNewBootpCtrlForm;
@@ -16,7 +15,7 @@ class TNewBootpCtrlForm;
 // row's index (interface name and server address) is edited in the
 // TNewBootpCtrlForm dialog; the state column adds ("valid") and deletes
 // ("invalid") a row.
-class TBOOTCtrlTableForm : public QDialog
+class TBOOTCtrlTableForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -45,19 +44,12 @@ public:
     // write cannot start.
     bool AddServer(const QString &interfaceName);
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
     TNewBootpCtrlForm *NewEntryForm = nullptr;
     QPushButton *RefreshBtn = nullptr;
     QPushButton *DeleteBtn = nullptr;
     QPushButton *AddBtn = nullptr;
     QPushButton *CloseBtn = nullptr;
     QComboBox *ComboBox1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
     QTreeWidget *ListView1 = nullptr;
-
-protected:
-    void done(int result) override;
-
-private:
-    void ReleaseBinding();
 };

@@ -1,14 +1,9 @@
 #include "TBridgeInfoForm.h"
-#include "KtBusyWait.h"
 
-#include "KtException.h"
-#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarList.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
-#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,7 +11,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 bool TBridgeInfoForm::RefreshIdle = true;
 bool TBridgeInfoForm::SetIdle = true;
@@ -28,16 +22,11 @@ void TBridgeInfoForm::ResetReadyFlags()
 }
 
 TBridgeInfoForm::TBridgeInfoForm(QWidget *owner, const QString &objectName, const QString &caption)
-    : QDialog(owner)
+    : TBindingForm(owner, objectName, caption)
 {
-    setObjectName(objectName);
-    setWindowTitle(caption);
     setModal(true);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(70);
+    AddStatusMemo(70);
 
     Content = new QVBoxLayout;
     Buttons = new QHBoxLayout;
@@ -52,26 +41,16 @@ TBridgeInfoForm::TBridgeInfoForm(QWidget *owner, const QString &objectName, cons
 
 TBridgeInfoForm::~TBridgeInfoForm()
 {
-    Shutdown();
-    // The child widgets go after this object has stopped being a window:
-    // none of their signals may reach its handlers then.
-    for (QTreeWidget *list : findChildren<QTreeWidget *>()) {
-        disconnect(list->model(), nullptr, this, nullptr);
-        disconnect(list, nullptr, this, nullptr);
-    }
-}
-
-void TBridgeInfoForm::FinishLayout(int width, int height)
-{
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(width * scale), int(height * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    // Closed from here, the window still frees the ready flags.
+    CloseBindings();
 }
 
 KtSNMPRequest2Edits *TBridgeInfoForm::AddBinding(const KtSNMPVarList &vars)
 {
-    Bindings.push_back(std::make_unique<KtSNMPRequest2Edits>(this));
-    KtSNMPRequest2Edits *binding = Bindings.back().get();
+    std::unique_ptr<KtSNMPRequest2Edits> &slot = OwnedBinding();
+    slot = std::make_unique<KtSNMPRequest2Edits>(this);
+    KtSNMPRequest2Edits *binding = slot.get();
+    added_.push_back(binding);
     binding->Request.Vars = vars;
     binding->SetStatusMemo(Memo1);
     return binding;
@@ -102,9 +81,7 @@ QTreeWidget *TBridgeInfoForm::AddListView(const QString &objectName)
 
 QPushButton *TBridgeInfoForm::AddButton(const QString &objectName, const QString &text)
 {
-    auto *button = new QPushButton(text, this);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
+    QPushButton *button = NewButton(text, objectName);
     Buttons->addWidget(button);
     return button;
 }
@@ -122,23 +99,12 @@ void TBridgeInfoForm::WriteRowCount()
         ST_Count->setText(QString::number(ListView->topLevelItemCount()));
 }
 
-bool TBridgeInfoForm::Guarded(KtSNMPRequest2Edits *binding, const std::function<void()> &action)
-{
-    try {
-        action();
-        return true;
-    } catch (const KtException &error) {
-        binding->ShowStatus(error.Message);
-        return false;
-    }
-}
-
 void TBridgeInfoForm::GetAll()
 {
-    if (closed_)
+    if (Closed())
         return;
-    for (const auto &binding : Bindings)
-        Guarded(binding.get(), [&binding] { binding->Get(); });
+    for (KtSNMPRequest2Edits *binding : added_)
+        Guarded(binding, [binding] { binding->Get(); });
 }
 
 QString TBridgeInfoForm::SelectedCaption(const QTreeWidget *list)
@@ -167,24 +133,9 @@ bool TBridgeInfoForm::SelectRowByCaption(QTreeWidget *list, const QString &capti
     return false;
 }
 
-void TBridgeInfoForm::Shutdown()
+void TBridgeInfoForm::Closing()
 {
-    if (closed_)
-        return;
-    closed_ = true;
-    // No answer may reach the closing window: switch the requests off and
-    // give a running exchange the time to end.
-    for (const auto &binding : Bindings) {
-        binding->Request.Enabled = false;
-        KtBusyWait::WhileBusy(binding);
-    }
-    Bindings.clear();
+    // A read cut short by the close cannot block every later one.
     if (FreesReadyFlagsOnClose)
         ResetReadyFlags();
-}
-
-void TBridgeInfoForm::done(int result)
-{
-    Shutdown();
-    QDialog::done(result);
 }

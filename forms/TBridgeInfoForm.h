@@ -1,27 +1,25 @@
 #pragma once
 
-#include <QDialog>
+#include "TBindingForm.h"
+
 #include <functional>
-#include <memory>
 #include <vector>
 
 class KtSNMPRequest2Edits;
 class KtSNMPVarList;
 class QHBoxLayout;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
 class QVBoxLayout;
 class TStackingPortUitForm;
 
-// What the bridge information windows share: the status memo every binding
-// reports into, the bindings themselves, requests run so that a failure
-// becomes a status line instead of an escaping exception, the row count of a
-// table window, unit/port grid pages, and a close that lets no answer reach
-// a window that is going away.
-class TBridgeInfoForm : public QDialog
+// What the bridge information windows share beyond TBindingForm: the status
+// memo every binding reports into, the button row, the row count of a table
+// window, unit/port grid pages and the ready flags of the windows that must
+// not overlap their requests.
+class TBridgeInfoForm : public TBindingForm
 {
 public:
     ~TBridgeInfoForm() override;
@@ -33,17 +31,11 @@ public:
     static bool SetIdle;
     static void ResetReadyFlags();
 
-    // Runs `action`; a KtException it raises becomes a status line of
-    // `binding` in Memo1. False after a failure.
-    bool Guarded(KtSNMPRequest2Edits *binding, const std::function<void()> &action);
     // Get on every binding, each in its own guarded block.
     void GetAll();
     // "Samples": the number of rows of the table's list view.
     void WriteRowCount();
 
-    void done(int result) override;
-
-    QPlainTextEdit *Memo1;
     QLabel *ST_Count = nullptr;
     QPushButton *RefreshBtn;
     QPushButton *SetBtn = nullptr;
@@ -64,19 +56,15 @@ protected:
     static bool SelectRowByCaption(QTreeWidget *list, const QString &caption,
                                    const std::function<void()> &passedOver);
     static QString SelectedCaption(const QTreeWidget *list);
-    bool Closed() const { return closed_; }
     // Set by the windows that hold the ready flags: closing frees them, so a
     // read cut short by the close cannot block every later one.
     bool FreesReadyFlagsOnClose = false;
-    void FinishLayout(int width, int height);
+    void Closing() override;
 
     QVBoxLayout *Content;
     QHBoxLayout *Buttons;
     QTreeWidget *ListView = nullptr;
-    std::vector<std::unique_ptr<KtSNMPRequest2Edits>> Bindings;
 
 private:
-    void Shutdown();
-
-    bool closed_ = false;
+    std::vector<KtSNMPRequest2Edits *> added_;
 };

@@ -1,9 +1,7 @@
 #include "TDiagnosticsInformationForm.h"
-#include "KtMessageBox.h"
 
 #include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -34,36 +32,19 @@ const KtSNMPVarDef TDiagnosticsInformationForm::Variables[] = {
     {},
 };
 
-TDiagnosticsInformationForm::TDiagnosticsInformationForm(QWidget *owner) : QDialog(owner)
+TDiagnosticsInformationForm::TDiagnosticsInformationForm(QWidget *owner)
+    : TDiagnosticsInformationForm(owner, QStringLiteral("DiagnosticsInformationForm"),
+                                  QStringLiteral("DiagnosticsInformation  Form"))
 {
-    Build(QStringLiteral("DiagnosticsInformationForm"), QStringLiteral("DiagnosticsInformation  Form"));
 }
 
 TDiagnosticsInformationForm::TDiagnosticsInformationForm(QWidget *owner, const QString &objectName,
                                                          const QString &caption)
-    : QDialog(owner)
+    : TBindingForm(owner, objectName, caption)
 {
-    Build(objectName, caption);
-}
-
-TDiagnosticsInformationForm::~TDiagnosticsInformationForm()
-{
-    if (Binding)
-        Binding->Request.Enabled = false;
-    Binding.reset();
-}
-
-void TDiagnosticsInformationForm::Build(const QString &objectName, const QString &caption)
-{
-    setObjectName(objectName);
-    setWindowTitle(caption);
-
     Button1 = new QPushButton(QStringLiteral("Refresh"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(60);
+    AddStatusMemo(60);
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
 
@@ -75,9 +56,7 @@ void TDiagnosticsInformationForm::Build(const QString &objectName, const QString
     layout->addWidget(Memo1);
     layout->addWidget(ListView1, 1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(Button1, &QPushButton::clicked, this, [this] { Refresh(); });
 
@@ -86,15 +65,13 @@ void TDiagnosticsInformationForm::Build(const QString &objectName, const QString
     Binding->Request.Vars = KtSNMPVarList(Variables, ListTable, 1);
     Binding->AttachListView(ListView1, true);
     Binding->SetStatusMemo(Memo1);
-    try {
-        Binding->Get();
-    } catch (const KtException &error) {
-        KtMessageBox::Error(this, error.Message);
-    }
+    GuardedWithMessageBox([this] { Binding->Get(); });
 }
 
 void TDiagnosticsInformationForm::Refresh()
 {
+    if (!Binding)
+        return;
     try {
         Binding->Get();
     } catch (const KtException &) {

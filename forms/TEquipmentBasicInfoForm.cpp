@@ -1,13 +1,7 @@
 #include "TEquipmentBasicInfoForm.h"
-#include "KtBusyWait.h"
-#include "KtMessageBox.h"
 
-#include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,11 +25,10 @@ const KtSNMPVarDef TEquipmentBasicInfoForm::Variables[] = {
     {},
 };
 
-TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner) : QDialog(owner)
+TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("EquipmentBasicInfoForm"),
+                   QStringLiteral("Equiment Basic Information"))
 {
-    setObjectName(QStringLiteral("EquipmentBasicInfoForm"));
-    setWindowTitle(QStringLiteral("Equiment Basic Information"));
-
     BitBtn1 = new QPushButton(QStringLiteral("Refresh"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     auto *buttons = new QHBoxLayout;
@@ -56,18 +49,14 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner) : QDialog(owner
     }
     Edit1->setText(QStringLiteral("Redundant Power and Stacking"));
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
+    AddStatusMemo(0);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addLayout(grid);
     layout->addWidget(Memo1, 1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { Refresh(); });
 
@@ -77,38 +66,11 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner) : QDialog(owner
     Binding->BindEdit(ItemUnits, QStringLiteral("%i"), {Edit3});
     Binding->BindEdit(ItemStackingVersion, QStringLiteral("%i"), {Edit4});
     Binding->SetStatusMemo(Memo1);
-    try {
-        Binding->Get();
-    } catch (const KtException &error) {
-        KtMessageBox::Error(this, error.Message);
-    }
-}
-
-TEquipmentBasicInfoForm::~TEquipmentBasicInfoForm()
-{
-    ReleaseBinding();
+    GuardedWithMessageBox([this] { Binding->Get(); });
 }
 
 void TEquipmentBasicInfoForm::Refresh()
 {
-    if (!Binding)
-        return;
-    try {
-        Binding->Get();
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
-}
-
-void TEquipmentBasicInfoForm::done(int result)
-{
-    ReleaseBinding();
-    QDialog::done(result);
-}
-
-// A read still under way finishes (or times out) before the binding goes, so
-// no completion reaches a binding that is being freed.
-void TEquipmentBasicInfoForm::ReleaseBinding()
-{
-    KtBusyWait::Release(Binding);
+    if (Binding)
+        Guarded(Binding.get(), [this] { Binding->Get(); });
 }

@@ -2,18 +2,16 @@
 
 #include "KtSNMPVarDef.h"
 
-#include <QDialog>
-#include <memory>
+#include "TBindingForm.h"
 
 class KtSNMPRequest2Edits;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 // The stacking figures of the switch: version, the most units a stack can
 // hold and the units it holds now. The capacity octets are read with them but
 // shown nowhere; the capacity box holds a fixed text.
-class TEquipmentBasicInfoForm : public QDialog
+class TEquipmentBasicInfoForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -29,22 +27,14 @@ public:
     // Builds the window and starts the first read; a read that cannot start
     // is reported in the error box and the window opens all the same.
     explicit TEquipmentBasicInfoForm(QWidget *owner = nullptr);
-    ~TEquipmentBasicInfoForm() override;
 
     // Reads the figures again; a read that cannot start is shown in the memo.
     void Refresh();
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
     QLineEdit *Edit1 = nullptr;
     QLineEdit *Edit2 = nullptr;
     QLineEdit *Edit3 = nullptr;
     QLineEdit *Edit4 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
     QPushButton *BitBtn1 = nullptr;
-
-protected:
-    void done(int result) override;
-
-private:
-    void ReleaseBinding();
 };

@@ -1,7 +1,7 @@
 #include "TNewBootpCtrlForm.h"
 
 #include "TBOOTCtrlTableForm.h"
-#include "TMainWindowAnchor.h"
+#include "TBindingForm.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,8 +49,7 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TBOOTCtrlTableForm *table) : QDialog(table)
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
+    resize(TBindingForm::Scaled(kDesignedWidth), TBindingForm::Scaled(kDesignedHeight));
 
     connect(SetBtn, &QPushButton::clicked, this, [this] { SetEntry(); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,14 +1,12 @@
 #include "TPortMirrorForm.h"
 #include "KtStandardOptions.h"
 
-#include "KtException.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TMainWindowAnchor.h"
 #include "TPortTrunkForm.h"
 #include "TStackingPortUitForm.h"
 
@@ -56,10 +54,10 @@ bool AnyChecked(const TStackingPortUitForm *grid)
 
 } // namespace
 
-TPortMirrorForm::TPortMirrorForm(QWidget *owner) : QDialog(owner)
+TPortMirrorForm::TPortMirrorForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("PortMirrorForm"),
+                   QStringLiteral("Port Mirror Table:") + KtSNMPDefaults.Device.Address)
 {
-    setObjectName(QStringLiteral("PortMirrorForm"));
-    setWindowTitle(QStringLiteral("Port Mirror Table:") + KtSNMPDefaults.Device.Address);
     setModal(true);
 
     auto *target = new QGroupBox(QStringLiteral("Target Port "), this);
@@ -101,19 +99,10 @@ TPortMirrorForm::TPortMirrorForm(QWidget *owner) : QDialog(owner)
         sourceLayout->addWidget(boxes[i]);
     }
 
-    BT_Refresh = new QPushButton(QStringLiteral("Refresh"), this);
-    BT_Refresh->setObjectName(QStringLiteral("BT_Refresh"));
-    BT_Set = new QPushButton(QStringLiteral("Set"), this);
-    BT_Set->setObjectName(QStringLiteral("BT_Set"));
-    for (QPushButton *button : {BT_Refresh, BT_Set})
-        button->setAutoDefault(false);
+    BT_Refresh = NewButton(QStringLiteral("Refresh"), QStringLiteral("BT_Refresh"));
+    BT_Set = NewButton(QStringLiteral("Set"), QStringLiteral("BT_Set"));
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel0 = new QLabel(StatusBar1);
-    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    StatusBar1->addWidget(StatusPanel0, 1);
+    AddStatusBar();
 
     auto *top = new QHBoxLayout;
     top->addWidget(target);
@@ -129,16 +118,14 @@ TPortMirrorForm::TPortMirrorForm(QWidget *owner) : QDialog(owner)
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(600 * scale), int(560 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(600, 560);
 
     connect(BT_Refresh, &QPushButton::clicked, this, [this] { RefreshClick(); });
     connect(BT_Set, &QPushButton::clicked, this, [this] { SetClick(); });
     connect(ET_TargetPort, &QLineEdit::textChanged, this, [this] { TargetPortChanged(); });
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
-    try {
+    Guarded(Binding.get(), [this, &hosts] {
         IngressGrid = TStackingPortUitForm::Build(this, hosts[0], nullptr);
         EgressGrid = TStackingPortUitForm::Build(this, hosts[1], nullptr);
         const QString bits = TStackingPortUitForm::BitIndexList();
@@ -151,15 +138,7 @@ TPortMirrorForm::TPortMirrorForm(QWidget *owner) : QDialog(owner)
         Binding->BindWinControl(ItemState, CK_Status);
         Binding->Get();
         TargetPortChanged();
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
-}
-
-TPortMirrorForm::~TPortMirrorForm()
-{
-    Shutdown();
-    disconnect(ET_TargetPort, nullptr, this, nullptr);
+    });
 }
 
 void TPortMirrorForm::TargetPortChanged()
@@ -181,31 +160,27 @@ void TPortMirrorForm::TargetPortChanged()
 
 void TPortMirrorForm::RefreshClick()
 {
-    if (closed_)
+    if (Closed())
         return;
-    try {
+    Guarded(Binding.get(), [this] {
         Binding->Get();
         // The same target as before changes no text: the editors still have
         // to show what was read, not what was typed.
         TargetPortChanged();
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
+    });
 }
 
 void TPortMirrorForm::SetClick()
 {
-    if (closed_)
+    if (Closed())
         return;
     if (!AnyChecked(IngressGrid) && !AnyChecked(EgressGrid))
         KtMessageBox::Warn(this, QStringLiteral("Ingress Ports and Egress Ports can not be empty."));
-    try {
+    Guarded(Binding.get(), [this] {
         ET_TargetPort->setText(
             QString::number(TPortTrunkForm::PortNumberOfTexts(UnitEdit->text(), PortEdit->text())));
         Binding->Set(true, true, QString(), nullptr);
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
+    });
 }
 
 bool TPortMirrorForm::eventFilter(QObject *watched, QEvent *event)
@@ -219,22 +194,5 @@ bool TPortMirrorForm::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TPortMirrorForm::Shutdown()
-{
-    if (closed_)
-        return;
-    closed_ = true;
-    // Blocking requests: nothing can still be on its way.
-    if (Binding)
-        Binding->Request.Enabled = false;
-    Binding.reset();
-}
-
-void TPortMirrorForm::done(int result)
-{
-    Shutdown();
-    QDialog::done(result);
+    return TBindingForm::eventFilter(watched, event);
 }

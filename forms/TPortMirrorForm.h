@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "TBindingForm.h"
+
 #include <memory>
 
 class KtSNMPRequest2Edits;
@@ -9,17 +10,15 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 class TStackingPortUitForm;
 
 // The port mirroring of the switch: the target port as unit and port, the
 // ingress and egress source ports on two unit/port grids, and the on/off
 // state.
-class TPortMirrorForm : public QDialog
+class TPortMirrorForm : public TBindingForm
 {
 public:
     explicit TPortMirrorForm(QWidget *owner = nullptr);
-    ~TPortMirrorForm() override;
 
     void RefreshClick();
     void SetClick();
@@ -33,14 +32,10 @@ public:
     QGroupBox *EgressPortGB;
     TStackingPortUitForm *IngressGrid = nullptr;
     TStackingPortUitForm *EgressGrid = nullptr;
-    QStatusBar *StatusBar1;
-    QLabel *StatusPanel0;
     QPushButton *BT_Refresh;
     QPushButton *BT_Set;
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
-
-    void done(int result) override;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
 
 protected:
     // The unit and port edits take digits only.
@@ -48,7 +43,4 @@ protected:
 
 private:
     void TargetPortChanged();
-    void Shutdown();
-
-    bool closed_ = false;
 };

@@ -1,5 +1,4 @@
 #include "TPortTrunkForm.h"
-#include "KtBusyWait.h"
 
 #include "KtException.h"
 #include "KtMessageBox.h"
@@ -8,12 +7,10 @@
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -111,10 +108,10 @@ int TPortTrunkForm::PortNumberOfTexts(const QString &unit, const QString &port)
     return number;
 }
 
-TPortTrunkForm::TPortTrunkForm(QWidget *owner) : QDialog(owner)
+TPortTrunkForm::TPortTrunkForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("PortTrunkForm"),
+                   QStringLiteral("Port Trunk Table :") + KtSNMPDefaults.Device.Address)
 {
-    setObjectName(QStringLiteral("PortTrunkForm"));
-    setWindowTitle(QStringLiteral("Port Trunk Table :") + KtSNMPDefaults.Device.Address);
     setModal(true);
 
     LV_PortTrunk = new QTreeWidget(this);
@@ -174,23 +171,12 @@ TPortTrunkForm::TPortTrunkForm(QWidget *owner) : QDialog(owner)
     StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
     StackingPortPanel->setMinimumHeight(160);
 
-    BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
-    BT_Get->setObjectName(QStringLiteral("BT_Get"));
-    BT_Set = new QPushButton(QStringLiteral("Add"), this);
-    BT_Set->setObjectName(QStringLiteral("BT_Set"));
-    BT_Delete = new QPushButton(QStringLiteral("Delete"), this);
-    BT_Delete->setObjectName(QStringLiteral("BT_Delete"));
-    SetBtn = new QPushButton(QStringLiteral("Set"), this);
-    SetBtn->setObjectName(QStringLiteral("SetBtn"));
-    for (QPushButton *button : {BT_Get, BT_Set, BT_Delete, SetBtn})
-        button->setAutoDefault(false);
+    BT_Get = NewButton(QStringLiteral("Refresh"), QStringLiteral("BT_Get"));
+    BT_Set = NewButton(QStringLiteral("Add"), QStringLiteral("BT_Set"));
+    BT_Delete = NewButton(QStringLiteral("Delete"), QStringLiteral("BT_Delete"));
+    SetBtn = NewButton(QStringLiteral("Set"), QStringLiteral("SetBtn"));
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel0 = new QLabel(StatusBar1);
-    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    StatusBar1->addWidget(StatusPanel0, 1);
+    AddStatusBar();
 
     auto *top = new QHBoxLayout;
     top->addWidget(LV_PortTrunk, 3);
@@ -205,9 +191,7 @@ TPortTrunkForm::TPortTrunkForm(QWidget *owner) : QDialog(owner)
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(640 * scale), int(560 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(640, 560);
 
     connect(BT_Get, &QPushButton::clicked, this, [this] { RefreshClick(); });
     connect(BT_Set, &QPushButton::clicked, this, [this] { AddClick(); });
@@ -215,7 +199,7 @@ TPortTrunkForm::TPortTrunkForm(QWidget *owner) : QDialog(owner)
     connect(SetBtn, &QPushButton::clicked, this, [this] { SetClick(); });
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
-    try {
+    Guarded([&] {
         PortGrid = TStackingPortUitForm::Build(this, StackingPortPanel, nullptr);
         Binding->Asynchronous = false;
         Binding->Request.TimeOut = TrunkTimeOut;
@@ -228,25 +212,11 @@ TPortTrunkForm::TPortTrunkForm(QWidget *owner) : QDialog(owner)
         Binding->BindStaticText(ColFloodingPort, ST_FloodingPort);
         Binding->BindComboBox(ColType, Combo_Type);
         Binding->BindComboBox(ColState, Combo_State);
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
+    });
     // After the binding: the window's handler sees the row the binding has
     // just shown.
     connect(LV_PortTrunk, &QTreeWidget::itemSelectionChanged, this, [this] { ListClick(); });
     RefreshClick();
-}
-
-TPortTrunkForm::~TPortTrunkForm()
-{
-    Shutdown();
-    disconnect(LV_PortTrunk->model(), nullptr, this, nullptr);
-    disconnect(LV_PortTrunk, nullptr, this, nullptr);
-}
-
-void TPortTrunkForm::ShowError(const QString &message)
-{
-    StatusPanel0->setText(message);
 }
 
 void TPortTrunkForm::UnlockIndex()
@@ -267,15 +237,11 @@ void TPortTrunkForm::ClearEditors()
 
 void TPortTrunkForm::RefreshClick()
 {
-    if (closed_ || refreshing_)
+    if (Closed() || refreshing_)
         return;
     // The rows go away during the read: that is no click on an empty list.
     refreshing_ = true;
-    try {
-        Binding->Get();
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
+    Guarded([&] { Binding->Get(); });
     refreshing_ = false;
     UnlockIndex();
     ClearEditors();
@@ -283,7 +249,7 @@ void TPortTrunkForm::RefreshClick()
 
 void TPortTrunkForm::ListClick()
 {
-    if (closed_ || refreshing_)
+    if (Closed() || refreshing_)
         return;
     const QList<QTreeWidgetItem *> selected = LV_PortTrunk->selectedItems();
     if (selected.isEmpty()) {
@@ -319,23 +285,21 @@ void TPortTrunkForm::WriteMasterPort()
 
 void TPortTrunkForm::AddClick()
 {
-    if (closed_)
+    if (Closed())
         return;
     // The read after the write empties the list: that is no click on it.
     refreshing_ = true;
-    try {
+    Guarded([&] {
         WriteMasterPort();
         Combo_State->setCurrentIndex(CreateAndGoItem);
         Binding->Set(true, true, QString(), nullptr);
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
+    });
     refreshing_ = false;
 }
 
 void TPortTrunkForm::SetClick()
 {
-    if (closed_)
+    if (Closed())
         return;
     if (UnitEdit->text().isEmpty()) {
         KtMessageBox::Inform(this, QStringLiteral("The Unit Edit should not be empty"));
@@ -348,7 +312,7 @@ void TPortTrunkForm::SetClick()
         return;
     }
     refreshing_ = true;
-    try {
+    Guarded([&] {
         Combo_State->setCurrentIndex(ComboBox1->currentIndex() == 1 ? DisableItem : EnableItem);
         WriteMasterPort();
         Binding->Set(true, true, QString(), nullptr);
@@ -356,15 +320,13 @@ void TPortTrunkForm::SetClick()
         if (state == EnableItem || state == DisableItem)
             ComboBox1->setCurrentIndex(state);
         UnlockIndex();
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
+    });
     refreshing_ = false;
 }
 
 void TPortTrunkForm::DeleteClick()
 {
-    if (closed_)
+    if (Closed())
         return;
     // Only the index (the instance) and the state go out: the other columns
     // are left out of this one write and take part again afterwards.
@@ -377,14 +339,12 @@ void TPortTrunkForm::DeleteClick()
             vars.Get(i).Access = saved[size_t(i)];
     };
     refreshing_ = true;
-    try {
+    Guarded([&] {
         for (int column = ColMasterPort; column <= ColType; ++column)
             vars.Get(column).Access |= AccessSkip;
         Combo_State->setCurrentIndex(DestroyItem);
         Binding->Set(false, true, QString(), nullptr);
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
+    });
     refreshing_ = false;
     restore();
     RefreshClick();
@@ -403,19 +363,5 @@ bool TPortTrunkForm::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TPortTrunkForm::Shutdown()
-{
-    if (closed_)
-        return;
-    closed_ = true;
-    KtBusyWait::Release(Binding);
-}
-
-void TPortTrunkForm::done(int result)
-{
-    Shutdown();
-    QDialog::done(result);
+    return TBindingForm::eventFilter(watched, event);
 }

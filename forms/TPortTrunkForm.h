@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "TBindingForm.h"
+
 #include <QString>
 #include <memory>
 
@@ -9,18 +10,16 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 class QTreeWidget;
 class TStackingPortUitForm;
 
 // The link-aggregation (trunk) groups of the switch: index, master port,
 // member ports on a unit/port grid, type and state. The state column doubles
 // as the row status, so Add creates a group and Delete destroys it.
-class TPortTrunkForm : public QDialog
+class TPortTrunkForm : public TBindingForm
 {
 public:
     explicit TPortTrunkForm(QWidget *owner = nullptr);
-    ~TPortTrunkForm() override;
 
     // Switch-wide port numbers: port + 50 x unit, the master unit 15
     // counting as unit 0.
@@ -55,14 +54,12 @@ public:
     QComboBox *ComboBox1;   // the user's "enable" / "disable"
     QWidget *StackingPortPanel;
     TStackingPortUitForm *PortGrid = nullptr;
-    QStatusBar *StatusBar1;
-    QLabel *StatusPanel0;
     QPushButton *BT_Get;
     QPushButton *BT_Set;
     QPushButton *BT_Delete;
     QPushButton *SetBtn;
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
 
     // Items of Combo_State.
     static constexpr int EnableItem = 0;
@@ -70,19 +67,14 @@ public:
     static constexpr int CreateAndGoItem = 2;
     static constexpr int DestroyItem = 4;
 
-    void done(int result) override;
-
 protected:
     // The unit and port edits take digits and backspace only.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void ShowError(const QString &message);
     void UnlockIndex();
     void WriteMasterPort();
-    void Shutdown();
 
-    bool closed_ = false;
     // True while a button works the binding: the list changes that its
     // reads make are no clicks of the user.
     bool refreshing_ = false;

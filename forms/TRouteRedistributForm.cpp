@@ -1,17 +1,13 @@
 #include "TRouteRedistributForm.h"
-#include "KtBusyWait.h"
 #include "KtStandardOptions.h"
 
 #include "KtException.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,33 +62,23 @@ const KtSNMPVarDef TRouteRedistributForm::Variables[] = {
     {},
 };
 
-TRouteRedistributForm::TRouteRedistributForm(QWidget *owner) : QDialog(owner)
+TRouteRedistributForm::TRouteRedistributForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("RouteRedistributForm"),
+                   QStringLiteral("Route Redistribution Table"))
 {
-    setObjectName(QStringLiteral("RouteRedistributForm"));
-    setWindowTitle(QStringLiteral("Route Redistribution Table"));
-
-    auto button = [this](const QString &caption, const QString &name) {
-        auto *push = new QPushButton(caption, this);
-        push->setObjectName(name);
-        push->setAutoDefault(false);
-        return push;
-    };
-    RefreshBtn = button(QStringLiteral("Refresh"), QStringLiteral("RefreshBtn"));
-    EditBtn = button(QStringLiteral("Set"), QStringLiteral("EditBtn"));
-    AddBtn = button(QStringLiteral("Add"), QStringLiteral("AddBtn"));
-    DeleteBtn = button(QStringLiteral("Delete"), QStringLiteral("DeleteBtn"));
+    RefreshBtn = NewButton(QStringLiteral("Refresh"), QStringLiteral("RefreshBtn"));
+    EditBtn = NewButton(QStringLiteral("Set"), QStringLiteral("EditBtn"));
+    AddBtn = NewButton(QStringLiteral("Add"), QStringLiteral("AddBtn"));
+    DeleteBtn = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteBtn"));
     // Nothing to delete until a row is selected.
     DeleteBtn->setEnabled(false);
-    CloseBtn = button(QStringLiteral("Close"), QStringLiteral("CloseBtn"));
+    CloseBtn = NewButton(QStringLiteral("Close"), QStringLiteral("CloseBtn"));
     auto *buttons = new QHBoxLayout;
     for (QPushButton *push : {RefreshBtn, EditBtn, AddBtn, DeleteBtn, CloseBtn})
         buttons->addWidget(push);
     buttons->addStretch();
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(60);
+    AddStatusMemo(60);
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
 
@@ -139,14 +125,19 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget *owner) : QDialog(owner)
     layout->addWidget(settings);
     layout->addWidget(types);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
-    connect(RefreshBtn, &QPushButton::clicked, this, [this] { Guarded(&TRouteRedistributForm::Refresh); });
-    connect(EditBtn, &QPushButton::clicked, this, [this] { Guarded(&TRouteRedistributForm::SetRow); });
-    connect(AddBtn, &QPushButton::clicked, this, [this] { Guarded(&TRouteRedistributForm::AddRow); });
-    connect(DeleteBtn, &QPushButton::clicked, this, [this] { Guarded(&TRouteRedistributForm::DeleteRow); });
+    // A button's request that cannot start changes nothing. Failures of a
+    // sent request reach the memo by themselves; one refused before anything
+    // was sent is put there too.
+    const auto onClick = [this](QPushButton *push, void (TRouteRedistributForm::*action)()) {
+        connect(push, &QPushButton::clicked, this,
+                [this, action] { Guarded(Binding.get(), [this, action] { (this->*action)(); }); });
+    };
+    onClick(RefreshBtn, &TRouteRedistributForm::Refresh);
+    onClick(EditBtn, &TRouteRedistributForm::SetRow);
+    onClick(AddBtn, &TRouteRedistributForm::AddRow);
+    onClick(DeleteBtn, &TRouteRedistributForm::DeleteRow);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(TypeGroup, &QButtonGroup::idClicked, this, [this](int n) { TypeClicked(n); });
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ApplyProtocolRules(); });
@@ -170,12 +161,6 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget *owner) : QDialog(owner)
     } catch (const KtException &) {
         // A read that cannot start leaves the table empty; Refresh tries again.
     }
-}
-
-TRouteRedistributForm::~TRouteRedistributForm()
-{
-    disconnect(ListView1, nullptr, this, nullptr);
-    ReleaseBinding();
 }
 
 void TRouteRedistributForm::EnableOnly(std::initializer_list<int> buttons)
@@ -254,18 +239,6 @@ bool TRouteRedistributForm::CheckMetric()
     return false;
 }
 
-void TRouteRedistributForm::Guarded(void (TRouteRedistributForm::*action)())
-{
-    try {
-        (this->*action)();
-    } catch (const KtException &error) {
-        // Failures of a sent request reach the memo by themselves; one
-        // refused before anything was sent is put there too.
-        if (Binding)
-            Binding->ShowStatus(error.Message);
-    }
-}
-
 void TRouteRedistributForm::WriteRow()
 {
     if (Binding)
@@ -310,16 +283,4 @@ void TRouteRedistributForm::DeleteRow()
         throw;
     }
     StComboBox->setCurrentIndex(-1);
-}
-
-void TRouteRedistributForm::done(int result)
-{
-    ReleaseBinding();
-    QDialog::done(result);
-}
-
-// A request still under way ends before the binding goes.
-void TRouteRedistributForm::ReleaseBinding()
-{
-    KtBusyWait::Release(Binding);
 }

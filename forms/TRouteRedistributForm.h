@@ -1,8 +1,8 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <memory>
 
 class KtSNMPRequest2Edits;
@@ -10,7 +10,6 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
@@ -19,7 +18,7 @@ class QTreeWidget;
 // metric range and the route types that may be chosen; the type is picked
 // with radio buttons that drive a hidden combo box, and rows are added and
 // deleted through a hidden row-status combo box.
-class TRouteRedistributForm : public QDialog
+class TRouteRedistributForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -35,7 +34,6 @@ public:
     static constexpr int TypeButtons = 10;
 
     explicit TRouteRedistributForm(QWidget *owner = nullptr);
-    ~TRouteRedistributForm() override;
 
     // Range label and the radio buttons that fit the pair of protocols.
     void ApplyProtocolRules();
@@ -52,13 +50,12 @@ public:
     void AddRow();
     void DeleteRow();
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
     QPushButton *RefreshBtn = nullptr;
     QPushButton *EditBtn = nullptr;
     QPushButton *AddBtn = nullptr;
     QPushButton *DeleteBtn = nullptr;
     QPushButton *CloseBtn = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
     QTreeWidget *ListView1 = nullptr;
     QComboBox *ComboBox1 = nullptr;
     QComboBox *ComboBox2 = nullptr;
@@ -69,13 +66,7 @@ public:
     QRadioButton *RadioButton[TypeButtons] = {};
     QButtonGroup *TypeGroup = nullptr;
 
-protected:
-    void done(int result) override;
-
 private:
-    // Runs a button's action; a request that cannot start changes nothing.
-    void Guarded(void (TRouteRedistributForm::*action)());
     void WriteRow();
     void EnableOnly(std::initializer_list<int> buttons);
-    void ReleaseBinding();
 };

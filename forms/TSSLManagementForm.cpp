@@ -1,16 +1,12 @@
 #include "TSSLManagementForm.h"
-#include "KtBusyWait.h"
 #include "KtStandardOptions.h"
 
-#include "KtException.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,11 +37,9 @@ const KtSNMPVarDef TSSLManagementForm::Variables[] = {
     {},
 };
 
-TSSLManagementForm::TSSLManagementForm(QWidget *owner) : QDialog(owner)
+TSSLManagementForm::TSSLManagementForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("SSLManagementForm"), QStringLiteral("SSL Management Table"))
 {
-    setObjectName(QStringLiteral("SSLManagementForm"));
-    setWindowTitle(QStringLiteral("SSL Management Table"));
-
     auto *grid = new QGridLayout;
     auto addRow = [this, grid](int row, const QString &caption, const QString &name) {
         auto *combo = new QComboBox(this);
@@ -77,12 +71,7 @@ TSSLManagementForm::TSSLManagementForm(QWidget *owner) : QDialog(owner)
     buttons->addWidget(btnGet);
     buttons->addWidget(btnSet);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel1 = new QLabel(StatusBar1);
-    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
-    StatusBar1->addWidget(StatusPanel1, 1);
+    AddStatusBar("StatusPanel1");
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -90,14 +79,12 @@ TSSLManagementForm::TSSLManagementForm(QWidget *owner) : QDialog(owner)
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(btnGet, &QPushButton::clicked, this, [this] { Refresh(); });
     connect(btnSet, &QPushButton::clicked, this, [this] { SetValues(); });
 
-    try {
+    Guarded([&] {
         Binding = std::make_unique<KtSNMPRequest2Edits>(this);
         Binding->Request.Vars = KtSNMPVarList(Variables, ListScalars, 0);
         Binding->BindComboBox(ItemSslVersion, cbxSSLVersion);
@@ -113,14 +100,7 @@ TSSLManagementForm::TSSLManagementForm(QWidget *owner) : QDialog(owner)
         };
         Binding->SetStatusBar(StatusBar1);
         Binding->Get();
-    } catch (const KtException &error) {
-        StatusPanel1->setText(error.Message);
-    }
-}
-
-TSSLManagementForm::~TSSLManagementForm()
-{
-    ReleaseBinding();
+    });
 }
 
 void TSSLManagementForm::DecodeCipherSuites()
@@ -150,11 +130,7 @@ void TSSLManagementForm::Refresh()
 {
     if (!Binding)
         return;
-    try {
-        Binding->Get();
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
+    Guarded(Binding.get(), [&] { Binding->Get(); });
 }
 
 void TSSLManagementForm::SetValues()
@@ -170,21 +146,5 @@ void TSSLManagementForm::SetValues()
     if (!Binding)
         return;
     edtciphersuites->setText(EncodeCipherSuites());
-    try {
-        Binding->Set(true, true, QString(), nullptr);
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
-}
-
-void TSSLManagementForm::done(int result)
-{
-    ReleaseBinding();
-    QDialog::done(result);
-}
-
-// A request still under way ends before the binding goes.
-void TSSLManagementForm::ReleaseBinding()
-{
-    KtBusyWait::Release(Binding);
+    Guarded(Binding.get(), [&] { Binding->Set(true, true, QString(), nullptr); });
 }

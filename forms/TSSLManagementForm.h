@@ -1,8 +1,8 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <memory>
 
 class KtSNMPRequest2Edits;
@@ -10,14 +10,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 
 // The SSL settings: the SSLv3 and TLSv1 switches, and four cipher suites that
 // travel together in the high half of one octet (0x80 the first suite, 0x10
 // the fourth). The octet is read into a hidden edit box as two hexadecimal
 // digits and decoded into the four cipher-suite combo boxes after each read;
 // a write encodes the four boxes back into it.
-class TSSLManagementForm : public QDialog
+class TSSLManagementForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -32,7 +31,6 @@ public:
     static constexpr int SuiteBits[] = {0x80, 0x40, 0x20, 0x10};
 
     explicit TSSLManagementForm(QWidget *owner = nullptr);
-    ~TSSLManagementForm() override;
 
     // Shows the high half of the octet in `edtciphersuites` in the four
     // cipher-suite boxes; any other text leaves them as they are.
@@ -43,20 +41,13 @@ public:
     // Refuses empty boxes with a warning, else writes the three values.
     void SetValues();
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
     QComboBox *cbxSSLVersion = nullptr;
     QComboBox *cbxTLSVersion = nullptr;
     QComboBox *cbxciphersuites[4] = {};
     QLineEdit *edtciphersuites = nullptr;
     QPushButton *btnGet = nullptr;
     QPushButton *btnSet = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    // The first panel of the status bar.
-    QLabel *StatusPanel1 = nullptr;
-
-protected:
-    void done(int result) override;
-
-private:
-    void ReleaseBinding();
+    // The first panel of the status bar, under this window's name for it.
+    QLabel *&StatusPanel1 = StatusPanel0;
 };

@@ -1,7 +1,6 @@
 #include "TSTP_Info.h"
 #include "KtStandardOptions.h"
 
-#include "KtException.h"
 #include "KtOptionList.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
@@ -83,15 +82,15 @@ const KtOptionList &TSTP_Info::BpduOptions()
     return EnableDisable;
 }
 
-TSTP_Info::TSTP_Info(QWidget *parent) : QDialog(parent)
+TSTP_Info::TSTP_Info(QWidget *parent)
+    : TBindingForm(parent, QStringLiteral("STP_Info"),
+                   QStringLiteral("Spanning Tree Control : ") + KtSNMPDefaults.Device.Address)
 {
-    setObjectName(QStringLiteral("STP_Info"));
-    setWindowTitle(QStringLiteral("Spanning Tree Control : ") + KtSNMPDefaults.Device.Address);
     BuildControls();
 
     MstpBinding = MakeBinding(MstpVariables);
     MstpBinding->AttachListView(ListView1, false);
-    Run(*MstpBinding, [this] { MstpBinding->Get(); });
+    Guarded(MstpBinding.get(), [this] { MstpBinding->Get(); });
 
     EditBinding = MakeBinding(EditVariables);
     EditBinding->BindComboBox(ItemVersion, Combo_STPVersion);
@@ -101,18 +100,10 @@ TSTP_Info::TSTP_Info(QWidget *parent) : QDialog(parent)
     EditBinding->BindEdit(ItemMaxHops, QStringLiteral("%i{n1x20l2a}"), {ET_Priority});
     EditBinding->BindEdit(ItemTxHoldCount, QStringLiteral("%i{n1x10l2a}"), {ED_TxHoldCount});
     EditBinding->BindComboBox(ItemForwardBpdu, Combo_BPDU);
-    Run(*EditBinding, [this] { EditBinding->Get(); });
+    Guarded(EditBinding.get(), [this] { EditBinding->Get(); });
 
     if (MainWindowVersion() == kMstp)
         SetHelloTime(false);
-}
-
-TSTP_Info::~TSTP_Info()
-{
-    // The bindings restore the controls' handlers, so they go while the
-    // controls still exist.
-    EditBinding.reset();
-    MstpBinding.reset();
 }
 
 void TSTP_Info::BuildControls()
@@ -173,27 +164,17 @@ void TSTP_Info::BuildControls()
         note->setFixedWidth(kWidth - 2 * labelX);
     y += 28;
 
-    BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
-    BT_Get->setObjectName(QStringLiteral("BT_Get"));
+    BT_Get = NewButton(QStringLiteral("Refresh"), QStringLiteral("BT_Get"));
     BT_Get->setGeometry(kWidth / 2 - 110, y, 100, 26);
-    BT_Set = new QPushButton(QStringLiteral("Set"), this);
-    BT_Set->setObjectName(QStringLiteral("BT_Set"));
+    BT_Set = NewButton(QStringLiteral("Set"), QStringLiteral("BT_Set"));
     BT_Set->setGeometry(kWidth / 2 + 10, y, 100, 26);
-    BT_Get->setAutoDefault(false);
-    BT_Set->setAutoDefault(false);
 
     // The MSTP list's one row; never shown.
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->hide();
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, kHeight - 22, kWidth, 22);
-    StatusPanel = new QLabel(StatusBar1);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    StatusBar1->addWidget(StatusPanel, 1);
+    AddStatusBar("StatusPanel")->setGeometry(0, kHeight - 22, kWidth, 22);
 
     helloPalette_ = ET_HelloTime->palette();
 
@@ -212,24 +193,13 @@ std::unique_ptr<KtSNMPRequest2Edits> TSTP_Info::MakeBinding(const KtSNMPVarDef *
     return binding;
 }
 
-bool TSTP_Info::Run(KtSNMPRequest2Edits &binding, const std::function<void()> &operation)
-{
-    try {
-        operation();
-        return true;
-    } catch (const KtException &error) {
-        binding.ShowStatus(error.Message);
-        return false;
-    }
-}
-
 void TSTP_Info::RefreshInfo()
 {
-    if (closed_)
+    if (Closed())
         return;
-    Run(*EditBinding, [this] { EditBinding->Get(); });
+    Guarded(EditBinding.get(), [this] { EditBinding->Get(); });
     if (MainWindowVersion() == kMstp) {
-        Run(*MstpBinding, [this] { MstpBinding->Get(); });
+        Guarded(MstpBinding.get(), [this] { MstpBinding->Get(); });
         SetHelloTime(false);
     } else {
         SetHelloTime(true);
@@ -280,7 +250,7 @@ QString TSTP_Info::CheckTimers(const QString &maxHops, const QString &maxAge, co
 
 void TSTP_Info::SetInfo()
 {
-    if (closed_)
+    if (Closed())
         return;
     const QString version = Combo_STPVersion->currentText();
     const bool mstp = version == kMstp;
@@ -292,7 +262,7 @@ void TSTP_Info::SetInfo()
         return;
     }
     KtSNMPRequest2Edits &binding = mstp ? *MstpBinding : *EditBinding;
-    const bool written = Run(binding, [this, mstp, &binding] {
+    const bool written = Guarded(&binding, [this, mstp, &binding] {
         if (mstp)
             FillMstpRow();
         binding.Set(true, true);
@@ -329,10 +299,4 @@ void TSTP_Info::StoreMainWindowVersion(const QString &version)
 {
     if (QLabel *label = MainWindowVersionLabel())
         label->setText(version);
-}
-
-void TSTP_Info::done(int result)
-{
-    closed_ = true;
-    QDialog::done(result);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <QPalette>
 #include <functional>
 #include <memory>
@@ -13,7 +13,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 class QTreeWidget;
 
 // The bridge-wide spanning-tree settings: protocol version and timers. In
@@ -21,7 +20,7 @@ class QTreeWidget;
 // write goes through a second variable list without it, whose one row lives
 // in a hidden list view. The timers are checked against each other before
 // anything is sent. Both bindings block, with a three-second time-out.
-class TSTP_Info : public QDialog
+class TSTP_Info : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -50,7 +49,6 @@ public:
 
     // Builds the window and reads both lists from the switch.
     explicit TSTP_Info(QWidget *parent = nullptr);
-    ~TSTP_Info() override;
 
     // Reads the timers again; the MSTP list too when the switch runs MSTP.
     void RefreshInfo();
@@ -71,8 +69,6 @@ public:
     static QString MainWindowVersion();
     static void StoreMainWindowVersion(const QString &version);
 
-    void done(int result) override;
-
     QComboBox *Combo_STPVersion = nullptr;
     QLineEdit *ET_AgingTime = nullptr;
     QLineEdit *ET_HelloTime = nullptr;
@@ -83,21 +79,18 @@ public:
     QTreeWidget *ListView1 = nullptr;
     QPushButton *BT_Get = nullptr;
     QPushButton *BT_Set = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    // The first panel of StatusBar1: every status line and check message.
-    QLabel *StatusPanel = nullptr;
+    // StatusPanel0 under this window's name for it: every status line and
+    // check message.
+    QLabel *&StatusPanel = StatusPanel0;
 
-    std::unique_ptr<KtSNMPRequest2Edits> EditBinding;
-    std::unique_ptr<KtSNMPRequest2Edits> MstpBinding;
+    std::unique_ptr<KtSNMPRequest2Edits> &EditBinding = OwnedBinding();
+    std::unique_ptr<KtSNMPRequest2Edits> &MstpBinding = OwnedBinding();
 
 private:
     void BuildControls();
     std::unique_ptr<KtSNMPRequest2Edits> MakeBinding(const KtSNMPVarDef *table);
-    // Runs one blocking operation; its exception becomes a status line.
-    static bool Run(KtSNMPRequest2Edits &binding, const std::function<void()> &operation);
     // Puts the edit boxes' texts into the one row of the MSTP list view.
     void FillMstpRow();
 
     QPalette helloPalette_;
-    bool closed_ = false;
 };

@@ -1,18 +1,14 @@
 #include "TServerGroupForm.h"
-#include "KtBusyWait.h"
 #include "KtStandardOptions.h"
 
 #include "KtAccessSnapshot.h"
 #include "KtAuthRules.h"
 #include "KtException.h"
-#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,21 +62,13 @@ const KtSNMPVarDef TServerGroupForm::Variables[] = {
     {},
 };
 
-TServerGroupForm::TServerGroupForm(QWidget *owner) : QDialog(owner)
+TServerGroupForm::TServerGroupForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("ServerGroupForm"), QStringLiteral("Server Group Information"))
 {
-    setObjectName(QStringLiteral("ServerGroupForm"));
-    setWindowTitle(QStringLiteral("Server Group Information"));
-
-    auto button = [this](const char *caption, const char *name) {
-        auto *push = new QPushButton(QString::fromUtf8(caption), this);
-        push->setObjectName(QString::fromUtf8(name));
-        push->setAutoDefault(false);
-        return push;
-    };
-    GetButton = button("Refresh", "GetButton");
-    EditButton = button("Edit", "EditButton");
-    AddButton = button("Add", "AddButton");
-    DeleteButton = button("Delete", "DeleteButton");
+    GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
+    EditButton = NewButton(QStringLiteral("Edit"), QStringLiteral("EditButton"));
+    AddButton = NewButton(QStringLiteral("Add"), QStringLiteral("AddButton"));
+    DeleteButton = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteButton"));
     Static = new QLabel(QStringLiteral("0"), this);
     Static->setObjectName(QStringLiteral("Static"));
     auto *buttons = new QHBoxLayout;
@@ -89,10 +77,7 @@ TServerGroupForm::TServerGroupForm(QWidget *owner) : QDialog(owner)
     buttons->addStretch();
     buttons->addWidget(Static);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(60);
+    AddStatusMemo(60);
     ListView2 = new QTreeWidget(this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
 
@@ -122,9 +107,7 @@ TServerGroupForm::TServerGroupForm(QWidget *owner) : QDialog(owner)
     layout->addWidget(ListView2, 1);
     layout->addLayout(grid);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(GetButton, &QPushButton::clicked, this, &TServerGroupForm::Refresh);
     connect(EditButton, &QPushButton::clicked, this, &TServerGroupForm::EditRow);
@@ -137,7 +120,7 @@ TServerGroupForm::TServerGroupForm(QWidget *owner) : QDialog(owner)
         WriteDone(record.Code);
     };
     Binding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &) { ReadDone(); };
-    try {
+    Guarded(Binding.get(), [&] {
         Binding->Request.Vars = KtSNMPVarList(Variables, ListTableEx, 1);
         Binding->AttachListView(ListView2, true);
         // After the binding's own handler: the row is in the controls first.
@@ -148,9 +131,7 @@ TServerGroupForm::TServerGroupForm(QWidget *owner) : QDialog(owner)
             Binding->BindComboBox(ProtocolColumn(k), cbxProt[k - 1]);
         }
         Binding->BindComboBox(ColumnRowStatus, cbxRowStatus);
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
+    });
     cbxRowStatus->setCurrentIndex(CreateAndGoItem);
     SetRowState(false);
     ClearEditors();
@@ -159,8 +140,16 @@ TServerGroupForm::TServerGroupForm(QWidget *owner) : QDialog(owner)
 
 TServerGroupForm::~TServerGroupForm()
 {
-    disconnect(ListView2, nullptr, this, nullptr);
-    ReleaseBinding();
+    CloseBindings();
+}
+
+void TServerGroupForm::Closing()
+{
+    if (Binding) {
+        Binding->OnSetDone = nullptr;
+        Binding->OnGetDone = nullptr;
+    }
+    pending_.reset();
 }
 
 bool TServerGroupForm::SlotIsEmpty(int slot) const
@@ -199,18 +188,11 @@ void TServerGroupForm::ClearEditors()
     Static->setText(QString::number(ListView2->topLevelItemCount()));
 }
 
-void TServerGroupForm::Refused(const QString &message, QWidget *focus)
-{
-    KtMessageBox::Inform(this, message);
-    if (focus)
-        focus->setFocus();
-}
-
 bool TServerGroupForm::CheckAddresses()
 {
     for (int k = 1; k <= Slots; ++k)
         if (!SlotIsEmpty(k) && !KtAuthRules::IsAddressText(edtIP[k - 1]->text())) {
-            Refused(AddressInvalid.arg(k), edtIP[k - 1]);
+            Refuse(AddressInvalid.arg(k), edtIP[k - 1]);
             return false;
         }
     return true;
@@ -282,7 +264,7 @@ void TServerGroupForm::EditRow()
     if (Working())
         return;
     if (edtServerName->text().isEmpty())
-        return Refused(NameMissing);
+        return Refuse(NameMissing);
     if (cbxRowStatus->currentIndex() == DestroyItem)
         return DeleteRow();
     if (!CheckAddresses())
@@ -303,12 +285,12 @@ void TServerGroupForm::AddRow()
         return;
     const QString name = edtServerName->text();
     if (name.isEmpty())
-        return Refused(NameMissing, edtServerName);
+        return Refuse(NameMissing, edtServerName);
     for (int row = 0; row < ListView2->topLevelItemCount(); ++row)
         if (ListView2->topLevelItem(row)->text(0) == name)
-            return Refused(NameTaken, edtServerName);
+            return Refuse(NameTaken, edtServerName);
     if (cbxRowStatus->currentIndex() != CreateAndGoItem)
-        return Refused(RowStateNotCreate);
+        return Refuse(RowStateNotCreate);
     if (!CheckAddresses())
         return;
     Write([this](KtAccessSnapshot &snapshot) {
@@ -326,30 +308,11 @@ void TServerGroupForm::DeleteRow()
         return;
     const QString name = edtServerName->text();
     if (name.isEmpty())
-        return Refused(NameMissing);
+        return Refuse(NameMissing);
     if (KtAuthRules::IsDefaultServerGroup(name))
-        return Refused(DefaultNotDeleted);
+        return Refuse(DefaultNotDeleted);
     Write([this](KtAccessSnapshot &snapshot) {
         snapshot.ExcludeRange(1, ColumnRowStatus - 1);
         cbxRowStatus->setCurrentIndex(DestroyItem);
     });
-}
-
-void TServerGroupForm::done(int result)
-{
-    ReleaseBinding();
-    QDialog::done(result);
-}
-
-// A request still under way ends before the binding goes.
-void TServerGroupForm::ReleaseBinding()
-{
-    if (!Binding)
-        return;
-    Binding->Request.Enabled = false;
-    KtBusyWait::WhileBusy(Binding);
-    Binding->OnSetDone = nullptr;
-    Binding->OnGetDone = nullptr;
-    pending_.reset();
-    Binding.reset();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -12,7 +12,6 @@ class KtSNMPRequest2Edits;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 
@@ -21,7 +20,7 @@ class QTreeWidget;
 // the switch keeps for its protocols cannot be deleted. The binding runs
 // asynchronously: a write restores the access bits and reads the table again
 // when its answer is in, and the buttons wait for a running request.
-class TServerGroupForm : public QDialog
+class TServerGroupForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -63,32 +62,31 @@ public:
     void SetRowState(bool row);
     void ClearEditors();
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
     QPushButton *GetButton = nullptr;
     QPushButton *EditButton = nullptr;
     QPushButton *AddButton = nullptr;
     QPushButton *DeleteButton = nullptr;
     QLabel *Static = nullptr;
     QTreeWidget *ListView2 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
     QLineEdit *edtServerName = nullptr;
     QLineEdit *edtIP[Slots] = {};
     QComboBox *cbxProt[Slots] = {};
     QComboBox *cbxRowStatus = nullptr;
 
 protected:
-    void done(int result) override;
+    // The request has ended: no answer calls back any more, and the columns
+    // a write left out are put back while the binding still exists.
+    void Closing() override;
 
 private:
     void Write(const std::function<void(KtAccessSnapshot &)> &exclude);
     void Read();
     void WriteDone(int code);
     void ReadDone();
-    void Refused(const QString &message, QWidget *focus = nullptr);
     // False, with a message, when a slot to be written holds no address.
     bool CheckAddresses();
     void ListClicked();
-    void ReleaseBinding();
 
     std::unique_ptr<KtAccessSnapshot> pending_;
     bool reading_ = false;

@@ -4,10 +4,8 @@
 #include "KtAccessSnapshot.h"
 #include "KtAuthRules.h"
 #include "KtException.h"
-#include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -41,21 +39,13 @@ const KtSNMPVarDef TServerInformationForm::Variables[] = {
     {},
 };
 
-TServerInformationForm::TServerInformationForm(QWidget *owner) : QDialog(owner)
+TServerInformationForm::TServerInformationForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("ServerInformationForm"), QStringLiteral("Server Information Table"))
 {
-    setObjectName(QStringLiteral("ServerInformationForm"));
-    setWindowTitle(QStringLiteral("Server Information Table"));
-
-    auto button = [this](const char *caption, const char *name) {
-        auto *push = new QPushButton(QString::fromUtf8(caption), this);
-        push->setObjectName(QString::fromUtf8(name));
-        push->setAutoDefault(false);
-        return push;
-    };
-    GetButton = button("Refresh", "GetButton");
-    EditButton = button("Edit", "EditButton");
-    AddButton = button("Add", "AddButton");
-    DeleteButton = button("Delete", "DeleteButton");
+    GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
+    EditButton = NewButton(QStringLiteral("Edit"), QStringLiteral("EditButton"));
+    AddButton = NewButton(QStringLiteral("Add"), QStringLiteral("AddButton"));
+    DeleteButton = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteButton"));
     Static = new QLabel(QStringLiteral("0"), this);
     Static->setObjectName(QStringLiteral("Static"));
     auto *buttons = new QHBoxLayout;
@@ -100,9 +90,7 @@ TServerInformationForm::TServerInformationForm(QWidget *owner) : QDialog(owner)
         grid->addWidget(control, line++, 1);
     }
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
+    AddStatusBar(nullptr);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -110,9 +98,7 @@ TServerInformationForm::TServerInformationForm(QWidget *owner) : QDialog(owner)
     layout->addLayout(grid);
     layout->addWidget(StatusBar1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(kDesignedWidth * scale), int(kDesignedHeight * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(GetButton, &QPushButton::clicked, this, &TServerInformationForm::Refresh);
     connect(EditButton, &QPushButton::clicked, this, &TServerInformationForm::EditRow);
@@ -123,7 +109,7 @@ TServerInformationForm::TServerInformationForm(QWidget *owner) : QDialog(owner)
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     Binding->Asynchronous = false;
     Binding->SetStatusBar(StatusBar1);
-    try {
+    Guarded(Binding.get(), [&] {
         Binding->Request.Vars = KtSNMPVarList(Variables, ListTableEx, 2);
         Binding->AttachListView(ListView1, true);
         // After the binding's own handler: the row is in the controls first.
@@ -137,18 +123,10 @@ TServerInformationForm::TServerInformationForm(QWidget *owner) : QDialog(owner)
         Binding->BindComboBox(ColumnRowStatus, RowComboBox);
         RowComboBox->setCurrentIndex(CreateAndGoItem);
         Binding->Get();
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
+    });
     SetRowState(false);
     ClearEditors();
     ApplyProtocol();
-}
-
-TServerInformationForm::~TServerInformationForm()
-{
-    disconnect(ListView1, nullptr, this, nullptr);
-    Binding.reset();
 }
 
 void TServerInformationForm::SetRowState(bool row)
@@ -182,25 +160,18 @@ void TServerInformationForm::ClearEditors()
     Static->setText(QString::number(ListView1->topLevelItemCount()));
 }
 
-void TServerInformationForm::Refused(const QString &message, QWidget *focus)
-{
-    KtMessageBox::Inform(this, message);
-    if (focus)
-        focus->setFocus();
-}
-
 bool TServerInformationForm::CheckKeys()
 {
     if (IPEdit->text().isEmpty()) {
-        Refused(AddressMissing);
+        Refuse(AddressMissing);
         return false;
     }
     if (ProtocolComboBox->currentText().isEmpty()) {
-        Refused(ProtocolMissing);
+        Refuse(ProtocolMissing);
         return false;
     }
     if (!KtAuthRules::IsAddressText(IPEdit->text())) {
-        Refused(AddressInvalid, IPEdit);
+        Refuse(AddressInvalid, IPEdit);
         return false;
     }
     return true;
@@ -245,11 +216,7 @@ void TServerInformationForm::WriteAndRead(const std::function<void(KtAccessSnaps
 
 void TServerInformationForm::Refresh()
 {
-    try {
-        Binding->Get();
-    } catch (const KtException &error) {
-        Binding->ShowStatus(error.Message);
-    }
+    Guarded(Binding.get(), [&] { Binding->Get(); });
     SetRowState(false);
     ClearEditors();
     ApplyProtocol();
@@ -280,10 +247,10 @@ void TServerInformationForm::AddRow()
     for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
         const QTreeWidgetItem *item = ListView1->topLevelItem(row);
         if (item->text(0) == address && item->text(1) == protocol)
-            return Refused(ServerTaken);
+            return Refuse(ServerTaken);
     }
     if (RowComboBox->currentIndex() != CreateAndGoItem)
-        return Refused(RowStateNotCreate, RowComboBox);
+        return Refuse(RowStateNotCreate, RowComboBox);
     WriteAndRead([this](KtAccessSnapshot &snapshot) { ExcludeUnused(snapshot, true); });
 }
 

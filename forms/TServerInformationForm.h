@@ -1,8 +1,8 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -13,7 +13,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 class QTreeWidget;
 
 // The authentication servers, one row per address and protocol. A write
@@ -21,7 +20,7 @@ class QTreeWidget;
 // TACACS and XTACACS servers and the retry count of TACACS+ servers. The
 // binding runs blocking, so each button finishes its write and its re-read
 // before the next event.
-class TServerInformationForm : public QDialog
+class TServerInformationForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -49,7 +48,6 @@ public:
     static inline const QString RowStateNotCreate = QStringLiteral("Row State must be createAndGo.");
 
     explicit TServerInformationForm(QWidget *owner = nullptr);
-    ~TServerInformationForm() override;
 
     void Refresh();
     void EditRow();
@@ -62,14 +60,13 @@ public:
     void SetRowState(bool row);
     void ClearEditors();
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
     QPushButton *GetButton = nullptr;
     QPushButton *EditButton = nullptr;
     QPushButton *AddButton = nullptr;
     QPushButton *DeleteButton = nullptr;
     QLabel *Static = nullptr;
     QTreeWidget *ListView1 = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
     QLineEdit *IPEdit = nullptr;
     QComboBox *ProtocolComboBox = nullptr;
     QLineEdit *PortEdit = nullptr;
@@ -83,6 +80,5 @@ private:
     // The optional fields: empty ones and those the protocol does not use.
     void ExcludeUnused(KtAccessSnapshot &snapshot, bool adding) const;
     void WriteAndRead(const std::function<void(KtAccessSnapshot &)> &exclude, bool keepButtonState = false);
-    void Refused(const QString &message, QWidget *focus = nullptr);
     void ListClicked();
 };

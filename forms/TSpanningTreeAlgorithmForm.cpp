@@ -6,7 +6,6 @@
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -61,10 +60,12 @@ const KtOptionList &TSpanningTreeAlgorithmForm::StateOptions()
     return EnableDisable;
 }
 
-TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent) : QDialog(parent)
+TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent)
+    : TBindingForm(parent, QStringLiteral("SpanningTreeAlgorithmForm"),
+                   QStringLiteral("Spanning Tree Algorithm"))
 {
-    setObjectName(QStringLiteral("SpanningTreeAlgorithmForm"));
-    setWindowTitle(QStringLiteral("Spanning Tree Algorithm"));
+    // A closed window keeps its binding, switched off, until it goes.
+    KeepsBindingsOnClose = true;
     BuildControls();
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
@@ -85,17 +86,9 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent) : QDialo
     RefreshState();
 }
 
-TSpanningTreeAlgorithmForm::~TSpanningTreeAlgorithmForm()
-{
-    if (Binding)
-        Binding->Request.Enabled = false;
-    Binding.reset();
-}
-
 void TSpanningTreeAlgorithmForm::BuildControls()
 {
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    auto scaled = [scale](int size) { return int(size * scale); };
+    const auto scaled = &TBindingForm::Scaled;
     setFixedSize(scaled(kWidth), scaled(kHeight));
 
     auto *label = new QLabel(QStringLiteral("Spanning Tree Algorithm"), this);
@@ -104,19 +97,12 @@ void TSpanningTreeAlgorithmForm::BuildControls()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(scaled(170), scaled(16), scaled(112), scaled(24));
 
-    GetButton = new QPushButton(QStringLiteral("Refresh"), this);
-    GetButton->setObjectName(QStringLiteral("GetButton"));
+    GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
     GetButton->setGeometry(scaled(40), scaled(56), scaled(100), scaled(26));
-    SetButton = new QPushButton(QStringLiteral("Set"), this);
-    SetButton->setObjectName(QStringLiteral("SetButton"));
+    SetButton = NewButton(QStringLiteral("Set"), QStringLiteral("SetButton"));
     SetButton->setGeometry(scaled(160), scaled(56), scaled(100), scaled(26));
-    GetButton->setAutoDefault(false);
-    SetButton->setAutoDefault(false);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, height() - scaled(22), width(), scaled(22));
+    AddStatusBar(nullptr)->setGeometry(0, height() - scaled(22), width(), scaled(22));
 
     connect(GetButton, &QPushButton::clicked, this, [this] { RefreshState(); });
     connect(SetButton, &QPushButton::clicked, this, [this] { SetState(); });
@@ -141,14 +127,10 @@ void TSpanningTreeAlgorithmForm::WaitIdle()
 
 void TSpanningTreeAlgorithmForm::RefreshState()
 {
-    if (closed_ || !Binding)
+    if (Closed() || !Binding)
         return;
     WaitIdle();
-    try {
-        Binding->Get();
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
+    Guarded(Binding.get(), [this] { Binding->Get(); });
 }
 
 void TSpanningTreeAlgorithmForm::StartWrite()
@@ -160,7 +142,7 @@ void TSpanningTreeAlgorithmForm::StartWrite()
 
 void TSpanningTreeAlgorithmForm::SetState()
 {
-    if (closed_ || !Binding)
+    if (Closed() || !Binding)
         return;
     const QString state = ComboBox1->currentText();
     if (state == kDisabled) {
@@ -180,14 +162,4 @@ void TSpanningTreeAlgorithmForm::SetState()
     // The read shows what the switch made of the write, so it waits for it.
     WaitIdle();
     RefreshState();
-}
-
-void TSpanningTreeAlgorithmForm::done(int result)
-{
-    if (!closed_ && Binding) {
-        closed_ = true;
-        Binding->Request.Enabled = false;
-        WaitIdle();
-    }
-    QDialog::done(result);
 }

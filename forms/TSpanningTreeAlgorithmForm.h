@@ -1,8 +1,8 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
+#include "TBindingForm.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 
@@ -10,12 +10,11 @@ class KtOptionList;
 class KtSNMPRequest2Edits;
 class QComboBox;
 class QPushButton;
-class QStatusBar;
 
 // Spanning tree on or off for the whole switch. Switching it on asks first
 // and runs under a progress window while the switch recomputes its topology;
 // every write is followed by a read of the state the switch then reports.
-class TSpanningTreeAlgorithmForm : public QDialog
+class TSpanningTreeAlgorithmForm : public TBindingForm
 {
     Q_OBJECT
 public:
@@ -40,7 +39,6 @@ public:
 
     // Builds the window and starts reading the state.
     explicit TSpanningTreeAlgorithmForm(QWidget *parent = nullptr);
-    ~TSpanningTreeAlgorithmForm() override;
 
     // Reads the state again.
     void RefreshState();
@@ -51,14 +49,11 @@ public:
     // Waits until the read or write under way has finished or timed out.
     void WaitIdle();
 
-    void done(int result) override;
-
     QComboBox *ComboBox1 = nullptr;
     QPushButton *GetButton = nullptr;
     QPushButton *SetButton = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
 
 private:
     void BuildControls();
@@ -71,5 +66,4 @@ private:
     // The message of the last failed write, shown again after the read that
     // follows it so that the failure stays in view.
     QString writeError_;
-    bool closed_ = false;
 };

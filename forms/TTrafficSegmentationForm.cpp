@@ -1,17 +1,14 @@
 #include "TTrafficSegmentationForm.h"
 #include "KtBusyWait.h"
 
-#include "KtException.h"
 #include "KtMessageBox.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TMainWindowAnchor.h"
 #include "TPortTrunkForm.h"
 #include "TStackingPortUitForm.h"
 
-#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,10 +49,10 @@ void TTrafficSegmentationForm::UnitPortTexts(int number, QString &unit, QString 
     }
 }
 
-TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner) : QDialog(owner)
+TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("TrafficSegmentationForm"),
+                   QStringLiteral("Traffic Segmentation Table:") + KtSNMPDefaults.Device.Address)
 {
-    setObjectName(QStringLiteral("TrafficSegmentationForm"));
-    setWindowTitle(QStringLiteral("Traffic Segmentation Table:") + KtSNMPDefaults.Device.Address);
     setModal(true);
 
     LV_TrafficForward = new QTreeWidget(this);
@@ -81,21 +78,11 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner) : QDialog(own
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Panel4->setMinimumHeight(160);
 
-    BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
-    BT_Get->setObjectName(QStringLiteral("BT_Get"));
-    BT_Set = new QPushButton(QStringLiteral("Set"), this);
-    BT_Set->setObjectName(QStringLiteral("BT_Set"));
-    StopBtn = new QPushButton(QStringLiteral("Stop"), this);
-    StopBtn->setObjectName(QStringLiteral("StopBtn"));
-    for (QPushButton *button : {BT_Get, BT_Set, StopBtn})
-        button->setAutoDefault(false);
+    BT_Get = NewButton(QStringLiteral("Refresh"), QStringLiteral("BT_Get"));
+    BT_Set = NewButton(QStringLiteral("Set"), QStringLiteral("BT_Set"));
+    StopBtn = NewButton(QStringLiteral("Stop"), QStringLiteral("StopBtn"));
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel0 = new QLabel(StatusBar1);
-    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    StatusBar1->addWidget(StatusPanel0, 1);
+    AddStatusBar();
 
     auto *portRow = new QHBoxLayout;
     portRow->addWidget(new QLabel(QStringLiteral("Unit : "), this));
@@ -116,9 +103,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner) : QDialog(own
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(600 * scale), int(560 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(600, 560);
 
     connect(BT_Get, &QPushButton::clicked, this, [this] { RefreshClick(); });
     connect(BT_Set, &QPushButton::clicked, this, [this] { SetClick(); });
@@ -129,7 +114,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner) : QDialog(own
     connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
-    try {
+    const bool started = Guarded([this] {
         PortGrid = TStackingPortUitForm::Build(this, Panel4, nullptr);
         Binding->Request.Vars = KtSNMPVarList(SwL2TrafficSegTable, ListTableEx, 1);
         Binding->AttachListView(LV_TrafficForward, true);
@@ -138,25 +123,12 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner) : QDialog(own
         Binding->SetStatusPanel(StatusPanel0);
         Binding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &) { ready_ = true; };
         Binding->Get();
-    } catch (const KtException &error) {
+    });
+    if (!started)
         ready_ = true;
-        ShowError(error.Message);
-    }
     // After the binding: the window's handler sees the row the binding has
     // just shown.
     connect(LV_TrafficForward, &QTreeWidget::itemSelectionChanged, this, [this] { ListClick(); });
-}
-
-TTrafficSegmentationForm::~TTrafficSegmentationForm()
-{
-    Shutdown();
-    disconnect(LV_TrafficForward->model(), nullptr, this, nullptr);
-    disconnect(LV_TrafficForward, nullptr, this, nullptr);
-}
-
-void TTrafficSegmentationForm::ShowError(const QString &message)
-{
-    StatusPanel0->setText(message);
 }
 
 void TTrafficSegmentationForm::ShowNotComplete()
@@ -174,13 +146,13 @@ bool TTrafficSegmentationForm::WaitForStoppedRead()
     // A stopped walk ends with the answer still on its way; a new request
     // started before it arrives would have that answer continue the old
     // walk beside the new one.
-    KtBusyWait::WhileBusy(Binding, KtBusyWait::Input::Taken, [this] { return closed_; });
-    return Binding && !Binding->Busy && !closed_;
+    KtBusyWait::WhileBusy(Binding, KtBusyWait::Input::Taken, [this] { return Closed(); });
+    return Binding && !Binding->Busy && !Closed();
 }
 
 void TTrafficSegmentationForm::RefreshClick()
 {
-    if (closed_ || !Binding)
+    if (Closed() || !Binding)
         return;
     // A walk that ended without telling (a row that could not be shown) does
     // not hold the window up.
@@ -192,19 +164,18 @@ void TTrafficSegmentationForm::RefreshClick()
         ShowNotComplete();
         return;
     }
-    try {
+    const bool started = Guarded([this] {
         Binding->Request.Enabled = true;
         ready_ = false;
         Binding->Get();
-    } catch (const KtException &error) {
+    });
+    if (!started)
         ready_ = true;
-        ShowError(error.Message);
-    }
 }
 
 void TTrafficSegmentationForm::SetClick()
 {
-    if (closed_ || !Binding)
+    if (Closed() || !Binding)
         return;
     if (!ready_ && Binding->Busy) {
         ShowNotComplete();
@@ -217,15 +188,13 @@ void TTrafficSegmentationForm::SetClick()
     // Set changes the port shown selected; the port label may still hold the
     // port selected before a refresh, which nobody sees selected any more.
     if (LV_TrafficForward->selectedItems().isEmpty()) {
-        ShowError(QStringLiteral("No row is selected."));
+        StatusPanel0->setText(QStringLiteral("No row is selected."));
         return;
     }
-    try {
+    Guarded([&] {
         Binding->Request.Enabled = true;
         Binding->Set(true, true, QString(), nullptr);
-    } catch (const KtException &error) {
-        ShowError(error.Message);
-    }
+    });
 }
 
 void TTrafficSegmentationForm::StopClick()
@@ -238,7 +207,7 @@ void TTrafficSegmentationForm::StopClick()
 
 void TTrafficSegmentationForm::ListClick()
 {
-    if (closed_)
+    if (Closed())
         return;
     if (LV_TrafficForward->selectedItems().isEmpty()) {
         Combo_Unit->clear();
@@ -257,18 +226,4 @@ void TTrafficSegmentationForm::ListClick()
     UnitPortTexts(number, unit, port);
     Combo_Unit->setText(unit);
     Combo_Port->setText(port);
-}
-
-void TTrafficSegmentationForm::Shutdown()
-{
-    if (closed_)
-        return;
-    closed_ = true;
-    KtBusyWait::Release(Binding);
-}
-
-void TTrafficSegmentationForm::done(int result)
-{
-    Shutdown();
-    QDialog::done(result);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "TBindingForm.h"
+
 #include <memory>
 
 class KtSNMPRequest2Edits;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 class QTreeWidget;
 class TStackingPortUitForm;
 
@@ -15,11 +15,10 @@ class TStackingPortUitForm;
 // on it may be forwarded, edited on a unit/port grid. The table is read
 // without blocking the window; a read in progress refuses Refresh and Set
 // until it has ended or Stop abandons it.
-class TTrafficSegmentationForm : public QDialog
+class TTrafficSegmentationForm : public TBindingForm
 {
 public:
     explicit TTrafficSegmentationForm(QWidget *owner = nullptr);
-    ~TTrafficSegmentationForm() override;
 
     void RefreshClick();
     void SetClick();
@@ -40,23 +39,16 @@ public:
     QWidget *Panel4;
     TStackingPortUitForm *PortGrid = nullptr;
     QLabel *StaticText1;
-    QStatusBar *StatusBar1;
-    QLabel *StatusPanel0;
     QPushButton *BT_Get;
     QPushButton *BT_Set;
     QPushButton *StopBtn;
 
-    std::unique_ptr<KtSNMPRequest2Edits> Binding;
-
-    void done(int result) override;
+    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
 
 private:
-    void ShowError(const QString &message);
     void ShowNotComplete();
     bool WaitForStoppedRead();
     void WriteRowCount();
-    void Shutdown();
 
     bool ready_ = false;
-    bool closed_ = false;
 };

@@ -1,16 +1,11 @@
 #include "TVLanCurrentTableForm.h"
-#include "KtBusyWait.h"
 
-#include "KtException.h"
 #include "KtOptionList.h"
-#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,10 +57,9 @@ QLabel *SunkenText(QWidget *parent, const char *name)
 
 } // namespace
 
-TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner) : QDialog(owner)
+TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("VLanCurrentTableForm"), QStringLiteral("VLAN Current Table"))
 {
-    setObjectName(QStringLiteral("VLanCurrentTableForm"));
-    setWindowTitle(QStringLiteral("VLAN Current Table"));
     setModal(true);
 
     LV_dot1qVlanCurrentEntry = new QTreeWidget(this);
@@ -76,10 +70,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner) : QDialog(owner)
     VlanNumDeletes = SunkenText(this, "VlanNumDeletes");
     ST_Count2 = SunkenText(this, "ST_Count2");
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(70);
+    AddStatusMemo(70);
 
     PortPageControl = new QTabWidget(this);
     PortPageControl->setObjectName(QStringLiteral("PortPageControl"));
@@ -90,12 +81,8 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner) : QDialog(owner)
     PortPageControl->addTab(egressHost, QStringLiteral("Egress Port"));
     PortPageControl->addTab(untaggedHost, QStringLiteral("Untagged Port"));
 
-    RefreshBtn = new QPushButton(QStringLiteral("Refresh"), this);
-    RefreshBtn->setObjectName(QStringLiteral("RefreshBtn"));
-    RefreshBtn->setAutoDefault(false);
-    SetBtn = new QPushButton(QStringLiteral("Set"), this);
-    SetBtn->setObjectName(QStringLiteral("SetBtn"));
-    SetBtn->setAutoDefault(false);
+    RefreshBtn = NewButton(QStringLiteral("Refresh"), QStringLiteral("RefreshBtn"));
+    SetBtn = NewButton(QStringLiteral("Set"), QStringLiteral("SetBtn"));
     SetBtn->setVisible(false);
 
     auto *facts = new QGridLayout;
@@ -117,9 +104,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner) : QDialog(owner)
     layout->addLayout(buttons);
     layout->addWidget(Memo1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(680 * scale), int(600 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(680, 600);
 
     EgressGrid = TStackingPortUitForm::Build(this, egressHost, Memo1);
     UntaggedGrid = TStackingPortUitForm::Build(this, untaggedHost, Memo1);
@@ -133,17 +118,15 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner) : QDialog(owner)
     connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
 
     DeletesBinding = std::make_unique<KtSNMPRequest2Edits>(this);
-    try {
+    Guarded(DeletesBinding.get(), [&] {
         DeletesBinding->Request.Vars = KtSNMPVarList(Dot1qVlanNumDeletes, ListScalars);
         DeletesBinding->BindStaticText(0, VlanNumDeletes);
         DeletesBinding->SetStatusMemo(Memo1);
         DeletesBinding->Get();
-    } catch (const KtException &error) {
-        DeletesBinding->ShowStatus(error.Message);
-    }
+    });
 
     TableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
-    try {
+    Guarded(TableBinding.get(), [&] {
         TableBinding->Request.Vars = KtSNMPVarList(Dot1qVlanCurrentTable, ListTableEx, 2);
         TableBinding->AttachListView(LV_dot1qVlanCurrentEntry, true);
         TableBinding->BindStaticText(ColVlanIndex, StaticText1);
@@ -152,22 +135,11 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner) : QDialog(owner)
         TableBinding->SetStatusMemo(Memo1);
         TableBinding->Get();
         WriteRowCount();
-    } catch (const KtException &error) {
-        TableBinding->ShowStatus(error.Message);
-    }
+    });
     connect(LV_dot1qVlanCurrentEntry, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (LV_dot1qVlanCurrentEntry->selectedItems().isEmpty())
             ClearEditors();
     });
-}
-
-TVLanCurrentTableForm::~TVLanCurrentTableForm()
-{
-    Shutdown();
-    // The list view's rows go with the child widgets, after this object has
-    // stopped being a window: its handlers must not run then.
-    disconnect(LV_dot1qVlanCurrentEntry->model(), nullptr, this, nullptr);
-    disconnect(LV_dot1qVlanCurrentEntry, nullptr, this, nullptr);
 }
 
 void TVLanCurrentTableForm::WriteRowCount()
@@ -184,53 +156,22 @@ void TVLanCurrentTableForm::ClearEditors()
 
 void TVLanCurrentTableForm::RefreshBtnClick()
 {
-    if (closed_)
+    if (Closed())
         return;
-    try {
-        DeletesBinding->Get();
-    } catch (const KtException &error) {
-        DeletesBinding->ShowStatus(error.Message);
-    }
-    try {
+    Guarded(DeletesBinding.get(), [&] { DeletesBinding->Get(); });
+    Guarded(TableBinding.get(), [&] {
         TableBinding->Get();
         WriteRowCount();
         ClearEditors();
-    } catch (const KtException &error) {
-        TableBinding->ShowStatus(error.Message);
-    }
+    });
 }
 
 void TVLanCurrentTableForm::SetBtnClick()
 {
-    if (closed_)
+    if (Closed())
         return;
-    try {
+    Guarded(TableBinding.get(), [&] {
         TableBinding->Set(true, true, QString(), nullptr);
         WriteRowCount();
-    } catch (const KtException &error) {
-        TableBinding->ShowStatus(error.Message);
-    }
-}
-
-void TVLanCurrentTableForm::Shutdown()
-{
-    if (closed_)
-        return;
-    closed_ = true;
-    // No answer may reach the closing window: switch the requests off and
-    // give a running exchange the time to end.
-    for (KtSNMPRequest2Edits *binding : {TableBinding.get(), DeletesBinding.get()}) {
-        if (!binding)
-            continue;
-        binding->Request.Enabled = false;
-        KtBusyWait::WhileBusy(binding);
-    }
-    TableBinding.reset();
-    DeletesBinding.reset();
-}
-
-void TVLanCurrentTableForm::done(int result)
-{
-    Shutdown();
-    QDialog::done(result);
+    });
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "TBindingForm.h"
+
 #include <memory>
 
 class KtSNMPRequest2Edits;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -13,11 +13,10 @@ class TStackingPortUitForm;
 
 // The current VLAN table, read only: each VLAN's current egress and
 // untagged ports on unit/port grids, and the count of deleted VLANs.
-class TVLanCurrentTableForm : public QDialog
+class TVLanCurrentTableForm : public TBindingForm
 {
 public:
     explicit TVLanCurrentTableForm(QWidget *owner = nullptr);
-    ~TVLanCurrentTableForm() override;
 
     void RefreshBtnClick();
     // The Set button is not shown; it writes the selected row.
@@ -34,16 +33,10 @@ public:
     QPushButton *RefreshBtn;
     QPushButton *SetBtn;
     QLabel *ST_Count2;
-    QPlainTextEdit *Memo1;
 
-    std::unique_ptr<KtSNMPRequest2Edits> DeletesBinding;
-    std::unique_ptr<KtSNMPRequest2Edits> TableBinding;
-
-    void done(int result) override;
+    std::unique_ptr<KtSNMPRequest2Edits> &DeletesBinding = OwnedBinding();
+    std::unique_ptr<KtSNMPRequest2Edits> &TableBinding = OwnedBinding();
 
 private:
     void WriteRowCount();
-    void Shutdown();
-
-    bool closed_ = false;
 };

@@ -1,18 +1,13 @@
 #include "TVlanStaticForm.h"
-#include "KtBusyWait.h"
 
-#include "KtException.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
-#include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -64,10 +59,9 @@ enum StaticColumn
 
 } // namespace
 
-TVlanStaticForm::TVlanStaticForm(QWidget *owner) : QDialog(owner)
+TVlanStaticForm::TVlanStaticForm(QWidget *owner)
+    : TBindingForm(owner, QStringLiteral("VlanStaticForm"), QStringLiteral("VLAN Static Form"))
 {
-    setObjectName(QStringLiteral("VlanStaticForm"));
-    setWindowTitle(QStringLiteral("VLAN Static Form"));
     setModal(true);
 
     LV_dot1qVlanStaticEntry = new QTreeWidget(this);
@@ -96,10 +90,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner) : QDialog(owner)
     editorLayout->addWidget(NextFreeLocalVlanIndex, 3, 1);
     editorLayout->setRowStretch(4, 1);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(70);
+    AddStatusMemo(70);
 
     PortPageControl = new QTabWidget(this);
     PortPageControl->setObjectName(QStringLiteral("PortPageControl"));
@@ -111,17 +102,11 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner) : QDialog(owner)
         PortPageControl->addTab(hosts[page], QString::fromLatin1(pageCaptions[page]));
     }
 
-    RefreshBtn = new QPushButton(QStringLiteral("Refresh"), this);
-    RefreshBtn->setObjectName(QStringLiteral("RefreshBtn"));
-    SetBtn = new QPushButton(QStringLiteral("Set"), this);
-    SetBtn->setObjectName(QStringLiteral("SetBtn"));
-    AddBtn = new QPushButton(QStringLiteral("Add"), this);
-    AddBtn->setObjectName(QStringLiteral("AddBtn"));
-    DeleteBtn = new QPushButton(QStringLiteral("Delete"), this);
-    DeleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
+    RefreshBtn = NewButton(QStringLiteral("Refresh"), QStringLiteral("RefreshBtn"));
+    SetBtn = NewButton(QStringLiteral("Set"), QStringLiteral("SetBtn"));
+    AddBtn = NewButton(QStringLiteral("Add"), QStringLiteral("AddBtn"));
+    DeleteBtn = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteBtn"));
     DeleteBtn->setEnabled(false);
-    for (QPushButton *button : {RefreshBtn, SetBtn, AddBtn, DeleteBtn})
-        button->setAutoDefault(false);
     ST_Count2 = new QLabel(this);
     ST_Count2->setObjectName(QStringLiteral("ST_Count2"));
     ST_Count2->setMinimumWidth(40);
@@ -143,9 +128,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner) : QDialog(owner)
     layout->addLayout(buttons);
     layout->addWidget(Memo1);
 
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(680 * scale), int(600 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(680, 600);
 
     // The grids; a failed read of the unit list goes into the memo.
     EgressGrid = TStackingPortUitForm::Build(this, hosts[0], Memo1);
@@ -163,7 +146,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner) : QDialog(owner)
     connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
 
     TableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
-    try {
+    Guarded(TableBinding.get(), [&] {
         TableBinding->Request.Vars = KtSNMPVarList(Dot1qVlanStaticTable, ListTableEx, 1);
         TableBinding->AttachListView(LV_dot1qVlanStaticEntry, true);
         TableBinding->BindEdit(ColVlanId, QStringLiteral("%s"), {ED_VLANID});
@@ -179,32 +162,19 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner) : QDialog(owner)
         };
         TableBinding->Get();
         WriteRowCount();
-    } catch (const KtException &error) {
-        TableBinding->ShowStatus(error.Message);
-    }
+    });
     // After the bindings: the window's own handler sees the row the
     // binding has just shown.
     connect(LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
             [this] { SelectionChanged(); });
 
     NextIndexBinding = std::make_unique<KtSNMPRequest2Edits>(this);
-    try {
+    Guarded(NextIndexBinding.get(), [&] {
         NextIndexBinding->Request.Vars = KtSNMPVarList(Dot1qNextFreeLocalVlanIndex, ListScalars);
         NextIndexBinding->BindStaticText(0, NextFreeLocalVlanIndex);
         NextIndexBinding->SetStatusMemo(Memo1);
         NextIndexBinding->Get();
-    } catch (const KtException &error) {
-        NextIndexBinding->ShowStatus(error.Message);
-    }
-}
-
-TVlanStaticForm::~TVlanStaticForm()
-{
-    Shutdown();
-    // The list view's rows go with the child widgets, after this object has
-    // stopped being a window: its handlers must not run then.
-    disconnect(LV_dot1qVlanStaticEntry->model(), nullptr, this, nullptr);
-    disconnect(LV_dot1qVlanStaticEntry, nullptr, this, nullptr);
+    });
 }
 
 void TVlanStaticForm::WriteRowCount()
@@ -233,26 +203,20 @@ void TVlanStaticForm::SelectionChanged()
 
 void TVlanStaticForm::RefreshBtnClick()
 {
-    if (closed_)
+    if (Closed())
         return;
-    try {
-        NextIndexBinding->Get();
-    } catch (const KtException &error) {
-        NextIndexBinding->ShowStatus(error.Message);
-    }
-    try {
+    Guarded(NextIndexBinding.get(), [&] { NextIndexBinding->Get(); });
+    Guarded(TableBinding.get(), [&] {
         TableBinding->Get();
         WriteRowCount();
         ClearEditors();
-    } catch (const KtException &error) {
-        TableBinding->ShowStatus(error.Message);
-    }
+    });
     WriteRowCount();
 }
 
 void TVlanStaticForm::SetWithStatus(int statusItem)
 {
-    if (closed_)
+    if (Closed())
         return;
     // The VLAN ID names the row written: text that is no VLAN number would
     // otherwise be turned into some other row's instance.
@@ -264,15 +228,13 @@ void TVlanStaticForm::SetWithStatus(int statusItem)
     }
     if (statusItem >= 0)
         Status->setCurrentIndex(statusItem);
-    try {
+    Guarded(TableBinding.get(), [&] {
         // The editors are cleared once the write has succeeded (OnSetDone):
         // input the agent refused stays to be corrected.
         TableBinding->Set(true, true, QString(), nullptr);
         if (!TableBinding->Asynchronous)
             ClearEditors();
-    } catch (const KtException &error) {
-        TableBinding->ShowStatus(error.Message);
-    }
+    });
 }
 
 void TVlanStaticForm::SetBtnClick()
@@ -290,27 +252,4 @@ void TVlanStaticForm::DeleteBtnClick()
     if (LV_dot1qVlanStaticEntry->selectedItems().isEmpty())
         return;
     SetWithStatus(DestroyItem);
-}
-
-void TVlanStaticForm::Shutdown()
-{
-    if (closed_)
-        return;
-    closed_ = true;
-    // No answer may reach the window once it closes: switch the requests
-    // off and give a running exchange the time to end.
-    for (KtSNMPRequest2Edits *binding : {TableBinding.get(), NextIndexBinding.get()}) {
-        if (!binding)
-            continue;
-        binding->Request.Enabled = false;
-        KtBusyWait::WhileBusy(binding);
-    }
-    TableBinding.reset();
-    NextIndexBinding.reset();
-}
-
-void TVlanStaticForm::done(int result)
-{
-    Shutdown();
-    QDialog::done(result);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "TBindingForm.h"
+
 #include <memory>
 
 class KtSNMPRequest2Edits;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -15,11 +15,10 @@ class TStackingPortUitForm;
 
 // The static VLAN table: create, change and destroy 802.1Q VLANs with their
 // egress, forbidden and untagged port sets, each edited on a unit/port grid.
-class TVlanStaticForm : public QDialog
+class TVlanStaticForm : public TBindingForm
 {
 public:
     explicit TVlanStaticForm(QWidget *owner = nullptr);
-    ~TVlanStaticForm() override;
 
     void RefreshBtnClick();
     void SetBtnClick();
@@ -42,22 +41,16 @@ public:
     QPushButton *AddBtn;
     QPushButton *DeleteBtn;
     QLabel *ST_Count2;
-    QPlainTextEdit *Memo1;
 
-    std::unique_ptr<KtSNMPRequest2Edits> TableBinding;
-    std::unique_ptr<KtSNMPRequest2Edits> NextIndexBinding;
+    std::unique_ptr<KtSNMPRequest2Edits> &TableBinding = OwnedBinding();
+    std::unique_ptr<KtSNMPRequest2Edits> &NextIndexBinding = OwnedBinding();
 
     // Items of the Status combo box that Add and Delete select.
     static constexpr int CreateAndGoItem = 3;
     static constexpr int DestroyItem = 5;
 
-    void done(int result) override;
-
 private:
     void WriteRowCount();
     void SelectionChanged();
     void SetWithStatus(int statusItem);
-    void Shutdown();
-
-    bool closed_ = false;
 };

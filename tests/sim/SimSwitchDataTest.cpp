@@ -205,6 +205,20 @@ TEST(SimSwitchDataTest, DerivedCountersGrowUnlessFrozen)
     EXPECT_EQ(read(frozen), frozenBefore);
 }
 
+// LED changes that take longer than their interval (a full stack changed
+// every 10 ms) delay each other but leave time for requests and SIGTERM.
+TEST(SimSwitchDataTest, LedChangesSlowerThanTheirIntervalStillLeaveTimeForRequests)
+{
+    QgSimProcess sim({"--scenario", "big", "--led-interval-ms", "10"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    for (int i = 0; i < 3; ++i) {
+        const SnmpToolResult get = RunSnmpTool("snmpget", {"-Oqv", "-v2c", "-c", "public", "-t", "5", "-r",
+                                                           "0", sim.Address(), "1.3.6.1.2.1.1.3.0"});
+        EXPECT_TRUE(get.ok()) << get.text().toStdString();
+    }
+    EXPECT_EQ(sim.Stop(), 0) << sim.StandardError().toStdString();
+}
+
 TEST(SimSwitchDataTest, StaticVlansShowInTheCurrentTableAndDeletionsAreCounted)
 {
     QgSimProcess sim({"--static-leds"});

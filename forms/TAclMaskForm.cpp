@@ -2,7 +2,6 @@
 
 #include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QComboBox>
@@ -65,11 +64,9 @@ void TAclMaskForm::BuildButtons(const MaskDesign &design)
     ButtonRow->addStretch();
     const ButtonDef defs[] = {design.Refresh, design.Set, design.Add, design.Delete};
     for (int role = RefreshRole; role <= DeleteRole; ++role) {
-        auto *button = new QPushButton(QString::fromLatin1(defs[role].Text), this);
-        button->setObjectName(QString::fromLatin1(defs[role].Name));
-        button->setAutoDefault(false);
-        ButtonRow->addWidget(button);
-        buttons_[role] = button;
+        buttons_[role] =
+            NewButton(QString::fromLatin1(defs[role].Text), QString::fromLatin1(defs[role].Name));
+        ButtonRow->addWidget(buttons_[role]);
     }
 }
 
@@ -88,9 +85,7 @@ void TAclMaskForm::LayOut(const MaskDesign &design, QWidget *editors)
     layout->addWidget(StackingPortPanel, 3);
     layout->addLayout(ButtonRow);
     layout->addWidget(StatusBar1);
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(design.Width * scale), int(design.Height * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(design.Width, design.Height);
 }
 
 void TAclMaskForm::Bind(const MaskDesign &design)

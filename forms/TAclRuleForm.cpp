@@ -3,7 +3,6 @@
 #include "KtException.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
-#include "TMainWindowAnchor.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -66,18 +65,12 @@ void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int 
     StaticText1->setMinimumWidth(40);
     StaticText1->setFrameShape(QFrame::Panel);
     StaticText1->setFrameShadow(QFrame::Sunken);
-    auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    GetButton = button("GetButton", "Refresh");
-    EditButton = button("EditButton", "Edit");
-    AddButton = button("AddButton", "Add");
-    DeleteButton = button("DeleteButton", "Delete");
-    CheckButton = button("CheckButton", "Check All");
-    UncheckButton = button("UncheckButton", "Clear Checks");
+    GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
+    EditButton = NewButton(QStringLiteral("Edit"), QStringLiteral("EditButton"));
+    AddButton = NewButton(QStringLiteral("Add"), QStringLiteral("AddButton"));
+    DeleteButton = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteButton"));
+    CheckButton = NewButton(QStringLiteral("Check All"), QStringLiteral("CheckButton"));
+    UncheckButton = NewButton(QStringLiteral("Clear Checks"), QStringLiteral("UncheckButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(StaticText1);
     buttons->addStretch();
@@ -89,9 +82,7 @@ void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int 
     layout->addWidget(editors);
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
-    const double scale = TMainWindowAnchor::ScaleFactor() != 1.0 ? 1.25 : 1.0;
-    resize(int(780 * scale), int(640 * scale));
-    TMainWindowAnchor::CentreOverMainWindow(this);
+    FinishLayout(780, 640);
 
     connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
     connect(EditButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });

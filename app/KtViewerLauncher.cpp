@@ -62,7 +62,8 @@ QString KtViewerLauncher::PlatformStatus(KtRegistry &registry)
 
 QString KtViewerLauncher::ViewerDirectory()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/viewers");
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" QG_VIEWER_DIR_FROM_BIN));
 }
 
 QString KtViewerLauncher::ProgramPath(const QString &tool, const QString &viewerDirectory)

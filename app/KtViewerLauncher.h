@@ -27,8 +27,9 @@ public:
     // platform is found, "OpenView : File Path Error!" or "No Path!".
     static QString PlatformStatus(KtRegistry &registry);
 
-    // Where the module's own viewer programs lie: "viewers" beside the
-    // module's executable.
+    // Where the module's own viewer programs lie: the package's private
+    // directory lib/qg2312/viewers, found from the module's executable in
+    // bin/.
     static QString ViewerDirectory();
 
     // The program a tool name starts: the file of that name in

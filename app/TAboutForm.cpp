@@ -12,8 +12,9 @@
 
 namespace {
 
-const QString kVersion = QStringLiteral("Release Version 3.01 (Build 2005/1/11)");
-const QString kVersionB23 = QStringLiteral("Release Version 3.01.B23 (Build 2005/1/11)");
+// The project's one version, with its build label.
+const QString kVersion = QStringLiteral("Release Version " QG_VERSION " (Build " QG_BUILD_LABEL ")");
+const QString kVersionB23 = QStringLiteral("Release Version " QG_VERSION ".B23 (Build " QG_BUILD_LABEL ")");
 constexpr int kTextLeft = 56;
 constexpr int kTextWidth = 323 - kTextLeft - 8;
 

@@ -1,5 +1,7 @@
 #include "THelpViewer.h"
 
+#include "KtRegularFile.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QTextBrowser>
@@ -10,7 +12,7 @@ static void InitHelpResources()
     Q_INIT_RESOURCE(help);
 }
 
-THelpViewer::THelpViewer(QWidget *owner) : QDialog(owner)
+THelpViewer::THelpViewer(QWidget *owner, const QString &moduleDirectory) : QDialog(owner)
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("QG-2312 Module Help"));
@@ -18,7 +20,7 @@ THelpViewer::THelpViewer(QWidget *owner) : QDialog(owner)
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpBrowser"));
     Browser->setOpenExternalLinks(false);
-    Browser->setHtml(HelpDocument());
+    Browser->setHtml(HelpDocument(moduleDirectory));
     // A button of its own: a desktop without title bars offers no other
     // way to close the window.
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -30,8 +32,14 @@ THelpViewer::THelpViewer(QWidget *owner) : QDialog(owner)
     layout->addWidget(buttons);
 }
 
-QString THelpViewer::HelpDocument()
+QString THelpViewer::HelpDocument(const QString &moduleDirectory)
 {
+    if (!moduleDirectory.isEmpty()) {
+        const KtFileContent installed =
+            KtReadRegularFile(moduleDirectory + QLatin1String(HelpPage), MaxHelpBytes);
+        if (installed.State == KtFileState::Read)
+            return QString::fromUtf8(installed.Bytes);
+    }
     InitHelpResources();
     QFile file(QStringLiteral(":/help/qg2312-help.html"));
     if (!file.open(QIODevice::ReadOnly))

@@ -513,7 +513,7 @@ void TMainForm::ShowAbout()
 
 void TMainForm::ShowHelp()
 {
-    auto *viewer = new THelpViewer(this);
+    auto *viewer = new THelpViewer(this, ModuleDirectory);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->show();
 }

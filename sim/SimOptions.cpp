@@ -51,6 +51,7 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
         "aes256user (SHA-256 sha256password, AES-256 aes256password).\n"
         "Scenarios: stack (default), single, all-models, big, or the path of a scenario file.");
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {"listen", "UDP address and port to serve; port 0 takes a free port.", "ADDRESS:PORT",
          "127.0.0.1:16100"},

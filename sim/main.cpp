@@ -114,6 +114,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("qgsim");
+    QCoreApplication::setApplicationVersion(QG_VERSION);
     SimOptions options = SimOptions::parse(app);
     try {
         return simulate(options);

@@ -132,3 +132,58 @@ TEST(QgwindowTest, OpensGenericAndDedicatedWindowsByNameOrPath)
 }
 
 } // namespace
+
+namespace {
+
+struct ProgramOutput
+{
+    int ExitCode = -1;
+    QString Out;
+};
+
+// Runs a program without any display: the information options need none.
+ProgramOutput RunWithoutDisplay(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput())};
+}
+
+TEST(ProgramTest, HelpAndVersionOfEveryProgram)
+{
+    for (const char *name : {"qg2312", "qgview", "qgsim"}) {
+        const QString program = QStringLiteral(QG_BIN_DIR "/") + name;
+        const ProgramOutput version = RunWithoutDisplay(program, {"--version"});
+        EXPECT_EQ(version.ExitCode, 0) << name;
+        EXPECT_EQ(version.Out, QStringLiteral("%1 %2\n").arg(name, QG_VERSION)) << name;
+        const ProgramOutput help = RunWithoutDisplay(program, {"--help"});
+        EXPECT_EQ(help.ExitCode, 0) << name;
+        EXPECT_TRUE(help.Out.startsWith("Usage: ")) << help.Out.toStdString();
+        EXPECT_TRUE(help.Out.section('\n', 0, 0).contains(name)) << help.Out.toStdString();
+    }
+    // The module's help names the slash grammar and the connect dialog.
+    const QString help = RunWithoutDisplay(QG_BIN_DIR "/qg2312", {"--help"}).Out;
+    for (const char *part : {"/I ", "/v ", "/a ", "--connect"})
+        EXPECT_TRUE(help.contains(QLatin1String(part))) << part;
+}
+
+TEST(ProgramTest, ConnectTakesNoFurtherParameters)
+{
+    QProcess program;
+    program.start(QStringLiteral(QG_BIN_DIR "/qg2312"), {"--connect", "/I127.0.0.1"});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("--connect takes no further parameters"));
+}
+
+} // namespace

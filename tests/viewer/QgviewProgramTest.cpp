@@ -63,7 +63,7 @@ TEST(QgviewProgramTest, TheComposedCommandLineOpensItsViewThroughTheToolLink)
     KtStartup::ApplyParameters({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, {}, settings, texts, flags);
     QStringList words =
         KtViewerLauncher::CommandLine("/TRmon_History", texts, flags, settings.Security.Version).split(' ');
-    const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_BIN_DIR "/viewers");
+    const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_VIEWER_DIR);
     const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
     EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
 }

@@ -1,5 +1,6 @@
 // The viewer menu entries start qgview under its tool names with the
-// module's command line, found first beside the module, then on PATH.
+// module's command line, found first in the module's private viewer
+// directory, then on PATH.
 #include "KtStartup.h"
 #include "KtViewerLauncher.h"
 #include "ViewerTestSupport.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-const QString ViewerDir = QStringLiteral(QG_BIN_DIR "/viewers");
+const QString ViewerDir = QStringLiteral(QG_VIEWER_DIR);
 
 QString WriteTool(const QTemporaryDir &dir, const QString &name)
 {

@@ -53,14 +53,11 @@ QImage IconArtist::StackNumber(int number)
     return image;
 }
 
-QImage IconArtist::AboutIcon()
+// A small switch front seen straight on, drawn on a 32 x 32 grid: status
+// LEDs, two rows of ports and the maker's red chevron.
+void IconArtist::PaintSwitchFront(QPainter &painter)
 {
-    QImage image(32, 32, QImage::Format_RGB32);
-    image.fill(QColor(0xf0, 0xf0, 0xf0));
-    QPainter painter(&image);
     FacePainter face(painter, 32);
-    // A small switch front seen straight on: status LEDs, two rows of
-    // ports and the maker's red chevron.
     face.BrushedMetal(QRect(0, 7, 32, 19), FacePainter::Metal::Face);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
@@ -78,5 +75,24 @@ QImage IconArtist::AboutIcon()
                              Art::Contact);
         }
     }
+}
+
+QImage IconArtist::AboutIcon()
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(QColor(0xf0, 0xf0, 0xf0));
+    QPainter painter(&image);
+    PaintSwitchFront(painter);
+    return image;
+}
+
+QImage IconArtist::ApplicationIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.scale(size / 32.0, size / 32.0);
+    PaintSwitchFront(painter);
     return image;
 }

@@ -116,6 +116,23 @@ bool WriteGlyphs(PictureWriter &writer)
 
 } // namespace
 
+// The application icon in the hicolor theme's usual sizes, as PNG files
+// under DIR/hicolor/NxN/apps/qg2312.png.
+bool WriteApplicationIcons(const QString &dir)
+{
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString sizeDir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(dir).arg(size);
+        QDir().mkpath(sizeDir);
+        const QString path = sizeDir + QStringLiteral("/qg2312.png");
+        if (!IconArtist::ApplicationIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "qgart: cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -140,5 +157,6 @@ int main(int argc, char **argv)
         ok &= writer.Write(StackPicturePath(index), IconArtist::StackNumber(index == 13 ? 15 : index + 1));
     ok &= writer.Write(QString::fromLatin1(kAboutIconPath), IconArtist::AboutIcon());
     ok &= writer.WriteCatalogue();
+    ok &= WriteApplicationIcons(QDir(resources).filePath(QStringLiteral("icons")));
     return ok ? 0 : 1;
 }

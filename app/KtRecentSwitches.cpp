@@ -88,11 +88,9 @@ void KtRecentSwitches::Save(const QList<KtConnectSettings> &entries)
 
 QString KtRecentSwitches::Caption(const KtConnectSettings &settings)
 {
-    static const char *const versions[] = {"SNMPv1", "SNMPv2c", "", "SNMPv3"};
-    QString caption = settings.Address + QLatin1Char(':') + settings.Port + QLatin1Char(' ') +
-                      QLatin1String(versions[settings.Version == 3   ? 3
-                                             : settings.Version == 1 ? 1
-                                                                     : 0]);
+    const char *version = settings.Version == 3 ? "SNMPv3" : settings.Version == 1 ? "SNMPv2c" : "SNMPv1";
+    QString caption =
+        settings.Address + QLatin1Char(':') + settings.Port + QLatin1Char(' ') + QLatin1String(version);
     if (settings.Version == 3)
         caption += QLatin1Char(' ') + settings.User;
     return caption;

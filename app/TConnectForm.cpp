@@ -33,6 +33,7 @@ QComboBox *NewChoiceBox(const KtChoice (&choices)[N], const char *name, QWidget 
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
+    box->setMinimumWidth(220);
     for (const KtChoice &choice : choices)
         box->addItem(QLatin1String(choice.Name), choice.Code);
     return box;
@@ -42,6 +43,7 @@ QLineEdit *NewEdit(const char *name, QWidget *parent, bool secret = false)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
+    edit->setMinimumWidth(220);
     if (secret)
         edit->setEchoMode(QLineEdit::Password);
     return edit;
@@ -101,6 +103,7 @@ TConnectForm::TConnectForm(QWidget *parent) : QDialog(parent)
     LB_Message->setObjectName(QStringLiteral("LB_Message"));
     LB_Message->setWordWrap(true);
     LB_Message->setStyleSheet(QStringLiteral("color: #b00000;"));
+    LB_Message->hide();
     BT_Connect = new QPushButton(QStringLiteral("Connect"), this);
     BT_Connect->setObjectName(QStringLiteral("BT_Connect"));
     BT_Connect->setDefault(true);
@@ -123,7 +126,6 @@ TConnectForm::TConnectForm(QWidget *parent) : QDialog(parent)
     layout->addWidget(LB_Message);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(420);
 
     BuildRecentList();
     connect(CB_Recent, &QComboBox::activated, this, &TConnectForm::RecentChosen);
@@ -165,13 +167,14 @@ void TConnectForm::ShowSettings(const KtConnectSettings &settings)
     ChooseCode(CB_PrivProtocol, settings.PrivProtocol);
     ED_PrivPassPhrase->setText(settings.PrivPassPhrase);
     LB_Message->clear();
+    LB_Message->hide();
 }
 
 void TConnectForm::BuildRecentList()
 {
     recent_ = KtRecentSwitches::Load();
     CB_Recent->clear();
-    CB_Recent->addItem(recent_.isEmpty() ? QStringLiteral("(none yet)") : QString());
+    CB_Recent->addItem(recent_.isEmpty() ? QStringLiteral("(none yet)") : QStringLiteral("(choose one)"));
     for (const KtConnectSettings &entry : recent_)
         CB_Recent->addItem(KtRecentSwitches::Caption(entry));
     CB_Recent->setEnabled(!recent_.isEmpty());
@@ -200,6 +203,7 @@ void TConnectForm::ConnectClicked()
     const KtConnectSettings settings = Settings();
     const QString problem = settings.Problem();
     LB_Message->setText(problem);
+    LB_Message->setVisible(!problem.isEmpty());
     if (!problem.isEmpty())
         return;
     KtRecentSwitches::Remember(settings);

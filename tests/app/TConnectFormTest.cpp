@@ -220,6 +220,7 @@ TEST_F(TConnectFormTest, ABadEntryIsNamedInTheDialogAndNothingStarts)
     Type(form.ED_ReadCommunity, "public");
     QTest::mouseClick(form.BT_Connect, Qt::LeftButton);
     EXPECT_EQ(form.LB_Message->text(), "The port must be a number from 1 to 65535.");
+    EXPECT_TRUE(form.LB_Message->isVisible());
     EXPECT_EQ(form.result(), QDialog::Rejected);
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(KtRecentSwitches::Load().isEmpty());

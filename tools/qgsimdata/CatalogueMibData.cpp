@@ -238,6 +238,12 @@ std::string plainValue(const KtSNMPVarDef &def, int row, bool table)
     }
 }
 
+// The tables with one row per port of the switch.
+bool isPortTable(const MibTableDef &table)
+{
+    return table.name == "swPortInfoEntry" || table.name == "dot1dBasePortEntry";
+}
+
 std::string indexPartOf(const KtSNMPVarDef &def, bool implied)
 {
     if (isNumericIndex(def.Syntax))
@@ -274,7 +280,7 @@ void collect(const KtMenuItem *items, std::vector<CatalogueMibData::Window> &win
 
 CatalogueMibData::IndexValue CatalogueMibData::literal(std::string token, const Oid &encoded)
 {
-    return {std::move(token), encoded.toString()};
+    return {std::move(token), encoded.toString(), {}};
 }
 
 std::vector<CatalogueMibData::Window> CatalogueMibData::windows()
@@ -520,12 +526,15 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(c
     else if (!numericOptions(def) && (nameHas(def, "ifindex") || nameHas(def, "interface index")))
         rows = store_.schema().tableByName("ifEntry");
     if (rows && rows->index.size() == 1 && rows->index.front().kind == MibIndexKind::Integer &&
+        isNumericIndex(def.Syntax) && isPortTable(*rows) && !store_.rowIndexes(*rows).empty())
+        return {IndexValue{"$index", "$index", rows->name}};
+    if (rows && rows->index.size() == 1 && rows->index.front().kind == MibIndexKind::Integer &&
         isNumericIndex(def.Syntax)) {
         const std::size_t count = std::min<std::size_t>(RowsPerTable, store_.rowIndexes(*rows).size());
         for (std::size_t row = 1; row <= count; ++row) {
             const std::string name = rows->name + std::to_string(row);
             rowIndexes_[name] = {rows->name, row};
-            values.push_back(IndexValue{"$" + name, "$" + name});
+            values.push_back(IndexValue{"$" + name, "$" + name, {}});
         }
         if (!values.empty())
             return values;
@@ -639,17 +648,19 @@ void CatalogueMibData::writeTables()
         }
         std::set<std::string> written;
         for (int row = 0; row < RowsPerTable; ++row) {
-            std::string index;
+            std::string index, eachRowOf;
             std::vector<std::string> tokens;
             for (const std::vector<IndexValue> &values : candidates) {
                 const IndexValue &value = values[static_cast<std::size_t>(row) % values.size()];
                 if (!value.encoded.empty())
                     index += (index.empty() ? "" : ".") + value.encoded;
                 tokens.push_back(value.token);
+                if (eachRowOf.empty())
+                    eachRowOf = value.eachRowOf;
             }
             if (!written.insert(index).second)
                 continue;
-            text_ += "row " + name + " " + index;
+            text_ += (eachRowOf.empty() ? "" : "foreach " + eachRowOf + " ") + "row " + name + " " + index;
             for (const auto &[id, column] : table.columns) {
                 if (!column.readable)
                     continue;

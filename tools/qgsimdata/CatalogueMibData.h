@@ -28,7 +28,9 @@ struct KtBindingTable;
 // variable belongs to a table of the store with rows (ifIndex), or names a
 // port or an interface index, its values are the first rows of that table,
 // of the port table or of the interface table, written as row indexes
-// ($swPortInfoEntry1) that follow the switch qgsim simulates. A table whose
+// ($swPortInfoEntry1) that follow the switch qgsim simulates; a port index
+// takes every port of the switch instead (foreach swPortInfoEntry row ...),
+// as a switch has a row of a per-port table for each of its ports. A table whose
 // status column takes "createAndGo" or "valid" in its window accepts row
 // creation and deletion.
 //
@@ -108,6 +110,9 @@ private:
     {
         std::string token;
         std::string encoded;
+        // The table of the switch whose every row gives a value ("$index"),
+        // or empty for a value of its own.
+        std::string eachRowOf;
     };
     // A value of fixed sub-identifiers.
     static IndexValue literal(std::string token, const Oid &encoded);

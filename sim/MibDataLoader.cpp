@@ -442,9 +442,12 @@ void MibDataLoader::forEach(const std::vector<DataToken> &tokens, const ExtraSta
             auto held = texts.find(filterColumn);
             if (held == texts.end())
                 fail("unknown column: " + filterColumn);
-            const MibObjectDef &column = *store_.schema().objectByName(filterColumn);
-            if (!(parseValue(column, DataToken{held->second, false}) ==
-                  parseValue(column, DataToken{filterValue, false})))
+            const MibObjectDef *column = store_.schema().objectByName(filterColumn);
+            const bool same = column && column->table == table
+                                  ? parseValue(*column, DataToken{held->second, false}) ==
+                                        parseValue(*column, DataToken{filterValue, false})
+                                  : held->second == filterValue;
+            if (!same)
                 continue;
         }
         for (auto &[name, text] : texts)

@@ -10,6 +10,7 @@
 #include "SimOptions.h"
 #include "SnmpAgent.h"
 #include "SwitchClock.h"
+#include "SystemNameMirror.h"
 #include "ViewerMibBuilder.h"
 #include "VlanMirror.h"
 
@@ -88,6 +89,8 @@ int simulate(SimOptions &options)
     VlanMirror vlans(store, &SnmpAgent::uptime);
     store.addListener(&vlans);
     store.addListener(&leds);
+    SystemNameMirror names(store);
+    store.addListener(&names);
 
     AgentMibHandler handler(store);
     if (options.stuckWalk) {

@@ -238,12 +238,6 @@ std::string plainValue(const KtSNMPVarDef &def, int row, bool table)
     }
 }
 
-// The tables with one row per port of the switch.
-bool isPortTable(const MibTableDef &table)
-{
-    return table.name == "swPortInfoEntry" || table.name == "dot1dBasePortEntry";
-}
-
 std::string indexPartOf(const KtSNMPVarDef &def, bool implied)
 {
     if (isNumericIndex(def.Syntax))
@@ -526,15 +520,12 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(c
     else if (!numericOptions(def) && (nameHas(def, "ifindex") || nameHas(def, "interface index")))
         rows = store_.schema().tableByName("ifEntry");
     if (rows && rows->index.size() == 1 && rows->index.front().kind == MibIndexKind::Integer &&
-        isNumericIndex(def.Syntax) && isPortTable(*rows) && !store_.rowIndexes(*rows).empty())
-        return {IndexValue{"$index", "$index", rows->name}};
-    if (rows && rows->index.size() == 1 && rows->index.front().kind == MibIndexKind::Integer &&
         isNumericIndex(def.Syntax)) {
         const std::size_t count = std::min<std::size_t>(RowsPerTable, store_.rowIndexes(*rows).size());
         for (std::size_t row = 1; row <= count; ++row) {
             const std::string name = rows->name + std::to_string(row);
             rowIndexes_[name] = {rows->name, row};
-            values.push_back(IndexValue{"$" + name, "$" + name, {}});
+            values.push_back(IndexValue{"$" + name, "$" + name, rows->name});
         }
         if (!values.empty())
             return values;
@@ -587,6 +578,27 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(c
         }
     }
     return values;
+}
+
+std::string CatalogueMibData::perPortRows(const Table &table,
+                                          std::vector<std::vector<IndexValue>> &candidates)
+{
+    std::optional<std::size_t> portPart;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const std::string &rows = candidates[i].front().rowTable;
+        if (rows == "swPortInfoEntry" || rows == "dot1dBasePortEntry") {
+            if (portPart)
+                return {}; // two port parts: not one row per port
+            portPart = i;
+        } else if (!isNumericIndex(table.index[i].def->Syntax)) {
+            return {}; // rows per port and address are not a switch's
+        }
+    }
+    if (!portPart)
+        return {};
+    std::string rows = candidates[*portPart].front().rowTable;
+    candidates[*portPart] = {IndexValue{"$index", "$index", rows}};
+    return rows;
 }
 
 void CatalogueMibData::writeTables()
@@ -646,21 +658,20 @@ void CatalogueMibData::writeTables()
             std::string constraint = constraintOf(def);
             text_ += (constraint.empty() ? "" : " " + constraint) + "\n";
         }
+        const std::string eachPort = perPortRows(table, candidates);
         std::set<std::string> written;
         for (int row = 0; row < RowsPerTable; ++row) {
-            std::string index, eachRowOf;
+            std::string index;
             std::vector<std::string> tokens;
             for (const std::vector<IndexValue> &values : candidates) {
                 const IndexValue &value = values[static_cast<std::size_t>(row) % values.size()];
                 if (!value.encoded.empty())
                     index += (index.empty() ? "" : ".") + value.encoded;
                 tokens.push_back(value.token);
-                if (eachRowOf.empty())
-                    eachRowOf = value.eachRowOf;
             }
             if (!written.insert(index).second)
                 continue;
-            text_ += (eachRowOf.empty() ? "" : "foreach " + eachRowOf + " ") + "row " + name + " " + index;
+            text_ += (eachPort.empty() ? "" : "foreach " + eachPort + " ") + "row " + name + " " + index;
             for (const auto &[id, column] : table.columns) {
                 if (!column.readable)
                     continue;

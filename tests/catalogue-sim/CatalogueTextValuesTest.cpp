@@ -44,7 +44,7 @@ TEST(CatalogueTextValuesTest, NoTextScalarShowsItsCaption)
                 << "\"";
         }
     }
-    EXPECT_GT(texts, 20);
+    EXPECT_GT(texts, 10) << "the scalar windows were not found";
 }
 
 } // namespace

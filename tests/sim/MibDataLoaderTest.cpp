@@ -94,26 +94,16 @@ TEST(MibDataLoaderTest, ForeachRunsAStatementForEveryRowOfATable)
     MibStore store;
     MibDataLoader loader(store);
     loader.load(Table, "demo");
-    loader.load("row demoEntry 1 demoMode=enabled
-                "
-                "row demoEntry 3
-                "
-                "row demoEntry 4 demoMode=enabled demoName=" four "
-                "
-                "table 1.3.6.1.4.1.9.9 portEntry index(integer, integer)
-                "
-                "  column 1 portMode integer ro 0
-                "
-                "  column 2 portName octets  ro \"\"
-                "
-                "  column 3 portId   octets  ro 0x0000
-                "
-                "foreach demoEntry row portEntry $index.0 1=$demoMode 2=$demoName 3=0x8$indexhex
-                "
-                "foreach demoEntry demoMode=disabled set 1.3.6.1.4.1.9.9.1.$index.0 9
-                "
-                "foreach demoEntry index=4 set 1.3.6.1.4.1.9.9.2.$index.0 \"last\"
-                ",
+    loader.load("row demoEntry 1 demoMode=enabled\n"
+                "row demoEntry 3\n"
+                "row demoEntry 4 demoMode=enabled demoName=\"four\"\n"
+                "table 1.3.6.1.4.1.9.9 portEntry index(integer, integer)\n"
+                "  column 1 portMode integer ro 0\n"
+                "  column 2 portName octets  ro \"\"\n"
+                "  column 3 portId   octets  ro 0x0000\n"
+                "foreach demoEntry row portEntry $index.0 1=$demoMode 2=$demoName 3=0x8$indexhex\n"
+                "foreach demoEntry demoMode=disabled set 1.3.6.1.4.1.9.9.1.$index.0 9\n"
+                "foreach demoEntry index=4 set 1.3.6.1.4.1.9.9.2.$index.0 \"last\"\n",
                 "ports");
     const MibTableDef &ports = *store.schema().tableByName("portEntry");
     EXPECT_EQ(store.rowIndexes(ports), (std::vector<Oid>{Oid{1, 0}, Oid{3, 0}, Oid{4, 0}}));

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -179,6 +180,15 @@ std::string textOf(const MibValue &value)
     default:
         return std::to_string(value.number());
     }
+}
+
+// The length of the $NAME that starts at `from`: letters, digits and "_".
+std::size_t nameLength(const std::string &text, std::size_t from)
+{
+    std::size_t end = from;
+    while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_'))
+        ++end;
+    return end - from;
 }
 
 } // namespace
@@ -435,9 +445,18 @@ void MibDataLoader::forEach(const std::vector<DataToken> &tokens, const ExtraSta
         fail("foreach needs one statement other than foreach");
     const std::vector<DataToken> statementTokens(tokens.begin() + static_cast<std::ptrdiff_t>(first),
                                                  tokens.end());
+    // Only the texts the statement and the filter name: a table's every
+    // cell for every row would cost more than the rows themselves.
+    std::set<std::string, std::less<>> wanted;
+    if (!filterColumn.empty())
+        wanted.insert(filterColumn);
+    for (const DataToken &token : statementTokens)
+        for (std::size_t at = token.text.find('$'); at != std::string::npos;
+             at = token.text.find('$', at + 1))
+            wanted.insert(token.text.substr(at + 1, nameLength(token.text, at + 1)));
     const auto saved = rowIndexes_;
     for (const Oid &index : store_.rowIndexes(*table)) {
-        auto texts = rowTexts(*table, index);
+        auto texts = rowTexts(*table, index, wanted);
         if (!filterColumn.empty()) {
             auto held = texts.find(filterColumn);
             if (held == texts.end())
@@ -457,8 +476,9 @@ void MibDataLoader::forEach(const std::vector<DataToken> &tokens, const ExtraSta
     }
 }
 
-std::map<std::string, std::string, std::less<>> MibDataLoader::rowTexts(const MibTableDef &table,
-                                                                        const Oid &index) const
+std::map<std::string, std::string, std::less<>>
+MibDataLoader::rowTexts(const MibTableDef &table, const Oid &index,
+                        const std::set<std::string, std::less<>> &wanted) const
 {
     std::map<std::string, std::string, std::less<>> texts{{"index", index.toString()}};
     // The last part of the index as three hex digits, as a spanning-tree
@@ -467,10 +487,10 @@ std::map<std::string, std::string, std::less<>> MibDataLoader::rowTexts(const Mi
     std::snprintf(hex, sizeof hex, "%03X", static_cast<unsigned>(index[index.size() - 1] & 0xfff));
     texts["indexhex"] = hex;
     for (const auto &[id, column] : table.columns) {
-        const MibInstance *cell = store_.find(column->oid + index);
-        if (!cell)
+        if (!wanted.contains(column->name))
             continue;
-        texts[column->name] = textOf(cell->current());
+        if (const MibInstance *cell = store_.find(column->oid + index))
+            texts[column->name] = textOf(cell->current());
     }
     return texts;
 }
@@ -484,9 +504,7 @@ std::string MibDataLoader::substitute(const std::string &text) const
             result += text[i++];
             continue;
         }
-        std::size_t end = i + 1;
-        while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_'))
-            ++end;
+        const std::size_t end = i + 1 + nameLength(text, i + 1);
         const std::string_view name = std::string_view(text).substr(i + 1, end - i - 1);
         auto known = rowIndexes_.find(name);
         if (known == rowIndexes_.end())

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,9 +81,11 @@ private:
     void set(const std::vector<DataToken> &tokens);
     void rowIndex(const std::vector<DataToken> &tokens);
     void forEach(const std::vector<DataToken> &tokens, const ExtraStatement &extra);
-    // The "$COLUMN" texts of one row of `table`.
-    std::map<std::string, std::string, std::less<>> rowTexts(const MibTableDef &table,
-                                                             const Oid &index) const;
+    // The "$index" texts of one row of `table`, and its "$COLUMN" texts of
+    // the `wanted` columns.
+    std::map<std::string, std::string, std::less<>>
+    rowTexts(const MibTableDef &table, const Oid &index,
+             const std::set<std::string, std::less<>> &wanted) const;
     std::string substitute(const std::string &text) const;
     MibObjectDef objectDef(const std::vector<DataToken> &tokens, std::size_t first);
 

@@ -11,6 +11,10 @@ constexpr int LinkPass = 2, LinkFail = 3;
 constexpr int NwayEmpty = 1, NwayDown = 2, NwayFull100 = 6, NwayFull1000 = 8;
 // ifOperStatus values.
 constexpr int OperUp = 1, OperDown = 2, OperNotPresent = 6;
+// The two administrative states of a port: swPortCtrlAdminState (2 disabled,
+// 3 enabled) and ifAdminStatus (1 up, 2 down).
+constexpr SubId CtrlAdminColumn = 3, IfAdminColumn = 7;
+constexpr int CtrlDisabled = 2, CtrlEnabled = 3, AdminUp = 1, AdminDown = 2;
 
 } // namespace
 
@@ -58,7 +62,36 @@ void LedAnimator::tick()
 void LedAnimator::rollTraffic()
 {
     for (PortState &state : ports_)
-        state.active = state.linked && chance(ActivePercent);
+        state.active = linked(state) && chance(ActivePercent);
+}
+
+bool LedAnimator::enabled(const PortState &state) const
+{
+    const MibInstance *admin = store_.find(column("swPortCtrlEntry", CtrlAdminColumn, state.port.number));
+    return !admin || admin->value.signedNumber() != CtrlDisabled;
+}
+
+// An administrator's change of either state: the other follows, and the
+// port's link, LEDs and operational status show it at once.
+void LedAnimator::valueChanged(const MibObjectDef &object, const Oid &instance)
+{
+    const bool ctrl =
+        object.oid == store_.schema().tableByName("swPortCtrlEntry")->entry.child(CtrlAdminColumn);
+    const bool ifAdmin = object.oid == store_.schema().tableByName("ifEntry")->entry.child(IfAdminColumn);
+    if (!ctrl && !ifAdmin)
+        return;
+    const int port = static_cast<int>(instance[instance.size() - 1]);
+    const MibInstance *changed = store_.find(instance);
+    if (!changed)
+        return;
+    const bool up = changed->value.signedNumber() == (ctrl ? CtrlEnabled : AdminUp);
+    if (ctrl)
+        store_.setValue(column("ifEntry", IfAdminColumn, port), MibValue::integer(up ? AdminUp : AdminDown));
+    else
+        store_.setValue(column("swPortCtrlEntry", CtrlAdminColumn, port),
+                        MibValue::integer(up ? CtrlEnabled : CtrlDisabled));
+    rollTraffic();
+    writeAll();
 }
 
 void LedAnimator::countTraffic()
@@ -104,7 +137,7 @@ void LedAnimator::writeUnit(const UnitState &unit)
         unsigned char link = LedIdle, speed = LedOff;
         if (state.faulty) {
             link = speed = LedFault;
-        } else if (state.linked) {
+        } else if (linked(state)) {
             link = LedLink | (state.active ? LedBlink : 0);
             speed = state.port.gigabit ? LedGigabit : LedLink;
         }
@@ -117,13 +150,13 @@ void LedAnimator::writeUnit(const UnitState &unit)
 void LedAnimator::writePort(const PortState &state)
 {
     int index = state.port.number;
+    const bool up = linked(state);
     int nway = !state.port.present  ? NwayEmpty
-               : !state.linked      ? NwayDown
+               : !up                ? NwayDown
                : state.port.gigabit ? NwayFull1000
                                     : NwayFull100;
-    int oper = !state.port.present ? OperNotPresent : state.linked ? OperUp : OperDown;
-    store_.setValue(column("swPortInfoEntry", 4, index),
-                    MibValue::integer(state.linked ? LinkPass : LinkFail));
+    int oper = !state.port.present ? OperNotPresent : up ? OperUp : OperDown;
+    store_.setValue(column("swPortInfoEntry", 4, index), MibValue::integer(up ? LinkPass : LinkFail));
     store_.setValue(column("swPortInfoEntry", 5, index), MibValue::integer(nway));
     store_.setValue(column("ifEntry", 8, index), MibValue::integer(oper));
 }

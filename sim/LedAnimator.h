@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MibStore.h"
+#include "MibStoreListener.h"
 #include "Scenario.h"
 
 #include <cstdint>
@@ -11,12 +12,16 @@
 // traffic, which one shows a fault. It writes the LED status octets of every
 // unit and the link columns of the port and interface tables, and on every
 // tick one port goes down or up, traffic moves and the counters grow.
-class LedAnimator
+// A port that an administrator disabled (swPortCtrlAdminState or
+// ifAdminStatus, which it keeps in step) has no link until it is enabled.
+class LedAnimator : public MibStoreListener
 {
 public:
     LedAnimator(MibStore &store, const Scenario &scenario, std::uint32_t seed);
 
     void tick();
+
+    void valueChanged(const MibObjectDef &object, const Oid &instance) override;
 
     // LED octet values: the low bits select the colour, 0x80 makes the LED
     // blink. 0 and 1 show white, 2 and 3 green (3 also on the gigabit speed
@@ -47,6 +52,8 @@ private:
     void writeAll();
     void writeUnit(const UnitState &unit);
     void writePort(const PortState &state);
+    bool enabled(const PortState &state) const;
+    bool linked(const PortState &state) const { return state.linked && enabled(state); }
     Oid column(std::string_view table, SubId column, int index) const;
 
     MibStore &store_;

@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdio>
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -153,6 +155,42 @@ std::optional<std::string_view> call(const std::string &token, std::string_view 
     return text.substr(word.size() + 1, text.size() - word.size() - 2);
 }
 
+// A value in the text form the data files read back: numbers in decimal,
+// octets as 0xHEX, addresses as dotted quads, OIDs dotted.
+std::string textOf(const MibValue &value)
+{
+    static const char Digits[] = "0123456789ABCDEF";
+    switch (value.type()) {
+    case MibType::Integer:
+        return std::to_string(value.signedNumber());
+    case MibType::OctetString: {
+        std::string text = "0x";
+        for (unsigned char c : value.bytes())
+            text += {Digits[c >> 4], Digits[c & 15]};
+        return text;
+    }
+    case MibType::IpAddress: {
+        std::string text;
+        for (unsigned char c : value.bytes())
+            text += (text.empty() ? "" : ".") + std::to_string(c);
+        return text;
+    }
+    case MibType::ObjectId:
+        return value.oid().toString();
+    default:
+        return std::to_string(value.number());
+    }
+}
+
+// The length of the $NAME that starts at `from`: letters, digits and "_".
+std::size_t nameLength(const std::string &text, std::size_t from)
+{
+    std::size_t end = from;
+    while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_'))
+        ++end;
+    return end - from;
+}
+
 } // namespace
 
 std::vector<DataToken> MibDataLoader::tokenize(std::string_view line)
@@ -241,6 +279,8 @@ void MibDataLoader::statement(const std::vector<DataToken> &tokens, const ExtraS
         set(tokens);
     else if (keyword == "rowindex")
         rowIndex(tokens);
+    else if (keyword == "foreach")
+        forEach(tokens, extra);
     else if (!extra || !extra(tokens))
         fail("unknown statement: " + keyword);
 }
@@ -363,11 +403,14 @@ void MibDataLoader::set(const std::vector<DataToken> &tokens)
 {
     if (tokens.size() != 3)
         fail("expected: set INSTANCE-OID VALUE");
-    Oid instance = parseOid(tokens[1].text);
+    Oid instance = parseOid(substitute(tokens[1].text));
     const MibInstance *existing = store_.find(instance);
     if (!existing)
-        fail("no such instance: " + tokens[1].text);
-    store_.setValue(instance, parseValue(*existing->def, tokens[2]));
+        fail("no such instance: " + instance.toString());
+    DataToken value = tokens[2];
+    if (!value.quoted)
+        value.text = substitute(value.text);
+    store_.setValue(instance, parseValue(*existing->def, value));
 }
 
 void MibDataLoader::rowIndex(const std::vector<DataToken> &tokens)
@@ -384,6 +427,74 @@ void MibDataLoader::rowIndex(const std::vector<DataToken> &tokens)
     rowIndexes_[tokens[1].text] = rows[static_cast<std::size_t>(n - 1)].toString();
 }
 
+void MibDataLoader::forEach(const std::vector<DataToken> &tokens, const ExtraStatement &extra)
+{
+    if (tokens.size() < 3)
+        fail("expected: foreach TABLE [COLUMN=VALUE] STATEMENT");
+    const MibTableDef *table = store_.schema().tableByName(tokens[1].text);
+    if (!table)
+        fail("unknown table: " + tokens[1].text);
+    std::size_t first = 2;
+    std::string filterColumn, filterValue;
+    if (const std::string &word = tokens[2].text; !tokens[2].quoted && word.find('=') != std::string::npos) {
+        filterColumn = word.substr(0, word.find('='));
+        filterValue = word.substr(word.find('=') + 1);
+        ++first;
+    }
+    if (first >= tokens.size() || tokens[first].text == "foreach")
+        fail("foreach needs one statement other than foreach");
+    const std::vector<DataToken> statementTokens(tokens.begin() + static_cast<std::ptrdiff_t>(first),
+                                                 tokens.end());
+    // Only the texts the statement and the filter name: a table's every
+    // cell for every row would cost more than the rows themselves.
+    std::set<std::string, std::less<>> wanted;
+    if (!filterColumn.empty())
+        wanted.insert(filterColumn);
+    for (const DataToken &token : statementTokens)
+        for (std::size_t at = token.text.find('$'); at != std::string::npos;
+             at = token.text.find('$', at + 1))
+            wanted.insert(token.text.substr(at + 1, nameLength(token.text, at + 1)));
+    const auto saved = rowIndexes_;
+    for (const Oid &index : store_.rowIndexes(*table)) {
+        auto texts = rowTexts(*table, index, wanted);
+        if (!filterColumn.empty()) {
+            auto held = texts.find(filterColumn);
+            if (held == texts.end())
+                fail("unknown column: " + filterColumn);
+            const MibObjectDef *column = store_.schema().objectByName(filterColumn);
+            const bool same = column && column->table == table
+                                  ? parseValue(*column, DataToken{held->second, false}) ==
+                                        parseValue(*column, DataToken{filterValue, false})
+                                  : held->second == filterValue;
+            if (!same)
+                continue;
+        }
+        for (auto &[name, text] : texts)
+            rowIndexes_[name] = std::move(text);
+        statement(statementTokens, extra);
+        rowIndexes_ = saved;
+    }
+}
+
+std::map<std::string, std::string, std::less<>>
+MibDataLoader::rowTexts(const MibTableDef &table, const Oid &index,
+                        const std::set<std::string, std::less<>> &wanted) const
+{
+    std::map<std::string, std::string, std::less<>> texts{{"index", index.toString()}};
+    // The last part of the index as three hex digits, as a spanning-tree
+    // port identifier writes a port number.
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%03X", static_cast<unsigned>(index[index.size() - 1] & 0xfff));
+    texts["indexhex"] = hex;
+    for (const auto &[id, column] : table.columns) {
+        if (!wanted.contains(column->name))
+            continue;
+        if (const MibInstance *cell = store_.find(column->oid + index))
+            texts[column->name] = textOf(cell->current());
+    }
+    return texts;
+}
+
 // The text with every $NAME replaced by the row index of that name.
 std::string MibDataLoader::substitute(const std::string &text) const
 {
@@ -393,9 +504,7 @@ std::string MibDataLoader::substitute(const std::string &text) const
             result += text[i++];
             continue;
         }
-        std::size_t end = i + 1;
-        while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_'))
-            ++end;
+        const std::size_t end = i + 1 + nameLength(text, i + 1);
         const std::string_view name = std::string_view(text).substr(i + 1, end - i - 1);
         auto known = rowIndexes_.find(name);
         if (known == rowIndexes_.end())

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,7 @@ struct DataToken
 //   row    TABLE INDEX [COLUMN=VALUE ...]
 //   set    INSTANCE-OID VALUE
 //   rowindex NAME TABLE N
+//   foreach TABLE [COLUMN=VALUE] STATEMENT
 //
 // TYPE is integer, octets, oid, ipaddress, counter32, gauge32, timeticks or
 // counter64; ACCESS is ro, rw, rc (read-create) or na (not-accessible).
@@ -38,6 +40,15 @@ struct DataToken
 // the INDEX and the values of later row statements of the same loader
 // (row portEntry $port1.7 .1=$port1). Data written for any switch uses it
 // for rows that follow the rows the switch was built with.
+//
+// "foreach TABLE STATEMENT" runs the statement once for every row TABLE
+// holds at that line, with "$index" standing for the row's index and
+// "$COLUMN" for the row's value of that column (numbers in decimal, octets
+// as 0xHEX; "$indexhex" is the index's last part in three hex digits):
+// "foreach swPortInfoEntry row stpPortEntry $index 2=$index"
+// gives stpPortEntry one row per port. A COLUMN=VALUE after the table keeps
+// only the rows that hold that value. "$NAME" also stands for the texts the
+// program defines (define()), such as a port list of the whole switch.
 class MibDataLoader
 {
 public:
@@ -49,6 +60,9 @@ public:
 
     // Throws std::runtime_error("SOURCE:LINE: message") on the first error.
     void load(std::string_view text, const std::string &source, const ExtraStatement &extra = {});
+
+    // Makes "$name" stand for `text` in the statements loaded after this.
+    void define(const std::string &name, std::string text) { rowIndexes_[name] = std::move(text); }
 
     static std::vector<DataToken> tokenize(std::string_view line);
     // A value for `def` from its text form, enumeration labels included.
@@ -66,6 +80,12 @@ private:
     void row(const std::vector<DataToken> &tokens);
     void set(const std::vector<DataToken> &tokens);
     void rowIndex(const std::vector<DataToken> &tokens);
+    void forEach(const std::vector<DataToken> &tokens, const ExtraStatement &extra);
+    // The "$index" texts of one row of `table`, and its "$COLUMN" texts of
+    // the `wanted` columns.
+    std::map<std::string, std::string, std::less<>>
+    rowTexts(const MibTableDef &table, const Oid &index,
+             const std::set<std::string, std::less<>> &wanted) const;
     std::string substitute(const std::string &text) const;
     MibObjectDef objectDef(const std::vector<DataToken> &tokens, std::size_t first);
 

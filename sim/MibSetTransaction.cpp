@@ -65,6 +65,9 @@ SnmpErrorStatus MibSetTransaction::check(int binding, const Oid &name, const Mib
         return SnmpErrorStatus::NoCreation;
     if (SnmpErrorStatus status = checkValue(*def, value); status != SnmpErrorStatus::NoError)
         return status;
+    for (const MibStoreListener *listener : store_.listeners())
+        if (!listener->accepts(*def, value))
+            return SnmpErrorStatus::WrongValue;
     bindings_.push_back(Binding{binding, name, value, def});
     return SnmpErrorStatus::NoError;
 }

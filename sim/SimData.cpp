@@ -31,13 +31,19 @@ Scenario SimData::buildSwitch(MibDataLoader &loader, MibStore &store, const std:
                               int fdbRows)
 {
     loader.load(read(":/qgsim/data/objects.txt"), "objects.txt");
-    for (const QString &name : QDir(QStringLiteral(":/qgsim/windows")).entryList(QDir::Files, QDir::Name))
-        loader.load(read(QStringLiteral(":/qgsim/windows/") + name), name.toStdString());
 
     Scenario scenario;
     scenario.load(scenarioText(scenarioName), scenarioName, scenarioText);
     if (scenario.units().empty())
         throw std::runtime_error("the scenario has no units");
     SwitchBuilder(store, scenario).build(fdbRows);
+
+    // The window data comes after the switch, so that its per-port tables
+    // can follow the switch's ports (foreach swPortInfoEntry ...).
+    loader.define(
+        "allports",
+        "0x" + QByteArray::fromStdString(SwitchBuilder::portList(scenario.allPorts())).toHex().toStdString());
+    for (const QString &name : QDir(QStringLiteral(":/qgsim/windows")).entryList(QDir::Files, QDir::Name))
+        loader.load(read(QStringLiteral(":/qgsim/windows/") + name), name.toStdString());
     return scenario;
 }

@@ -9,6 +9,8 @@
 #include "SimData.h"
 #include "SimOptions.h"
 #include "SnmpAgent.h"
+#include "SwitchClock.h"
+#include "SystemNameMirror.h"
 #include "ViewerMibBuilder.h"
 #include "VlanMirror.h"
 
@@ -86,6 +88,9 @@ int simulate(SimOptions &options)
     scenario.applyOverrides(loader);
     VlanMirror vlans(store, &SnmpAgent::uptime);
     store.addListener(&vlans);
+    store.addListener(&leds);
+    SystemNameMirror names(store);
+    store.addListener(&names);
 
     AgentMibHandler handler(store);
     if (options.stuckWalk) {
@@ -96,6 +101,9 @@ int simulate(SimOptions &options)
     }
     SnmpAgent agent(handler, options.agent);
     agent.start();
+    // After the start, from which the agent counts its uptime.
+    SwitchClock clock(store, &SnmpAgent::uptime);
+    store.addListener(&clock);
     std::printf("listening on %s\n", agent.listeningAddress().c_str());
     std::fflush(stdout);
     if (!options.staticLeds)

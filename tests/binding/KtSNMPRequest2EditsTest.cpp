@@ -194,7 +194,7 @@ TEST_F(EditsTest, SuccessLineAndOneDoneNotificationPerGet)
     binding.Get();
     WaitIdle(&binding);
     EXPECT_EQ(done, 1);
-    EXPECT_EQ(name.text(), "qgsim");
+    EXPECT_EQ(name.text(), "bldg-a-core");
     EXPECT_TRUE(memo.toPlainText().startsWith("Get: (KtSNMP++) Ok! Request:System. Receive at "));
     EXPECT_TRUE(messages_.isEmpty());
 }

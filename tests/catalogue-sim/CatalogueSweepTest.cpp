@@ -2,6 +2,7 @@
 // windows, read from qgsim exactly as the windows read them: scalars with one
 // get, tables with a get-next walk of the readable columns until every
 // column has left the table.
+#include "CatalogueWindows.h"
 #include "KtException.h"
 #include "KtMainWindowTables.h"
 #include "KtMenuCatalogue.h"
@@ -68,47 +69,6 @@ template <std::size_t N> bool Lists(const KnownFault (&faults)[N], const QString
     return false;
 }
 
-struct Window
-{
-    QString path;
-    const KtSNMPVarDef *vars = nullptr;
-    KtListKind kind = ListScalars;
-    int indexCount = 0;
-    bool portInstance = false;
-    int statusVariable = -1; // the variable that adds and deletes rows
-    QString addValue;
-    QString deleteValue;
-};
-
-void Collect(const KtMenuItem *items, const QString &parent, std::vector<Window> &windows)
-{
-    for (const KtMenuItem *item = items; item && item->Caption; ++item) {
-        const QString path = parent.isEmpty() ? QString(item->Caption) : parent + " > " + item->Caption;
-        if (item->Action == KtMenuAction::Submenu)
-            Collect(item->Children, path, windows);
-        else if (item->OpensGenericWindow())
-            windows.push_back({path, item->Vars, item->Kind, item->IndexCount, item->Has(HookPortInstance),
-                               item->AddIndex, item->AddValue, item->DeleteValue});
-    }
-}
-
-std::vector<Window> AllWindows()
-{
-    std::vector<Window> windows;
-    Collect(MainMenu1, {}, windows);
-    Collect(PortInfoPopupMenu, "port pop-up", windows);
-    for (const KtBindingTable *binding = MainWindowTables; binding->Binding; ++binding)
-        windows.push_back({QString("main window > ") + binding->Binding,
-                           binding->Vars,
-                           binding->Kind,
-                           binding->IndexCount,
-                           binding->Kind == ListRow,
-                           -1,
-                           {},
-                           {}});
-    return windows;
-}
-
 bool HasCounter64(const KtSNMPVarDef *vars)
 {
     for (const KtSNMPVarDef *var = vars; var->Oid; ++var)
@@ -133,7 +93,7 @@ protected:
     // The request a window would make. SNMPv1 where the list allows it, so
     // that a missing object is an error status whatever its type; SNMPv2c
     // for 64-bit counters, as the "IfX Table" window does.
-    static std::unique_ptr<KtSNMPRequest> Request(const Window &window, quint16 port)
+    static std::unique_ptr<KtSNMPRequest> Request(const CatalogueWindow &window, quint16 port)
     {
         auto request = std::make_unique<KtSNMPRequest>();
         request->Device = {"127.0.0.1", port};
@@ -204,7 +164,7 @@ protected:
     // Reads the window's first row (or its scalars) and writes every
     // writable variable back with the value it read, as the window's Set
     // does; the problem found, if any.
-    static QString WriteBack(const Window &window, quint16 port)
+    static QString WriteBack(const CatalogueWindow &window, quint16 port)
     {
         auto request = Request(window, port);
         KtSNMPVarList &vars = request->Vars;
@@ -227,7 +187,8 @@ protected:
     }
 
     // Reads the window's list as the window does; the problems found.
-    static QStringList Sweep(const Window &window, quint16 port, QList<QStringList> *rowValues = nullptr)
+    static QStringList Sweep(const CatalogueWindow &window, quint16 port,
+                             QList<QStringList> *rowValues = nullptr)
     {
         auto request = Request(window, port);
         KtSNMPVarList &vars = request->Vars;
@@ -263,12 +224,12 @@ TEST_F(CatalogueSweepTest, EveryWindowReadsWithoutAnError)
 {
     QgSimProcess sim({"--static-leds"});
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
-    const std::vector<Window> windows = AllWindows();
+    const std::vector<CatalogueWindow> windows = AllCatalogueWindows();
     ASSERT_FALSE(windows.empty());
 
     QElapsedTimer clock;
     clock.start();
-    for (const Window &window : windows) {
+    for (const CatalogueWindow &window : windows) {
         const QStringList problems = Sweep(window, sim.Port());
         EXPECT_TRUE(problems.isEmpty())
             << window.path.toStdString() << ":\n  " << problems.join("\n  ").toStdString();
@@ -330,7 +291,7 @@ TEST_F(CatalogueSweepTest, ListWindowsAddAndDeleteRows)
     QgSimProcess sim({"--static-leds"});
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
     int tables = 0;
-    for (const Window &window : AllWindows()) {
+    for (const CatalogueWindow &window : AllCatalogueWindows()) {
         if (window.statusVariable < 0 || Lists(RowCreationRefused, window.path))
             continue;
         ++tables;
@@ -411,7 +372,7 @@ TEST_F(CatalogueSweepTest, EveryWritableVariableTakesTheValueItHas)
 {
     QgSimProcess sim({"--static-leds"});
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
-    for (const Window &window : AllWindows()) {
+    for (const CatalogueWindow &window : AllCatalogueWindows()) {
         const QString problem = WriteBack(window, sim.Port());
         EXPECT_TRUE(problem.isEmpty()) << window.path.toStdString() << ": " << problem.toStdString();
     }
@@ -470,7 +431,7 @@ constexpr KtSNMPVarDef UnitsBesidePorts[] = {
     {},
 };
 
-bool ReadsUnder(const Window &window, const char *prefix)
+bool ReadsUnder(const CatalogueWindow &window, const char *prefix)
 {
     for (const KtSNMPVarDef *var = window.vars; var->Oid; ++var)
         if (QString(var->Oid).startsWith(prefix))
@@ -496,13 +457,13 @@ TEST_F(CatalogueSweepTest, GetBulkWalksGiveTheRowsOfTheGetNextWalk)
         {"a forwarding table ending inside a response", {"--fdb-rows", "37"}, "1.3.6.1.2.1.17.7.1.2.2"},
         {"an agent stuck on ifName", {"--stuck-walk", "1.3.6.1.2.1.31.1.1.1.1"}, "1.3.6.1.2.1.31.1.1.1.1"},
     };
-    std::vector<Window> windows = AllWindows();
+    std::vector<CatalogueWindow> windows = AllCatalogueWindows();
     windows.push_back({"units beside ports", UnitsBesidePorts, ListTable, 1, false, -1, {}, {}});
     for (const Case &c : cases) {
         QgSimProcess sim(QStringList{"--static-leds"} + c.options);
         ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
         int tables = 0;
-        for (const Window &window : windows) {
+        for (const CatalogueWindow &window : windows) {
             if (window.kind != ListTable && window.kind != ListTableEx)
                 continue;
             if (!ReadsUnder(window, c.readingUnder))

@@ -27,6 +27,17 @@
 
 namespace bridge_test {
 
+// The bridge ports of the default stack, in table order: unit 1's 12 ports
+// (51 to 62), unit 2's 26 (101 to 126) and unit 3's 50 (151 to 200).
+inline QStringList StackBridgePorts()
+{
+    QStringList ports;
+    for (const auto &[unit, count] : {std::pair{1, 12}, std::pair{2, 26}, std::pair{3, 50}})
+        for (int port = 1; port <= count; ++port)
+            ports << QString::number(unit * 50 + port);
+    return ports;
+}
+
 inline int MemoLines(const TBridgeInfoForm &form)
 {
     const QString text = form.Memo1->toPlainText();

@@ -29,10 +29,10 @@ TEST_F(PortVlanInformationTest, RefreshAndSetWhileTheReadRunsShowRefreshNotCompl
     form.RefreshBtnClick();
     EXPECT_EQ(messages_, QStringList({"Refresh Not Complete", "Refresh Not Complete"}));
     ASSERT_TRUE(WaitIdle(form.TableBinding));
-    EXPECT_EQ(Captions(form.LV_dot1qPortVlanEntry), QStringList({"1", "2", "3"}));
-    EXPECT_EQ(form.ST_Count->text(), "3");
+    EXPECT_EQ(Captions(form.LV_dot1qPortVlanEntry), StackBridgePorts());
+    EXPECT_EQ(form.ST_Count->text(), "88");
     // Nothing was written.
-    EXPECT_EQ(GetValue(*sim_, kPvid + ".1"), "1");
+    EXPECT_EQ(GetValue(*sim_, kPvid + ".51"), "1");
 }
 
 TEST_F(PortVlanInformationTest, SetWritesThePortAndSelectsItAgain)
@@ -40,16 +40,16 @@ TEST_F(PortVlanInformationTest, SetWritesThePortAndSelectsItAgain)
     TVLanPortInfomationForm form;
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
-    ASSERT_TRUE(SelectRow(form.LV_dot1qPortVlanEntry, "3"));
+    ASSERT_TRUE(SelectRow(form.LV_dot1qPortVlanEntry, "53"));
     form.PortVLanID->setText(QStringLiteral("7"));
     form.IngressFiltering->setCurrentText(QStringLiteral("true"));
     form.SetBtnClick();
     ASSERT_TRUE(
         WaitUntil([&] { return !form.TableBinding->Busy && form.LV_dot1qPortVlanEntry->currentItem(); }));
-    EXPECT_EQ(GetValue(*sim_, kPvid + ".3"), "7");
-    EXPECT_EQ(GetValue(*sim_, "1.3.6.1.2.1.17.7.1.4.5.1.3.3"), "1");
-    EXPECT_EQ(GetValue(*sim_, kPvid + ".1"), "1");
-    EXPECT_EQ(form.LV_dot1qPortVlanEntry->currentItem()->text(0), "3");
+    EXPECT_EQ(GetValue(*sim_, kPvid + ".53"), "7");
+    EXPECT_EQ(GetValue(*sim_, "1.3.6.1.2.1.17.7.1.4.5.1.3.53"), "1");
+    EXPECT_EQ(GetValue(*sim_, kPvid + ".51"), "1");
+    EXPECT_EQ(form.LV_dot1qPortVlanEntry->currentItem()->text(0), "53");
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
-    Set(*sim_, {kPvid + ".3", "u", "1", "1.3.6.1.2.1.17.7.1.4.5.1.3.3", "i", "2"});
+    Set(*sim_, {kPvid + ".53", "u", "1", "1.3.6.1.2.1.17.7.1.4.5.1.3.53", "i", "2"});
 }

@@ -105,7 +105,7 @@ TEST_F(ConfigFormTest, TheFirstReadWaitsForTheWindowToRun)
     EXPECT_EQ(form.CurrentBinding, form.RequestList.front().get());
     EXPECT_TRUE(panel->MsgPanel->Memo->toPlainText().startsWith("Get: (KtSNMP++) Ok!"))
         << panel->MsgPanel->Memo->toPlainText().toStdString();
-    EXPECT_EQ(panel->EditsPanel->EditBox(2)->text(), "qgsim");
+    EXPECT_EQ(panel->EditsPanel->EditBox(2)->text(), "bldg-a-core");
     EXPECT_EQ(panel->EditsPanel->EditBox(4)->text(), "2");
 }
 

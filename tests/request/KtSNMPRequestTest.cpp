@@ -174,7 +174,7 @@ TEST_F(RequestTest, ScalarsAndRowsAreReadWithOneGet)
     auto sim = Simulator({});
     auto scalars = Request(sim->Port(), kSystem, ListScalars, 0);
     EXPECT_FALSE(scalars->ReadSync(true));
-    EXPECT_EQ(scalars->Vars.Get(0).Value, "Keltra managed Ethernet switch (simulated)");
+    EXPECT_EQ(scalars->Vars.Get(0).Value, "Keltra QG2312 Gigabit Ethernet Switch, firmware 3.01-B23");
     EXPECT_EQ(scalars->Vars.Get(0).CurrentOid, "1.3.6.1.2.1.1.1.0");
     EXPECT_EQ(scalars->Vars.Get(1).CurrentOid, "1.3.6.1.2.1.1.5.0");
 
@@ -383,7 +383,7 @@ TEST_F(RequestTest, UserBasedReads)
         ASSERT_EQ(steps.size(), 1u);
         EXPECT_EQ(steps[0].code, c.expected) << c.user.toStdString();
         if (c.expected == 0) {
-            EXPECT_EQ(steps[0].values[1], "qgsim");
+            EXPECT_EQ(steps[0].values[1], "bldg-a-core");
         }
     }
 }
@@ -417,11 +417,11 @@ TEST_F(RequestTest, ReadsGoOnAfterTheAgentRestartsWithANewEngine)
             ASSERT_EQ(steps.size(), 1u) << when;
             EXPECT_EQ(steps[0].code, 0) << when << ", version " << int(request->Security.Version) << " "
                                         << request->Security.SecurityName.toStdString();
-            EXPECT_EQ(steps[0].values.value(1), "qgsim") << when;
+            EXPECT_EQ(steps[0].values.value(1), "bldg-a-core") << when;
         }
         // The synchronous path of the dedicated windows, with the same users.
         EXPECT_NO_THROW(users[1]->ReadSync(true)) << when;
-        EXPECT_EQ(users[1]->Vars.Get(1).Value, "qgsim") << when;
+        EXPECT_EQ(users[1]->Vars.Get(1).Value, "bldg-a-core") << when;
     };
     readAll("before the restart");
 
@@ -434,7 +434,7 @@ TEST_F(RequestTest, ReadsGoOnAfterTheAgentRestartsWithANewEngine)
     sim.reset();
     sim = Simulator({}, port);
     EXPECT_NO_THROW(users[0]->ReadSync(true));
-    EXPECT_EQ(users[0]->Vars.Get(1).Value, "qgsim");
+    EXPECT_EQ(users[0]->Vars.Get(1).Value, "bldg-a-core");
 }
 
 // When the agent is gone for good, the time-out is what the window shows.

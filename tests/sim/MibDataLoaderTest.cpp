@@ -86,6 +86,41 @@ TEST(MibDataLoaderTest, RowIndexesFollowTheRowsOfTheStore)
     }
 }
 
+// A per-port table follows whatever rows the switch has: one row for each
+// row of the table named, its index and values in the statement, a filter
+// keeping the rows that hold a value.
+TEST(MibDataLoaderTest, ForeachRunsAStatementForEveryRowOfATable)
+{
+    MibStore store;
+    MibDataLoader loader(store);
+    loader.load(Table, "demo");
+    loader.load("row demoEntry 1 demoMode=enabled\n"
+                "row demoEntry 3\n"
+                "row demoEntry 4 demoMode=enabled demoName=\"four\"\n"
+                "table 1.3.6.1.4.1.9.9 portEntry index(integer, integer)\n"
+                "  column 1 portMode integer ro 0\n"
+                "  column 2 portName octets  ro \"\"\n"
+                "  column 3 portId   octets  ro 0x0000\n"
+                "foreach demoEntry row portEntry $index.0 1=$demoMode 2=$demoName 3=0x8$indexhex\n"
+                "foreach demoEntry demoMode=disabled set 1.3.6.1.4.1.9.9.1.$index.0 9\n"
+                "foreach demoEntry index=4 set 1.3.6.1.4.1.9.9.2.$index.0 \"last\"\n",
+                "ports");
+    const MibTableDef &ports = *store.schema().tableByName("portEntry");
+    EXPECT_EQ(store.rowIndexes(ports), (std::vector<Oid>{Oid{1, 0}, Oid{3, 0}, Oid{4, 0}}));
+    auto cell = [&](SubId column, SubId row) { return store.find(ports.entry + Oid{column, row, 0})->value; };
+    EXPECT_EQ(cell(1, 1).signedNumber(), 3);
+    EXPECT_EQ(cell(1, 3).signedNumber(), 9) << "the filter kept the disabled row";
+    EXPECT_EQ(cell(1, 4).signedNumber(), 3);
+    EXPECT_EQ(cell(2, 1).bytes(), "none");
+    EXPECT_EQ(cell(2, 4).bytes(), "last");
+    EXPECT_EQ(cell(3, 3).bytes(), std::string("\x80\x03", 2));
+
+    for (const char *bad : {"foreach nosuchEntry row portEntry $index.1\n", "foreach demoEntry\n",
+                            "foreach demoEntry foreach demoEntry set 1.3.6.1.4.1.9.2.0 1.2.3.4\n",
+                            "foreach demoEntry demoMode=enabled row portEntry $index.0\n"})
+        EXPECT_THROW(loader.load(bad, "t"), std::runtime_error) << bad;
+}
+
 TEST(MibDataLoaderTest, ErrorsNameTheSourceLine)
 {
     const std::pair<const char *, const char *> cases[] = {

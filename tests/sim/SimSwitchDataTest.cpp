@@ -1,6 +1,7 @@
 // The switch qgsim serves: units and models per scenario, the port table the
 // module's slot detection reads, LED octets in the module's colour values,
-// VLAN and forwarding tables, scenario files and the process contract.
+// VLAN and forwarding tables, per-port tables that agree with the ports, the
+// clock, scenario files and the process contract.
 
 #include "QgSimProcess.h"
 #include "QgWait.h"
@@ -12,7 +13,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+
 #include <map>
+#include <set>
 
 namespace {
 
@@ -320,6 +324,175 @@ TEST(SimSwitchDataTest, StopsOnSigtermAndKeepsItsStateInItsOwnDirectory)
     EXPECT_TRUE(QFile::exists(state.filePath("agent.conf")));
     EXPECT_EQ(sim.Stop(), 0);
     EXPECT_TRUE(sim.StandardError().isEmpty()) << sim.StandardError().toStdString();
+}
+
+// Tables with a row for every port of the switch, by the column walked; the
+// first part of each row's index is a port number.
+struct PerPortTable
+{
+    const char *name;
+    const char *column;
+};
+constexpr PerPortTable PerPortTables[] = {
+    {"swPortCtrlEntry", "1.3.6.1.4.1.47893.11.55.2.2.3.2.1.1"},
+    {"ifXEntry", "1.3.6.1.2.1.31.1.1.1.1"},
+    {"dot1dBasePortEntry", "1.3.6.1.2.1.17.1.4.1.1"},
+    {"dot1dStpPortEntry", "1.3.6.1.2.1.17.2.15.1.1"},
+    {"dot1dTpPortEntry", "1.3.6.1.2.1.17.4.4.1.1"},
+    {"dot1dPortCapabilitiesEntry", "1.3.6.1.2.1.17.6.1.1.4.1.1"},
+    {"dot1dPortPriorityEntry", "1.3.6.1.2.1.17.6.1.2.1.1.1"},
+    {"dot1dUserPriorityRegenEntry", "1.3.6.1.2.1.17.6.1.2.2.1.2"},
+    {"dot1dPortGarpEntry", "1.3.6.1.2.1.17.6.1.3.1.1.1"},
+    {"dot1qPortVlanEntry", "1.3.6.1.2.1.17.7.1.4.5.1.1"},
+    {"dot3StatsEntry", "1.3.6.1.2.1.10.7.2.1.1"},
+    {"dot1xAuthConfigEntry", "1.0.8802.1.1.1.1.2.1.1.1"},
+    {"dot1xAuthSessionStatsEntry", "1.0.8802.1.1.1.1.2.4.1.5"},
+    {"swBandwidthCtrlEntry", "1.3.6.1.4.1.47893.11.55.2.2.6.1.1.2"},
+    {"swL2PortSecurityEntry", "1.3.6.1.4.1.47893.11.55.2.2.7.1.1.2"},
+    {"swL2TrunkLACPPortEntry", "1.3.6.1.4.1.47893.11.55.2.2.9.5.1.2"},
+    {"swL2TrafficSegEntry", "1.3.6.1.4.1.47893.11.55.2.2.14.1.1.1"},
+    {"swMSTPPortEntry", "1.3.6.1.4.1.47893.12.15.2.4.1.2"},
+    {"swMSTPMstPortEntry", "1.3.6.1.4.1.47893.12.15.2.5.1.3"},
+};
+
+// The port numbers a column's rows are at (the first part of each index).
+std::set<QString> PortsOf(const QgSimProcess &sim, const QString &column)
+{
+    std::set<QString> ports;
+    for (const auto &[index, value] : WalkColumn(sim, column))
+        ports.insert(index.section('.', 0, 0));
+    return ports;
+}
+
+TEST(SimSwitchDataTest, PerPortTablesHaveOneRowForEveryPortOfTheScenario)
+{
+    const std::pair<const char *, std::size_t> scenarios[] = {{"stack", 88}, {"single", 12}};
+    for (const auto &[scenario, portCount] : scenarios) {
+        SCOPED_TRACE(scenario);
+        QgSimProcess sim({"--scenario", scenario, "--static-leds"});
+        ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+        const std::set<QString> ports = PortsOf(sim, PortInfoEntry + ".1");
+        ASSERT_EQ(ports.size(), portCount);
+        EXPECT_EQ(PortsOf(sim, "1.3.6.1.2.1.2.2.1.1"), ports) << "ifTable";
+        for (const PerPortTable &table : PerPortTables)
+            EXPECT_EQ(PortsOf(sim, table.column), ports) << table.name;
+        const QString count = QString::number(portCount);
+        EXPECT_EQ(GetValue(sim, "1.3.6.1.2.1.17.1.2.0"), count) << "dot1dBaseNumPorts";
+        EXPECT_EQ(GetValue(sim, "1.3.6.1.2.1.2.1.0"), count) << "ifNumber";
+        EXPECT_EQ(GetValue(sim, "1.3.6.1.4.1.47893.11.55.2.2.1.1.1.0"), count) << "Total Number Of Port";
+    }
+}
+
+// The bridge port table points at interfaces that exist, and the bridge's
+// other tables name bridge ports, VLANs and ports that exist.
+TEST(SimSwitchDataTest, BridgeTablesPointAtInterfacesPortsAndVlansThatExist)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    const auto ifIndexes = WalkColumn(sim, "1.3.6.1.2.1.2.2.1.1");
+    const auto bridgePorts = WalkColumn(sim, "1.3.6.1.2.1.17.1.4.1.2");
+    EXPECT_EQ(bridgePorts.size(), 88u);
+    EXPECT_EQ(WalkColumn(sim, "1.3.6.1.2.1.17.2.15.1.1").size(), 88u) << "dot1dStpPortTable";
+    for (const auto &[port, ifIndex] : bridgePorts)
+        EXPECT_TRUE(ifIndexes.count(ifIndex))
+            << "dot1dBasePortIfIndex." << port.toStdString() << " = " << ifIndex.toStdString();
+    const auto vlans = WalkColumn(sim, VlanStaticEntry + ".5");
+    for (const QString column : {"1.3.6.1.2.1.17.4.3.1.2", "1.3.6.1.2.1.17.7.1.2.2.1.2"})
+        for (const auto &[station, port] : WalkColumn(sim, column))
+            EXPECT_TRUE(bridgePorts.count(port)) << column.toStdString() << "." << station.toStdString();
+    for (const auto &[station, port] : WalkColumn(sim, "1.3.6.1.2.1.17.7.1.2.2.1.2"))
+        EXPECT_TRUE(vlans.count(station.section('.', 0, 0))) << "FDB id of " << station.toStdString();
+    const QString trunkMaster = GetValue(sim, "1.3.6.1.4.1.47893.11.55.2.2.9.3.1.3.1");
+    EXPECT_TRUE(bridgePorts.count(trunkMaster)) << "trunk master port " << trunkMaster.toStdString();
+}
+
+// "2026-12-11,9:05:13.0", the clock's form.
+QDateTime ClockTime(const QString &text)
+{
+    return QDateTime::fromString(text, "yyyy-M-d,h:mm:ss.z");
+}
+
+TEST(SimSwitchDataTest, TheClockAdvancesAgreesWithTheUptimeAndASetMovesIt)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    const QString CurrentClock = "1.3.6.1.4.1.47893.12.10.2.0",
+                  CurrentTime = "1.3.6.1.4.1.47893.12.10.10.1.0", UpTime = "1.3.6.1.4.1.47893.12.10.10.2.0",
+                  BootTime = "1.3.6.1.4.1.47893.12.10.10.3.0";
+    const QDateTime first = ClockTime(GetValue(sim, CurrentTime));
+    ASSERT_TRUE(first.isValid()) << GetValue(sim, CurrentTime).toStdString();
+    QDateTime later;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            later = ClockTime(GetValue(sim, CurrentTime));
+            return later > first;
+        },
+        5000))
+        << "System Time's Current Time stands still";
+    EXPECT_LE(first.secsTo(later), 5);
+
+    // The boot time is the clock less the uptime that sysUpTime counts.
+    const QStringList times = RunSnmpTool("snmpget", {"-Oqvt", "-v2c", "-c", "public", sim.Address(),
+                                                      "1.3.6.1.2.1.1.3.0", CurrentTime, BootTime, UpTime})
+                                  .lines();
+    ASSERT_EQ(times.size(), 4);
+    const qint64 uptimeSeconds = times[0].toLongLong() / 100;
+    const qint64 sinceBoot = ClockTime(times[2].mid(1, times[2].size() - 2))
+                                 .secsTo(ClockTime(times[1].mid(1, times[1].size() - 2)));
+    EXPECT_NEAR(double(sinceBoot), double(uptimeSeconds), 1.0);
+    EXPECT_TRUE(
+        times[3].startsWith(QString("\"0 days, 00:00:%1").arg(uptimeSeconds % 60, 2, 10, QChar('0'))) ||
+        times[3].startsWith("\"0 days, 00:0"))
+        << times[3].toStdString();
+
+    // Setting the clock moves Current Time and the boot time with it; a text
+    // that is no date and time is refused and changes nothing.
+    EXPECT_FALSE(Set(sim, {CurrentClock, "s", "1999-12-31,23:59:58.0"}).contains("Error"));
+    const QDateTime set = ClockTime(GetValue(sim, CurrentTime));
+    EXPECT_GE(set, ClockTime("1999-12-31,23:59:58.0"));
+    EXPECT_LE(set, ClockTime("2000-1-1,0:00:03.0"));
+    EXPECT_LT(ClockTime(GetValue(sim, BootTime)), ClockTime("1999-12-31,23:59:58.0"));
+    for (const QString bad : {"1999-2-30,1:00:00.0", "yesterday", "2000-1-1,25:00:00.0", ""})
+        EXPECT_TRUE(Set(sim, {CurrentClock, "s", bad}).contains("wrongValue")) << bad.toStdString();
+    EXPECT_LE(ClockTime(GetValue(sim, CurrentTime)), ClockTime("2000-1-1,0:00:05.0"));
+}
+
+TEST(SimSwitchDataTest, TheSwitchNameShowsInItsSingleIpGroup)
+{
+    QgSimProcess sim({"--static-leds"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    // The group row at the bridge address 02:4B:54:00:01:00.
+    const QString DeviceName = "1.3.6.1.4.1.47893.12.8.1.5.1.3.2.75.84.0.1.0", SysName = "1.3.6.1.2.1.1.5.0";
+    EXPECT_EQ(GetValue(sim, DeviceName), GetValue(sim, SysName));
+    EXPECT_FALSE(Set(sim, {SysName, "s", "edge-7"}).contains("Error"));
+    EXPECT_EQ(GetValue(sim, DeviceName), "edge-7");
+}
+
+// Disabling a port (in the port settings or the interface table) takes its
+// link down, and the other administrative state follows.
+TEST(SimSwitchDataTest, DisablingAPortTakesItsLinkDown)
+{
+    QgSimProcess sim({"--static-leds", "--seed", "7"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    const QString CtrlAdmin = "1.3.6.1.4.1.47893.11.55.2.2.3.2.1.3.", IfAdmin = "1.3.6.1.2.1.2.2.1.7.",
+                  IfOper = "1.3.6.1.2.1.2.2.1.8.", LinkStatus = PortInfoEntry + ".4.";
+    QString linked;
+    for (const auto &[port, status] : WalkColumn(sim, IfOper.chopped(1)))
+        if (status == "1" && linked.isEmpty())
+            linked = port;
+    ASSERT_FALSE(linked.isEmpty()) << "no port has a link";
+
+    EXPECT_FALSE(Set(sim, {CtrlAdmin + linked, "i", "2"}).contains("Error"));
+    EXPECT_EQ(GetValue(sim, IfAdmin + linked), "2");
+    EXPECT_EQ(GetValue(sim, IfOper + linked), "2");
+    EXPECT_EQ(GetValue(sim, LinkStatus + linked), "3") << "link-fail";
+
+    EXPECT_FALSE(Set(sim, {IfAdmin + linked, "i", "1"}).contains("Error"));
+    EXPECT_EQ(GetValue(sim, CtrlAdmin + linked), "3");
+    EXPECT_EQ(GetValue(sim, IfOper + linked), "1") << "the link comes back";
+    EXPECT_FALSE(Set(sim, {IfAdmin + linked, "i", "2"}).contains("Error"));
+    EXPECT_EQ(GetValue(sim, CtrlAdmin + linked), "2");
+    EXPECT_EQ(GetValue(sim, IfOper + linked), "2");
 }
 
 } // namespace

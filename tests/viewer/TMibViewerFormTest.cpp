@@ -111,7 +111,7 @@ TEST_F(TMibViewerFormTest, RefreshIntervalPauseAndStatus)
     ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000));
     EXPECT_TRUE(form.LastRefreshLabel()->text().startsWith("Last refresh "));
     EXPECT_TRUE(form.statusBar()->currentMessage().contains(KtErrorText(0)));
-    EXPECT_EQ(form.Model(0)->RawValue(4, 0), "qgsim"); // sysName
+    EXPECT_EQ(form.Model(0)->RawValue(4, 0), "bldg-a-core"); // sysName
 
     // The new interval drives the refresh timer at once, and reads follow it.
     form.Interval()->setValue(1);

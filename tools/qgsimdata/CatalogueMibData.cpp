@@ -274,7 +274,7 @@ void collect(const KtMenuItem *items, std::vector<CatalogueMibData::Window> &win
 
 CatalogueMibData::IndexValue CatalogueMibData::literal(std::string token, const Oid &encoded)
 {
-    return {std::move(token), encoded.toString()};
+    return {std::move(token), encoded.toString(), {}};
 }
 
 std::vector<CatalogueMibData::Window> CatalogueMibData::windows()
@@ -525,7 +525,7 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(c
         for (std::size_t row = 1; row <= count; ++row) {
             const std::string name = rows->name + std::to_string(row);
             rowIndexes_[name] = {rows->name, row};
-            values.push_back(IndexValue{"$" + name, "$" + name});
+            values.push_back(IndexValue{"$" + name, "$" + name, rows->name});
         }
         if (!values.empty())
             return values;
@@ -578,6 +578,27 @@ std::vector<CatalogueMibData::IndexValue> CatalogueMibData::newIndexCandidates(c
         }
     }
     return values;
+}
+
+std::string CatalogueMibData::perPortRows(const Table &table,
+                                          std::vector<std::vector<IndexValue>> &candidates)
+{
+    std::optional<std::size_t> portPart;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const std::string &rows = candidates[i].front().rowTable;
+        if (rows == "swPortInfoEntry" || rows == "dot1dBasePortEntry") {
+            if (portPart)
+                return {}; // two port parts: not one row per port
+            portPart = i;
+        } else if (!isNumericIndex(table.index[i].def->Syntax)) {
+            return {}; // rows per port and address are not a switch's
+        }
+    }
+    if (!portPart)
+        return {};
+    std::string rows = candidates[*portPart].front().rowTable;
+    candidates[*portPart] = {IndexValue{"$index", "$index", rows}};
+    return rows;
 }
 
 void CatalogueMibData::writeTables()
@@ -637,6 +658,7 @@ void CatalogueMibData::writeTables()
             std::string constraint = constraintOf(def);
             text_ += (constraint.empty() ? "" : " " + constraint) + "\n";
         }
+        const std::string eachPort = perPortRows(table, candidates);
         std::set<std::string> written;
         for (int row = 0; row < RowsPerTable; ++row) {
             std::string index;
@@ -649,7 +671,7 @@ void CatalogueMibData::writeTables()
             }
             if (!written.insert(index).second)
                 continue;
-            text_ += "row " + name + " " + index;
+            text_ += (eachPort.empty() ? "" : "foreach " + eachPort + " ") + "row " + name + " " + index;
             for (const auto &[id, column] : table.columns) {
                 if (!column.readable)
                     continue;

@@ -28,7 +28,10 @@ struct KtBindingTable;
 // variable belongs to a table of the store with rows (ifIndex), or names a
 // port or an interface index, its values are the first rows of that table,
 // of the port table or of the interface table, written as row indexes
-// ($swPortInfoEntry1) that follow the switch qgsim simulates. A table whose
+// ($swPortInfoEntry1) that follow the switch qgsim simulates. A table indexed
+// by a port (and numbers) has rows for every port of the switch instead
+// (foreach swPortInfoEntry row ...), as a switch has a row of a per-port
+// table for each of its ports. A table whose
 // status column takes "createAndGo" or "valid" in its window accepts row
 // creation and deletion.
 //
@@ -108,11 +111,17 @@ private:
     {
         std::string token;
         std::string encoded;
+        // The table of the switch whose row gives the value, or empty for a
+        // value of its own.
+        std::string rowTable;
     };
     // A value of fixed sub-identifiers.
     static IndexValue literal(std::string token, const Oid &encoded);
     std::vector<IndexValue> indexCandidates(const IndexVar &var, bool last);
     std::vector<IndexValue> newIndexCandidates(const IndexVar &var, bool last);
+    // The port table whose every row the table's rows follow, or empty;
+    // that part's candidates become "$index".
+    static std::string perPortRows(const Table &table, std::vector<std::vector<IndexValue>> &candidates);
     std::string uniqueName(const std::string &base);
     void note(std::string text);
 

@@ -88,6 +88,7 @@ int simulate(SimOptions &options)
     store.addListener(&vlans);
 
     AgentMibHandler handler(store);
+    handler.setQuirks(options.walkQuirks);
     if (options.stuckWalk) {
         auto subtree = Oid::parse(*options.stuckWalk);
         if (!subtree)

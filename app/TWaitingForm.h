@@ -16,13 +16,14 @@ public:
 
     // Ends the wait as the user's close does.
     void Stop();
+    // Closing the window while the work runs stops the work.
+    void reject() override;
 
     bool Started = false;
     QProgressBar *ProgressBar1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void reject() override;
 
 private:
     void RunOnce();

@@ -662,9 +662,10 @@ TEST_F(RequestTest, QuirkyAgentsGiveTheRowsOfTheTable)
                 } else {
                     EXPECT_EQ(walked.rows, c.rows) << label;
                 }
-                if (c.code == KtWalkNotIncreasing)
+                if (c.code == KtWalkNotIncreasing) {
                     EXPECT_TRUE(walked.message.startsWith("The agent returned an OID that does not increase"))
                         << walked.message.toStdString();
+                }
                 EXPECT_EQ(request->Pending, 0) << label;
             }
     }

@@ -6,7 +6,8 @@ HMAC-MD5 "md5password") on 127.0.0.1 and a free port:
   - ifTable (1.3.6.1.2.1.2.2.1) with 50 rows (ifIndex 1-50): ifIndex, ifDescr,
     ifType and ifMtu, but no ifMtu in rows 10-12;
   - dot1dTpFdbTable (1.3.6.1.2.1.17.4.3.1) with 1,000 stations: port and
-    status (learned) for the addresses 00:1B:21:00:HH:LL.
+    status (learned) for the addresses 00:1B:21:00:HH:LL, and the two
+    scalars before it (dot1dTpLearnedEntryDiscards, dot1dTpAgingTime).
 Prints "listening on 127.0.0.1:PORT" and serves until it is killed.
 """
 import bisect
@@ -19,7 +20,8 @@ from pysnmp.proto.api import v2c
 from pysnmp.smi import instrum
 
 IF_ENTRY = (1, 3, 6, 1, 2, 1, 2, 2, 1)
-FDB_ENTRY = (1, 3, 6, 1, 2, 1, 17, 4, 3, 1)
+DOT1D_TP = (1, 3, 6, 1, 2, 1, 17, 4)
+FDB_ENTRY = DOT1D_TP + (3, 1)
 
 
 def objects():
@@ -30,6 +32,8 @@ def objects():
         values[IF_ENTRY + (3, index)] = v2c.Integer(999)
         if index not in (10, 11, 12):
             values[IF_ENTRY + (4, index)] = v2c.Integer(1500 + index)
+    values[DOT1D_TP + (1, 0)] = v2c.Counter32(0)
+    values[DOT1D_TP + (2, 0)] = v2c.Integer(300)
     for station in range(1000):
         mac = (0x00, 0x1B, 0x21, 0x00, station >> 8, station & 0xFF)
         values[FDB_ENTRY + (2,) + mac] = v2c.Integer(station + 1)

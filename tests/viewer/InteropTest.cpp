@@ -74,16 +74,20 @@ const Version kVersions[] = {
 };
 
 // snmptable's rows ("|"-separated, no headings), quotes taken off and its
-// "?" for a missing cell made empty.
+// "?" for a missing cell made empty. It reads with get-next (-CB): its
+// GetBulk walk of the forwarding table stops with "OID not increasing"
+// against this agent.
 Rows Snmptable(quint16 port, const Version &version, const QString &mibDir, const QString &mib,
                const QString &table, const QStringList &extra = {})
 {
-    const SnmpToolResult run =
-        RunSnmpTool("snmptable", version.tool + QStringList{"-M", mibDir, "-m", mib, "-Cf", "|", "-CH"} +
-                                     extra + QStringList{QStringLiteral("127.0.0.1:%1").arg(port), table});
+    const SnmpToolResult run = RunSnmpTool(
+        "snmptable", version.tool + QStringList{"-M", mibDir, "-m", mib, "-Cf", "|", "-CH", "-CB"} + extra +
+                         QStringList{QStringLiteral("127.0.0.1:%1").arg(port), table});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     Rows rows;
     for (const QString &line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (!line.contains(QLatin1Char('|')))
+            continue; // "End of MIB" after an SNMPv1 walk
         QStringList cells = line.split(QLatin1Char('|'));
         for (QString &cell : cells) {
             if (cell == QLatin1String("?"))
@@ -175,9 +179,9 @@ TEST_F(InteropTest, ModuleAndViewerShowTheRowsSnmptableShows)
         ASSERT_EQ(interfaces.size(), 50u) << version.name;
         EXPECT_EQ(interfaces[9], (QStringList{"10", "port 10", "999", ""})) << version.name;
         const Rows stations =
-            Snmptable(agent.Port(), version, benchMibs, "QG-BRIDGE-TP-MIB", "dot1dTpFdbTable", {"-Ci"});
+            Snmptable(agent.Port(), version, benchMibs, "QG-BRIDGE-TP-MIB", "dot1dTpFdbTable");
         ASSERT_EQ(stations.size(), 1000u) << version.name;
-        const Rows stationPorts = Columns(stations, 1, 1);
+        const Rows stationPorts = Columns(stations, 0, 1);
 
         UseAgent(agent.Port(), version.name == QLatin1String("v1") ? 0 : 1);
         if (version.name == QLatin1String("v3")) {
@@ -198,7 +202,7 @@ TEST_F(InteropTest, ModuleAndViewerShowTheRowsSnmptableShows)
         EXPECT_EQ(
             Columns(CsvSection(QgviewCsv(agent.Port(), version, "Bridge_Forwarding"), "Forwarding Database"),
                     1, 2),
-            Columns(stations, 1, 2))
+            stations)
             << version.name;
     }
     KtSNMPDefaults.Security = KtSNMPSecurity();

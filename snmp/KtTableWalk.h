@@ -24,9 +24,9 @@ public:
 
     struct Row
     {
-        KtOid Index;                          // the instance part of the row's OIDs
+        KtOid Index;                            // the instance part of the row's OIDs
         std::vector<std::optional<KtVb>> Cells; // per column; none: no cell in this row
-        std::vector<bool> Ended;              // per column: the column has left the table
+        std::vector<bool> Ended;                // per column: the column has left the table
     };
 
     // Starts a walk of the columns (their OIDs, without instance).

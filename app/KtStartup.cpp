@@ -217,6 +217,11 @@ void KtStartup::ApplyConfigFile(const QString &path, KtSNMPSettings &s, KtLaunch
     s.Scope.ContextEngineID = texts.ContextEngineID = read("ContextEngineID");
     // Optional: 0 makes table walks use get-next for agents with a broken GetBulk.
     s.Device.UseGetBulk = read("UseGetBulk").trimmed() != QLatin1String("0");
+    // Optional: the most rows a table walk takes (a positive number).
+    bool rowsGiven = false;
+    const int maxRows = read("MaxTableRows").trimmed().toInt(&rowsGiven);
+    if (rowsGiven && maxRows > 0)
+        s.Device.MaxTableRows = maxRows;
 
     security.SecurityModel = ToInt32(read("SecurityModel"));
     texts.SecurityModel = QString::number(security.SecurityModel);

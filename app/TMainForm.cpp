@@ -35,6 +35,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -311,15 +312,34 @@ void TMainForm::RefreshPanel()
 
 void TMainForm::RunPanelBuild(const QString &caption)
 {
-    TWaitingForm waiting(this, [this] { BuildPanels(); });
+    buildStopped_ = false;
+    TWaitingForm waiting(
+        this, [this] { BuildPanels(); }, [this] { StopPanelBuild(); });
     if (!caption.isEmpty())
         waiting.setWindowTitle(caption);
+    waiting_ = &waiting;
     waiting.exec();
+    waiting_ = nullptr;
+}
+
+// The user closed the waiting window: the table walks stop with their next
+// answer, and no panel is built from what they read.
+void TMainForm::StopPanelBuild()
+{
+    buildStopped_ = true;
+    for (KtSNMPRequest2Edits *binding : {UnitTableBinding.get(), PortTableBinding.get()})
+        if (binding)
+            binding->Request.Enabled = false;
 }
 
 void TMainForm::BuildPanels()
 {
     PrepareTables();
+    if (buildStopped_) {
+        ShowStatusMessage(
+            QStringLiteral("The panel build was stopped before the unit and port tables were read."));
+        return;
+    }
     if (!FirstBuild)
         ClosePanels();
     LastPanel = nullptr;
@@ -342,6 +362,10 @@ void TMainForm::BuildPanels()
     }
     RefreshRmonMenu();
     ReportMissingUnits();
+    if (tablesCut_)
+        ShowStatusMessage(QStringLiteral("The agent offers more than a stack holds: only %1 units and their "
+                                         "ports were read.")
+                              .arg(MaxStackUnits));
 }
 
 // An agent that answers but is no Keltra switch would otherwise leave an
@@ -356,16 +380,22 @@ void TMainForm::PrepareTables()
 {
     StopTableBindings();
     unitTableRead_ = false;
+    tablesCut_ = false;
     try {
         UnitTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
         UnitTableBinding->Request.Vars = KtSNMPVarList(UnitMgmtVars, ListTable, 1);
+        UnitTableBinding->Request.RowLimit = MaxStackUnits;
         UnitTableBinding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
-            unitTableRead_ = record.Code == 0;
+            NoteTableRead(record, true);
         };
         UnitTableBinding->SetStatusPanel(StatusPanel0);
         UnitTableBinding->AttachListView(UnitListView, false);
         PortTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
         PortTableBinding->Request.Vars = KtSNMPVarList(PortInfoVars, ListTable, 1);
+        PortTableBinding->Request.RowLimit = MaxStackUnits * TPanelForm::MaxPortsPerUnit;
+        PortTableBinding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+            NoteTableRead(record, false);
+        };
         PortTableBinding->SetStatusPanel(StatusPanel0);
         PortTableBinding->AttachListView(PortInfoListView, false);
     } catch (const std::exception &) {
@@ -378,8 +408,24 @@ void TMainForm::PrepareTables()
     } catch (const std::exception &) {
         ShowStatusMessage(QStringLiteral("Get Ports Information Failed"));
     }
-    KtBusyWait::UntilDone(UnitTableBinding);
-    KtBusyWait::UntilDone(PortTableBinding);
+    WaitForTable(UnitTableBinding);
+    WaitForTable(PortTableBinding);
+}
+
+// The walks of the unit and port tables stop at what a stack holds.
+void TMainForm::NoteTableRead(const KtSNMPError &record, bool unitTable)
+{
+    if (unitTable)
+        unitTableRead_ = record.Code == 0 || record.Code == KtWalkCut;
+    tablesCut_ = tablesCut_ || record.Code == KtWalkCut;
+}
+
+// A walk ends by itself, each exchange bounded by its time-outs; a stopped
+// build does not wait for the answer on its way.
+void TMainForm::WaitForTable(const std::unique_ptr<KtSNMPRequest2Edits> &binding)
+{
+    KtBusyWait::WhileBusy(
+        binding, KtBusyWait::Input::Taken, [this] { return buildStopped_; }, std::numeric_limits<int>::max());
 }
 
 void TMainForm::ClosePanels()
@@ -520,19 +566,24 @@ void TMainForm::ShowHelp()
 
 // ---- closing ---------------------------------------------------------------------
 
+// The table walks end at once: an answer still on its way is dropped.
 void TMainForm::StopTableBindings()
 {
     for (KtSNMPRequest2Edits *binding : {UnitTableBinding.get(), PortTableBinding.get()})
         if (binding)
-            binding->Request.Enabled = false;
-    KtBusyWait::UntilDone(UnitTableBinding);
-    KtBusyWait::UntilDone(PortTableBinding);
+            binding->Request.Abandon();
     UnitTableBinding.reset();
     PortTableBinding.reset();
 }
 
+// Closing during a panel build ends the build and its walks and closes the
+// waiting window, so that the program ends at once.
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    if (waiting_) {
+        StopPanelBuild();
+        waiting_->reject();
+    }
     StopTableBindings();
     QMainWindow::closeEvent(event);
 }

@@ -9,6 +9,8 @@
 
 class KtMainPanelHost;
 class KtSNMPRequest2Edits;
+class TWaitingForm;
+struct KtSNMPError;
 class QAbstractButton;
 class QAction;
 class QLabel;
@@ -114,7 +116,13 @@ private:
     void ReportMissingUnits();
     void RunPanelBuild(const QString &caption);
     void StopTableBindings();
+    void StopPanelBuild();
+    void WaitForTable(const std::unique_ptr<KtSNMPRequest2Edits> &binding);
+    void NoteTableRead(const KtSNMPError &record, bool unitTable);
 
+    TWaitingForm *waiting_ = nullptr; // while a panel build runs
+    bool buildStopped_ = false;       // the user closed the waiting window, or the main window
+    bool tablesCut_ = false;          // the agent offered more units or ports than a stack holds
     bool terminationRequested_ = false;
     bool shown_ = false;
     bool unitTableRead_ = false; // the last unit-table walk ended without an error

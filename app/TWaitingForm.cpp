@@ -3,13 +3,14 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
-TWaitingForm::TWaitingForm(QWidget *owner, std::function<void()> work)
-    : QDialog(owner), work_(std::move(work))
+TWaitingForm::TWaitingForm(QWidget *owner, std::function<void()> work, std::function<void()> stop)
+    : QDialog(owner), work_(std::move(work)), stop_(std::move(stop))
 {
     setObjectName(QStringLiteral("WaitingForm"));
     setWindowTitle(QStringLiteral("Refreshing panel"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(396, 24);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setRange(0, 658);
@@ -34,11 +35,28 @@ void TWaitingForm::RunOnce()
     if (Started)
         return;
     Started = true;
+    running_ = true;
     try {
         if (work_)
             work_();
     } catch (...) {
         // The work reports its own errors; the window closes in every case.
     }
+    running_ = false;
     QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
+}
+
+// Closing the window (its close button, Escape) while the work runs asks the
+// work to stop; the window goes at once, the modal loop ends with the work.
+void TWaitingForm::reject()
+{
+    if (running_)
+        Stop();
+    QDialog::reject();
+}
+
+void TWaitingForm::Stop()
+{
+    if (stop_)
+        std::exchange(stop_, {})();
 }

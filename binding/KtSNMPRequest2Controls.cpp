@@ -221,6 +221,10 @@ void KtSNMPRequest2Controls::GetCompletion(void *self, const KtSNMPError &record
 void KtSNMPRequest2Controls::HandleGetResponse(const KtSNMPError &record)
 {
     if (record.Code != 0) {
+        // A walk that stopped early still ends the read: the rows read so
+        // far stand, with the reason in the status line.
+        if (IsWalkStop(record.Code))
+            OnGetEnd();
         Busy = false;
         OnGetError(record);
         if (OnGetDone)

@@ -484,10 +484,24 @@ void KtSNMPRequest2Edits::AddRow()
 {
     if (!ListView)
         return;
-    QStringList cells;
-    for (int i : ColumnVariables())
-        cells << Request.Vars.Get(i).Value;
-    ListView->addTopLevelItem(new QTreeWidgetItem(cells));
+    ListView->addTopLevelItem(NewRow());
+}
+
+// A list row of the variables' values. A cell the agent did not supply is
+// empty and marked, so that the row gives it back as a missing value.
+QTreeWidgetItem *KtSNMPRequest2Edits::NewRow() const
+{
+    auto *row = new QTreeWidgetItem;
+    int column = 0;
+    for (int i : ColumnVariables()) {
+        const QString &value = Request.Vars.Get(i).Value;
+        if (KtIsMissingValue(value))
+            row->setData(column, kMissingCellRole, true);
+        else
+            row->setText(column, value);
+        ++column;
+    }
+    return row;
 }
 
 // A row of a walk waits for the next batch: inserting rows one by one costs
@@ -495,11 +509,11 @@ void KtSNMPRequest2Edits::AddRow()
 // per row.
 void KtSNMPRequest2Edits::QueueRow()
 {
+    QTreeWidgetItem *row = NewRow();
     QStringList cells;
-    for (int i : ColumnVariables())
-        cells << Request.Vars.Get(i).Value;
+    for (int column = 0; column < row->columnCount(); ++column)
+        cells << row->text(column);
     NoteLongestCells(cells, ListView->topLevelItemCount() + int(queuedRows_.size()));
-    auto *row = new QTreeWidgetItem(cells);
     // Spares the layout asking each row for children it never has.
     row->setFlags(row->flags() | Qt::ItemNeverHasChildren);
     queuedRows_.append(row);
@@ -584,8 +598,10 @@ void KtSNMPRequest2Edits::SelectedRowToValues()
     if (selected.isEmpty())
         return;
     const std::vector<int> columns = ColumnVariables();
+    const QTreeWidgetItem *row = selected.first();
     for (int column = 0; column < int(columns.size()); ++column)
-        Request.Vars.Get(columns[size_t(column)]).Value = selected.first()->text(column);
+        Request.Vars.Get(columns[size_t(column)]).Value =
+            row->data(column, kMissingCellRole).toBool() ? QStringLiteral("(NULL)") : row->text(column);
 }
 
 void KtSNMPRequest2Edits::OnSelectItem(QTreeWidget *, QTreeWidgetItem *, bool selected)

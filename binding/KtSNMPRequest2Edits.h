@@ -67,6 +67,8 @@ public:
     void AttachListView(QTreeWidget *listView, bool autoDisable);
     void BuildColumns();
     void AddRow();
+    // Marks a list cell the agent did not supply (shown empty).
+    static constexpr int kMissingCellRole = Qt::UserRole + 7;
     void SelectedRowToValues();
     // The variable shown in each list-view column: hidden columns first.
     std::vector<int> ColumnVariables() const;
@@ -89,6 +91,7 @@ private:
     void LetWindowRepaint();
     void PauseListPainting(bool paused);
     void QueueRow();
+    QTreeWidgetItem *NewRow() const;
     void FlushQueuedRows();
     void DropQueuedRows();
 

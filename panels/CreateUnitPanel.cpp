@@ -75,7 +75,7 @@ void FillPanel(TPanelForm &panel)
 
 namespace {
 
-constexpr qint64 MaxUnitNumber = 15;
+constexpr qint64 MaxUnitNumber = MaxStackUnits;
 constexpr qint64 MaxStackPort = MaxUnitNumber * TPanelForm::MaxPortsPerUnit;
 
 // The row's value as a number; texts that are no number count as 0.

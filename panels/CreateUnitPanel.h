@@ -22,6 +22,9 @@ struct UnitPanelInput
     int PortTableRows = 0;   // rows of the whole port table
 };
 
+// The most units a stack holds (unit numbers 1 to 15).
+inline constexpr int MaxStackUnits = 15;
+
 // The port count of one unit-table row, swUnitMgmtPortRange -
 // swUnitMgmtStartPort + 1, computed only from values a stack can hold:
 // a unit number from 1 to 15, a start port and port range from 0 to

@@ -131,6 +131,8 @@ void AgentMibHandler::get(netsnmp_agent_request_info *info, netsnmp_request_info
         // SNMPv1 has no Counter64: such an instance does not exist for it.
         if (instance && instance->def->type == MibType::Counter64 && isVersion1(info))
             miss = MibStore::Miss::NoSuchInstance;
+        if (instance && quirks_.hides(nameOf(request->requestvb)))
+            miss = MibStore::Miss::NoSuchInstance;
         if (miss == MibStore::Miss::None)
             setValue(request->requestvb, instance->current());
         else
@@ -146,23 +148,72 @@ void AgentMibHandler::getNext(netsnmp_agent_request_info *info, netsnmp_request_
     for (netsnmp_request_info *request = requests; request; request = request->next) {
         if (request->processed)
             continue;
-        Oid name = nameOf(request->requestvb);
-        if (stuckWalk_ && name.startsWith(*stuckWalk_)) {
-            auto it = store_.next(name, true);
-            setValue(request->requestvb, it != store_.end() ? it->second.current() : MibValue::integer(0));
-            continue;
-        }
         Oid limit = request->range_end ? Oid(request->range_end, request->range_end_len) : Oid();
-        for (auto it = store_.next(name, request->inclusive != 0); it != store_.end(); ++it) {
-            if (!limit.empty() && it->first >= limit)
-                break;
-            if (version1 && it->second.def->type == MibType::Counter64)
-                continue;
-            snmp_set_var_objid(request->requestvb, it->first.data(), it->first.size());
-            setValue(request->requestvb, it->second.current());
-            break;
-        }
+        auto next = nextInstance(nameOf(request->requestvb), request->inclusive != 0, version1, limit);
+        if (!next)
+            continue;
+        snmp_set_var_objid(request->requestvb, next->first.data(), next->first.size());
+        setValue(request->requestvb, next->second);
     }
+}
+
+std::optional<std::pair<Oid, MibValue>> AgentMibHandler::nextInstance(const Oid &name, bool inclusive,
+                                                                      bool version1, const Oid &limit) const
+{
+    if (stuckWalk_ && name.startsWith(*stuckWalk_)) {
+        auto it = store_.next(name, true);
+        return std::pair(name, it != store_.end() ? it->second.current() : MibValue::integer(0));
+    }
+    for (auto it = store_.next(name, inclusive); it != store_.end(); ++it) {
+        if (!limit.empty() && it->first >= limit)
+            break;
+        if ((version1 && it->second.def->type == MibType::Counter64) || quirks_.hides(it->first))
+            continue;
+        if (auto back = backwardsNext(name, it))
+            return back;
+        if (auto endless = endlessNext(name, it->first))
+            return endless;
+        return std::pair(it->first, it->second.current());
+    }
+    return endlessNext(name, Oid());
+}
+
+// In the endless table, a column's last instance is followed by ever higher
+// indexes, each with the value of the column's first instance (`real` is
+// what comes next in the store, empty past its end).
+std::optional<std::pair<Oid, MibValue>> AgentMibHandler::endlessNext(const Oid &name, const Oid &real) const
+{
+    if (!quirks_.endlessEntry)
+        return std::nullopt;
+    const Oid &entry = *quirks_.endlessEntry;
+    if (name.size() <= entry.size() + 1 || !name.startsWith(entry))
+        return std::nullopt;
+    const Oid column(name.data(), entry.size() + 1);
+    if (real.startsWith(column))
+        return std::nullopt;
+    auto first = store_.next(column, false);
+    if (first == store_.end() || !first->first.startsWith(column))
+        return std::nullopt;
+    return std::pair(column.child(name[column.size()] + 1), first->second.current());
+}
+
+// Inside the non-increasing subtree the fourth instance of a column is
+// answered with the first one again.
+std::optional<std::pair<Oid, MibValue>>
+AgentMibHandler::backwardsNext(const Oid &name, MibStore::Instances::const_iterator next) const
+{
+    if (!quirks_.nonIncreasing || !next->first.startsWith(*quirks_.nonIncreasing))
+        return std::nullopt;
+    const Oid &column = next->second.def->oid;
+    if (name.size() <= column.size() || !name.startsWith(column))
+        return std::nullopt;
+    auto first = store_.next(column, false);
+    int before = 0;
+    for (auto it = first; it != next && before < 3; ++it)
+        ++before;
+    if (before < 3)
+        return std::nullopt;
+    return std::pair(first->first, first->second.current());
 }
 
 void AgentMibHandler::set(netsnmp_agent_request_info *info, netsnmp_request_info *requests)

@@ -23,6 +23,16 @@ int positiveNumber(const QCommandLineParser &parser, const QString &name, int mi
     return value;
 }
 
+std::optional<Oid> oidOption(const QCommandLineParser &parser, const QString &name)
+{
+    if (!parser.isSet(name))
+        return std::nullopt;
+    auto oid = Oid::parse(parser.value(name).toStdString());
+    if (!oid || oid->empty())
+        usageError("--" + name + " needs an OID");
+    return oid;
+}
+
 // The SNMPv3 users every simulator knows.
 const char *const DefaultUsers[] = {
     "noauth",
@@ -78,6 +88,21 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
          "binding's OID, type and value, and the error status returned.",
          "FILE"},
         {"stuck-walk", "Inside this subtree answer every get-next with the requested OID itself.", "OID"},
+        {"sparse",
+         "Leave the cells COLUMN.FIRST to COLUMN.LAST out of a table, as agents do for cells that do not "
+         "apply (COLUMN:FIRST-LAST or COLUMN:N). Repeatable.",
+         "COLUMN:FIRST-LAST"},
+        {"bulk-max-bindings", "Answer a GetBulk with at most N bindings in all.", "N"},
+        {"end-of-view-at",
+         "End the MIB view after this subtree: get-next and GetBulk past it answer endOfMibView named "
+         "with the OID asked for (noSuchName for SNMPv1).",
+         "OID"},
+        {"non-increasing",
+         "Inside this subtree answer the get-next that would reach the fourth instance of a column with "
+         "the column's first instance.",
+         "OID"},
+        {"endless-table", "The table of this entry OID never ends: every column goes on with higher indexes.",
+         "ENTRY"},
         {"print-catalogue-data",
          "Print the objects derived from the menu catalogue (in the language of the data files, with notes "
          "on what is left out) and exit."},
@@ -119,6 +144,15 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
     options.ledIntervalMs = positiveNumber(parser, "led-interval-ms", 10, 3600000);
     options.fdbRows = positiveNumber(parser, "fdb-rows", 0, 1000000);
     options.printCatalogueData = parser.isSet("print-catalogue-data");
+    WalkQuirks &quirks = options.walkQuirks;
+    for (const QString &gap : parser.values("sparse"))
+        if (!quirks.addGap(gap.toStdString()))
+            usageError("--sparse needs COLUMN:FIRST-LAST, not " + gap);
+    if (parser.isSet("bulk-max-bindings"))
+        quirks.bulkMaxBindings = positiveNumber(parser, "bulk-max-bindings", 1, 100000);
+    quirks.endOfViewAt = oidOption(parser, "end-of-view-at");
+    quirks.nonIncreasing = oidOption(parser, "non-increasing");
+    quirks.endlessEntry = oidOption(parser, "endless-table");
     if (parser.isSet("stuck-walk"))
         options.stuckWalk = parser.value("stuck-walk").toStdString();
     return options;

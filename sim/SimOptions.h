@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SnmpAgent.h"
+#include "WalkQuirks.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,6 +20,7 @@ struct SimOptions
     int ledIntervalMs = 3000;
     int fdbRows = 50;
     std::optional<std::string> stuckWalk;
+    WalkQuirks walkQuirks;
     bool printCatalogueData = false;
 
     // Parses the application's arguments; prints help or errors and exits

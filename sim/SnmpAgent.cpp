@@ -216,6 +216,12 @@ void SnmpAgent::openTransport()
         throw std::runtime_error("cannot listen on " + settings_.listen + ": not an IPv4 address");
     if (netsnmp_register_agent_nsap(transport) <= 0)
         throw std::runtime_error("cannot serve on " + settings_.listen);
+    if (handler_.quirks().answersWalksItself()) {
+        // Next to the agent, so that dropped and late requests stay so.
+        walkResponder_ =
+            std::make_unique<WalkResponder>(handler_, settings_.readCommunity, settings_.writeCommunity);
+        walkResponder_->install(main_session);
+    }
     if (faults_.active())
         faults_.install(main_session);
     if (!settings_.setLog.empty()) {

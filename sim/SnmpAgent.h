@@ -2,6 +2,7 @@
 
 #include "AgentMibHandler.h"
 #include "RequestFaults.h"
+#include "WalkResponder.h"
 #include "SetLog.h"
 #include "UsmUser.h"
 
@@ -68,6 +69,7 @@ private:
     AgentMibHandler &handler_;
     AgentSettings settings_;
     RequestFaults faults_;
+    std::unique_ptr<WalkResponder> walkResponder_;
     std::unique_ptr<SetLog> setLog_;
     std::string listening_;
     std::vector<std::unique_ptr<Timer>> timers_;

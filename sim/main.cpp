@@ -93,6 +93,7 @@ int simulate(SimOptions &options)
     store.addListener(&names);
 
     AgentMibHandler handler(store);
+    handler.setQuirks(options.walkQuirks);
     if (options.stuckWalk) {
         auto subtree = Oid::parse(*options.stuckWalk);
         if (!subtree)

@@ -6,13 +6,16 @@
 
 class QTimer;
 
-// Where the agent is, and whether table walks may use its GetBulk
-// (SNMPv2c and SNMPv3; off for agents whose GetBulk is broken).
+// Where the agent is, whether table walks may use its GetBulk (SNMPv2c and
+// SNMPv3; off for agents whose GetBulk is broken), and how many rows a
+// table walk takes at most: well above any real table, so that a faulty
+// agent that offers rows without end cannot fill the memory.
 struct KtSNMPDevice
 {
     QString Address = QStringLiteral("127.0.0.1");
     quint16 Port = 161;
     bool UseGetBulk = true;
+    qint32 MaxTableRows = 1000000;
 };
 
 // The SNMPv3 context copied into every PDU.

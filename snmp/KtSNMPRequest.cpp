@@ -161,7 +161,7 @@ KtMappedResult MapResult(int result)
 
 KtSNMPRequest::KtSNMPRequest()
     : TimeOut(KtSNMPDefaults.TimeOut), Device(KtSNMPDefaults.Device), Scope(KtSNMPDefaults.Scope),
-      Security(KtSNMPDefaults.Security), conversion_(Vars)
+      Security(KtSNMPDefaults.Security), RowLimit(KtSNMPDefaults.Device.MaxTableRows), conversion_(Vars)
 {
 }
 
@@ -173,9 +173,17 @@ KtSNMPRequest::~KtSNMPRequest()
     while (Pending > 0 && clock.elapsed() < kDestructorWaitMs)
         KtProcessEventsBriefly();
     // Completions still on their way must never reach this object.
+    Abandon();
+}
+
+void KtSNMPRequest::Abandon()
+{
+    Enabled = false;
     if (KtSNMPSession)
         for (quint64 handle : std::as_const(outstanding_))
             KtSNMPSession->Cancel(handle);
+    outstanding_.clear();
+    Pending = 0;
 }
 
 // ---- conversions ------------------------------------------------------------
@@ -321,6 +329,10 @@ snmp_pdu *KtSNMPRequest::BuildPdu(Purpose purpose)
         case Purpose::Write:
             if ((Vars.IsTable() && i < Vars.IndexCount) || !Vars.IsWritable(i))
                 continue;
+            // A value the agent never supplied (a cell the row lacks) is
+            // nothing anybody chose: it is not written.
+            if (KtIsMissingValue(var.Value))
+                continue;
             if (Vars.Kind == ListScalars)
                 oidText = BaseOid(i) + QStringLiteral(".0");
             else if (Vars.Kind == ListRow)
@@ -404,6 +416,26 @@ void KtSNMPRequest::DecodeBindings(const std::vector<KtVb> &bindings, Decoded &o
         outcome.RowDelivered = true;
         outcome.Finished = false;
     }
+}
+
+// Decodes the bindings of one response into the list and gives the record
+// its outcome; a failing decode is the record's error, for the callback,
+// never an exception.
+KtSNMPError KtSNMPRequest::DecodeStep(const KtSNMPError &outcome, const std::vector<KtVb> &bindings)
+{
+    KtSNMPError record = outcome;
+    Decoded decoded{record.Code, record.Message};
+    try {
+        DecodeBindings(bindings, decoded, false);
+        record.Code = decoded.Code;
+        record.Message = decoded.Message;
+        record.Finished = decoded.Finished;
+    } catch (const KtException &failure) {
+        record.Code = failure.Code;
+        record.Message = failure.Message;
+        record.Finished = true;
+    }
+    return record;
 }
 
 // ---- sending ----------------------------------------------------------------
@@ -491,8 +523,8 @@ bool KtSNMPRequest::ReadSync(bool first)
 {
     if (!Enabled)
         return false;
-    if (WalksInBulk())
-        return ReadBulkSync(first);
+    if (Vars.IsTable())
+        return ReadWalkSync(first);
     const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
     snmp_pdu *pdu = BuildPdu(first ? Purpose::ReadFirst : Purpose::ReadNext);
     int code = 0;
@@ -508,8 +540,8 @@ void KtSNMPRequest::ReadAsync(KtSNMPCallback callback, void *userData, bool firs
 {
     if (!Enabled)
         return;
-    if (WalksInBulk()) {
-        ReadBulkAsync(std::move(callback), userData, first);
+    if (Vars.IsTable()) {
+        ReadWalkAsync(std::move(callback), userData, first);
         return;
     }
     const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
@@ -595,182 +627,305 @@ void KtSNMPRequest::WriteAsync(KtSNMPCallback callback, void *userData, bool dec
     SendAsync(pdu, target, true, decode, std::move(callback), userData);
 }
 
-// ---- bulk table walks ---------------------------------------------------------
+// ---- table walks -------------------------------------------------------------
+
+bool IsWalkStop(int code)
+{
+    return code == KtWalkNotIncreasing || code == KtWalkCut || code == KtWalkNoAnswer;
+}
 
 // SNMPv1 has no GetBulk; a device whose agent gets it wrong is configured
 // to walk with get-next.
 bool KtSNMPRequest::WalksInBulk() const
 {
-    return Vars.IsTable() && (Security.Version == 1 || Security.Version == 3) && Device.UseGetBulk;
+    return (Security.Version == 1 || Security.Version == 3) && Device.UseGetBulk;
 }
 
-void KtSNMPRequest::StartBulkWalk()
+std::vector<int> KtSNMPRequest::WalkColumnVars() const
 {
-    bulk_.Clear();
+    std::vector<int> columns;
     for (int i = 0; i < Vars.Count(); ++i)
         if (Vars.IsReadable(i))
-            Vars.Get(i).CurrentOid.clear();
+            columns.push_back(i);
+    return columns;
 }
 
-// The names the get-next walk would ask for next: the columns at the start,
-// then every readable variable's CurrentOid.
-QStringList KtSNMPRequest::WalkNames(bool first) const
+void KtSNMPRequest::StartWalk()
 {
+    std::vector<KtOid> columns;
+    for (int i : WalkColumnVars()) {
+        Vars.Get(i).CurrentOid.clear();
+        bool ok = false;
+        columns.push_back(KtOid::FromText(BaseOid(i), &ok));
+        if (!ok)
+            RaiseMapped(MapResult(-17)); // invalid object identifier
+    }
+    walk_.Start(std::move(columns));
+    asked_.clear();
+    rowIndex_.clear();
+    rowsDelivered_ = 0;
+    emptyAnswers_ = 0;
+    stop_.reset();
+}
+
+bool KtSNMPRequest::NeedsAnswer() const
+{
+    return !walk_.RowReady() && !walk_.Finished() && !stop_;
+}
+
+// The names of the next request: every open column that has no answer
+// waiting, from its last answer on.
+QStringList KtSNMPRequest::AskedNames()
+{
+    asked_ = walk_.ColumnsToAsk();
     QStringList names;
-    for (int i = 0; i < Vars.Count(); ++i)
-        if (Vars.IsReadable(i))
-            names << (first ? BaseOid(i) : Vars.Get(i).CurrentOid);
+    for (int column : asked_)
+        names << walk_.NextName(column).ToText();
     return names;
 }
 
-snmp_pdu *KtSNMPRequest::BuildBulkPdu(const QStringList &names, int repetitions) const
+snmp_pdu *KtSNMPRequest::BuildWalkPdu(const QStringList &names, int &repetitions)
 {
-    PduPtr pdu(NewPdu(SNMP_MSG_GETBULK));
-    pdu->non_repeaters = 0;
-    pdu->max_repetitions = repetitions;
-    for (const QString &name : names) {
-        bool ok = false;
-        const KtVb vb(KtOid::FromText(name, &ok));
-        if (!ok)
-            RaiseMapped(MapResult(-17)); // invalid object identifier
-        AddToPdu(pdu.get(), vb);
+    const bool bulk = WalksInBulk();
+    PduPtr pdu(NewPdu(bulk ? SNMP_MSG_GETBULK : SNMP_MSG_GETNEXT));
+    repetitions = bulk ? repetitions_.MaxRepetitions(names) : 0;
+    if (bulk) {
+        pdu->non_repeaters = 0;
+        pdu->max_repetitions = repetitions;
     }
+    for (const QString &name : names)
+        AddToPdu(pdu.get(), KtVb(KtOid::FromText(name)));
     return pdu.release();
 }
 
-// Decodes the bindings of one response or one get-next step of a bulk walk
-// into the list and gives the record its outcome; a failing decode is the
-// record's error, for the callback, never an exception.
-KtSNMPError KtSNMPRequest::DecodeStep(const KtSNMPError &outcome, const std::vector<KtVb> &bindings)
+KtSNMPError KtSNMPRequest::StopWalk(const KtSNMPError &outcome, int code, const QString &message)
 {
     KtSNMPError record = outcome;
-    Decoded decoded{record.Code, record.Message};
-    try {
-        DecodeBindings(bindings, decoded, false);
-        record.Code = decoded.Code;
-        record.Message = decoded.Message;
-        record.Finished = decoded.Finished;
-    } catch (const KtException &failure) {
-        record.Code = failure.Code;
-        record.Message = failure.Message;
-        record.Finished = true;
-    }
+    record.Code = code;
+    record.Message = message;
+    record.Finished = true;
     return record;
 }
 
-bool KtSNMPRequest::ReadBulkSync(bool first)
+// Takes one answer into the walk. The k-th binding answers the (k mod n)-th
+// of the n names asked, so a GetBulk answer gives every column its chain,
+// however many repetitions it holds; a column left out is asked again. An
+// SNMPv1 agent answers noSuchName for a column that runs off the end of its
+// MIB: that column has ended, the others are asked again.
+bool KtSNMPRequest::TakeAnswer(int code, int errorIndex, const std::vector<KtVb> &bindings,
+                               KtSNMPError &record)
+{
+    const int width = int(asked_.size());
+    if (code == kNoSuchName && errorIndex >= 1 && errorIndex <= width) {
+        walk_.End(asked_[size_t(errorIndex - 1)]);
+        return true;
+    }
+    if (code != 0 || width == 0) {
+        record.Finished = true;
+        return false;
+    }
+    if (bindings.empty()) {
+        if (++emptyAnswers_ < 2)
+            return true;
+        record = StopWalk(record, KtWalkNoAnswer,
+                          QStringLiteral("The agent answered twice without a value for the names asked: "
+                                         "the table walk stopped."));
+        return false;
+    }
+    emptyAnswers_ = 0;
+    for (size_t at = 0; at < bindings.size() && !stop_; ++at) {
+        const int column = asked_[at % size_t(width)];
+        const KtOid previous = walk_.NextName(column);
+        if (walk_.Take(column, bindings[at]) == KtTableWalk::Taken::NotIncreasing)
+            // The rows before it still come; then the walk stops.
+            stop_ = StopWalk(record, KtWalkNotIncreasing,
+                             QStringLiteral("The agent returned an OID that does not increase (%1 after %2): "
+                                            "the table walk stopped.")
+                                 .arg(bindings[at].Oid.ToText(), previous.ToText()));
+    }
+    repetitions_.Learn(bindings, width);
+    return true;
+}
+
+void KtSNMPRequest::EndWalkValues()
+{
+    for (int i : WalkColumnVars())
+        Vars.Get(i).Value = QStringLiteral("(NOTDONE)");
+}
+
+// Writes the next row into the list: the cells the agent has for its index,
+// "(NULL)" where a column has no cell in this row, "(NOTDONE)" where a column
+// has ended; then the index variables and the read formulas.
+KtSNMPError KtSNMPRequest::DeliverRow(const KtSNMPError &outcome)
+{
+    KtSNMPError record = outcome;
+    record.Finished = false;
+    const KtTableWalk::Row row = walk_.TakeRow();
+    const std::vector<int> columns = WalkColumnVars();
+    try {
+        for (size_t k = 0; k < columns.size(); ++k) {
+            KtSNMPVar &var = Vars.Get(columns[k]);
+            if (row.Cells[k]) {
+                VbToText(columns[k], *row.Cells[k]);
+                var.CurrentOid = row.Cells[k]->Oid.ToText();
+            } else {
+                var.Value = row.Ended[k] ? QStringLiteral("(NOTDONE)") : QStringLiteral("(NULL)");
+            }
+        }
+        rowIndex_ = row.Index.ToText();
+        DecodeIndex(rowIndex_);
+        for (int i = 0; i < Vars.Count(); ++i) {
+            KtSNMPVar &var = Vars.Get(i);
+            if (KtIsMissingValue(var.Value))
+                continue;
+            try {
+                ApplyFormula(i, true);
+            } catch (const KtException &failure) {
+                // A formula over a cell the row lacks has no value either.
+                if (failure.Code != KtErrNullInExpression)
+                    throw;
+                var.Value = QStringLiteral("(NULL)");
+            }
+        }
+    } catch (const KtException &failure) {
+        return StopWalk(record, failure.Code, failure.Message);
+    }
+    ++rowsDelivered_;
+    return record;
+}
+
+// The outcome of the walk's next step when no answer is needed for it: the
+// next row, the end of the table, or the cut at the row limit.
+KtSNMPError KtSNMPRequest::WalkStep(const KtSNMPError &outcome)
+{
+    if (walk_.RowReady()) {
+        if (RowLimit > 0 && rowsDelivered_ >= RowLimit)
+            return StopWalk(
+                outcome, KtWalkCut,
+                QStringLiteral("The table was cut at %1 rows: the agent offers more.").arg(RowLimit));
+        return DeliverRow(outcome);
+    }
+    if (stop_)
+        return *stop_;
+    EndWalkValues();
+    KtSNMPError record = outcome;
+    record.Code = 0;
+    record.Message = KtErrorText(0);
+    record.Finished = true;
+    return record;
+}
+
+bool KtSNMPRequest::ReadWalkSync(bool first)
 {
     if (first)
-        StartBulkWalk();
-    const QStringList names = WalkNames(first);
-    std::vector<KtVb> answers;
-    if (first || !bulk_.Answer(names, answers)) {
-        FetchBulkSync(names);
-        answers = bulk_.FirstAnswers(names);
-    }
-    Decoded decoded{0, KtErrorText(0)};
-    DecodeBindings(answers, decoded, true);
-    return decoded.RowDelivered;
-}
-
-void KtSNMPRequest::FetchBulkSync(const QStringList &names)
-{
-    const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
-    for (;;) {
-        const int repetitions = bulk_.MaxRepetitions(names);
+        StartWalk();
+    KtSNMPError record;
+    while (NeedsAnswer()) {
+        const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
+        int repetitions = 0;
+        snmp_pdu *pdu = BuildWalkPdu(AskedNames(), repetitions);
         int code = 0;
-        PduPtr response(SendSync(BuildBulkPdu(names, repetitions), target, false, code));
-        if (code == kTooBig && bulk_.Shrink(repetitions))
+        PduPtr response(SendSync(pdu, target, false, code));
+        if (code == kTooBig && repetitions > 0 && repetitions_.Shrink(repetitions))
             continue;
-        if (code != 0)
-            KtRaise(code);
-        bulk_.Store(names, BindingsOf(response.get()));
-        return;
+        record.Code = code;
+        record.Message = KtErrorText(code);
+        if (!TakeAnswer(code, response ? int(response->errindex) : 0, BindingsOf(response.get()), record))
+            throw KtException(record.Message, record.Code);
+        record.Code = 0;
+        record.Message = KtErrorText(0);
     }
+    record = WalkStep(record);
+    if (record.Code != 0)
+        throw KtException(record.Message, record.Code);
+    return !record.Finished;
 }
 
-void KtSNMPRequest::ReadBulkAsync(KtSNMPCallback callback, void *userData, bool first)
+void KtSNMPRequest::ReadWalkAsync(KtSNMPCallback callback, void *userData, bool first)
 {
     if (first) {
-        StartBulkWalk();
+        StartWalk();
     } else if (delivering_) {
         next_ = {true, std::move(callback), userData};
         return;
     }
-    SendBulk(WalkNames(first), first, std::move(callback), userData);
+    KtSNMPError outcome;
+    outcome.Message = KtErrorText(0);
+    if (NeedsAnswer()) {
+        SendWalk(std::move(callback), userData);
+        return;
+    }
+    RunWalk(outcome, std::move(callback), userData);
 }
 
-void KtSNMPRequest::SendBulk(const QStringList &names, bool first, KtSNMPCallback callback, void *userData)
+// Hands the rows the walk holds to the callback one by one, for as long as
+// the callback goes on with the walk; then asks the agent for more.
+void KtSNMPRequest::RunWalk(KtSNMPError outcome, KtSNMPCallback callback, void *userData)
+{
+    for (;;) {
+        if (NeedsAnswer()) {
+            if (!Enabled) {
+                // The owner is going away: the walk ends here.
+                outcome.Finished = true;
+                InvokeCallback(callback, userData, outcome, Vars);
+                return;
+            }
+            try {
+                SendWalk(callback, userData);
+            } catch (const KtException &failure) {
+                InvokeCallback(callback, userData, StopWalk(outcome, failure.Code, failure.Message), Vars);
+            }
+            return;
+        }
+        const KtSNMPError record = WalkStep(outcome);
+        next_ = {};
+        delivering_ = true;
+        InvokeCallback(callback, userData, record, Vars);
+        delivering_ = false;
+        if (record.Finished || !next_.Requested || !Enabled)
+            return;
+        callback = std::move(next_.Callback);
+        userData = next_.UserData;
+        next_ = {};
+    }
+}
+
+void KtSNMPRequest::SendWalk(KtSNMPCallback callback, void *userData)
 {
     const KtSNMPTarget target = BuildTarget(Device, Security, TimeOut, Retries);
-    const int repetitions = bulk_.MaxRepetitions(names);
-    snmp_pdu *pdu = BuildBulkPdu(names, repetitions);
+    int repetitions = 0;
+    snmp_pdu *pdu = BuildWalkPdu(AskedNames(), repetitions);
     SendAsyncThen(pdu, target, false,
-                  [this, target, names, first, repetitions, callback = std::move(callback),
-                   userData](int result, snmp_pdu *response) {
-                      CompleteBulk(result, response, target, names, first, repetitions, callback, userData);
+                  [this, target, repetitions, callback = std::move(callback), userData](int result,
+                                                                                        snmp_pdu *response) {
+                      CompleteWalk(result, response, target, repetitions, callback, userData);
                   });
 }
 
-void KtSNMPRequest::CompleteBulk(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target,
-                                 const QStringList &names, bool first, int repetitions,
-                                 const KtSNMPCallback &callback, void *userData)
+void KtSNMPRequest::CompleteWalk(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target,
+                                 int repetitions, const KtSNMPCallback &callback, void *userData)
 {
     if (libraryResult == KtLibraryResult::SessionDestroyed) {
         --Pending;
         return;
     }
-    KtSNMPError error = RecordOf(libraryResult, response, target);
-    if (error.Code == kTooBig && Enabled && bulk_.Shrink(repetitions)) {
+    KtSNMPError record = RecordOf(libraryResult, response, target);
+    if (record.Code == kTooBig && repetitions > 0 && Enabled && repetitions_.Shrink(repetitions)) {
         try {
-            SendBulk(names, first, callback, userData);
+            SendWalk(callback, userData);
             --Pending;
             return;
         } catch (const KtException &failure) {
-            error.Code = failure.Code;
-            error.Message = failure.Message;
+            record = StopWalk(record, failure.Code, failure.Message);
         }
     }
-    if (error.Code != 0 || !response) {
-        InvokeCallback(callback, userData, error, Vars);
+    if (response && TakeAnswer(record.Code, record.ErrorIndex, BindingsOf(response), record)) {
+        record.Code = 0;
+        record.Message = KtErrorText(0);
+        RunWalk(record, callback, userData);
     } else {
-        bulk_.Store(names, BindingsOf(response));
-        DeliverBulkRows(error, names, callback, userData);
+        record.Finished = true;
+        InvokeCallback(callback, userData, record, Vars);
     }
     --Pending;
-}
-
-// Hands the rows of one response to the callback one by one, as the
-// get-next walk would have received them, for as long as the callback goes
-// on with the walk and the response answers its next step; then asks the
-// agent for the next rows.
-void KtSNMPRequest::DeliverBulkRows(const KtSNMPError &outcome, const QStringList &names,
-                                    KtSNMPCallback callback, void *userData)
-{
-    std::vector<KtVb> answers = bulk_.FirstAnswers(names);
-    for (;;) {
-        const KtSNMPError record = DecodeStep(outcome, answers);
-        next_ = {};
-        delivering_ = true;
-        InvokeCallback(callback, userData, record, Vars);
-        delivering_ = false;
-        if (!next_.Requested || !Enabled)
-            return;
-        callback = std::move(next_.Callback);
-        userData = next_.UserData;
-        next_ = {};
-        const QStringList nextNames = WalkNames(false);
-        if (bulk_.Answer(nextNames, answers))
-            continue;
-        try {
-            SendBulk(nextNames, false, callback, userData);
-        } catch (const KtException &failure) {
-            KtSNMPError error = outcome;
-            error.Code = failure.Code;
-            error.Message = failure.Message;
-            error.Finished = true;
-            InvokeCallback(callback, userData, error, Vars);
-        }
-        return;
-    }
 }

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "KtBulkWalk.h"
+#include "KtBulkRepetitions.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPVarList.h"
+#include "KtTableWalk.h"
 #include "KtValueConversion.h"
 
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 struct snmp_pdu;
 struct KtSNMPTarget;
@@ -43,6 +45,16 @@ struct KtMappedResult
 //   -1 to -23 (session; -5 time-out) -> -401 to -423
 //   anything else                -> -528
 KtMappedResult MapResult(int libraryResult);
+
+// Codes of a table walk that stopped before the end of the table; the rows
+// read until then stand.
+enum KtWalkStop : int
+{
+    KtWalkNotIncreasing = -541, // the agent answered with an OID that does not increase
+    KtWalkCut = -542,           // the row limit was reached and the agent offers more
+    KtWalkNoAnswer = -543,      // two GetBulk answers in a row held nothing asked for
+};
+bool IsWalkStop(int code);
 
 // The one object through which windows talk SNMP: a variable list, a copy of
 // the device settings, and the operations that read and write the list on the
@@ -80,11 +92,17 @@ public:
     void WriteAsync(KtSNMPCallback callback, void *userData, bool decode, const QString &selection = {},
                     const QStringList *source = nullptr);
 
+    // Gives up the outstanding asynchronous sends at once: their answers
+    // never reach this request, and nothing more is sent.
+    void Abandon();
+
     bool ConditionHolds(const QString &text) { return EvaluateCondition(text); }
     bool RowConditionHolds() { return EvaluateCondition(Condition); }
 
     void DecodeIndex(const QString &suffix);
     QString EncodeIndex();
+    // The instance part of the OIDs of the row a table walk delivered last.
+    const QString &RowIndex() const { return rowIndex_; }
 
     bool UseGetNext = false;
     qint32 TimeOut = 100;
@@ -96,6 +114,9 @@ public:
     QString Condition;
     bool Enabled = true;
     qint32 Pending = 0;
+    // A table walk delivers at most this many rows, then stops with
+    // KtWalkCut when the agent offers more; copied from the device settings.
+    qint32 RowLimit = 0;
 
 protected:
     struct Decoded
@@ -137,28 +158,42 @@ private:
                                KtSNMPVarList &vars);
     snmp_pdu *SendSync(snmp_pdu *pdu, const KtSNMPTarget &target, bool write, int &code);
 
-    // Table walks of SNMPv2c and SNMPv3 take their get-next steps from
-    // GetBulk responses (KtBulkWalk); the rows are those of the get-next walk.
+    // Table walks: the columns are lined up by index (KtTableWalk); their
+    // answers come from get-next or, with SNMPv2c and SNMPv3, from GetBulk.
     bool WalksInBulk() const;
-    void StartBulkWalk();
-    QStringList WalkNames(bool first) const;
-    snmp_pdu *BuildBulkPdu(const QStringList &names, int repetitions) const;
-    bool ReadBulkSync(bool first);
-    void FetchBulkSync(const QStringList &names);
-    void ReadBulkAsync(KtSNMPCallback callback, void *userData, bool first);
-    void SendBulk(const QStringList &names, bool first, KtSNMPCallback callback, void *userData);
-    void CompleteBulk(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target,
-                      const QStringList &names, bool first, int repetitions, const KtSNMPCallback &callback,
-                      void *userData);
-    void DeliverBulkRows(const KtSNMPError &outcome, const QStringList &names, KtSNMPCallback callback,
-                         void *userData);
+    void StartWalk();
+    std::vector<int> WalkColumnVars() const;
+    KtSNMPError WalkStep(const KtSNMPError &outcome);
+    KtSNMPError DeliverRow(const KtSNMPError &outcome);
+    KtSNMPError StopWalk(const KtSNMPError &outcome, int code, const QString &message);
+    // The walk needs another answer from the agent before its next step.
+    bool NeedsAnswer() const;
+    void EndWalkValues();
+    QStringList AskedNames();
+    snmp_pdu *BuildWalkPdu(const QStringList &names, int &repetitions);
+    // Takes the bindings of one answer into the walk; false when the walk
+    // cannot go on, the reason in the record.
+    bool TakeAnswer(int code, int errorIndex, const std::vector<KtVb> &bindings, KtSNMPError &record);
+    bool ReadWalkSync(bool first);
+    void ReadWalkAsync(KtSNMPCallback callback, void *userData, bool first);
+    void RunWalk(KtSNMPError outcome, KtSNMPCallback callback, void *userData);
+    void SendWalk(KtSNMPCallback callback, void *userData);
+    void CompleteWalk(int libraryResult, snmp_pdu *response, const KtSNMPTarget &target, int repetitions,
+                      const KtSNMPCallback &callback, void *userData);
     KtSNMPError DecodeStep(const KtSNMPError &outcome, const std::vector<KtVb> &bindings);
 
     KtValueConversion conversion_;
     QSet<quint64> outstanding_;
-    KtBulkWalk bulk_;
-    // While a callback runs from DeliverBulkRows, a ReadAsync that goes on
-    // with the walk is only noted here; the loop then takes the next step.
+    KtTableWalk walk_;
+    KtBulkRepetitions repetitions_;
+    std::vector<int> asked_; // the walk's columns the last request asked for
+    QString rowIndex_;
+    int rowsDelivered_ = 0;
+    int emptyAnswers_ = 0;
+    // Why the walk cannot go on once the rows it holds are delivered.
+    std::optional<KtSNMPError> stop_;
+    // While a callback runs from RunWalk, a ReadAsync that goes on with the
+    // walk is only noted here; the loop then takes the next step.
     struct Continuation
     {
         bool Requested = false;

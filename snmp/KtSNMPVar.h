@@ -23,3 +23,12 @@ struct KtSNMPVar
     KtSNMPVar() = default;
     explicit KtSNMPVar(const KtSNMPVarDef &row);
 };
+
+// Whether a value text is one of the marks of a value the agent did not
+// supply: "(NULL)" (no value, or no cell in this row of a table) or
+// "(NOTDONE)" (a column that ended during a walk). Such a value is shown
+// empty and never written.
+inline bool KtIsMissingValue(const QString &value)
+{
+    return value == QLatin1String("(NULL)") || value == QLatin1String("(NOTDONE)");
+}

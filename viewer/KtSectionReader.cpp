@@ -27,6 +27,7 @@ void KtSectionReader::OnResponse(const KtSNMPError &error)
     if (!request_.Enabled) // the reader is being destroyed
         return;
     if (error.Code != 0) {
+        // A walk that stopped early keeps the rows read so far.
         Finish(error.Code, error.Message);
         return;
     }
@@ -46,20 +47,9 @@ void KtSectionReader::OnResponse(const KtSNMPError &error)
     Finish(0, error.Message);
 }
 
-// The instance suffix of the row just read, taken from the first column
-// that still delivered a value.
 QString KtSectionReader::RowKey() const
 {
-    if (!request_.Vars.IsTable())
-        return {};
-    for (int i = 0; i < request_.Vars.Count(); ++i) {
-        const KtSNMPVar &var = request_.Vars.Get(i);
-        const QString base = var.Oid + QLatin1Char('.');
-        if ((var.Access & AccessRead) && var.CurrentOid.startsWith(base) &&
-            var.Value != QLatin1String("(NOTDONE)"))
-            return var.CurrentOid.mid(base.size());
-    }
-    return {};
+    return request_.Vars.IsTable() ? request_.RowIndex() : QString();
 }
 
 void KtSectionReader::Finish(int code, const QString &message)

@@ -49,6 +49,11 @@ QString KtTableText::Tabbed(const QAbstractItemModel &model, const QList<int> &r
     return Join(model, rows, QLatin1Char('\t'), QStringLiteral("\n"), Plain);
 }
 
+QString KtTableText::CsvField(const QString &text)
+{
+    return Quoted(text);
+}
+
 QString KtTableText::Csv(const QAbstractItemModel &model, const QList<int> &rows)
 {
     return Join(model, rows, QLatin1Char(','), QStringLiteral("\r\n"), Quoted);

@@ -15,6 +15,8 @@ public:
     // RFC 4180: fields with a comma, quote or line break are quoted, quotes
     // doubled; lines end with CRLF.
     static QString Csv(const QAbstractItemModel &model, const QList<int> &rows = {});
+    // One CSV field, quoted when it needs to be.
+    static QString CsvField(const QString &text);
 
 private:
     static QString Join(const QAbstractItemModel &model, const QList<int> &rows, QChar separator,

@@ -150,6 +150,8 @@ const std::deque<KtRateTracker::Point> &KtViewModel::RateHistory(int row, int va
 QString KtViewModel::DisplayValue(int var, const QString &raw) const
 {
     const KtSNMPVar &v = vars_.Get(var);
+    if (KtIsMissingValue(raw))
+        return {};
     // A MAC address reads better in pairs: 00:1B:21:00:00:0A.
     if (v.Syntax == SyntaxMacAddress && raw.size() == 12) {
         QStringList pairs;

@@ -1,5 +1,6 @@
 #include "KtViewerStartup.h"
 
+#include "KtCsvFile.h"
 #include "KtMessageBox.h"
 #include "KtStartup.h"
 #include "KtViewCatalogue.h"
@@ -27,6 +28,8 @@ KtViewerStartup::Options KtViewerStartup::Parse(const QStringList &arguments)
     for (; i < arguments.size() && arguments[i].startsWith(QLatin1String("--")); ++i) {
         if (arguments[i] == QLatin1String("--screenshot") && i + 1 < arguments.size()) {
             options.Screenshot = arguments[++i];
+        } else if (arguments[i] == QLatin1String("--csv") && i + 1 < arguments.size()) {
+            options.Csv = arguments[++i];
         } else if (arguments[i] == QLatin1String("--exit-after-first-read")) {
             options.ExitAfterFirstRead = true;
         } else if (arguments[i] == QLatin1String("--reads") && i + 1 < arguments.size()) {
@@ -86,7 +89,7 @@ int KtViewerStartup::Run(const QStringList &arguments)
     if (options.IntervalSeconds > 0)
         form.Interval()->setValue(options.IntervalSeconds);
     form.show();
-    if (options.Screenshot.isEmpty() && !options.ExitAfterFirstRead)
+    if (options.Screenshot.isEmpty() && options.Csv.isEmpty() && !options.ExitAfterFirstRead)
         return QApplication::exec();
 
     QObject::connect(&form, &TMibViewerForm::ReadDone, &form, [&](bool ok) {
@@ -98,10 +101,16 @@ int KtViewerStartup::Run(const QStringList &arguments)
         // picture shows what the window shows.
         QCoreApplication::processEvents();
         form.repaint();
-        const bool saved = options.Screenshot.isEmpty() || form.grab().save(options.Screenshot);
+        bool saved = options.Screenshot.isEmpty() || form.grab().save(options.Screenshot);
         if (!saved)
             std::fprintf(stderr, "%s: cannot write %s\n", qPrintable(QCoreApplication::applicationName()),
                          qPrintable(options.Screenshot));
+        QString csvError;
+        if (!options.Csv.isEmpty() && !KtCsvFile::Save(options.Csv, form.AllSectionsCsv(), csvError)) {
+            std::fprintf(stderr, "%s: cannot write %s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(options.Csv), qPrintable(csvError));
+            saved = false;
+        }
         if (!ok)
             std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                          qPrintable(form.statusBar()->currentMessage()));

@@ -18,6 +18,7 @@ public:
     struct Options
     {
         QString Screenshot;              // --screenshot FILE
+        QString Csv;                     // --csv FILE: every table and scalar list as CSV
         bool ExitAfterFirstRead = false; // --exit-after-first-read
         int Reads = 1;                   // --reads N: the picture or exit after N reads
         int IntervalSeconds = 0;         // --interval S: refresh interval (0: the window's default)

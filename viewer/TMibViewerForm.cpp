@@ -376,6 +376,15 @@ QString TMibViewerForm::CsvText(int section) const
     return KtTableText::Csv(*panel.Proxy, proxyRows);
 }
 
+QString TMibViewerForm::AllSectionsCsv() const
+{
+    QString text;
+    for (const Panel &panel : panels_)
+        text += KtTableText::CsvField(QString::fromUtf8(panel.Def->Title)) + QStringLiteral("\r\n") +
+                KtTableText::Csv(*panel.Model) + QStringLiteral("\r\n");
+    return text;
+}
+
 void TMibViewerForm::ExportCsv()
 {
     const int panel = FocusedPanel();

@@ -46,6 +46,10 @@ public:
     QLabel *LastRefreshLabel() const { return lastRefresh_; }
     bool Reading() const;
     int ReadsDone() const { return readsDone_; }
+    // Every table and scalar list of the view as CSV, in view order: each
+    // section's title on a line of its own, its header and rows in index
+    // order, then an empty line.
+    QString AllSectionsCsv() const;
 
     // Starts a read of every section now, unless one is running.
     void Refresh();

@@ -8,6 +8,8 @@
 // Options before the command line (for tests and pictures):
 //   --screenshot FILE  save the window once its first read is shown, then exit
 //                      (0 when the read succeeded, 1 when it failed)
+//   --csv FILE         write every table and scalar list as CSV once the first
+//                      read is in, then exit (exit codes as --screenshot)
 //   --exit-after-first-read  the same without a picture
 //   --reads N          take the picture (or exit) after N reads instead
 //   --interval S       refresh every S seconds

@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
@@ -37,6 +38,18 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Every status line, also those a later line (the LED poll's) replaces.
+struct StatusLines : QObject
+{
+    QStringList Lines;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTipChange)
+            Lines << static_cast<QWidget *>(watched)->toolTip();
+        return false;
+    }
+};
 
 // The main window opened for an agent, its questions answered by the
 // message capture.
@@ -201,17 +214,7 @@ TEST_F(MainFormTest, UnitRowsWithImpossibleNumbersAreSkipped)
                                         "set 1.3.6.1.4.1.47893.12.11.1.9.4.1.4.3 2147483647\n");
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
     TMainForm &form = Open(sim.Port());
-    // Every status line, also those a later line (the LED poll's) replaces.
-    struct StatusLines : QObject
-    {
-        QStringList Lines;
-        bool eventFilter(QObject *watched, QEvent *event) override
-        {
-            if (event->type() == QEvent::ToolTipChange)
-                Lines << static_cast<QWidget *>(watched)->toolTip();
-            return false;
-        }
-    } status;
+    StatusLines status;
     form.StatusPanel0->installEventFilter(&status);
     form.FirstActivation();
     ASSERT_EQ(form.UnitListView->topLevelItemCount(), 3);
@@ -625,3 +628,74 @@ TEST(HelpViewerTest, ClosesByItsOwnButton)
     close->click();
     EXPECT_FALSE(viewer.isVisible());
 }
+
+namespace {
+
+constexpr const char *kUnitEntry = "1.3.6.1.4.1.47893.12.11.1.9.4.1";
+constexpr const char *kPortEntry = "1.3.6.1.4.1.47893.11.55.2.2.3.1.1";
+
+// An agent that offers unit rows without end: the start-up reads the units
+// a stack holds, builds their panels and says that there was more.
+TEST_F(MainFormTest, EndlessUnitTableStopsAtWhatAStackHolds)
+{
+    for (const char *entry : {kUnitEntry, kPortEntry}) {
+        QgSimProcess sim({"--static-leds", "--endless-table", entry});
+        ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+        TMainForm &form = Open(sim.Port());
+        StatusLines status;
+        form.StatusPanel0->installEventFilter(&status);
+        QElapsedTimer clock;
+        clock.start();
+        form.FirstActivation();
+        EXPECT_LT(clock.elapsed(), 60000) << entry;
+        EXPECT_LE(form.UnitListView->topLevelItemCount(), MaxStackUnits) << entry;
+        EXPECT_LE(form.PortInfoListView->topLevelItemCount(), MaxStackUnits * TPanelForm::MaxPortsPerUnit)
+            << entry;
+        EXPECT_TRUE(status.Lines.contains(
+            "The agent offers more than a stack holds: only 15 units and their ports were read."))
+            << entry << status.Lines.join('\n').toStdString();
+        opener_.Close();
+    }
+}
+
+// Closing "Initializing Panel", or the main window, while the tables are
+// read (slowly here, and without end) stops the walks and the start-up at
+// once; closing the main window leaves no window open, so the program ends.
+TEST_F(MainFormTest, ClosingDuringTheStartUpWalkStopsItAtOnce)
+{
+    QgSimProcess sim({"--static-leds", "--delay-ms", "100", "--endless-table", kPortEntry});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    for (const bool mainWindow : {false, true}) {
+        TMainForm &form = Open(sim.Port());
+        form.show();
+        QElapsedTimer clock;
+        qint64 closedAt = -1;
+        QTimer::singleShot(1500, &form, [&] {
+            auto *waiting = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(waiting, nullptr);
+            EXPECT_EQ(waiting->windowTitle(), "Initializing Panel");
+            closedAt = clock.elapsed();
+            if (mainWindow)
+                form.close();
+            else
+                waiting->close();
+        });
+        clock.start();
+        form.FirstActivation();
+        ASSERT_GE(closedAt, 0) << mainWindow;
+        EXPECT_LT(clock.elapsed() - closedAt, 1000) << mainWindow;
+        EXPECT_TRUE(form.PanelWindows.isEmpty()) << mainWindow;
+        if (mainWindow) {
+            EXPECT_FALSE(form.isVisible());
+            for (QWidget *window : QApplication::topLevelWidgets())
+                EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+        } else {
+            EXPECT_TRUE(form.isVisible());
+            EXPECT_EQ(form.StatusPanel0->text(),
+                      "The panel build was stopped before the unit and port tables were read.");
+        }
+        opener_.Close();
+    }
+}
+
+} // namespace

@@ -523,3 +523,150 @@ TEST(MapResultTest, LibraryResultsMapToApplicationCodes)
 }
 
 } // namespace
+
+// ---- agents with the quirks of real ones ----------------------------------------
+
+const KtSNMPVarDef kIfTable[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "ifIndex", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.2.1.2.2.1.2", "ifDescr", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.2.1.2.2.1.4", "ifMtu", SyntaxInteger, AccessRead},
+    {"1.3.6.1.2.1.2.2.1.5", "ifSpeed", SyntaxGauge32, AccessRead},
+    {},
+};
+constexpr int kMtu = 2;
+
+void UseMd5User(KtSNMPRequest &request)
+{
+    request.Security.SecurityModel = 3;
+    request.Security.SecurityName = "md5user";
+    request.Security.SecurityLevel = 2;
+    request.Security.AuthProtocol = 2;
+    request.Security.AuthPassword = "md5password";
+}
+
+// Every row a walk delivered, and how it ended.
+struct WalkResult
+{
+    std::vector<QStringList> rows;
+    int code = 0;
+    QString message;
+};
+
+WalkResult Walk(KtSNMPRequest &request)
+{
+    WalkResult result;
+    bool done = false;
+    KtSNMPCallback callback = [&](void *, const KtSNMPError &error, KtSNMPVarList &vars) {
+        if (error.Code == 0 && !error.Finished) {
+            QStringList values;
+            for (int i = 0; i < vars.Count(); ++i)
+                values << vars.Get(i).Value;
+            result.rows.push_back(values);
+            request.ReadAsync(callback, nullptr, false);
+            return;
+        }
+        result.code = error.Code;
+        result.message = error.Message;
+        done = true;
+    };
+    request.ReadAsync(callback, nullptr, true);
+    WaitUntil([&] { return done; }, 60000);
+    return result;
+}
+
+// The same walk, blocking.
+WalkResult WalkSync(KtSNMPRequest &request)
+{
+    WalkResult result;
+    try {
+        for (bool more = request.ReadSync(true); more; more = request.ReadSync(false)) {
+            QStringList values;
+            for (int i = 0; i < request.Vars.Count(); ++i)
+                values << request.Vars.Get(i).Value;
+            result.rows.push_back(values);
+        }
+    } catch (const KtException &error) {
+        result.code = error.Code;
+        result.message = error.Message;
+    }
+    return result;
+}
+
+// Each quirk against get-next (SNMPv1, SNMPv2c with GetBulk off) and GetBulk
+// (SNMPv2c, SNMPv3), asynchronously and blocking: the rows are those of the
+// ideal agent, with empty cells where the agent lacks them, or the walk
+// stops with its reason and keeps the rows read before.
+TEST_F(RequestTest, QuirkyAgentsGiveTheRowsOfTheTable)
+{
+    auto ideal = Simulator({});
+    auto reference = Request(ideal->Port(), kIfTable, ListTable, 1);
+    const std::vector<QStringList> table = Walk(*reference).rows;
+    ASSERT_GE(table.size(), 20u);
+    ASSERT_EQ(table[9][0], "60") << "rows 10-12 are ifIndex 60-62";
+    std::vector<QStringList> sparse = table;
+    for (int row : {9, 10, 11})
+        sparse[size_t(row)][kMtu] = "(NULL)";
+    const std::vector<QStringList> firstThree(table.begin(), table.begin() + 3);
+
+    struct Case
+    {
+        const char *name;
+        QStringList options;
+        std::vector<QStringList> rows;
+        int code;
+        int rowLimit;
+    };
+    const Case cases[] = {
+        {"sparse", {"--sparse", "1.3.6.1.2.1.2.2.1.4:60-62"}, sparse, 0, 0},
+        {"short GetBulk answers", {"--bulk-max-bindings", "5"}, table, 0, 0},
+        {"fewer bindings than names", {"--bulk-max-bindings", "2"}, table, 0, 0},
+        {"endOfMibView named with the request OID", {"--end-of-view-at", "1.3.6.1.2.1.2.2"}, table, 0, 0},
+        {"sparse and short answers at the end of the view",
+         {"--sparse", "1.3.6.1.2.1.2.2.1.4:60-62", "--bulk-max-bindings", "7", "--end-of-view-at",
+          "1.3.6.1.2.1.2"},
+         sparse,
+         0,
+         0},
+        {"non-increasing OID",
+         {"--non-increasing", "1.3.6.1.2.1.2.2.1.4"},
+         firstThree,
+         KtWalkNotIncreasing,
+         0},
+        {"endless table", {"--endless-table", "1.3.6.1.2.1.2.2.1"}, {}, KtWalkCut, 300},
+    };
+    struct Manner
+    {
+        const char *name;
+        quint8 version;
+        bool useGetBulk;
+    };
+    const Manner manners[] = {{"v1", 0, true}, {"v2c get-next", 1, false}, {"v2c", 1, true}, {"v3", 3, true}};
+    for (const Case &c : cases) {
+        auto sim = Simulator(c.options);
+        ASSERT_NE(sim->Port(), 0) << sim->StandardError().toStdString();
+        for (const Manner &m : manners)
+            for (bool blocking : {false, true}) {
+                const std::string label =
+                    std::string(c.name) + ", " + m.name + (blocking ? ", blocking" : "");
+                auto request = Request(sim->Port(), kIfTable, ListTable, 1, m.version);
+                if (m.version == 3)
+                    UseMd5User(*request);
+                request->Device.UseGetBulk = m.useGetBulk;
+                if (c.rowLimit > 0)
+                    request->RowLimit = c.rowLimit;
+                const WalkResult walked = blocking ? WalkSync(*request) : Walk(*request);
+                EXPECT_EQ(walked.code, c.code) << label << ": " << walked.message.toStdString();
+                if (c.rowLimit > 0) {
+                    EXPECT_EQ(walked.rows.size(), size_t(c.rowLimit)) << label;
+                    EXPECT_TRUE(walked.message.contains("cut at 300 rows")) << walked.message.toStdString();
+                } else {
+                    EXPECT_EQ(walked.rows, c.rows) << label;
+                }
+                if (c.code == KtWalkNotIncreasing) {
+                    EXPECT_TRUE(walked.message.startsWith("The agent returned an OID that does not increase"))
+                        << walked.message.toStdString();
+                }
+                EXPECT_EQ(request->Pending, 0) << label;
+            }
+    }
+}

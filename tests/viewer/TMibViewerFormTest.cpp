@@ -215,3 +215,93 @@ TEST_F(TMibViewerFormTest, RmonHistoryBucketsFillOverTime)
 }
 
 } // namespace
+
+namespace {
+
+// The CSV rows of the "Interfaces" section of an IF Table view read from
+// the agent on `port`, and the status line of its first read.
+struct ViewRead
+{
+    QStringList rows;
+    QString status;
+};
+
+class ViewerQuirksTest : public ViewerTest
+{
+protected:
+    static ViewRead ReadIfTable(quint16 port, int version, qint32 rowLimit = KtSNMPDevice().MaxTableRows)
+    {
+        UseAgent(port, version);
+        KtSNMPDefaults.Device.MaxTableRows = rowLimit;
+        TMibViewerForm form(*FindView("MIB_IFTable"), version);
+        EXPECT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 120000));
+        return {form.AllSectionsCsv().split("\r\n"), form.statusBar()->currentMessage()};
+    }
+};
+
+// The viewer against each quirk of real agents, with get-next (SNMPv1) and
+// GetBulk (SNMPv2c): the rows of the ideal agent with empty cells where the
+// agent lacks them, or the rows read before a walk stopped and its reason.
+TEST_F(ViewerQuirksTest, QuirkyAgentsGiveTheRowsOfTheTable)
+{
+    const QStringList ideal = [] {
+        QgSimProcess sim({"--static-leds", "--seed", "7"});
+        EXPECT_TRUE(sim.Start());
+        return ReadIfTable(sim.Port(), 1).rows;
+    }();
+    // The title, the header, then one line per interface.
+    ASSERT_GT(ideal.size(), 14);
+    ASSERT_TRUE(ideal[11].startsWith("60,")) << ideal[11].toStdString();
+    QStringList sparse = ideal;
+    for (int line : {11, 12, 13}) {
+        QStringList cells = sparse[line].split(',');
+        cells[3].clear(); // ifMtu
+        sparse[line] = cells.join(',');
+    }
+    const int rowsInView = int(ideal.indexOf(QString(), 2)) - 2;
+
+    struct Case
+    {
+        const char *name;
+        QStringList options;
+        QStringList rows; // empty: compare only the count and the status
+        int rowCount;
+        const char *status;
+    };
+    const QStringList none;
+    const Case cases[] = {
+        {"sparse", {"--sparse", "1.3.6.1.2.1.2.2.1.4:60-62"}, sparse, rowsInView, "Ok"},
+        {"short GetBulk answers", {"--bulk-max-bindings", "4"}, ideal, rowsInView, "Ok"},
+        {"endOfMibView named with the request OID",
+         {"--end-of-view-at", "1.3.6.1.2.1.2.2"},
+         ideal,
+         rowsInView,
+         "Ok"},
+        {"non-increasing OID",
+         {"--non-increasing", "1.3.6.1.2.1.2.2.1.4"},
+         none,
+         3,
+         "The agent returned an OID that does not increase"},
+        {"endless table",
+         {"--endless-table", "1.3.6.1.2.1.2.2.1"},
+         none,
+         500,
+         "The table was cut at 500 rows"},
+    };
+    for (const Case &c : cases) {
+        QgSimProcess sim(QStringList{"--static-leds", "--seed", "7"} + c.options);
+        ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+        for (int version : {0, 1}) {
+            const ViewRead read = ReadIfTable(sim.Port(), version, 500);
+            const std::string label = std::string(c.name) + (version == 0 ? ", v1" : ", v2c");
+            EXPECT_TRUE(read.status.contains(c.status)) << label << ": " << read.status.toStdString();
+            EXPECT_EQ(read.rows.indexOf(QString(), 2) - 2, c.rowCount) << label;
+            if (!c.rows.isEmpty()) {
+                EXPECT_EQ(read.rows, c.rows) << label;
+            }
+        }
+    }
+    KtSNMPDefaults.Device = KtSNMPDevice();
+}
+
+} // namespace

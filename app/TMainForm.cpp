@@ -330,9 +330,7 @@ void TMainForm::BuildPanels()
             const std::optional<int> portCount =
                 UnitRowPortCount(unit->text(0), unit->text(2), unit->text(3), problem);
             if (!portCount) {
-                ShowStatusMessage(QStringLiteral("Unit table row %1 skipped: %2 is out of range")
-                                      .arg(row + 1)
-                                      .arg(problem));
+                ShowStatusMessage(QStringLiteral("Unit table row %1 skipped: %2").arg(row + 1).arg(problem));
                 continue;
             }
             CreateUnitPanel(unit->text(0), unit->text(8), *portCount);
@@ -356,16 +354,29 @@ void TMainForm::PrepareTables()
 {
     StopTableBindings();
     unitTableRead_ = false;
+    // Both walks run at once and each writes its status line when it ends:
+    // the error of either, not the Ok of the one that ended last, stays.
+    QString unitTableError;
+    QString portTableError;
+    const auto keepError = [this](QString &line) {
+        return [this, &line](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+            if (record.Code != 0)
+                line = StatusPanel0->text();
+        };
+    };
     try {
         UnitTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
         UnitTableBinding->Request.Vars = KtSNMPVarList(UnitMgmtVars, ListTable, 1);
-        UnitTableBinding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+        UnitTableBinding->OnGetDone = [this, noteError = keepError(unitTableError)](
+                                          KtSNMPRequest2Controls *binding, const KtSNMPError &record) {
             unitTableRead_ = record.Code == 0;
+            noteError(binding, record);
         };
         UnitTableBinding->SetStatusPanel(StatusPanel0);
         UnitTableBinding->AttachListView(UnitListView, false);
         PortTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
         PortTableBinding->Request.Vars = KtSNMPVarList(PortInfoVars, ListTable, 1);
+        PortTableBinding->OnGetDone = keepError(portTableError);
         PortTableBinding->SetStatusPanel(StatusPanel0);
         PortTableBinding->AttachListView(PortInfoListView, false);
     } catch (const std::exception &) {
@@ -380,6 +391,12 @@ void TMainForm::PrepareTables()
     }
     KtBusyWait::UntilDone(UnitTableBinding);
     KtBusyWait::UntilDone(PortTableBinding);
+    for (KtSNMPRequest2Edits *binding : {UnitTableBinding.get(), PortTableBinding.get()})
+        if (binding)
+            binding->OnGetDone = nullptr; // the lines they note live only until here
+    const QString &tableError = unitTableError.isEmpty() ? portTableError : unitTableError;
+    if (!tableError.isEmpty())
+        ShowStatusMessage(tableError);
 }
 
 void TMainForm::ClosePanels()
@@ -495,7 +512,7 @@ void TMainForm::LaunchViewer(const QString &argument)
     if (!status.isEmpty())
         ShowStatusMessage(status);
     KtViewerLauncher::Start(
-        KtViewerLauncher::CommandLine(argument, LaunchTexts, LaunchFlags, KtSNMPDefaults.Security.Version),
+        KtViewerLauncher::Arguments(argument, LaunchTexts, LaunchFlags, KtSNMPDefaults.Security.Version),
         KtViewerLauncher::ViewerDirectory());
 }
 

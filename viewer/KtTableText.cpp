@@ -1,18 +1,21 @@
 #include "KtTableText.h"
 
 #include <QAbstractItemModel>
+#include <QRegularExpression>
+#include <QSaveFile>
 
 namespace {
 
 QString Plain(const QString &text)
 {
-    QString field = text;
+    QString field = KtTableText::SpreadsheetSafe(text);
     field.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     return field;
 }
 
-QString Quoted(const QString &text)
+QString Quoted(const QString &cell)
 {
+    const QString text = KtTableText::SpreadsheetSafe(cell);
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
@@ -52,4 +55,23 @@ QString KtTableText::Tabbed(const QAbstractItemModel &model, const QList<int> &r
 QString KtTableText::Csv(const QAbstractItemModel &model, const QList<int> &rows)
 {
     return Join(model, rows, QLatin1Char(','), QStringLiteral("\r\n"), Quoted);
+}
+
+QString KtTableText::SpreadsheetSafe(const QString &cell)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?([eE][+-]?[0-9]+)?$"));
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (cell.isEmpty() || !formulaStarts.contains(cell.front()) || number.match(cell).hasMatch())
+        return cell;
+    return QLatin1Char('\'') + cell;
+}
+
+bool KtTableText::SaveFile(const QString &path, const QString &text, QString *reason)
+{
+    QSaveFile file(path);
+    const QByteArray data = text.toUtf8();
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+    if (!saved && reason)
+        *reason = file.errorString();
+    return saved;
 }

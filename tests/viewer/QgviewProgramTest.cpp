@@ -61,8 +61,27 @@ TEST(QgviewProgramTest, TheComposedCommandLineOpensItsViewThroughTheToolLink)
     KtLaunchTexts texts;
     KtLaunchFlags flags;
     KtStartup::ApplyParameters({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, {}, settings, texts, flags);
-    QStringList words =
-        KtViewerLauncher::CommandLine("/TRmon_History", texts, flags, settings.Security.Version).split(' ');
+    QStringList words = KtViewerLauncher::Arguments("/TRmon_History", texts, flags, settings.Security.Version);
+    const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_BIN_DIR "/viewers");
+    const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
+    EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
+}
+
+// A pass phrase with blanks reaches the viewer whole: it reads through a
+// user whose keys come from exactly that phrase.
+TEST(QgviewProgramTest, APassPhraseWithBlanksArrivesWhole)
+{
+    QgSimProcess sim({"--static-leds", "--user", "blankuser:MD5:my md5 pass phrase"});
+    ASSERT_TRUE(sim.Start());
+    const Installation installation(sim.Port());
+    KtSNMPSettings settings;
+    KtLaunchTexts texts;
+    KtLaunchFlags flags;
+    KtStartup::ApplyParameters({"/I127.0.0.1", "/v3", QStringLiteral("/t%1").arg(sim.Port()), "/m3",
+                                "/nblankuser", "/l2", "/a2", "/Amy md5 pass phrase"},
+                               {}, settings, texts, flags);
+    QStringList words = KtViewerLauncher::Arguments("/TMIB_Info", texts, flags, settings.Security.Version);
+    EXPECT_TRUE(words.contains("/Amy md5 pass phrase")) << words.join('|').toStdString();
     const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_BIN_DIR "/viewers");
     const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
     EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
@@ -102,6 +121,20 @@ TEST(QgviewProgramTest, ExitCodes)
         {{"--screenshot", dead.Path("x.png"), "/I127.0.0.1", "/Rpublic", "/Wprivate", "/TMIB_Info"}, 1, ""},
         // A malformed number on the command line.
         {{"/I127.0.0.1", "/vX", "/TMIB_Info"}, 1, ""},
+        // SNMPv3 settings refused before anything is sent: the read fails
+        // with the reason, the program does not abort.
+        {{"--screenshot", dead.Path("y.png"), "/I127.0.0.1", "/v3", "/m3", "/nmd5user", "/l2", "/a2",
+          "/Ashort", "/TMIB_Info"},
+         1,
+         "Pass phrase too short"},
+        {{"--screenshot", dead.Path("z.png"), "/I127.0.0.1", "/v3", "/m3", "/nmd5user", "/l2", "/a9",
+          "/Amd5password", "/TMIB_Info"},
+         1,
+         "Unsupported AuthProtocol"},
+        {{"--exit-after-first-read", "/I127.0.0.1", "/v3", "/m3", "/ndesuser", "/l3", "/a2",
+          "/Amd5password", "/p9", "/Pdespassword", "/TMIB_Info"},
+         1,
+         "Unsupported PrivProtocol"},
     };
     for (const Case &c : cases) {
         const ProgramRun run = dead.Start(Qgview, c.Arguments);

@@ -146,8 +146,11 @@ void TMainForm::ApplyCommandLine(const QStringList &parameters)
         terminationRequested_ = true;
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     } else {
-        KtStartup::ApplyParameters(parameters, ConfigurationDirectory, KtSNMPDefaults, LaunchTexts,
-                                   LaunchFlags);
+        QStringList notes;
+        KtStartup::ApplyParameters(parameters, ConfigurationDirectory, KtSNMPDefaults, LaunchTexts, LaunchFlags,
+                                   &notes);
+        if (!notes.isEmpty())
+            ShowStatusMessage(notes.last());
     }
     VACM1->menuAction()->setEnabled(KtSNMPDefaults.Security.Version == 3);
 }

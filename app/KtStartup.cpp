@@ -1,11 +1,10 @@
 #include "KtStartup.h"
 
-#include "KtRegularFile.h"
-
 #include "KtCatalogue.h"
 #include "KtException.h"
 #include "KtIni.h"
 #include "KtRegistry.h"
+#include "KtRegularFile.h"
 
 #include <QFileInfo>
 #include <limits>

@@ -147,8 +147,8 @@ void TMainForm::ApplyCommandLine(const QStringList &parameters)
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     } else {
         QStringList notes;
-        KtStartup::ApplyParameters(parameters, ConfigurationDirectory, KtSNMPDefaults, LaunchTexts, LaunchFlags,
-                                   &notes);
+        KtStartup::ApplyParameters(parameters, ConfigurationDirectory, KtSNMPDefaults, LaunchTexts,
+                                   LaunchFlags, &notes);
         if (!notes.isEmpty())
             ShowStatusMessage(notes.last());
     }

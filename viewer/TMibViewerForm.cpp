@@ -393,5 +393,3 @@ bool TMibViewerForm::ExportCsvTo(const QString &path, int section)
     statusBar()->showMessage(QStringLiteral("Cannot write %1: %2").arg(path, reason));
     return false;
 }
-    file.write(CsvText(panel).toUtf8());
-}

@@ -65,10 +65,12 @@ TEST_F(StartupTest, CommunitySwitchesWithoutConfigurationFile)
 TEST_F(StartupTest, AConfigurationFileThatIsNoRegularFileGetsANote)
 {
     const QString path = dir_.filePath("10.0.0.5.cfg");
-    const auto makeFifo = [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); };
-    const auto linkToDevice = [&] { ASSERT_TRUE(QFile::link("/dev/null", path)); };
-    const auto makeDirectory = [&] { ASSERT_TRUE(QDir(dir_.path()).mkdir("10.0.0.5.cfg")); };
-    for (const std::function<void()> &make : {makeFifo, linkToDevice, makeDirectory}) {
+    const std::function<void()> makers[] = {
+        [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); },
+        [&] { ASSERT_TRUE(QFile::link("/dev/null", path)); }, // a link to a device
+        [&] { ASSERT_TRUE(QDir(dir_.path()).mkdir("10.0.0.5.cfg")); },
+    };
+    for (const std::function<void()> &make : makers) {
         QFile::remove(path);
         QDir(dir_.path()).rmdir("10.0.0.5.cfg");
         make();

@@ -45,10 +45,9 @@ TEST(KtViewerLauncherTest, CommandLines)
         StartedWith({"/I10.1.1.1", "/v3", "/nuser", "/l3", "/a2", "/Asecret word", "/p2", "/Ppriv", "/cctx"})
             .Line("/TMIB_Info"),
         "MIB /I10.1.1.1 /R /W /TMIB_Info /t /v /d /m /nuser /cctx /l3 /a2 /Asecret word /p2 /Ppriv");
-    EXPECT_EQ(StartedWith({"/I10.1.1.1", "/v3", "/nuser", "/Asecret word"})
-                  .Arguments("/TMIB_Info")
-                  .filter("/A"),
-              QStringList{"/Asecret word"});
+    EXPECT_EQ(
+        StartedWith({"/I10.1.1.1", "/v3", "/nuser", "/Asecret word"}).Arguments("/TMIB_Info").filter("/A"),
+        QStringList{"/Asecret word"});
 
     QTemporaryDir dir;
     QFile config(dir.filePath("10.1.1.1.cfg"));
@@ -114,8 +113,8 @@ TEST(KtViewerLauncherTest, StartsTheToolFoundOnThePathWithItsParametersWhole)
     tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8() + ":" + oldPath);
-    const bool started =
-        KtViewerLauncher::Start({"Rmon", "/I10.1.1.1", "/Rpublic", "/Wpriv ate", "/TRmon_History", "/Aa b  c "});
+    const bool started = KtViewerLauncher::Start(
+        {"Rmon", "/I10.1.1.1", "/Rpublic", "/Wpriv ate", "/TRmon_History", "/Aa b  c "});
     qputenv("PATH", oldPath);
     ASSERT_TRUE(started);
     WaitUntil([&] { return QFile::exists(record); }, 10000);

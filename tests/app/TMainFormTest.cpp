@@ -125,7 +125,8 @@ TEST_F(MainFormTest, UnitTableThatFailsKeepsItsErrorInsteadOfNoUnits)
 // A script for ScriptedAgent: unit-table rows (unit, start port, port range
 // as "TYPE VALUE" of the script, model "XYZ": a generic panel, no LEDs), a
 // port row per unit, the RMON state, and any further lines.
-QByteArray UnitScript(const QList<std::tuple<int, QByteArray, QByteArray>> &units, const QByteArray &more = {})
+QByteArray UnitScript(const QList<std::tuple<int, QByteArray, QByteArray>> &units,
+                      const QByteArray &more = {})
 {
     const QByteArray unitEntry = "1.3.6.1.4.1.47893.12.11.1.9.4.1.";
     const QByteArray portEntry = "1.3.6.1.4.1.47893.11.55.2.2.3.1.1.";
@@ -140,7 +141,10 @@ QByteArray UnitScript(const QList<std::tuple<int, QByteArray, QByteArray>> &unit
         const QByteArray port = QByteArray::number(unit * 50 + 1);
         for (int column = 1; column <= 6; ++column)
             script += portEntry + QByteArray::number(column) + "." + port + " i " +
-                      (column == 1 ? port : column == 2 ? u : QByteArray("1")) + "\n";
+                      (column == 1   ? port
+                       : column == 2 ? u
+                                     : QByteArray("1")) +
+                      "\n";
     }
     return script;
 }
@@ -177,11 +181,8 @@ TEST_F(MainFormTest, ATableWalkErrorIsWhatTheStatusPanelShows)
 // their row, as out-of-range numbers do; they never count as 0.
 TEST_F(MainFormTest, UnitRowsWithValuesOfTheWrongTypeAreSkipped)
 {
-    ScriptedAgent agent(UnitScript({{1, "i 1", "i 8"},
-                                    {2, "s 1", "i 8"},
-                                    {3, "i 1", "o 1.3.6.1"},
-                                    {4, "e", "i 8"},
-                                    {5, "i 1", "n"}}));
+    ScriptedAgent agent(UnitScript(
+        {{1, "i 1", "i 8"}, {2, "s 1", "i 8"}, {3, "i 1", "o 1.3.6.1"}, {4, "e", "i 8"}, {5, "i 1", "n"}}));
     ASSERT_TRUE(agent.Start()) << agent.StandardError().toStdString();
     TMainForm &form = Open(agent.Port());
     QStringList lines;
@@ -319,8 +320,10 @@ TEST_F(MainFormTest, UnitRowsWithImpossibleNumbersAreSkipped)
     EXPECT_FALSE(UnitRowPortCount("1", "1", "51", problem));
     EXPECT_EQ(problem, "port count 51 is out of range");
     // Values of another type than INTEGER read "(NULL)"; no text counts as 0.
-    for (const auto &[start, range] : {std::pair<QString, QString>{"(NULL)", "24"}, {"1", "(NULL)"}, {"", "0"}}) {
-        EXPECT_FALSE(UnitRowPortCount("1", start, range, problem)) << start.toStdString() << range.toStdString();
+    for (const auto &[start, range] :
+         {std::pair<QString, QString>{"(NULL)", "24"}, {"1", "(NULL)"}, {"", "0"}}) {
+        EXPECT_FALSE(UnitRowPortCount("1", start, range, problem))
+            << start.toStdString() << range.toStdString();
         EXPECT_TRUE(problem.endsWith(" is not a number")) << problem.toStdString();
     }
     EXPECT_FALSE(UnitRowPortCount("1", "30", "10", problem));

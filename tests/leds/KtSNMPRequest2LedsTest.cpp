@@ -12,8 +12,8 @@
 #include <QLabel>
 #include <QNetworkDatagram>
 #include <QTest>
-#include <QUdpSocket>
 #include <QTimer>
+#include <QUdpSocket>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -403,7 +403,8 @@ TEST_F(LedBindingTest, ATickWhileAPollIsOutstandingSendsNothing)
     ASSERT_TRUE(WaitIdle(leds.get()));
     RunQueuedEvents();
     EXPECT_EQ(requests, 1);
-    EXPECT_TRUE(status_->toolTip().startsWith("Get: " + KtErrorText(-405))) << status_->toolTip().toStdString();
+    EXPECT_TRUE(status_->toolTip().startsWith("Get: " + KtErrorText(-405)))
+        << status_->toolTip().toStdString();
 
     // Once it has timed out, the next tick polls again.
     ASSERT_TRUE(QMetaObject::invokeMethod(leds->PollTimer.data(), "timeout"));

@@ -127,8 +127,9 @@ TEST_F(BootCounterTest, AFileTooLongToReadWholeIsNeverRewritten)
             ADD_FAILURE() << "start-up went on";
         } catch (const KtException &error) {
             EXPECT_EQ(error.Code, -507);
-            EXPECT_TRUE(error.Message.startsWith("(KtSNMP++) Error when loading SNMP engine boots counter!\n" +
-                                                 Path() + ": it is longer than"))
+            EXPECT_TRUE(
+                error.Message.startsWith("(KtSNMP++) Error when loading SNMP engine boots counter!\n" +
+                                         Path() + ": it is longer than"))
                 << error.Message.toStdString();
         }
         EXPECT_TRUE(Read() == content) << "the file was changed";

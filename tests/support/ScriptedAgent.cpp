@@ -24,8 +24,8 @@ ScriptedAgent::~ScriptedAgent()
 bool ScriptedAgent::Start()
 {
     // Debian's interpreter, whose packages hold pysnmp, whatever else PATH offers.
-    process_.start(QStringLiteral("/usr/bin/python3"),
-                   {QStringLiteral(QG_SUPPORT_DIR "/scripted_agent.py"), dir_.filePath(QStringLiteral("agent.script"))});
+    process_.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(QG_SUPPORT_DIR "/scripted_agent.py"),
+                                                        dir_.filePath(QStringLiteral("agent.script"))});
     if (!process_.waitForStarted(5000))
         return false;
     QByteArray output;

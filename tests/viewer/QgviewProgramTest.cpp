@@ -33,7 +33,6 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KELTRA_REGISTRY", files_.RegistryPath());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("ASAN_OPTIONS", "detect_leaks=0");
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(files_.Dir());
         process.start(program, arguments);
@@ -61,7 +60,8 @@ TEST(QgviewProgramTest, TheComposedCommandLineOpensItsViewThroughTheToolLink)
     KtLaunchTexts texts;
     KtLaunchFlags flags;
     KtStartup::ApplyParameters({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, {}, settings, texts, flags);
-    QStringList words = KtViewerLauncher::Arguments("/TRmon_History", texts, flags, settings.Security.Version);
+    QStringList words =
+        KtViewerLauncher::Arguments("/TRmon_History", texts, flags, settings.Security.Version);
     const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_BIN_DIR "/viewers");
     const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
     EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
@@ -131,8 +131,8 @@ TEST(QgviewProgramTest, ExitCodes)
           "/Amd5password", "/TMIB_Info"},
          1,
          "Unsupported AuthProtocol"},
-        {{"--exit-after-first-read", "/I127.0.0.1", "/v3", "/m3", "/ndesuser", "/l3", "/a2",
-          "/Amd5password", "/p9", "/Pdespassword", "/TMIB_Info"},
+        {{"--exit-after-first-read", "/I127.0.0.1", "/v3", "/m3", "/ndesuser", "/l3", "/a2", "/Amd5password",
+          "/p9", "/Pdespassword", "/TMIB_Info"},
          1,
          "Unsupported PrivProtocol"},
     };

@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,10 +23,8 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>

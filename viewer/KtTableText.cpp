@@ -68,10 +68,28 @@ QString KtTableText::SpreadsheetSafe(const QString &cell)
 
 bool KtTableText::SaveFile(const QString &path, const QString &text, QString *reason)
 {
+    // Unbuffered: a short write (a full disk, a file-size limit) shows in
+    // what write() returns, where a buffered one would be lost in commit().
     QSaveFile file(path);
     const QByteArray data = text.toUtf8();
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
-    if (!saved && reason)
-        *reason = file.errorString();
-    return saved;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    const qint64 written = file.write(data);
+    if (written != data.size()) {
+        if (reason)
+            *reason =
+                written < 0
+                    ? file.errorString()
+                    : QStringLiteral("only %1 of %2 bytes could be written").arg(written).arg(data.size());
+        return false; // the temporary file goes with `file`, the old one stays
+    }
+    if (!file.commit()) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    return true;
 }

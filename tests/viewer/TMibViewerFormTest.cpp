@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,10 +183,13 @@ TEST_F(TMibViewerFormTest, ExportIsWholeOrLeavesTheOldFile)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
     old.write("old export\r\n");
     old.close();
+    ASSERT_EQ(QFileInfo(path).size(), 12);
+    bool exported = true;
     {
-        const FileSizeLimit full(1024);
-        EXPECT_FALSE(form.ExportCsvTo(path, 0));
+        const FileSizeLimit full(1024); // test output written meanwhile would be cut too
+        exported = form.ExportCsvTo(path, 0);
     }
+    EXPECT_FALSE(exported);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old export\r\n");
     EXPECT_TRUE(form.statusBar()->currentMessage().startsWith("Cannot write " + path + ": "))

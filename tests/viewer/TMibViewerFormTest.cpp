@@ -184,12 +184,12 @@ TEST_F(TMibViewerFormTest, ExportIsWholeOrLeavesTheOldFile)
     old.write("old export\r\n");
     old.close();
     ASSERT_EQ(QFileInfo(path).size(), 12);
-    bool exported = true;
+    bool saved = true;
     {
         const FileSizeLimit full(1024); // test output written meanwhile would be cut too
-        exported = form.ExportCsvTo(path, 0);
+        saved = form.ExportCsvTo(path, 0);
     }
-    EXPECT_FALSE(exported);
+    EXPECT_FALSE(saved);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old export\r\n");
     EXPECT_TRUE(form.statusBar()->currentMessage().startsWith("Cannot write " + path + ": "))

@@ -4,6 +4,7 @@
 #include "KtException.h"
 #include "KtIni.h"
 #include "KtRegistry.h"
+#include "KtRegularFile.h"
 
 #include <QFileInfo>
 #include <limits>
@@ -245,12 +246,14 @@ void KtStartup::ApplyConfigFile(const QString &path, KtSNMPSettings &s, KtLaunch
 }
 
 void KtStartup::ApplyParameters(const QStringList &parameters, const QString &configurationDirectory,
-                                KtSNMPSettings &settings, KtLaunchTexts &texts, KtLaunchFlags &flags)
+                                KtSNMPSettings &settings, KtLaunchTexts &texts, KtLaunchFlags &flags,
+                                QStringList *notes)
 {
     const bool configFileFound = flags.ConfigFileFound;
     flags = KtLaunchFlags{};
     flags.ConfigFileFound = configFileFound;
 
+    QStringList noted;
     for (const QString &parameter : parameters) {
         QString address;
         if (FindSwitch(parameter, 'I', address)) {
@@ -258,9 +261,18 @@ void KtStartup::ApplyParameters(const QStringList &parameters, const QString &co
             continue;
         }
         const QString configPath = configurationDirectory + texts.IpAddress + QStringLiteral(".cfg");
-        flags.ConfigFileFound = QFileInfo(configPath).isFile();
+        const QFileInfo config(configPath);
+        flags.ConfigFileFound = config.isFile();
         if (flags.ConfigFileFound)
             ApplyConfigFile(configPath, settings, texts, flags);
+        else if (config.exists() && !noted.contains(configPath))
+            noted << configPath; // a FIFO, device, socket or directory, perhaps behind a link
         ApplyParameterSwitch(parameter, settings, texts, flags);
+    }
+    for (const QString &path : std::as_const(noted)) {
+        const QString note = QStringLiteral("not a regular file; ignored");
+        KtFileNote(path, note);
+        if (notes)
+            *notes << QStringLiteral("%1: %2").arg(path, note);
     }
 }

@@ -42,9 +42,13 @@ public:
     static KtStartupPaths Initialize();
 
     // Clears the given-marks (all flags but ConfigFileFound) and applies the
-    // parameters in order. Raises KtConvertError for a malformed number.
+    // parameters in order. Raises KtConvertError for a malformed number. A
+    // configuration file that exists but is no regular file (a FIFO, a
+    // device, a directory, or a link to one) is not read: a note about it
+    // goes to standard error and, when notes is given, is appended there.
     static void ApplyParameters(const QStringList &parameters, const QString &configurationDirectory,
-                                KtSNMPSettings &settings, KtLaunchTexts &texts, KtLaunchFlags &flags);
+                                KtSNMPSettings &settings, KtLaunchTexts &texts, KtLaunchFlags &flags,
+                                QStringList *notes = nullptr);
 
     // Applies one configuration file (which must exist).
     static void ApplyConfigFile(const QString &path, KtSNMPSettings &settings, KtLaunchTexts &texts,

@@ -14,37 +14,43 @@ QString KtViewerLauncher::ToolOf(const QString &argument)
     return argument.mid(2, underscore < 0 ? -1 : underscore - 2);
 }
 
-QString KtViewerLauncher::CommandLine(const QString &argument, const KtLaunchTexts &texts,
-                                      const KtLaunchFlags &flags, int securityVersion)
+QStringList KtViewerLauncher::Arguments(const QString &argument, const KtLaunchTexts &texts,
+                                        const KtLaunchFlags &flags, int securityVersion)
 {
-    QString line = ToolOf(argument);
-    line += QStringLiteral(" /I") + texts.IpAddress;
-    line += QStringLiteral(" /R") + texts.ReadCommunity;
-    line += QStringLiteral(" /W") + texts.WriteCommunity;
-    line += QLatin1Char(' ') + argument;
+    QStringList words{ToolOf(argument)};
+    words << QStringLiteral("/I") + texts.IpAddress;
+    words << QStringLiteral("/R") + texts.ReadCommunity;
+    words << QStringLiteral("/W") + texts.WriteCommunity;
+    words << argument;
 
     const bool version3 =
         (flags.ConfigFileFound && texts.Version == QLatin1String("3")) || securityVersion == 3;
     if (!version3)
-        return line;
-    line += QStringLiteral(" /t") + texts.AgentPort;
-    line += QStringLiteral(" /v") + texts.Version;
-    line += QStringLiteral(" /d") + texts.ContextEngineID;
-    line += QStringLiteral(" /m") + texts.SecurityModel;
-    line += QStringLiteral(" /n") + texts.SecurityName;
+        return words;
+    words << QStringLiteral("/t") + texts.AgentPort;
+    words << QStringLiteral("/v") + texts.Version;
+    words << QStringLiteral("/d") + texts.ContextEngineID;
+    words << QStringLiteral("/m") + texts.SecurityModel;
+    words << QStringLiteral("/n") + texts.SecurityName;
     if (flags.ContextNameGiven && !texts.ContextName.isEmpty())
-        line += QStringLiteral(" /c") + texts.ContextName;
+        words << QStringLiteral("/c") + texts.ContextName;
     if (flags.SecurityLevelGiven && !texts.SecurityLevel.isEmpty())
-        line += QStringLiteral(" /l") + texts.SecurityLevel;
+        words << QStringLiteral("/l") + texts.SecurityLevel;
     if (flags.AuthProtocolGiven && !texts.AuthProtocol.isEmpty())
-        line += QStringLiteral(" /a") + texts.AuthProtocol;
+        words << QStringLiteral("/a") + texts.AuthProtocol;
     if (flags.AuthPasswordGiven)
-        line += QStringLiteral(" /A") + texts.AuthPassword;
+        words << QStringLiteral("/A") + texts.AuthPassword;
     if (flags.PrivProtocolGiven && !texts.PrivProtocol.isEmpty())
-        line += QStringLiteral(" /p") + texts.PrivProtocol;
+        words << QStringLiteral("/p") + texts.PrivProtocol;
     if (flags.PrivPasswordGiven)
-        line += QStringLiteral(" /P") + texts.PrivPassword;
-    return line;
+        words << QStringLiteral("/P") + texts.PrivPassword;
+    return words;
+}
+
+QString KtViewerLauncher::CommandLine(const QString &argument, const KtLaunchTexts &texts,
+                                      const KtLaunchFlags &flags, int securityVersion)
+{
+    return Arguments(argument, texts, flags, securityVersion).join(QLatin1Char(' '));
 }
 
 QString KtViewerLauncher::PlatformStatus(KtRegistry &registry)
@@ -76,12 +82,12 @@ QString KtViewerLauncher::ProgramPath(const QString &tool, const QString &viewer
     return QStandardPaths::findExecutable(tool);
 }
 
-bool KtViewerLauncher::Start(const QString &commandLine, const QString &viewerDirectory)
+bool KtViewerLauncher::Start(const QStringList &arguments, const QString &viewerDirectory)
 {
-    QStringList words = commandLine.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.isEmpty())
+    if (arguments.isEmpty() || arguments.first().isEmpty())
         return false;
-    const QString tool = words.takeFirst();
+    QStringList parameters = arguments;
+    const QString tool = parameters.takeFirst();
     const QString program = ProgramPath(tool, viewerDirectory);
-    return QProcess::startDetached(program.isEmpty() ? tool : program, words);
+    return QProcess::startDetached(program.isEmpty() ? tool : program, parameters);
 }

@@ -17,9 +17,12 @@ public:
     // "Rmon" for "/TRmon_History".
     static QString ToolOf(const QString &argument);
 
-    // The command line: the tool, the address and communities, the argument
-    // and, for SNMPv3, the SNMPv3 switches. Values are neither quoted nor
-    // escaped.
+    // The tool followed by its parameters, one element each: the address and
+    // communities, the argument and, for SNMPv3, the SNMPv3 switches. A
+    // value with blanks stays one parameter.
+    static QStringList Arguments(const QString &argument, const KtLaunchTexts &texts,
+                                 const KtLaunchFlags &flags, int securityVersion);
+    // The same joined with blanks, as a person would type it (for display).
     static QString CommandLine(const QString &argument, const KtLaunchTexts &texts,
                                const KtLaunchFlags &flags, int securityVersion);
 
@@ -37,7 +40,8 @@ public:
     // PATH; empty when there is none.
     static QString ProgramPath(const QString &tool, const QString &viewerDirectory);
 
-    // Splits the command line at blanks and starts the program named by its
-    // first word (ProgramPath), detached. Returns whether it started.
-    static bool Start(const QString &commandLine, const QString &viewerDirectory = {});
+    // Starts the program named by the first element (ProgramPath), detached,
+    // with the other elements as its parameters, each handed on whole (no
+    // shell, no splitting). Returns whether it started.
+    static bool Start(const QStringList &arguments, const QString &viewerDirectory = {});
 };

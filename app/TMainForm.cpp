@@ -147,8 +147,11 @@ void TMainForm::ApplyCommandLine(const QStringList &parameters)
         terminationRequested_ = true;
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     } else {
+        QStringList notes;
         KtStartup::ApplyParameters(parameters, ConfigurationDirectory, KtSNMPDefaults, LaunchTexts,
-                                   LaunchFlags);
+                                   LaunchFlags, &notes);
+        if (!notes.isEmpty())
+            ShowStatusMessage(notes.last());
     }
     VACM1->menuAction()->setEnabled(KtSNMPDefaults.Security.Version == 3);
 }
@@ -350,9 +353,7 @@ void TMainForm::BuildPanels()
             const std::optional<int> portCount =
                 UnitRowPortCount(unit->text(0), unit->text(2), unit->text(3), problem);
             if (!portCount) {
-                ShowStatusMessage(QStringLiteral("Unit table row %1 skipped: %2 is out of range")
-                                      .arg(row + 1)
-                                      .arg(problem));
+                ShowStatusMessage(QStringLiteral("Unit table row %1 skipped: %2").arg(row + 1).arg(problem));
                 continue;
             }
             CreateUnitPanel(unit->text(0), unit->text(8), *portCount);
@@ -381,21 +382,29 @@ void TMainForm::PrepareTables()
     StopTableBindings();
     unitTableRead_ = false;
     tablesCut_ = false;
+    // Both walks run at once and each writes its status line when it ends:
+    // the error of either, not the Ok of the one that ended last, stays. A
+    // walk cut at what a stack holds is told about once the panels are built.
+    QString unitTableError;
+    QString portTableError;
+    const auto noteRead = [this](QString &errorLine, bool unitTable) {
+        return [this, &errorLine, unitTable](KtSNMPRequest2Controls *, const KtSNMPError &record) {
+            NoteTableRead(record, unitTable);
+            if (record.Code != 0 && record.Code != KtWalkCut)
+                errorLine = StatusPanel0->text();
+        };
+    };
     try {
         UnitTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
         UnitTableBinding->Request.Vars = KtSNMPVarList(UnitMgmtVars, ListTable, 1);
         UnitTableBinding->Request.RowLimit = MaxStackUnits;
-        UnitTableBinding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
-            NoteTableRead(record, true);
-        };
+        UnitTableBinding->OnGetDone = noteRead(unitTableError, true);
         UnitTableBinding->SetStatusPanel(StatusPanel0);
         UnitTableBinding->AttachListView(UnitListView, false);
         PortTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
         PortTableBinding->Request.Vars = KtSNMPVarList(PortInfoVars, ListTable, 1);
         PortTableBinding->Request.RowLimit = MaxStackUnits * TPanelForm::MaxPortsPerUnit;
-        PortTableBinding->OnGetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
-            NoteTableRead(record, false);
-        };
+        PortTableBinding->OnGetDone = noteRead(portTableError, false);
         PortTableBinding->SetStatusPanel(StatusPanel0);
         PortTableBinding->AttachListView(PortInfoListView, false);
     } catch (const std::exception &) {
@@ -410,6 +419,12 @@ void TMainForm::PrepareTables()
     }
     WaitForTable(UnitTableBinding);
     WaitForTable(PortTableBinding);
+    for (KtSNMPRequest2Edits *binding : {UnitTableBinding.get(), PortTableBinding.get()})
+        if (binding)
+            binding->OnGetDone = nullptr; // the lines they note live only until here
+    const QString &tableError = unitTableError.isEmpty() ? portTableError : unitTableError;
+    if (!tableError.isEmpty())
+        ShowStatusMessage(tableError);
 }
 
 // The walks of the unit and port tables stop at what a stack holds.
@@ -541,7 +556,7 @@ void TMainForm::LaunchViewer(const QString &argument)
     if (!status.isEmpty())
         ShowStatusMessage(status);
     KtViewerLauncher::Start(
-        KtViewerLauncher::CommandLine(argument, LaunchTexts, LaunchFlags, KtSNMPDefaults.Security.Version),
+        KtViewerLauncher::Arguments(argument, LaunchTexts, LaunchFlags, KtSNMPDefaults.Security.Version),
         KtViewerLauncher::ViewerDirectory());
 }
 

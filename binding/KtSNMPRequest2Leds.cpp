@@ -129,7 +129,11 @@ void KtSNMPRequest2Leds::ResetLeds()
 
 void KtSNMPRequest2Leds::OnPollTimer()
 {
-    // A tick does not wait for the previous get: every response repaints.
+    // One poll at a time: a tick while the last get is still outstanding
+    // (a slow agent, or one that does not answer) sends nothing, so polls
+    // never pile up and a late answer or time-out belongs to the last one.
+    if (Busy)
+        return;
     try {
         Get();
     } catch (const KtException &error) {

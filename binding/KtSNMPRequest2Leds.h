@@ -60,7 +60,8 @@ public:
                                      QWidget *panel, int left, int gap, KtLedShape::ShapeKind kind, int width,
                                      int height);
 
-    // period in hundredths of a second: reads at once, then every period.
+    // period in hundredths of a second: reads at once, then every period;
+    // a tick while the last read is outstanding sends nothing.
     // A period of 0 or less reads once and does not repeat.
     void StartPolling(int period);
     void StopPolling();

@@ -78,22 +78,33 @@ namespace {
 constexpr qint64 MaxUnitNumber = MaxStackUnits;
 constexpr qint64 MaxStackPort = MaxUnitNumber * TPanelForm::MaxPortsPerUnit;
 
-// The row's value as a number; texts that are no number count as 0.
-qint64 RowNumber(const QString &text, bool *isNumber = nullptr)
+// The row's value as a number; a value of another type than INTEGER reads
+// "(NULL)" and is no number.
+std::optional<qint64> RowNumber(const QString &text)
 {
     bool ok = false;
     const qint64 value = text.trimmed().toLongLong(&ok);
-    if (isNumber)
-        *isNumber = ok;
-    return ok ? value : 0;
+    return ok ? std::optional<qint64>(value) : std::nullopt;
 }
 
 bool InRange(qint64 value, qint64 low, qint64 high, const char *name, QString &problem)
 {
     if (value >= low && value <= high)
         return true;
-    problem = QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value);
+    problem = QStringLiteral("%1 %2 is out of range").arg(QLatin1String(name)).arg(value);
     return false;
+}
+
+// The number a row holds for one column, when it is a number within range.
+std::optional<qint64> RowValue(const QString &text, qint64 low, qint64 high, const char *name,
+                               QString &problem)
+{
+    const std::optional<qint64> value = RowNumber(text);
+    if (!value) {
+        problem = QStringLiteral("%1 %2 is not a number").arg(QLatin1String(name), text);
+        return std::nullopt;
+    }
+    return InRange(*value, low, high, name, problem) ? value : std::nullopt;
 }
 
 } // namespace
@@ -101,15 +112,16 @@ bool InRange(qint64 value, qint64 low, qint64 high, const char *name, QString &p
 std::optional<int> UnitRowPortCount(const QString &unitNumber, const QString &startPort,
                                     const QString &portRange, QString &problem)
 {
-    bool unitIsNumber = false;
-    const qint64 unit = RowNumber(unitNumber, &unitIsNumber);
-    const qint64 start = RowNumber(startPort);
-    const qint64 range = RowNumber(portRange);
-    if ((unitIsNumber && !InRange(unit, 1, MaxUnitNumber, "swUnitMgmtId", problem)) ||
-        !InRange(start, 0, MaxStackPort, "swUnitMgmtStartPort", problem) ||
-        !InRange(range, 0, MaxStackPort, "swUnitMgmtPortRange", problem))
+    const std::optional<qint64> unit = RowNumber(unitNumber);
+    if (unit && !InRange(*unit, 1, MaxUnitNumber, "swUnitMgmtId", problem))
         return std::nullopt;
-    const qint64 count = range - start + 1;
+    const std::optional<qint64> start = RowValue(startPort, 0, MaxStackPort, "swUnitMgmtStartPort", problem);
+    if (!start)
+        return std::nullopt;
+    const std::optional<qint64> range = RowValue(portRange, 0, MaxStackPort, "swUnitMgmtPortRange", problem);
+    if (!range)
+        return std::nullopt;
+    const qint64 count = *range - *start + 1;
     if (!InRange(count, 0, TPanelForm::MaxPortsPerUnit, "port count", problem))
         return std::nullopt;
     return int(count);

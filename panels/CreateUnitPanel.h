@@ -28,10 +28,12 @@ inline constexpr int MaxStackUnits = 15;
 // The port count of one unit-table row, swUnitMgmtPortRange -
 // swUnitMgmtStartPort + 1, computed only from values a stack can hold:
 // a unit number from 1 to 15, a start port and port range from 0 to
-// 15 x 50, and a count from 0 to 50. A row outside these gets no count, and
-// problem names the value ("swUnitMgmtStartPort -2147483648"). A text that
-// is no number counts as 0, as the list view's texts always have; a unit
-// number that is no number is left to CreateUnitPanel to refuse.
+// 15 x 50, and a count from 0 to 50. A row outside these, or whose start
+// port or port range is no number (a value of the wrong type reads
+// "(NULL)"), gets no count, and problem says why ("swUnitMgmtStartPort
+// -2147483648 is out of range", "swUnitMgmtPortRange (NULL) is not a
+// number"). A unit number that is no number is left to CreateUnitPanel to
+// refuse.
 std::optional<int> UnitRowPortCount(const QString &unitNumber, const QString &startPort,
                                     const QString &portRange, QString &problem);
 

@@ -49,15 +49,32 @@ bool ParseCounterLine(const QByteArray &line, QByteArray &hexID, qint32 &counter
     return true;
 }
 
-// The lines of the counter file, read without following a link and only
-// from a regular file.
-QList<QByteArray> CounterLines(const QString &path)
+// Whether a line of content is longer than a counter line may be.
+bool HasOverlongLine(const QByteArray &content)
 {
-    const KtFileContent file = KtReadRegularFile(path, kMaxBootCounterBytes, KtLinkPolicy::Refuse);
-    if (file.State != KtFileState::Read)
-        return {};
-    return KtSplitLines(file.Bytes, kMaxBootCounterLine, path);
+    qsizetype start = 0;
+    while (start < content.size()) {
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        if (end - start > kMaxBootCounterLine)
+            return true;
+        start = end + 1;
+    }
+    return false;
 }
+
+// A file that cannot be read whole is never rewritten: what lies past the
+// limits may be this engine's counter, which would start again from 1.
+bool ReadWhole(const KtFileContent &file)
+{
+    return !file.Truncated && !HasOverlongLine(file.Bytes);
+}
+
+const QString kTooLongReason = QStringLiteral("it is longer than %1 bytes or has a line longer than %2 "
+                                              "characters; it is left as it was")
+                                   .arg(kMaxBootCounterBytes)
+                                   .arg(kMaxBootCounterLine);
 
 // Why the counter file cannot be replaced, or an empty text when it can: a
 // link is never written through, and a file nobody may write stays as it is.
@@ -180,6 +197,8 @@ int GetBootCounter(const QString &path, const QByteArray &engineID, qint32 &boot
         return BootCounterNotRegular;
     if (file.State != KtFileState::Read)
         return BootCounterNoFile;
+    if (!ReadWhole(file))
+        return BootCounterTooLong;
     const QByteArray wanted = engineID.toHex().toUpper();
     for (const QByteArray &line : KtSplitLines(file.Bytes, kMaxBootCounterLine, path)) {
         if (line.startsWith('#'))
@@ -197,6 +216,9 @@ int GetBootCounter(const QString &path, const QByteArray &engineID, qint32 &boot
 int SaveBootCounter(const QString &path, const QByteArray &engineID, qint32 boot, QString *reason)
 {
     QString why = ReasonNotToReplace(path);
+    const KtFileContent file = KtReadRegularFile(path, kMaxBootCounterBytes, KtLinkPolicy::Refuse);
+    if (why.isEmpty() && file.State == KtFileState::Read && !ReadWhole(file))
+        why = kTooLongReason;
     if (why.isEmpty()) {
         const QByteArray wanted = engineID.toHex().toUpper();
         const QByteArray ownLine = wanted + ' ' + QByteArray::number(boot) + '\n';
@@ -205,7 +227,10 @@ int SaveBootCounter(const QString &path, const QByteArray &engineID, qint32 boot
         // unreadable (a cut-short or garbled file) is dropped.
         QByteArray content;
         bool written = false;
-        for (QByteArray line : CounterLines(path)) {
+        const QList<QByteArray> lines = file.State == KtFileState::Read
+                                            ? KtSplitLines(file.Bytes, kMaxBootCounterLine, path)
+                                            : QList<QByteArray>{};
+        for (QByteArray line : lines) {
             if (!line.endsWith('\n'))
                 line += '\n';
             QByteArray hexID;
@@ -236,7 +261,10 @@ qint32 KtAdvanceBootCounter(const QString &path, const QByteArray &engineID)
     if (!lock.Locked())
         RaiseCounterError(8, path, lock.Reason());
     qint32 boot = 0;
-    if (GetBootCounter(path, engineID, boot) < BootCounterNoFile)
+    const int found = GetBootCounter(path, engineID, boot);
+    if (found == BootCounterTooLong)
+        RaiseCounterError(7, path, kTooLongReason);
+    if (found < BootCounterNoFile)
         RaiseCounterError(7, path, QStringLiteral("it is not a regular file"));
     if (boot < std::numeric_limits<qint32>::max()) // the counter latches at its maximum
         ++boot;

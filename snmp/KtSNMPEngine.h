@@ -63,27 +63,29 @@ QString JoinPath(const QString &directory, const QString &name);
 // Boot-counter store: one line per engine ID, "HEXID counter"; lines starting
 // with '#' are comments. GetBootCounter sets boot to 0 first and returns
 // 0 (found), -1 (no line for this engine), -2 (no file, or a symbolic link,
-// which is never read through) or -3 (something other than a regular file:
-// a FIFO, device or directory). SaveBootCounter writes a temporary file
-// created exclusively beside the counter and renames it over the counter,
-// keeping the lines of other engines; it refuses a symbolic link, anything
-// but a regular file and a read-only file. It returns 0 or -1, with the
-// reason in *reason.
+// which is never read through), -3 (something other than a regular file:
+// a FIFO, device or directory) or -4 (a file too long to be read whole, or
+// with an overlong line). SaveBootCounter writes a temporary file created
+// exclusively beside the counter and renames it over the counter, keeping
+// the lines of other engines; it refuses a symbolic link, anything but a
+// regular file, a read-only file and one too long to be read whole. It
+// returns 0 or -1, with the reason in *reason.
 enum KtBootCounterResult
 {
     BootCounterFound = 0,
     BootCounterNoLine = -1,
     BootCounterNoFile = -2,
-    BootCounterNotRegular = -3
+    BootCounterNotRegular = -3,
+    BootCounterTooLong = -4
 };
 int GetBootCounter(const QString &path, const QByteArray &engineID, qint32 &boot);
 int SaveBootCounter(const QString &path, const QByteArray &engineID, qint32 boot, QString *reason = nullptr);
 
 // Reads, raises by one and saves the counter of engineID under an advisory
 // lock, so that concurrent starts never lose a count; returns the new count.
-// Raises -507 (not a regular file) or -508 (cannot be saved, or locked for
-// too long), the catalogue text followed by a line that names the file and
-// the reason.
+// Raises -507 (not a regular file, or too long to be read whole: such a file
+// is left as it was) or -508 (cannot be saved, or locked for too long), the
+// catalogue text followed by a line that names the file and the reason.
 qint32 KtAdvanceBootCounter(const QString &path, const QByteArray &engineID);
 
 // Creates the process-wide session, sets up the SNMPv3 engine (engine ID and

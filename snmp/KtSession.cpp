@@ -37,7 +37,15 @@ struct KtSession::Channel
     };
 
     snmp_session *Session = nullptr;
+    // What the library session was opened with, to open it anew.
+    KtSNMPTarget Target;
+    bool Write = false;
+    qint32 SecurityLevel = 1;
+    std::optional<KtUsmUser> User;
     Engine EngineState = Engine::NotNeeded;
+    // Set while the sends of a replaced library session end: each is held
+    // for the discovery that follows instead of starting one of its own.
+    bool Recovering = false;
     QList<PendingSend *> Waiting; // sends held until the engine ID is known
     QSocketNotifier *Notifier = nullptr;
     // Library result of the last SNMPv3 message the library dropped in its
@@ -217,13 +225,12 @@ const KtUsmUser *KtSession::FindUser(const QString &securityName) const
     return it == users_.cend() ? nullptr : &it.value();
 }
 
-KtSession::Channel *KtSession::ChannelFor(const KtSNMPTarget &target, bool write, qint32 securityLevel)
-{
-    const KtUsmUser *user = target.UserBased ? FindUser(target.SecurityName) : nullptr;
-    const QString key = ChannelKey(target, write, securityLevel, user);
-    if (Channel *open = channels_.value(key))
-        return open;
+namespace {
 
+// Opens one library session for a target; null when the library cannot.
+snmp_session *OpenLibrarySession(const KtSNMPTarget &target, bool write, qint32 securityLevel,
+                                 const KtUsmUser *user)
+{
     snmp_session settings;
     snmp_sess_init(&settings);
     const QByteArray peer = target.Peer.toLatin1();
@@ -250,15 +257,31 @@ KtSession::Channel *KtSession::ChannelFor(const KtSNMPTarget &target, bool write
     snmp_session *session = snmp_open(&settings);
     SNMP_FREE(settings.securityAuthProto);
     SNMP_FREE(settings.securityPrivProto);
-    if (!session)
-        return nullptr;
     // Opening forgets the flag; without it the first send would probe for
     // the engine ID synchronously.
-    if (target.UserBased)
+    if (session && target.UserBased)
         session->flags |= SNMP_FLAGS_DONT_PROBE;
+    return session;
+}
 
+} // namespace
+
+KtSession::Channel *KtSession::ChannelFor(const KtSNMPTarget &target, bool write, qint32 securityLevel)
+{
+    const KtUsmUser *user = target.UserBased ? FindUser(target.SecurityName) : nullptr;
+    const QString key = ChannelKey(target, write, securityLevel, user);
+    if (Channel *open = channels_.value(key))
+        return open;
+    snmp_session *session = OpenLibrarySession(target, write, securityLevel, user);
+    if (!session)
+        return nullptr;
     auto *channel = new Channel;
     channel->Session = session;
+    channel->Target = target;
+    channel->Write = write;
+    channel->SecurityLevel = securityLevel;
+    if (user)
+        channel->User = *user;
     channel->EngineState = target.UserBased ? Channel::Engine::Unknown : Channel::Engine::NotNeeded;
     channels_.insert(key, channel);
     WatchSocket(*channel);
@@ -517,7 +540,8 @@ int KtSession::SyncSendOnce(Channel &channel, snmp_pdu *pdu, snmp_pdu **response
 {
     const UsmDropCounts before = CountUsmDrops();
     const int status = snmp_sess_synch_response(snmp_sess_pointer(channel.Session), pdu, response);
-    NoteDroppedMessages(before);
+    if (const int dropped = DroppedSince(before))
+        channel.DroppedResult = dropped;
     switch (status) {
     case STAT_SUCCESS:
         return ResultOfResponse(*response);
@@ -554,18 +578,55 @@ bool KtSession::RediscoverAndResend(PendingSend *send, int result)
     if (send->Resent || !send->Copy || !recoverable)
         return false;
     // Sends that fail while the engine is being discovered again wait for it.
-    const bool discovering = channel.EngineState == Channel::Engine::Discovering;
-    if (!discovering && !ShouldRediscover(channel, result))
+    const bool waitForDiscovery = channel.Recovering || channel.EngineState == Channel::Engine::Discovering;
+    if (!waitForDiscovery && !ShouldRediscover(channel, result))
         return false;
     send->Resent = true;
     send->Pdu = std::exchange(send->Copy, nullptr);
     sends_.insert(send->Handle, send);
     channel.Waiting.append(send);
-    if (!discovering) {
+    if (!waitForDiscovery) {
         ForgetEngine(channel);
         StartDiscovery(channel);
     }
     return true;
+}
+
+// The agent answered with a Report the library dropped (an agent that
+// restarted: a new engine ID, or new engine boots and time). Waiting for
+// the sends' time-outs would keep the window on its old state for seconds;
+// instead the library session goes at once, taking the sends the library
+// holds with it (each ends as timed out and is held for one resend), and a
+// new session discovers the engine and sends them again.
+void KtSession::RecoverFromRestart(Channel &channel)
+{
+    snmp_session *fresh = OpenLibrarySession(channel.Target, channel.Write, channel.SecurityLevel,
+                                             channel.User ? &*channel.User : nullptr);
+    if (!fresh)
+        return; // the sends end at their time-outs, as before
+    snmp_session *old = std::exchange(channel.Session, fresh);
+    if (channel.Notifier) {
+        channel.Notifier->setEnabled(false);
+        channel.Notifier->deleteLater(); // its signal may be running
+        channel.Notifier = nullptr;
+    }
+    WatchSocket(channel);
+    channel.EngineState = Channel::Engine::Unknown;
+    channel.Recovering = true;
+    snmp_close(old);
+    channel.Recovering = false;
+    channel.DroppedResult = 0;
+    // A completion run by the close may have sent anew and started it.
+    if (!channel.Waiting.isEmpty() && channel.EngineState == Channel::Engine::Unknown)
+        StartDiscovery(channel);
+}
+
+bool KtSession::HasSendsInLibrary(const Channel &channel) const
+{
+    for (const PendingSend *send : sends_)
+        if (send->Via == &channel && send->Completion && !send->Cancelled && !channel.Waiting.contains(send))
+            return true;
+    return false;
 }
 
 // Forgets the agent's engine ID (and the context engine ID taken from it),
@@ -638,17 +699,13 @@ KtSession::UsmDropCounts KtSession::CountUsmDrops()
     return counts;
 }
 
-void KtSession::NoteDroppedMessages(const UsmDropCounts &before)
+int KtSession::DroppedSince(const UsmDropCounts &before)
 {
     const UsmDropCounts after = CountUsmDrops();
-    for (size_t i = 0; i < after.size(); ++i) {
-        if (after[i] == before[i])
-            continue;
-        for (Channel *channel : std::as_const(channels_))
-            if (channel->EngineState != Channel::Engine::NotNeeded)
-                channel->DroppedResult = kUsmDrops[i].Result;
-        return;
-    }
+    for (size_t i = 0; i < after.size(); ++i)
+        if (after[i] != before[i])
+            return kUsmDrops[i].Result;
+    return 0;
 }
 
 void KtSession::FreePdu(snmp_pdu *pdu)
@@ -677,11 +734,8 @@ void KtSession::ProcessPendingEvents()
     netsnmp_large_fd_set_init(&readfds, FD_SETSIZE);
     snmp_select_info2(&numfds, &readfds, &timeout, &block);
     timeval zero{0, 0};
-    if (numfds > 0 && netsnmp_large_fd_set_select(numfds, &readfds, nullptr, nullptr, &zero) > 0) {
-        const UsmDropCounts before = CountUsmDrops();
-        snmp_read2(&readfds);
-        NoteDroppedMessages(before);
-    }
+    if (numfds > 0 && netsnmp_large_fd_set_select(numfds, &readfds, nullptr, nullptr, &zero) > 0)
+        ReadChannels(&readfds);
     snmp_timeout();
     netsnmp_large_fd_set_cleanup(&readfds);
 
@@ -689,6 +743,24 @@ void KtSession::ProcessPendingEvents()
         if (channel->Notifier && completionsPossible)
             channel->Notifier->setEnabled(true);
     processing_ = false;
+}
+
+// Reads channel by channel, so that a Report the library drops is known to
+// belong to the channel that read it.
+void KtSession::ReadChannels(netsnmp_large_fd_set_s *readable)
+{
+    // Completions may open channels; those have nothing to read yet.
+    const QList<Channel *> channels = channels_.values();
+    for (Channel *channel : channels) {
+        const UsmDropCounts before = CountUsmDrops();
+        snmp_sess_read2(snmp_sess_pointer(channel->Session), readable);
+        const int dropped = DroppedSince(before);
+        if (dropped == 0 || channel->EngineState == Channel::Engine::NotNeeded)
+            continue;
+        channel->DroppedResult = dropped;
+        if (channel->EngineState == Channel::Engine::Known && HasSendsInLibrary(*channel))
+            RecoverFromRestart(*channel);
+    }
 }
 
 int KtSession::ResultOfResponse(snmp_pdu *response)

@@ -10,6 +10,7 @@
 
 struct snmp_session;
 struct snmp_pdu;
+struct netsnmp_large_fd_set_s;
 class QObject;
 
 // The SNMP target of one send: addressing, version, credentials, retries and
@@ -155,7 +156,11 @@ private:
     // Recovery from an SNMPv3 agent's restart.
     using UsmDropCounts = std::array<unsigned int, 6>;
     static UsmDropCounts CountUsmDrops();
-    void NoteDroppedMessages(const UsmDropCounts &before);
+    // The result of the first kind of drop counted since `before`, or 0.
+    static int DroppedSince(const UsmDropCounts &before);
+    void ReadChannels(netsnmp_large_fd_set_s *readable);
+    bool HasSendsInLibrary(const Channel &channel) const;
+    void RecoverFromRestart(Channel &channel);
     bool ShouldRediscover(const Channel &channel, int result) const;
     bool RediscoverAndResend(PendingSend *send, int result);
     void ForgetEngine(Channel &channel);

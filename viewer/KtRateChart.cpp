@@ -22,8 +22,11 @@ KtRateChart::KtRateChart(QWidget *parent) : QChartView(parent)
 void KtRateChart::Clear(const QString &title)
 {
     chart()->removeAllSeries();
-    for (QAbstractAxis *axis : chart()->axes())
+    // The chart gives up a removed axis without deleting it.
+    for (QAbstractAxis *axis : chart()->axes()) {
         chart()->removeAxis(axis);
+        delete axis;
+    }
     chart()->setTitle(title);
 }
 

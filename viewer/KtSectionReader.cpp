@@ -1,5 +1,7 @@
 #include "KtSectionReader.h"
 
+#include "KtException.h"
+
 KtSectionReader::KtSectionReader(const KtViewSection &section, int version, QObject *parent) : QObject(parent)
 {
     request_.Vars = KtSNMPVarList(section.VarsFor(version), section.Kind, section.IndexCount);
@@ -17,9 +19,21 @@ bool KtSectionReader::Start()
         return false;
     busy_ = true;
     pending_ = {};
-    request_.ReadAsync([this](void *, const KtSNMPError &error, KtSNMPVarList &) { OnResponse(error); },
-                       nullptr, true);
+    Send(true);
     return true;
+}
+
+// A read refused before anything is sent (settings the engine cannot use,
+// an address that does not resolve) ends the read with its reason, like an
+// error of the agent.
+void KtSectionReader::Send(bool first)
+{
+    try {
+        request_.ReadAsync([this](void *, const KtSNMPError &error, KtSNMPVarList &) { OnResponse(error); },
+                           nullptr, first);
+    } catch (const KtException &error) {
+        Finish(error.Code, error.Message);
+    }
 }
 
 void KtSectionReader::OnResponse(const KtSNMPError &error)
@@ -40,8 +54,7 @@ void KtSectionReader::OnResponse(const KtSNMPError &error)
         pending_.Rows.append(row);
     }
     if (request_.Vars.IsTable() && !error.Finished) {
-        request_.ReadAsync([this](void *, const KtSNMPError &next, KtSNMPVarList &) { OnResponse(next); },
-                           nullptr, false);
+        Send(false);
         return;
     }
     Finish(0, error.Message);

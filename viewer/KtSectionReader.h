@@ -46,6 +46,7 @@ signals:
     void Finished();
 
 private:
+    void Send(bool first);
     void OnResponse(const KtSNMPError &error);
     QString RowKey() const;
     void Finish(int code, const QString &message);

@@ -1,18 +1,21 @@
 #include "KtTableText.h"
 
 #include <QAbstractItemModel>
+#include <QRegularExpression>
+#include <QSaveFile>
 
 namespace {
 
 QString Plain(const QString &text)
 {
-    QString field = text;
+    QString field = KtTableText::SpreadsheetSafe(text);
     field.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     return field;
 }
 
-QString Quoted(const QString &text)
+QString Quoted(const QString &cell)
 {
+    const QString text = KtTableText::SpreadsheetSafe(cell);
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
@@ -57,4 +60,41 @@ QString KtTableText::CsvField(const QString &text)
 QString KtTableText::Csv(const QAbstractItemModel &model, const QList<int> &rows)
 {
     return Join(model, rows, QLatin1Char(','), QStringLiteral("\r\n"), Quoted);
+}
+
+QString KtTableText::SpreadsheetSafe(const QString &cell)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?([eE][+-]?[0-9]+)?$"));
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (cell.isEmpty() || !formulaStarts.contains(cell.front()) || number.match(cell).hasMatch())
+        return cell;
+    return QLatin1Char('\'') + cell;
+}
+
+bool KtTableText::SaveFile(const QString &path, const QString &text, QString *reason)
+{
+    // Unbuffered: a short write (a full disk, a file-size limit) shows in
+    // what write() returns, where a buffered one would be lost in commit().
+    QSaveFile file(path);
+    const QByteArray data = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    const qint64 written = file.write(data);
+    if (written != data.size()) {
+        if (reason)
+            *reason =
+                written < 0
+                    ? file.errorString()
+                    : QStringLiteral("only %1 of %2 bytes could be written").arg(written).arg(data.size());
+        return false; // the temporary file goes with `file`, the old one stays
+    }
+    if (!file.commit()) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    return true;
 }

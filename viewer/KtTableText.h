@@ -7,7 +7,8 @@ class QAbstractItemModel;
 
 // A model's rows as text for the clipboard (tab-separated) or a CSV file:
 // the header line, then the given rows (every row when none are given), the
-// shown texts of every column.
+// shown texts of every column. Agent texts that a spreadsheet would take
+// for a formula are made plain text in both (SpreadsheetSafe).
 class KtTableText
 {
 public:
@@ -17,6 +18,15 @@ public:
     static QString Csv(const QAbstractItemModel &model, const QList<int> &rows = {});
     // One CSV field, quoted when it needs to be.
     static QString CsvField(const QString &text);
+
+    // A cell as a spreadsheet shows it without evaluating it: a text that
+    // begins with =, +, -, @, a tab or a carriage return gets a leading
+    // apostrophe; numbers ("-5", "+1.5e3") stay numbers.
+    static QString SpreadsheetSafe(const QString &cell);
+
+    // Writes text (UTF-8) to path as a whole or not at all: a failed write
+    // leaves the file that was there before. On failure *reason says why.
+    static bool SaveFile(const QString &path, const QString &text, QString *reason);
 
 private:
     static QString Join(const QAbstractItemModel &model, const QList<int> &rows, QChar separator,

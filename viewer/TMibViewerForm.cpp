@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -391,12 +390,15 @@ void TMibViewerForm::ExportCsv()
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"),
                                                       QString::fromUtf8(view_.Name) + QStringLiteral(".csv"),
                                                       QStringLiteral("CSV files (*.csv)"));
-    if (path.isEmpty())
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        statusBar()->showMessage(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-        return;
-    }
-    file.write(CsvText(panel).toUtf8());
+    if (!path.isEmpty())
+        ExportCsvTo(path, panel);
+}
+
+bool TMibViewerForm::ExportCsvTo(const QString &path, int section)
+{
+    QString reason;
+    if (KtTableText::SaveFile(path, CsvText(section), &reason))
+        return true;
+    statusBar()->showMessage(QStringLiteral("Cannot write %1: %2").arg(path, reason));
+    return false;
 }

@@ -57,6 +57,9 @@ public:
     // the first section: as tab-separated text to the clipboard, or as CSV.
     void CopyRows();
     QString CsvText(int section) const;
+    // Saves CsvText(section) to path, whole or not at all; the status bar
+    // says why when it was not saved.
+    bool ExportCsvTo(const QString &path, int section);
     // Selects rows (source rows, in read order) of the table the chart
     // draws from.
     void SelectChartRows(const QList<int> &rows);

@@ -3,9 +3,12 @@
 #include "KtIni.h"
 #include "KtRegistry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -55,6 +58,28 @@ TEST_F(StartupTest, CommunitySwitchesWithoutConfigurationFile)
     EXPECT_EQ(settings_.Security.WriteCommunity, "private");
     EXPECT_EQ(texts_.IpAddress, "10.0.0.5");
     EXPECT_FALSE(flags_.ConfigFileFound);
+}
+
+// A configuration file that is no regular file is not read, and says so
+// once (not once per parameter), on standard error and to the caller.
+TEST_F(StartupTest, AConfigurationFileThatIsNoRegularFileGetsANote)
+{
+    const QString path = dir_.filePath("10.0.0.5.cfg");
+    const std::function<void()> makers[] = {
+        [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); },
+        [&] { ASSERT_TRUE(QFile::link("/dev/null", path)); }, // a link to a device
+        [&] { ASSERT_TRUE(QDir(dir_.path()).mkdir("10.0.0.5.cfg")); },
+    };
+    for (const std::function<void()> &make : makers) {
+        QFile::remove(path);
+        QDir(dir_.path()).rmdir("10.0.0.5.cfg");
+        make();
+        QStringList notes;
+        KtStartup::ApplyParameters({"/I10.0.0.5", "/Rpublic", "/Wprivate"}, ConfigDir(), settings_, texts_,
+                                   flags_, &notes);
+        EXPECT_FALSE(flags_.ConfigFileFound);
+        EXPECT_EQ(notes, QStringList{path + ": not a regular file; ignored"});
+    }
 }
 
 TEST_F(StartupTest, Version3SwitchesCountOnlyAfterVersion3)

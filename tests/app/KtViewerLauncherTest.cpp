@@ -19,6 +19,10 @@ struct Launch
     {
         return KtViewerLauncher::CommandLine(argument, texts, flags, settings.Security.Version);
     }
+    QStringList Arguments(const QString &argument) const
+    {
+        return KtViewerLauncher::Arguments(argument, texts, flags, settings.Security.Version);
+    }
 };
 
 Launch StartedWith(const QStringList &parameters, const QString &configDir = {})
@@ -41,6 +45,9 @@ TEST(KtViewerLauncherTest, CommandLines)
         StartedWith({"/I10.1.1.1", "/v3", "/nuser", "/l3", "/a2", "/Asecret word", "/p2", "/Ppriv", "/cctx"})
             .Line("/TMIB_Info"),
         "MIB /I10.1.1.1 /R /W /TMIB_Info /t /v /d /m /nuser /cctx /l3 /a2 /Asecret word /p2 /Ppriv");
+    EXPECT_EQ(
+        StartedWith({"/I10.1.1.1", "/v3", "/nuser", "/Asecret word"}).Arguments("/TMIB_Info").filter("/A"),
+        QStringList{"/Asecret word"});
 
     QTemporaryDir dir;
     QFile config(dir.filePath("10.1.1.1.cfg"));
@@ -92,7 +99,8 @@ TEST(KtViewerLauncherTest, PlatformStatusMessages)
     }
 }
 
-TEST(KtViewerLauncherTest, StartsTheToolFoundOnThePathWithItsWords)
+// Each parameter reaches the viewer whole, blanks and all.
+TEST(KtViewerLauncherTest, StartsTheToolFoundOnThePathWithItsParametersWhole)
 {
     QTemporaryDir dir;
     const QString record = dir.filePath("arguments");
@@ -105,13 +113,14 @@ TEST(KtViewerLauncherTest, StartsTheToolFoundOnThePathWithItsWords)
     tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8() + ":" + oldPath);
-    const bool started = KtViewerLauncher::Start("Rmon /I10.1.1.1 /Rpublic /Wpriv ate /TRmon_History");
+    const bool started = KtViewerLauncher::Start(
+        {"Rmon", "/I10.1.1.1", "/Rpublic", "/Wpriv ate", "/TRmon_History", "/Aa b  c "});
     qputenv("PATH", oldPath);
     ASSERT_TRUE(started);
     WaitUntil([&] { return QFile::exists(record); }, 10000);
     QFile recorded(record);
     ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
-    EXPECT_EQ(recorded.readAll(), "/I10.1.1.1\n/Rpublic\n/Wpriv\nate\n/TRmon_History\n");
+    EXPECT_EQ(recorded.readAll(), "/I10.1.1.1\n/Rpublic\n/Wpriv ate\n/TRmon_History\n/Aa b  c \n");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The main window against the switch simulator, without front panels.
 #include "TMainForm.h"
 #include "CreateUnitPanel.h"
+#include "KtCatalogue.h"
 #include "KtDedicatedWindows.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
@@ -10,6 +11,7 @@
 #include "QgMessageCapture.h"
 #include "QgSimProcess.h"
 #include "QgWait.h"
+#include "ScriptedAgent.h"
 #include "SnmpTool.h"
 #include "SnmpdProcess.h"
 #include "TAboutForm.h"
@@ -36,6 +38,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -130,6 +133,93 @@ TEST_F(MainFormTest, UnitTableThatFailsKeepsItsErrorInsteadOfNoUnits)
     form.FirstActivation();
     EXPECT_TRUE(form.PanelWindows.isEmpty());
     EXPECT_FALSE(form.StatusPanel0->text().startsWith("No Keltra units"));
+}
+
+// A script for ScriptedAgent: unit-table rows (unit, start port, port range
+// as "TYPE VALUE" of the script, model "XYZ": a generic panel, no LEDs), a
+// port row per unit, the RMON state, and any further lines.
+QByteArray UnitScript(const QList<std::tuple<int, QByteArray, QByteArray>> &units,
+                      const QByteArray &more = {})
+{
+    const QByteArray unitEntry = "1.3.6.1.4.1.47893.12.11.1.9.4.1.";
+    const QByteArray portEntry = "1.3.6.1.4.1.47893.11.55.2.2.3.1.1.";
+    QByteArray script = "1.3.6.1.4.1.47893.11.55.2.2.1.2.3.0 i 3\n" + more;
+    for (const auto &[unit, start, range] : units) {
+        const QByteArray u = QByteArray::number(unit);
+        script += unitEntry + "1." + u + " i " + u + "\n";
+        script += unitEntry + "2." + u + " x 00112233440" + u + "\n";
+        script += unitEntry + "3." + u + " " + start + "\n";
+        script += unitEntry + "4." + u + " " + range + "\n";
+        script += unitEntry + "9." + u + " s XYZ\n";
+        const QByteArray port = QByteArray::number(unit * 50 + 1);
+        for (int column = 1; column <= 6; ++column)
+            script += portEntry + QByteArray::number(column) + "." + port + " i " +
+                      (column == 1   ? port
+                       : column == 2 ? u
+                                     : QByteArray("1")) +
+                      "\n";
+    }
+    return script;
+}
+
+// Both table walks run at once: the error of either is what status panel 0
+// shows after the build, never the Ok of the walk that ended last.
+TEST_F(MainFormTest, ATableWalkErrorIsWhatTheStatusPanelShows)
+{
+    const QString tooBig = KtErrorText(-101);
+    struct Case
+    {
+        const char *table;
+        QByteArray subtree;
+        int panels;
+    };
+    const Case cases[] = {
+        {"unit table", "1.3.6.1.4.1.47893.12.11.1.9.4", 0},
+        {"port table", "1.3.6.1.4.1.47893.11.55.2.2.3", 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.table);
+        ScriptedAgent agent(UnitScript({{1, "i 1", "i 8"}, {2, "i 1", "i 8"}}, "toobig " + c.subtree + "\n"));
+        ASSERT_TRUE(agent.Start()) << agent.StandardError().toStdString();
+        TMainForm &form = Open(agent.Port());
+        form.FirstActivation();
+        EXPECT_EQ(form.PanelWindows.size(), c.panels);
+        EXPECT_TRUE(form.StatusPanel0->text().contains(tooBig)) << form.StatusPanel0->text().toStdString();
+        EXPECT_FALSE(form.StatusPanel0->text().contains(KtErrorText(0)));
+        opener_.Close();
+    }
+}
+
+// Start port and port range of another type than INTEGER (or none) skip
+// their row, as out-of-range numbers do; they never count as 0.
+TEST_F(MainFormTest, UnitRowsWithValuesOfTheWrongTypeAreSkipped)
+{
+    ScriptedAgent agent(UnitScript(
+        {{1, "i 1", "i 8"}, {2, "s 1", "i 8"}, {3, "i 1", "o 1.3.6.1"}, {4, "e", "i 8"}, {5, "i 1", "n"}}));
+    ASSERT_TRUE(agent.Start()) << agent.StandardError().toStdString();
+    TMainForm &form = Open(agent.Port());
+    QStringList lines;
+    struct StatusLines : QObject
+    {
+        QStringList *Lines;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::ToolTipChange)
+                *Lines << static_cast<QWidget *>(watched)->toolTip();
+            return false;
+        }
+    } status;
+    status.Lines = &lines;
+    form.StatusPanel0->installEventFilter(&status);
+    form.FirstActivation();
+    ASSERT_EQ(form.UnitListView->topLevelItemCount(), 5);
+    ASSERT_EQ(form.PanelWindows.size(), 1);
+    EXPECT_EQ(dynamic_cast<TPanelForm *>(form.PanelWindows[0])->Unit, 1);
+    for (const char *line : {"Unit table row 2 skipped: swUnitMgmtStartPort (NULL) is not a number",
+                             "Unit table row 3 skipped: swUnitMgmtPortRange (NULL) is not a number",
+                             "Unit table row 4 skipped: swUnitMgmtStartPort (NULL) is not a number",
+                             "Unit table row 5 skipped: swUnitMgmtPortRange (NULL) is not a number"})
+        EXPECT_TRUE(lines.contains(line)) << line << "\n" << lines.join('\n').toStdString();
 }
 
 // Swallows the main window's activation, as a bare X server does, or only
@@ -228,10 +318,17 @@ TEST_F(MainFormTest, UnitRowsWithImpossibleNumbersAreSkipped)
 
     QString problem;
     EXPECT_FALSE(UnitRowPortCount("3", "1", "2147483647", problem));
-    EXPECT_EQ(problem, "swUnitMgmtPortRange 2147483647");
+    EXPECT_EQ(problem, "swUnitMgmtPortRange 2147483647 is out of range");
     EXPECT_FALSE(UnitRowPortCount("16", "1", "24", problem));
     EXPECT_FALSE(UnitRowPortCount("1", "1", "51", problem));
-    EXPECT_EQ(problem, "port count 51");
+    EXPECT_EQ(problem, "port count 51 is out of range");
+    // Values of another type than INTEGER read "(NULL)"; no text counts as 0.
+    for (const auto &[start, range] :
+         {std::pair<QString, QString>{"(NULL)", "24"}, {"1", "(NULL)"}, {"", "0"}}) {
+        EXPECT_FALSE(UnitRowPortCount("1", start, range, problem))
+            << start.toStdString() << range.toStdString();
+        EXPECT_TRUE(problem.endsWith(" is not a number")) << problem.toStdString();
+    }
     EXPECT_FALSE(UnitRowPortCount("1", "30", "10", problem));
     EXPECT_EQ(UnitRowPortCount("1", "1", "50", problem), 50);
     EXPECT_EQ(UnitRowPortCount("15", "1", "0", problem), 0);

@@ -10,8 +10,10 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QNetworkDatagram>
 #include <QTest>
 #include <QTimer>
+#include <QUdpSocket>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -375,6 +377,41 @@ TEST_F(LedBindingTest, StartPollingReadsAtOnceAndEveryPeriod)
     EXPECT_TRUE(leds->BlinkTimer->isActive());
     ASSERT_TRUE(WaitIdle(leds.get()));
     EXPECT_EQ(gets, 3);
+}
+
+// Ticks while a poll is outstanding send nothing: polls never pile up, and
+// the time-out shown belongs to the one poll that was sent.
+TEST_F(LedBindingTest, ATickWhileAPollIsOutstandingSendsNothing)
+{
+    QUdpSocket silent; // an agent that counts requests and never answers
+    ASSERT_TRUE(silent.bind(QHostAddress::LocalHost, 0));
+    int requests = 0;
+    QObject::connect(&silent, &QUdpSocket::readyRead, [&] {
+        while (silent.hasPendingDatagrams()) {
+            silent.receiveDatagram();
+            ++requests;
+        }
+    });
+    auto leds = Bind(silent.localPort(), PanelLedColors());
+    leds->Request.TimeOut = 100;
+    leds->Request.Retries = 0;
+    leds->SetStatusPanel(status_);
+
+    leds->Get();
+    for (int tick = 0; tick < 3; ++tick)
+        ASSERT_TRUE(QMetaObject::invokeMethod(leds->PollTimer.data(), "timeout"));
+    ASSERT_TRUE(WaitIdle(leds.get()));
+    RunQueuedEvents();
+    EXPECT_EQ(requests, 1);
+    EXPECT_TRUE(status_->toolTip().startsWith("Get: " + KtErrorText(-405)))
+        << status_->toolTip().toStdString();
+
+    // Once it has timed out, the next tick polls again.
+    ASSERT_TRUE(QMetaObject::invokeMethod(leds->PollTimer.data(), "timeout"));
+    EXPECT_TRUE(leds->Busy);
+    ASSERT_TRUE(WaitUntil([&] { return requests == 2; }));
+    leds->Request.Enabled = false;
+    ASSERT_TRUE(WaitIdle(leds.get()));
 }
 
 TEST_F(LedBindingTest, GetThatCannotBeSentResetsTheLeds)

@@ -437,6 +437,56 @@ TEST_F(RequestTest, ReadsGoOnAfterTheAgentRestartsWithANewEngine)
     EXPECT_EQ(users[0]->Vars.Get(1).Value, "bldg-a-core");
 }
 
+// The agent answers the first request after its restart at once, with a
+// Report the library cannot take: the engine is discovered again then and
+// there, and the request sent once more, long before its time-out; its
+// completion comes once, with the answer.
+TEST_F(RequestTest, AfterAnAgentRestartTheFirstAnswerComesWithoutWaitingForATimeOut)
+{
+    auto sim = Simulator({});
+    const quint16 port = sim->Port();
+    ASSERT_NE(port, 0);
+    const std::pair<const char *, int> users[] = {{"md5user", 2}, {"desuser", 3}};
+    std::vector<std::unique_ptr<KtSNMPRequest>> requests;
+    for (const auto &[user, level] : users) {
+        auto request = Request(port, kSystem, ListScalars, 0, 3);
+        request->Security.SecurityModel = 3;
+        request->Security.SecurityName = user;
+        request->Security.SecurityLevel = level;
+        request->Security.AuthProtocol = 2;
+        request->Security.PrivProtocol = level == 3 ? 2 : 1;
+        request->Security.AuthPassword = "md5password";
+        request->Security.PrivPassword = "despassword";
+        request->TimeOut = 1000; // ten seconds: far longer than a recovery may take
+        request->Retries = 0;
+        ASSERT_EQ(Run(*request).at(0).code, 0) << user;
+        requests.push_back(std::move(request));
+    }
+
+    sim.reset();
+    sim = Simulator({}, port);
+    ASSERT_EQ(sim->Port(), port);
+    for (auto &request : requests) {
+        SCOPED_TRACE(request->Security.SecurityName.toStdString());
+        int completions = 0;
+        int code = 1;
+        QElapsedTimer clock;
+        clock.start();
+        request->ReadAsync(
+            [&](void *, const KtSNMPError &error, KtSNMPVarList &) {
+                ++completions;
+                code = error.Code;
+            },
+            nullptr, true);
+        ASSERT_TRUE(WaitUntil([&] { return completions > 0; }, 30000));
+        EXPECT_EQ(code, 0);
+        EXPECT_LT(clock.elapsed(), 5000) << "the recovery waited for the time-out";
+        EXPECT_EQ(request->Vars.Get(1).Value, "qgsim");
+        WaitUntil([] { return false; }, 300);
+        EXPECT_EQ(completions, 1);
+    }
+}
+
 // When the agent is gone for good, the time-out is what the window shows.
 TEST_F(RequestTest, AgentThatStaysAwayStillTimesOut)
 {

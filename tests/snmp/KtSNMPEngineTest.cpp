@@ -4,7 +4,10 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,6 +73,67 @@ TEST_F(BootCounterTest, DamagedFilesAreRewrittenValid)
         KtSNMPInitialize(dir_.path());
         EXPECT_EQ(KtSNMPEngineBoots(), 1);
         EXPECT_EQ(Read(), kOwnHex + " 1\n");
+    }
+}
+
+// Standard error of this process, captured while it lives.
+class StandardErrorCapture
+{
+public:
+    StandardErrorCapture()
+    {
+        std::fflush(stderr);
+        saved_ = ::dup(2);
+        file_.open();
+        ::dup2(file_.handle(), 2);
+    }
+    ~StandardErrorCapture() { Restore(); }
+    QByteArray Text()
+    {
+        Restore();
+        file_.seek(0);
+        return file_.readAll();
+    }
+
+private:
+    void Restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved_, 2);
+        ::close(saved_);
+        saved_ = -1;
+    }
+    QTemporaryFile file_;
+    int saved_ = -1;
+};
+
+// A counter that lies past what can be read (beyond the size limit, or in
+// an overlong line) must not start again from 1: start-up stops with the
+// reason and the file stays as it was; the note about it comes once.
+TEST_F(BootCounterTest, AFileTooLongToReadWholeIsNeverRewritten)
+{
+    QByteArray pastTheSizeLimit;
+    while (pastTheSizeLimit.size() < (1 << 20) + 100)
+        pastTheSizeLimit += "0102AB 7\n";
+    pastTheSizeLimit += kOwnHex + " 500\n";
+    const QByteArray overlongLine = kOwnHex + QByteArray(5000, ' ') + " 500\n";
+    for (const QByteArray &content : {pastTheSizeLimit, overlongLine}) {
+        Write(content);
+        StandardErrorCapture standardError;
+        try {
+            KtSNMPInitialize(dir_.path());
+            ADD_FAILURE() << "start-up went on";
+        } catch (const KtException &error) {
+            EXPECT_EQ(error.Code, -507);
+            EXPECT_TRUE(
+                error.Message.startsWith("(KtSNMP++) Error when loading SNMP engine boots counter!\n" +
+                                         Path() + ": it is longer than"))
+                << error.Message.toStdString();
+        }
+        EXPECT_TRUE(Read() == content) << "the file was changed";
+        EXPECT_LE(standardError.Text().count("qg2312: " + Path().toUtf8()), 1);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "QgSimProcess.h"
 #include "SnmpdProcess.h"
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -26,6 +27,14 @@ public:
     explicit Installation(quint16 agentPort) { files_.Write(agentPort); }
 
     QString Path(const QString &name) const { return files_.Path(name); }
+    QString Directory() const { return files_.Dir() + "/"; }
+    // Replaces the device configuration file; PORT stands for the agent's port.
+    void UseConfig(const QByteArray &content, quint16 agentPort) const
+    {
+        QFile config(Path("127.0.0.1.cfg"));
+        config.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        config.write(QByteArray(content).replace("PORT", QByteArray::number(agentPort)));
+    }
 
     ProgramRun Start(const QString &program, const QStringList &arguments) const
     {
@@ -33,7 +42,6 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KELTRA_REGISTRY", files_.RegistryPath());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("ASAN_OPTIONS", "detect_leaks=0");
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(files_.Dir());
         process.start(program, arguments);
@@ -51,6 +59,9 @@ private:
 
 const QString Qgview = QStringLiteral(QG_BIN_DIR "/qgview");
 
+// The start of a device configuration file for SNMPv3 at the agent's port.
+const QByteArray kSnmpV3Config = "[Program Information]\nAgentPort=PORT\nVersion=3\nSecurityModel=3\n";
+
 TEST(QgviewProgramTest, TheComposedCommandLineOpensItsViewThroughTheToolLink)
 {
     QgSimProcess sim({"--static-leds"});
@@ -62,10 +73,56 @@ TEST(QgviewProgramTest, TheComposedCommandLineOpensItsViewThroughTheToolLink)
     KtLaunchFlags flags;
     KtStartup::ApplyParameters({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, {}, settings, texts, flags);
     QStringList words =
-        KtViewerLauncher::CommandLine("/TRmon_History", texts, flags, settings.Security.Version).split(' ');
+        KtViewerLauncher::Arguments("/TRmon_History", texts, flags, settings.Security.Version);
     const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_VIEWER_DIR);
     const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
     EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
+}
+
+// A pass phrase with blanks reaches the viewer whole: it reads through a
+// user whose keys come from exactly that phrase.
+TEST(QgviewProgramTest, APassPhraseWithBlanksArrivesWhole)
+{
+    QgSimProcess sim({"--static-leds", "--user", "blankuser:MD5:my md5 pass phrase"});
+    ASSERT_TRUE(sim.Start());
+    const Installation installation(sim.Port());
+    installation.UseConfig(kSnmpV3Config + "SecurityLevel=1\nSecurityName=blankuser\nAuthProtocol=1\n"
+                                           "PrivProtocol=0\n",
+                           sim.Port());
+    KtSNMPSettings settings;
+    KtLaunchTexts texts;
+    KtLaunchFlags flags;
+    KtStartup::ApplyParameters({"/I127.0.0.1", "/Amy md5 pass phrase"}, installation.Directory(), settings,
+                               texts, flags);
+    QStringList words = KtViewerLauncher::Arguments("/TMIB_Info", texts, flags, settings.Security.Version);
+    EXPECT_TRUE(words.contains("/Amy md5 pass phrase")) << words.join('|').toStdString();
+    const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_VIEWER_DIR);
+    const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
+    EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
+}
+
+// SNMPv3 settings the engine refuses before sending: the read fails with
+// the reason in the status line, and the program does not abort.
+TEST(QgviewProgramTest, RefusedSnmpV3SettingsEndTheReadWithTheirReason)
+{
+    const SilentAgent silent;
+    const Installation dead(silent.Port());
+    const std::pair<QByteArray, const char *> cases[] = {
+        {"SecurityLevel=1\nSecurityName=md5user\nAuthProtocol=1\nPrivProtocol=0\nAuthPassword=short\n",
+         "Pass phrase too short"},
+        {"SecurityLevel=1\nSecurityName=md5user\nAuthProtocol=8\nPrivProtocol=0\nAuthPassword=md5password\n",
+         "Unsupported AuthProtocol"},
+        {"SecurityLevel=2\nSecurityName=desuser\nAuthProtocol=1\nPrivProtocol=8\nAuthPassword=md5password\n"
+         "PrivPassword=despassword\n",
+         "Unsupported PrivProtocol"},
+    };
+    for (const auto &[config, reason] : cases) {
+        dead.UseConfig(kSnmpV3Config + config, silent.Port());
+        const ProgramRun run = dead.Start(Qgview, {"--screenshot", dead.Path("v3.png"), "/I127.0.0.1",
+                                                   "/Rpublic", "/Wprivate", "/TMIB_Info"});
+        EXPECT_EQ(run.ExitCode, 1) << reason;
+        EXPECT_TRUE(run.StandardError.contains(reason)) << run.StandardError.toStdString();
+    }
 }
 
 TEST(QgviewProgramTest, ScreenshotOfTheFirstRead)

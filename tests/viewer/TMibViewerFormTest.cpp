@@ -13,7 +13,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,11 +24,37 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
+
+// Writes past `bytes` fail (EFBIG) as on a full disk, while it lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
 
 class TMibViewerFormTest : public ViewerTest
 {
@@ -99,6 +128,77 @@ TEST_F(TMibViewerFormTest, CsvQuotesWhatNeedsQuoting)
     EXPECT_EQ(KtTableText::Csv(model),
               "Name,Value\r\nplain,\"a, b\"\r\n\"say \"\"hi\"\"\",\"two\nlines\"\r\n");
     EXPECT_EQ(KtTableText::Tabbed(model, {1}), "Name\tValue\nsay \"hi\"\ttwo lines\n");
+}
+
+// Agent texts that a spreadsheet would evaluate are exported and copied as
+// plain text; numbers, negative ones too, stay numbers.
+TEST_F(TMibViewerFormTest, FormulaTextsAreNotEvaluatedNumbersStayNumbers)
+{
+    const std::pair<QString, QString> cells[] = {
+        {"=HYPERLINK(\"http://x\",\"y\")", "'=HYPERLINK(\"http://x\",\"y\")"},
+        {"+cmd", "'+cmd"},
+        {"-cmd|' /C calc'!A0", "'-cmd|' /C calc'!A0"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\t=1", "'\t=1"},
+        {"\r=1", "'\r=1"},
+        {"-", "'-"},
+        {"-5", "-5"},
+        {"+1.5", "+1.5"},
+        {"-2e3", "-2e3"},
+        {"42", "42"},
+        {"a=b", "a=b"},
+        {"", ""},
+    };
+    for (const auto &[cell, safe] : cells)
+        EXPECT_EQ(KtTableText::SpreadsheetSafe(cell), safe) << cell.toStdString();
+
+    QStandardItemModel model(1, 3);
+    model.setHorizontalHeaderLabels({"Name", "Count", "Alias"});
+    model.setItem(0, 0, new QStandardItem("=1+2"));
+    model.setItem(0, 1, new QStandardItem("-7"));
+    model.setItem(0, 2, new QStandardItem("@x,y"));
+    EXPECT_EQ(KtTableText::Csv(model), "Name,Count,Alias\r\n'=1+2,-7,\"'@x,y\"\r\n");
+    EXPECT_EQ(KtTableText::Tabbed(model), "Name\tCount\tAlias\n'=1+2\t-7\t'@x,y\n");
+}
+
+// An export that cannot be written whole (here: the file-size limit of a
+// full disk) leaves the old file as it was and says why.
+TEST_F(TMibViewerFormTest, ExportIsWholeOrLeavesTheOldFile)
+{
+    QgSimProcess sim({"--static-leds", "--fdb-rows", "300"});
+    ASSERT_TRUE(sim.Start());
+    UseAgent(sim.Port());
+    TMibViewerForm form(*FindView("Bridge_Forwarding"), 1);
+    form.show();
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fdb.csv");
+    ASSERT_TRUE(form.ExportCsvTo(path, 0));
+    QFile exported(path);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll(), form.CsvText(0).toUtf8());
+    exported.close();
+
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    old.write("old export\r\n");
+    old.close();
+    ASSERT_EQ(QFileInfo(path).size(), 12);
+    bool saved = true;
+    {
+        const FileSizeLimit full(1024); // test output written meanwhile would be cut too
+        saved = form.ExportCsvTo(path, 0);
+    }
+    EXPECT_FALSE(saved);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old export\r\n");
+    EXPECT_TRUE(form.statusBar()->currentMessage().startsWith("Cannot write " + path + ": "))
+        << form.statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"fdb.csv"}) << "no temporary file left";
+
+    // A directory that cannot be written: told, nothing left behind.
+    EXPECT_FALSE(form.ExportCsvTo(dir.filePath("missing/fdb.csv"), 0));
+    EXPECT_TRUE(form.statusBar()->currentMessage().startsWith("Cannot write "));
 }
 
 TEST_F(TMibViewerFormTest, RefreshIntervalPauseAndStatus)

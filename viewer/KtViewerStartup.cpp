@@ -1,6 +1,6 @@
 #include "KtViewerStartup.h"
 
-#include "KtCsvFile.h"
+#include "KtTableText.h"
 #include "KtMessageBox.h"
 #include "KtStartup.h"
 #include "KtViewCatalogue.h"
@@ -106,7 +106,7 @@ int KtViewerStartup::Run(const QStringList &arguments)
             std::fprintf(stderr, "%s: cannot write %s\n", qPrintable(QCoreApplication::applicationName()),
                          qPrintable(options.Screenshot));
         QString csvError;
-        if (!options.Csv.isEmpty() && !KtCsvFile::Save(options.Csv, form.AllSectionsCsv(), csvError)) {
+        if (!options.Csv.isEmpty() && !KtTableText::SaveFile(options.Csv, form.AllSectionsCsv(), &csvError)) {
             std::fprintf(stderr, "%s: cannot write %s: %s\n", qPrintable(QCoreApplication::applicationName()),
                          qPrintable(options.Csv), qPrintable(csvError));
             saved = false;

@@ -38,6 +38,8 @@ const char kUsage[] =
     "Options:\n"
     "  --screenshot FILE        save the window once its first read is shown, then\n"
     "                           exit (0 when the read succeeded, 1 when it failed)\n"
+    "  --csv FILE               write every table and scalar list as CSV once the\n"
+    "                           first read is in, then exit (exit codes as above)\n"
     "  --exit-after-first-read  the same without a picture\n"
     "  --reads N                take the picture (or exit) after N reads instead\n"
     "  --interval S             refresh every S seconds\n"

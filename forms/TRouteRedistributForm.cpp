@@ -256,7 +256,7 @@ void TRouteRedistributForm::SetRow()
     // Set changes the row shown selected, with the status it was read with.
     if (ListView1->selectedItems().isEmpty()) {
         if (Binding)
-            Binding->ShowStatus(QStringLiteral("No row is selected."));
+            Binding->ShowStatus(QStringLiteral("No row is selected."), KtSNMPRequest2Controls::OperationSet);
         return;
     }
     if (CheckMetric())

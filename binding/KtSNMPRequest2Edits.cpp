@@ -301,6 +301,9 @@ void KtSNMPRequest2Edits::CollectInto(KtSNMPVar &var, int item)
     QByteArray image = ImageOfShownValue(valueText, var.Syntax);
     const bool isIndex = Request.Vars.IsTable() && item < Request.Vars.IndexCount;
     bool bound = false;
+    // An empty octet string typed is a value: its empty image must not
+    // become "(NULL)", which sends no value at all.
+    bool emptyValueTyped = false;
     for (const auto &binding : Bindings) {
         if (binding->Item != item)
             continue;
@@ -316,12 +319,14 @@ void KtSNMPRequest2Edits::CollectInto(KtSNMPVar &var, int item)
             image = PatchPart(image, binding->Offset, part);
             continue;
         }
-        part = EncodeValue(options ? options->NameToValue(partText) : partText, binding->Syntax);
+        const QString valueText = options ? options->NameToValue(partText) : partText;
+        part = EncodeValue(valueText, binding->Syntax);
         image = IsWholeValue(*binding) ? part : PatchPart(image, binding->Offset, part);
+        emptyValueTyped = IsWholeValue(*binding) && part.isEmpty() && valueText != QLatin1String("(NULL)");
     }
     if (!bound)
         return;
-    QString text = DecodeValue(image, var.Syntax);
+    QString text = image.isEmpty() && emptyValueTyped ? QString() : DecodeValue(image, var.Syntax);
     var.Value = var.Options ? var.Options->ValueToName(text) : text;
 }
 

@@ -206,9 +206,10 @@ QString CollectEditGroup(const KtControlBinding &binding)
         return DottedBoxTexts(boxes.mid(0, 4));
     case SyntaxTimeTicks: {
         RequireCount(boxes.size(), 5);
-        const QString text = QStringLiteral("%1 days, %2:%3:%4.%5")
-                                 .arg(BoxText(boxes[0]), BoxText(boxes[1]), BoxText(boxes[2]),
-                                      BoxText(boxes[3]), BoxText(boxes[4]).rightJustified(2, QLatin1Char('0')));
+        const QString text =
+            QStringLiteral("%1 days, %2:%3:%4.%5")
+                .arg(BoxText(boxes[0]), BoxText(boxes[1]), BoxText(boxes[2]), BoxText(boxes[3]),
+                     BoxText(boxes[4]).rightJustified(2, QLatin1Char('0')));
         return TimeTicksToText(ReadTimeTicks(text));
     }
     case SyntaxDateAndTime: {

@@ -119,7 +119,8 @@ KtDateTime KtDateTime::Read(QStringView text)
         bool ok = true;
         const QStringView digits = match.capturedView(Fields[i].Capture);
         numbers[i] = digits.isEmpty() ? 0 : digits.toUInt(&ok);
-        valid = ok && (digits.isEmpty() || (numbers[i] >= Fields[i].Minimum && numbers[i] <= Fields[i].Maximum));
+        valid =
+            ok && (digits.isEmpty() || (numbers[i] >= Fields[i].Minimum && numbers[i] <= Fields[i].Maximum));
     }
     if (!valid)
         throw KtValueError(QStringLiteral("'%1' is not a date and time written year-month-day,"

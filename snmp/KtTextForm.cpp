@@ -391,7 +391,8 @@ quint32 ReadTimeTicks(QStringView text)
     const quint64 hours = match.hasMatch() ? CapturedNumber(match, 2) : 0;
     const quint64 minutes = match.hasMatch() ? CapturedNumber(match, 3) : 0;
     const quint64 seconds = match.hasMatch() ? CapturedNumber(match, 4) : 0;
-    const bool fits = days <= std::numeric_limits<quint32>::max() && hours <= std::numeric_limits<quint32>::max();
+    const bool fits =
+        days <= std::numeric_limits<quint32>::max() && hours <= std::numeric_limits<quint32>::max();
     const quint64 total = fits ? days * HundredthsPerDay + hours * 360000 + minutes * 6000 + seconds * 100 +
                                      CapturedNumber(match, 5)
                                : 0;
@@ -432,8 +433,8 @@ QByteArray ReadDottedQuad(QStringView text)
     QByteArray octets;
     for (quint32 number : numbers.Ids())
         octets.append(char(quint8(number)));
-    const bool inRange = std::all_of(numbers.Ids().begin(), numbers.Ids().end(),
-                                     [](quint32 number) { return number <= 255; });
+    const bool inRange =
+        std::all_of(numbers.Ids().begin(), numbers.Ids().end(), [](quint32 number) { return number <= 255; });
     if (!ok || numbers.Size() != 4 || !inRange || text.trimmed().startsWith(QLatin1Char('.')))
         Refuse(text, QStringLiteral("an address of four numbers from 0 to 255 joined by dots"));
     return octets;

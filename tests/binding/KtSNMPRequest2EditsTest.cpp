@@ -429,7 +429,8 @@ TEST_F(EditsTest, AWholeValueTypedReplacesTheValueReadOrIsRefusedByName)
         binding.CollectValues(-1);
         ADD_FAILURE() << "collected";
     } catch (const KtValueError &refused) {
-        EXPECT_EQ(refused.Message, "address: '10.1.1.1.5' is not an address of four numbers from 0 to 255 joined by dots.");
+        EXPECT_EQ(refused.Message,
+                  "address: '10.1.1.1.5' is not an address of four numbers from 0 to 255 joined by dots.");
     }
 }
 

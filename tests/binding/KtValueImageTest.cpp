@@ -58,11 +58,9 @@ TEST(KtValueImageTest, NumbersThatDoNotFitTheirPartAreRefused)
         QByteArray edgeImage;
         const char *range;
     } cases[] = {
-        {64, "256.10.10.999", "255.0.0.255", QByteArray("\xff\0\0\xff", 4),
-         "four numbers from 0 to 255"},
+        {64, "256.10.10.999", "255.0.0.255", QByteArray("\xff\0\0\xff", 4), "four numbers from 0 to 255"},
         {64, "300.1.2.3", "0.0.0.0", QByteArray(4, '\0'), "four numbers from 0 to 255"},
-        {64, "10.1.1.300", "10.1.1.44", QByteArray("\x0a\x01\x01\x2c", 4),
-         "four numbers from 0 to 255"},
+        {64, "10.1.1.300", "10.1.1.44", QByteArray("\x0a\x01\x01\x2c", 4), "four numbers from 0 to 255"},
         {69, "1.2.3.256", "1.2.3.255", QByteArray("\x01\x02\x03\xff", 4), "four numbers from 0 to 255"},
         {195, "256", "255", QByteArray(1, '\xff'), "from 0 to 255"},
         {195, "-1", "0", QByteArray(1, '\0'), "from 0 to 255"},

@@ -82,7 +82,8 @@ TEST_F(ForwardingFormsTest, SetWithNoRowSelectedIsAFailedSetAndSendsNothing)
     sim_->Sets().Clear();
     form.Memo1->clear();
     form.SetBtnClick();
-    EXPECT_TRUE(form.Memo1->toPlainText().startsWith("Set: No row is selected.")) << form.Memo1->toPlainText().toStdString();
+    EXPECT_TRUE(form.Memo1->toPlainText().startsWith("Set: No row is selected."))
+        << form.Memo1->toPlainText().toStdString();
     ASSERT_TRUE(sim_->WaitForSets());
     EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
 }

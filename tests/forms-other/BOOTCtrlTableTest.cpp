@@ -200,8 +200,9 @@ TEST_F(BOOTCtrlTableTest, AServerAddressWithMoreThanFourPartsIsRefusedAndNothing
     ASSERT_TRUE(own_->WaitForSets());
     EXPECT_TRUE(own_->Sets().Read().empty()) << own_->Sets().Describe().toStdString();
     EXPECT_EQ(Rows(), before);
-    EXPECT_EQ(messages_, QStringList{"Bootp Server IP: '1.2.3.4.6' is not an address of four numbers from 0 to "
-                                     "255 joined by dots."});
+    EXPECT_EQ(messages_,
+              QStringList{"Bootp Server IP: '1.2.3.4.6' is not an address of four numbers from 0 to "
+                          "255 joined by dots."});
     EXPECT_EQ(dialog->Edit2->text(), "1.2.3.4.6");
     EXPECT_TRUE(dialog->isVisible());
 }

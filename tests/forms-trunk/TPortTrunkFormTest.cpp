@@ -51,8 +51,8 @@ TEST(PortNumbers, SwitchWideNumberToUnitAndPort)
 
 TEST(PortNumbers, TextsThatNameNoPortAreRefused)
 {
-    const char *refused[][2] = {{"x", "1"}, {"1", ""}, {"15", "0"}, {"1", "51"}, {"13", "1"}, {"4", "9"},
-                                 {"0", "5"}, {"1", "5abc"}, {"1 5", "1"}, {"0x1", "1"}};
+    const char *refused[][2] = {{"x", "1"}, {"1", ""},  {"15", "0"},   {"1", "51"},  {"13", "1"},
+                                {"4", "9"}, {"0", "5"}, {"1", "5abc"}, {"1 5", "1"}, {"0x1", "1"}};
     for (const auto &texts : refused)
         EXPECT_THROW(
             TPortTrunkForm::PortNumberOfTexts(QString::fromLatin1(texts[0]), QString::fromLatin1(texts[1])),

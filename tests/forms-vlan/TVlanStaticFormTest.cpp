@@ -268,7 +268,8 @@ TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsabl
     // A VLAN ID that is no VLAN number is refused before anything is sent:
     // "12abc" must not become VLAN 12, nor 70000 reach the agent.
     sim_->Sets().Clear();
-    for (const char *vlan : {"abc", "", "12abc", "0", "-3", "4095", "5000", "70000", "4294967296", "1 2", "0x10"}) {
+    for (const char *vlan :
+         {"abc", "", "12abc", "0", "-3", "4095", "5000", "70000", "4294967296", "1 2", "0x10"}) {
         SCOPED_TRACE(vlan);
         messages_.clear();
         form->Memo1->clear();
@@ -316,7 +317,8 @@ TEST_F(VlanStaticFormTest, ANameLatin1CannotCarryIsRefusedByItsCharacter)
     ASSERT_TRUE(own_->WaitForSets());
     const std::vector<QgSetPdu> pdus = own_->Sets().Read();
     ASSERT_EQ(pdus.size(), 1u);
-    EXPECT_TRUE(pdus[0].Texts().contains(kStatic + ".1.42=octets:42FC726F")) << pdus[0].Texts().join(' ').toStdString();
+    EXPECT_TRUE(pdus[0].Texts().contains(kStatic + ".1.42=octets:42FC726F"))
+        << pdus[0].Texts().join(' ').toStdString();
     EXPECT_EQ(GetHex(*own_, kStatic + ".1.42"), "42FC726F");
 }
 

@@ -12,10 +12,10 @@
 
 namespace {
 
-constexpr int Codes[] = {SyntaxBoolean,     SyntaxInteger,     SyntaxBits,          SyntaxOctets,
-                         SyntaxOid,         SyntaxIpAddress,   SyntaxCounter32,     SyntaxGauge32,
-                         SyntaxTimeTicks,   SyntaxOpaque,      SyntaxNsapAddress,   SyntaxCounter64,
-                         SyntaxUnsigned32,  SyntaxDouble,      SyntaxMacAddress,    SyntaxDateAndTime,
+constexpr int Codes[] = {SyntaxBoolean,       SyntaxInteger,      SyntaxBits,        SyntaxOctets,
+                         SyntaxOid,           SyntaxIpAddress,    SyntaxCounter32,   SyntaxGauge32,
+                         SyntaxTimeTicks,     SyntaxOpaque,       SyntaxNsapAddress, SyntaxCounter64,
+                         SyntaxUnsigned32,    SyntaxDouble,       SyntaxMacAddress,  SyntaxDateAndTime,
                          SyntaxDateTimeValue, SyntaxDisplayString};
 
 // The value a text sends, or nothing when it is refused.

@@ -82,8 +82,9 @@ inline QString DateAndTime(const QString &text)
     QStringList numbers;
     for (int i = 1; i <= 7; ++i)
         numbers << QString::number(match.captured(i).toULongLong());
-    QString shown = QStringLiteral("%1-%2-%3,%4:%5:%6.%7")
-                        .arg(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6]);
+    QString shown =
+        QStringLiteral("%1-%2-%3,%4:%5:%6.%7")
+            .arg(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6]);
     const quint64 hours = match.captured(9).toULongLong();
     const quint64 minutes = match.captured(10).toULongLong();
     if (hours || minutes)

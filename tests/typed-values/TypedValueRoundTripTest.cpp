@@ -36,8 +36,8 @@ struct SyntaxCase
 // that once sent a leading part, dropped parts or replaced characters.
 const std::vector<SyntaxCase> &ValueCases()
 {
-    static const QStringList wholeNumberTraps = {"12abc", "1 2", "0x1F", "3.9", "5e3", "7E", "", "-", "++1",
-                                                 QString::fromUtf8("١٢")};
+    static const QStringList wholeNumberTraps = {"12abc", "1 2", "0x1F", "3.9", "5e3",
+                                                 "7E",    "",    "-",    "++1", QString::fromUtf8("١٢")};
     static const std::vector<SyntaxCase> cases = {
         {SyntaxBoolean, "integer", {"true", "false", " true "}, {"yes", "1", "", "truex"}},
         {SyntaxInteger,
@@ -53,8 +53,8 @@ const std::vector<SyntaxCase> &ValueCases()
          {"18446744073709551616", "1.5", "1e3", "-1", "12abc", ""}},
         {SyntaxTimeTicks,
          "timeticks",
-         {"0:00:00.00", "1:02:03.04", "1 day 0:00:00.00", "2 days, 0:00:00.01", "3 days 1:2:3.00", "25:00:00.00",
-          "497 days, 2:27:52.95"},
+         {"0:00:00.00", "1:02:03.04", "1 day 0:00:00.00", "2 days, 0:00:00.01", "3 days 1:2:3.00",
+          "25:00:00.00", "497 days, 2:27:52.95"},
          {"12", "1:02:03.4", "1:60:00.00", "1:02:60.00", "1 day 24:00:00.00", "497 days, 2:27:52.96",
           "1:02:03.04x", "x1:02:03.04", ""}},
         {SyntaxOctets, "octets", {"001A2B", "1a2b3", "00 1a 2b", ""}, {"0x1F", "12G4", "zz", "0A-0B"}},
@@ -67,17 +67,21 @@ const std::vector<SyntaxCase> &ValueCases()
         {SyntaxIpAddress,
          "ipaddress",
          {"10.9.9.0", "255.255.255.0", "010.001.000.007", " 1.2.3.4 "},
-         {"10.9.9.0.7", "255.255.255.0.99", "1.2.3.4.6", "1.2.3", "1.2.3.256", "1.2.3.4.", "a.b.c.d", "1..2.3",
-          ""}},
+         {"10.9.9.0.7", "255.255.255.0.99", "1.2.3.4.6", "1.2.3", "1.2.3.256", "1.2.3.4.", "a.b.c.d",
+          "1..2.3", ""}},
         {SyntaxNsapAddress, "ipaddress", {"1.2.3.4"}, {"1.2.3.4.5", "1.2.3"}},
         {SyntaxOid,
          "oid",
          {"1.3.6.1.4.1", ".1.3.6", "1.3.4294967295"},
          {"1.3.x", "1..3", "", "1.3.6.4294967296", "1.3."}},
-        {SyntaxDouble, "octets", {"1.5", "-0.25", "1e3", "3", ".5"}, {"0x1F", "1,5", "inf", "nan", "1e400", "1.5abc"}},
+        {SyntaxDouble,
+         "octets",
+         {"1.5", "-0.25", "1e3", "3", ".5"},
+         {"0x1F", "1,5", "inf", "nan", "1e400", "1.5abc"}},
         {SyntaxDateAndTime,
          "octets",
-         {"2005-3-7,14:5:9.0", "2005-03-07,14:05:09.0,+8:0", "2005-3-7,14:5:9.0,-5:30", "2005-3-7,14:5:9.0,+0:0"},
+         {"2005-3-7,14:5:9.0", "2005-03-07,14:05:09.0,+8:0", "2005-3-7,14:5:9.0,-5:30",
+          "2005-3-7,14:5:9.0,+0:0"},
          {"2005-3-7", "2005-13-7,14:5:9.0", "2005-3-7,14:5:9.0,+8", "2005-3-7,24:0:0.0", "2005-3-7,14:5:9.10",
           "70000-1-1,0:0:0.0"}},
         {SyntaxDateTimeValue,
@@ -115,9 +119,9 @@ QByteArray Scenario()
                     .arg(int(c.Syntax))
                     .arg(c.SimType)
                     .arg(QString(c.SimType) == "octets"      ? "\"\""
-                             : QString(c.SimType) == "oid"       ? "1.3"
-                             : QString(c.SimType) == "ipaddress" ? "0.0.0.0"
-                                                                 : "0")
+                         : QString(c.SimType) == "oid"       ? "1.3"
+                         : QString(c.SimType) == "ipaddress" ? "0.0.0.0"
+                                                             : "0")
                     .toLatin1();
     // One table per index syntax the simulator knows, rows made by createAndGo.
     for (const char *index : IndexKinds)
@@ -228,7 +232,10 @@ TEST_F(TypedValueRoundTrip, EveryTypedIndexAddressesTheRowTypedOrNothing)
          SyntaxIpAddress,
          {"10.9.9.0", "010.001.000.009"},
          {"10.9.9.0.7", "1.2.3.4.6", "1.2.3", "1.2.3.300", ""}},
-        {"mac", SyntaxMacAddress, {"001A2B3C4D5E", "00 1a 2b 3c 4d 5f"}, {"001A2B3C4D", "001A2B3C4D5E66", "zz"}},
+        {"mac",
+         SyntaxMacAddress,
+         {"001A2B3C4D5E", "00 1a 2b 3c 4d 5f"},
+         {"001A2B3C4D", "001A2B3C4D5E66", "zz"}},
         {"octets", SyntaxDisplayString, {"abc", QString::fromUtf8("Büro")}, {QString::fromUtf8("Büro€")}},
         {"octets", SyntaxOctets, {"0A0B0C"}, {"0A0B0G"}},
     };

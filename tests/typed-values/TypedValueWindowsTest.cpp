@@ -116,8 +116,9 @@ TEST_F(TypedValueWindows, PingRepetitionsAreWholeNumbersOrNothingIsSent)
         QTest::mouseClick(window.Panel->BtnPanel->SetCheckedBtn, Qt::LeftButton);
         EXPECT_TRUE(Sets().empty());
         const QString expected =
-            *typed ? QStringLiteral("Set: agentPingTestRepetition: '%1' is not a whole number from -2147483648 to "
-                                    "2147483647.")
+            *typed ? QStringLiteral(
+                         "Set: agentPingTestRepetition: '%1' is not a whole number from -2147483648 to "
+                         "2147483647.")
                          .arg(typed)
                    : QStringLiteral("");
         if (*typed)
@@ -185,7 +186,8 @@ TEST_F(TypedValueWindows, AStaticRouteIsCreatedForTheWholeAddressesTypedOrNotAtA
     const std::vector<QgSetPdu> pdus = route("10.9.9.0", "255.255.255.0");
     ASSERT_EQ(pdus.size(), 1u);
     ASSERT_FALSE(pdus[0].Bindings.empty());
-    EXPECT_TRUE(pdus[0].Bindings[0].Oid.endsWith(".10.9.9.0.255.255.255.0.1")) << pdus[0].Bindings[0].Oid.toStdString();
+    EXPECT_TRUE(pdus[0].Bindings[0].Oid.endsWith(".10.9.9.0.255.255.255.0.1"))
+        << pdus[0].Bindings[0].Oid.toStdString();
 }
 
 // System Log Server Add: "514abc" used to write port 514 and say "Ok".

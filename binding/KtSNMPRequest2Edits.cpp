@@ -312,8 +312,10 @@ void KtSNMPRequest2Edits::CollectInto(KtSNMPVar &var, int item)
         const KtOptionList *options = OptionsOf(*binding);
         QByteArray part;
         const QString partText = KtControlForms::Collect(*binding, &part);
-        // An index nobody filled in would address row 0, a row nobody chose.
-        if (isIndex && !binding->IsCheckBoxGroup() && partText.trimmed().isEmpty())
+        // An index nobody filled in (or one the agent did not give) would
+        // address row 0, a row nobody chose.
+        if (isIndex && !binding->IsCheckBoxGroup() &&
+            (partText.trimmed().isEmpty() || partText == QLatin1String("(NULL)")))
             throw KtValueError(CommonErr.Text(3));
         if (binding->IsCheckBoxGroup()) {
             image = PatchPart(image, binding->Offset, part);

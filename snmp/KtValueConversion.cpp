@@ -15,6 +15,7 @@ using namespace KtTextForm;
 namespace {
 
 const QString NullText = QStringLiteral("(NULL)");
+const QString NotDoneText = QStringLiteral("(NOTDONE)");
 
 constexpr qint64 Int32Minimum = std::numeric_limits<qint32>::min();
 constexpr qint64 Int32Maximum = std::numeric_limits<qint32>::max();
@@ -353,10 +354,44 @@ QString KtValueConversion::ValueToIndex(int i) const
 {
     const KtSNMPVar &var = vars_.Get(i);
     const bool withLength = !(IsImpliedIndex(i) && CanBeImplied(var.Syntax));
+    const QString text = NameToValue(var);
+    if (text == NullText || text == NotDoneText)
+        return MissingValueIds(var.Syntax, withLength).join(QLatin1Char('.'));
     try {
-        return IndexIds(var, NameToValue(var), withLength).join(QLatin1Char('.'));
+        return IndexIds(var, text, withLength).join(QLatin1Char('.'));
     } catch (const KtValueError &error) {
         throw error.ForField(var.Name);
+    }
+}
+
+// A value that is not there ("(NULL)", or "(NOTDONE)" for a column that has
+// left the table during a walk) names no row; the walk still needs an OID
+// for such a column, the one of the zero index. Writes refuse such an index
+// before they get here.
+QStringList KtValueConversion::MissingValueIds(int syntax, bool withLength)
+{
+    switch (syntax) {
+    case SyntaxBits:
+    case SyntaxOctets:
+    case SyntaxOpaque:
+    case SyntaxOid:
+    case SyntaxDisplayString:
+        return withLength ? QStringList{QStringLiteral("0")} : QStringList{};
+    case SyntaxNull:
+        return {};
+    case SyntaxCounter64:
+    case SyntaxDouble:
+    case SyntaxDateTimeValue:
+        return QStringList(2, QStringLiteral("0"));
+    case SyntaxIpAddress:
+    case SyntaxNsapAddress:
+        return QStringList(4, QStringLiteral("0"));
+    case SyntaxMacAddress:
+        return QStringList(6, QStringLiteral("0"));
+    case SyntaxDateAndTime:
+        return QStringList(KtDateTime::WireLength, QStringLiteral("0"));
+    default:
+        return {QStringLiteral("0")};
     }
 }
 

@@ -38,7 +38,7 @@ public:
 
     // Variable i's value as dotted index sub-identifiers. A value text that
     // is not one whole value of the variable's syntax raises KtValueError
-    // naming the variable.
+    // naming the variable; "(NULL)" and "(NOTDONE)" give the zero index.
     QString ValueToIndex(int i) const;
 
     // Variable i's Value from a received binding.
@@ -61,6 +61,7 @@ public:
 private:
     static void TextToValue(const KtSNMPVar &var, const QString &text, KtVb &vb);
     static QStringList IndexIds(const KtSNMPVar &var, const QString &text, bool withLength);
+    static QStringList MissingValueIds(int syntax, bool withLength);
     QString NameToValue(const KtSNMPVar &var) const;
     static QString ValueToName(const KtSNMPVar &var, const QString &text);
 

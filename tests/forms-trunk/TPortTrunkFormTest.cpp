@@ -297,8 +297,8 @@ TEST_F(PortTrunkFormTest, AddWithAnIndexOutsideOneToSixSendsNothing)
 // instance 0 or another index the agent refuses.
 TEST_F(PortTrunkFormTest, AddAndSetCheckTheIndexBeforeWriting)
 {
-    const QString empty = CommonErr.Text(3);
-    const QString range = CommonErr.Text(8).replace("[MIN]", "1").replace("[MAX]", "6");
+    const QString empty = "Index: " + CommonErr.Text(3);
+    const QString range = "Index: " + CommonErr.Text(8).replace("[MIN]", "1").replace("[MAX]", "6");
     const struct
     {
         const char *Index;

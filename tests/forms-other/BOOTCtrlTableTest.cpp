@@ -193,7 +193,7 @@ TEST_F(BOOTCtrlTableTest, AServerAddressWithMoreThanFourPartsIsRefusedAndNothing
     own_->Sets().Clear();
     TNewBootpCtrlForm *dialog = form.NewEntryForm;
     dialog->show();
-    dialog->Edit1->setText("System");
+    dialog->Edit1->setText("ip9");
     dialog->Edit2->setText("1.2.3.4.6");
     dialog->SetBtn->click();
     ASSERT_TRUE(WaitIdle(form.Binding.get()));

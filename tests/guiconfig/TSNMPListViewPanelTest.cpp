@@ -467,7 +467,7 @@ TEST_F(ListViewPanelTest, AFailedWriteClosesTheDialogWithTheErrorInTheMemo)
     WhenModal("RowDialog", [&](QDialog *dialog) {
         TEditsPanel *rows = window.Rows();
         QTest::keyClicks(rows->EditBox(0), "4");
-        QTest::keyClicks(rows->EditBox(3), "port"); // no number
+        QTest::keyClicks(rows->EditBox(3), "70000"); // beyond the agent's 1 to 65535
         QTest::mouseClick(rows->Rows[3].CheckBox, Qt::LeftButton);
         QTest::mouseClick(SysLogWindow::BarOf(dialog)->SetCheckedBtn, Qt::LeftButton);
         closed = !dialog->isVisible();

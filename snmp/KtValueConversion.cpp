@@ -355,7 +355,7 @@ QString KtValueConversion::ValueToIndex(int i) const
     const KtSNMPVar &var = vars_.Get(i);
     const bool withLength = !(IsImpliedIndex(i) && CanBeImplied(var.Syntax));
     const QString text = NameToValue(var);
-    if (text == NullText || text == NotDoneText)
+    if (text.isEmpty() || text == NullText || text == NotDoneText)
         return MissingValueIds(var.Syntax, withLength).join(QLatin1Char('.'));
     try {
         return IndexIds(var, text, withLength).join(QLatin1Char('.'));
@@ -364,10 +364,10 @@ QString KtValueConversion::ValueToIndex(int i) const
     }
 }
 
-// A value that is not there ("(NULL)", or "(NOTDONE)" for a column that has
-// left the table during a walk) names no row; the walk still needs an OID
-// for such a column, the one of the zero index. Writes refuse such an index
-// before they get here.
+// A value that is not there (none read yet, "(NULL)", or "(NOTDONE)" for a
+// column that has left the table during a walk) names no row; the walk
+// still needs an OID for such a column, the one of the zero index. Writes
+// refuse such an index before they get here.
 QStringList KtValueConversion::MissingValueIds(int syntax, bool withLength)
 {
     switch (syntax) {

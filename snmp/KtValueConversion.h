@@ -38,7 +38,8 @@ public:
 
     // Variable i's value as dotted index sub-identifiers. A value text that
     // is not one whole value of the variable's syntax raises KtValueError
-    // naming the variable; "(NULL)" and "(NOTDONE)" give the zero index.
+    // naming the variable; no value, "(NULL)" and "(NOTDONE)" give the zero
+    // index (a walk's column that has ended).
     QString ValueToIndex(int i) const;
 
     // Variable i's Value from a received binding.

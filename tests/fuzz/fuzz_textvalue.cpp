@@ -61,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const std::optional<QString> index = Index(conversion, list, typed);
         // Value and index read a text alike (MAC addresses in both); no
         // value at all is the zero index of a walk.
-        const bool missing = typed.isEmpty() || typed == QLatin1String("(NULL)") ||
-                             typed == QLatin1String("(NOTDONE)");
+        const bool missing =
+            typed.isEmpty() || typed == QLatin1String("(NULL)") || typed == QLatin1String("(NOTDONE)");
         FUZZ_CHECK(sent.has_value() == index.has_value() || missing);
         if (!sent || sent->Type() == KtVbType::Null)
             continue;

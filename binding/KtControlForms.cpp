@@ -70,9 +70,14 @@ double DateTimeToDayCount(const QDateTime &moment)
     return double(epoch.msecsTo(moment)) / 86400000.0;
 }
 
-qint64 BoxNumber(QLineEdit *box)
+QString BoxText(QLineEdit *box)
 {
-    return box ? TextToLong(box->text()) : 0;
+    return box ? box->text().trimmed() : QString();
+}
+
+qint64 BoxNumber(QLineEdit *box, qint64 minimum, qint64 maximum)
+{
+    return ReadWholeNumber(BoxText(box), minimum, maximum);
 }
 
 void ShowEditGroup(const KtControlBinding &binding, const QString &text, const QByteArray &image)
@@ -154,16 +159,30 @@ void ShowEditGroup(const KtControlBinding &binding, const QString &text, const Q
     }
 }
 
+// A box holds one octet: one or two hexadecimal digits, none for 00.
 QString HexBoxText(QLineEdit *box)
 {
-    const QString text = box ? box->text() : QString();
-    if (text.isEmpty())
-        return QStringLiteral("00");
-    if (text.size() == 1)
-        return QLatin1Char('0') + text;
-    return text;
+    const QString text = BoxText(box);
+    if (text.size() > 2)
+        throw KtValueError(QStringLiteral("'%1' is not one octet (two hexadecimal digits).").arg(text));
+    return text.rightJustified(2, QLatin1Char('0'));
 }
 
+// The boxes' numbers joined by dots; boxes after the last one filled are no
+// part of the value (a shorter value shown leaves them empty).
+QString DottedBoxTexts(const QList<QLineEdit *> &boxes)
+{
+    QStringList parts;
+    for (QLineEdit *box : boxes)
+        parts << BoxText(box);
+    while (!parts.isEmpty() && parts.last().isEmpty())
+        parts.removeLast();
+    return parts.join(QLatin1Char('.'));
+}
+
+// The group's numbers in the value's own text form, which the value's
+// reader then checks as a whole: what the boxes hold is sent only when it
+// is one value of the syntax.
 QString CollectEditGroup(const KtControlBinding &binding)
 {
     const QList<QLineEdit *> boxes = EditBoxes(binding);
@@ -179,47 +198,40 @@ QString CollectEditGroup(const KtControlBinding &binding)
             text += HexBoxText(boxes[i]);
         return text;
     }
-    case SyntaxOid: {
-        QStringList ids;
-        for (QLineEdit *box : boxes)
-            ids << QString::number(BoxNumber(box));
-        return ids.join(QLatin1Char('.'));
-    }
+    case SyntaxOid:
+        return DottedBoxTexts(boxes);
     case SyntaxIpAddress:
-    case SyntaxNsapAddress: {
+    case SyntaxNsapAddress:
         RequireCount(boxes.size(), 4);
-        QStringList parts;
-        for (int i = 0; i < 4; ++i)
-            parts << QString::number(BoxNumber(boxes[i]));
-        return parts.join(QLatin1Char('.'));
-    }
+        return DottedBoxTexts(boxes.mid(0, 4));
     case SyntaxTimeTicks: {
         RequireCount(boxes.size(), 5);
-        const qint64 t = BoxNumber(boxes[0]) * kTicksPerDay + BoxNumber(boxes[1]) * 360000 +
-                         BoxNumber(boxes[2]) * 6000 + BoxNumber(boxes[3]) * 100 + BoxNumber(boxes[4]);
-        return TimeTicksToText(quint32(t));
+        const QString text =
+            QStringLiteral("%1 days, %2:%3:%4.%5")
+                .arg(BoxText(boxes[0]), BoxText(boxes[1]), BoxText(boxes[2]), BoxText(boxes[3]),
+                     BoxText(boxes[4]).rightJustified(2, QLatin1Char('0')));
+        return TimeTicksToText(ReadTimeTicks(text));
     }
     case SyntaxDateAndTime: {
         RequireCount(boxes.size(), 10);
-        KtDateTime value(QStringLiteral("0-0-0,0:0:0.0"));
-        value.Year = quint16(BoxNumber(boxes[0]));
-        value.Month = quint8(BoxNumber(boxes[1]));
-        value.Day = quint8(BoxNumber(boxes[2]));
-        value.Hour = quint8(BoxNumber(boxes[3]));
-        value.Minutes = quint8(BoxNumber(boxes[4]));
-        value.Seconds = quint8(BoxNumber(boxes[5]));
-        value.DeciSeconds = quint8(BoxNumber(boxes[6]));
-        const QString direction = boxes[7] ? boxes[7]->text() : QString();
-        value.Direction = direction.isEmpty() ? '+' : direction.at(0).toLatin1();
-        value.HoursFromUTC = quint8(BoxNumber(boxes[8]));
-        value.MinutesFromUTC = quint8(BoxNumber(boxes[9]));
-        return value.ToText();
+        QString text = QStringLiteral("%1-%2-%3,%4:%5:%6.%7")
+                           .arg(BoxText(boxes[0]), BoxText(boxes[1]), BoxText(boxes[2]), BoxText(boxes[3]),
+                                BoxText(boxes[4]), BoxText(boxes[5]), BoxText(boxes[6]));
+        const QString zone = BoxText(boxes[7]) + BoxText(boxes[8]) + QLatin1Char(':') + BoxText(boxes[9]);
+        if (zone != QLatin1String(":"))
+            text += QLatin1Char(',') + zone;
+        return KtDateTime::Read(text).ToText();
     }
     case SyntaxDateTimeValue: {
         RequireCount(boxes.size(), 7);
-        const QDate date(int(BoxNumber(boxes[0])), int(BoxNumber(boxes[1])), int(BoxNumber(boxes[2])));
-        const QTime time(int(BoxNumber(boxes[3])), int(BoxNumber(boxes[4])), int(BoxNumber(boxes[5])),
-                         int(BoxNumber(boxes[6])));
+        const QDate date(int(BoxNumber(boxes[0], 1, 9999)), int(BoxNumber(boxes[1], 1, 12)),
+                         int(BoxNumber(boxes[2], 1, 31)));
+        if (!date.isValid())
+            throw KtValueError(QStringLiteral("'%1/%2/%3' is no day of the calendar.")
+                                   .arg(BoxText(boxes[0]), BoxText(boxes[1]), BoxText(boxes[2])));
+        // The text form holds whole seconds.
+        const QTime time(int(BoxNumber(boxes[3], 0, 23)), int(BoxNumber(boxes[4], 0, 59)),
+                         int(BoxNumber(boxes[5], 0, 59)), int(BoxNumber(boxes[6], 0, 0)));
         return DayCountToText(DateTimeToDayCount(QDateTime(date, time)));
     }
     default:

@@ -4,6 +4,7 @@
 #include "KtCatalogue.h"
 #include "KtException.h"
 #include "KtNumList.h"
+#include "KtTextForm.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -69,10 +71,13 @@ double UnsignedWholeNumber(double value)
     return std::clamp(std::trunc(value), 0.0, UInt32Maximum);
 }
 
-// Every number of the list is made of digits only and fits 32 bits without sign.
+// Every number of the list is made of digits only (at least one) and fits
+// 32 bits without sign.
 bool AllNumbersFit32Bits(const QString &text, QChar delimiter)
 {
     for (QStringView number : QStringView(text).split(delimiter)) {
+        if (number.isEmpty())
+            return false;
         quint64 value = 0;
         for (QChar c : number) {
             if (!IsDigit(c))
@@ -533,11 +538,18 @@ QString KtEditConstraint::Complaint(const Format &limits, const QString &text)
     }
 }
 
-// A text that is no number at all ("-", ".") is outside every range.
+// A text that is no number of the kind at all ("-", ".", "3.9" or "5e3"
+// for a whole number) is outside every range.
 QString KtEditConstraint::NumberComplaint(const Format &limits, const QString &text)
 {
     bool ok = false;
-    const double value = text.toDouble(&ok);
+    double value = 0;
+    if (limits.Kind == u'f') {
+        value = text.toDouble(&ok);
+    } else if (const std::optional<qint64> whole = KtTextForm::ParseWholeNumber(text)) {
+        ok = limits.Kind == u'i' || !text.trimmed().startsWith(u'-');
+        value = double(*whole);
+    }
     if (ok && value >= limits.Minimum && value <= limits.Maximum)
         return {};
     return CommonErr.Text(8)

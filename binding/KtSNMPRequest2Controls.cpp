@@ -119,6 +119,12 @@ void KtSNMPRequest2Controls::ShowStatus(const QString &message)
     WriteLine(FormatStatusLine(templ, Request.Vars.Caption, message, QTime::currentTime()));
 }
 
+void KtSNMPRequest2Controls::ShowStatus(const QString &message, Operation operation)
+{
+    LastOperation = operation;
+    ShowStatus(message);
+}
+
 void KtSNMPRequest2Controls::WriteLine(const QString &line)
 {
     if (memo_) {

@@ -61,6 +61,9 @@ public:
 
     // One status line around the message, from the template of LastOperation.
     void ShowStatus(const QString &message);
+    // The same for the given operation, which becomes LastOperation: a
+    // write refused before it was sent reads as a failed write.
+    void ShowStatus(const QString &message, Operation operation);
 
     // Reads the variable list (all rows of a table).
     void Get();

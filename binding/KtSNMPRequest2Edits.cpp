@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr int kBadValue = -518;
 constexpr int kNoOptions = -520;
 constexpr int kTooFewControls = -522;
 constexpr qint64 kRepaintEveryMs = 40;
@@ -72,7 +71,7 @@ void RefuseInvalidInput(const KtEditConstraint &constraint, const KtControlBindi
     for (const QPointer<QWidget> &control : binding.Controls)
         if (auto *box = qobject_cast<QLineEdit *>(control.data()))
             if (const QString problem = constraint.Problem(box); !problem.isEmpty())
-                throw KtException(problem, kBadValue);
+                throw KtValueError(problem);
 }
 
 } // namespace
@@ -242,7 +241,7 @@ void KtSNMPRequest2Edits::ShowBinding(const KtControlBinding &binding)
 {
     const KtSNMPVar &var = Request.Vars.Get(binding.Item);
     QString text = var.Options ? var.Options->NameToValue(var.Value) : var.Value;
-    QByteArray image = EncodeValue(text, var.Syntax);
+    QByteArray image = ImageOfShownValue(text, var.Syntax);
     const KtOptionList *options = OptionsOf(binding);
     if (!IsWholeValue(binding)) {
         image = ExtractPart(image, binding.Offset, binding.Syntax);
@@ -280,34 +279,56 @@ void KtSNMPRequest2Edits::ShowValues(int item)
         std::rethrow_exception(firstFailure);
 }
 
+// A text that is no value of its field names the field: with several
+// fields in a window, the user sees which one to correct.
 void KtSNMPRequest2Edits::CollectVariable(int item)
 {
     KtSNMPVar &var = Request.Vars.Get(item);
+    try {
+        CollectInto(var, item);
+    } catch (const KtValueError &error) {
+        throw error.ForField(var.Name);
+    }
+}
+
+// A whole-value binding gives the whole value: what its controls hold
+// replaces the value, never lies over the rest of a longer one read
+// before. Parts (and check-box groups, which hold the bits of their boxes
+// only) are written into the value read.
+void KtSNMPRequest2Edits::CollectInto(KtSNMPVar &var, int item)
+{
     const QString valueText = var.Options ? var.Options->NameToValue(var.Value) : var.Value;
-    QByteArray image = EncodeValue(valueText, var.Syntax);
+    QByteArray image = ImageOfShownValue(valueText, var.Syntax);
     const bool isIndex = Request.Vars.IsTable() && item < Request.Vars.IndexCount;
     bool bound = false;
+    // An empty octet string typed is a value: its empty image must not
+    // become "(NULL)", which sends no value at all.
+    bool emptyValueTyped = false;
     for (const auto &binding : Bindings) {
         if (binding->Item != item)
             continue;
-        // A display string is rebuilt from its controls, never patched.
-        if (!bound && var.Syntax == SyntaxDisplayString)
-            image.clear();
         bound = true;
         RefuseInvalidInput(*Constraint, *binding);
         const KtOptionList *options = OptionsOf(*binding);
         QByteArray part;
         const QString partText = KtControlForms::Collect(*binding, &part);
-        // An index nobody filled in would address row 0, a row nobody chose.
-        if (isIndex && !binding->IsCheckBoxGroup() && partText.trimmed().isEmpty())
-            throw KtException(CommonErr.Text(3), kBadValue);
-        if (!binding->IsCheckBoxGroup())
-            part = EncodeValue(options ? options->NameToValue(partText) : partText, binding->Syntax);
-        image = PatchPart(image, binding->Offset, part);
+        // An index nobody filled in (or one the agent did not give) would
+        // address row 0, a row nobody chose.
+        if (isIndex && !binding->IsCheckBoxGroup() &&
+            (partText.trimmed().isEmpty() || partText == QLatin1String("(NULL)")))
+            throw KtValueError(CommonErr.Text(3));
+        if (binding->IsCheckBoxGroup()) {
+            image = PatchPart(image, binding->Offset, part);
+            continue;
+        }
+        const QString valueText = options ? options->NameToValue(partText) : partText;
+        part = EncodeValue(valueText, binding->Syntax);
+        image = IsWholeValue(*binding) ? part : PatchPart(image, binding->Offset, part);
+        emptyValueTyped = IsWholeValue(*binding) && part.isEmpty() && valueText != QLatin1String("(NULL)");
     }
     if (!bound)
         return;
-    QString text = DecodeValue(image, var.Syntax);
+    QString text = image.isEmpty() && emptyValueTyped ? QString() : DecodeValue(image, var.Syntax);
     var.Value = var.Options ? var.Options->ValueToName(text) : text;
 }
 

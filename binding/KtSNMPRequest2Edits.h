@@ -87,6 +87,7 @@ private:
     bool IsWholeValue(const KtControlBinding &binding) const;
     void ShowBinding(const KtControlBinding &binding);
     void CollectVariable(int item);
+    void CollectInto(KtSNMPVar &var, int item);
     void OnListSelectionChanged();
     void LetWindowRepaint();
     void PauseListPainting(bool paused);

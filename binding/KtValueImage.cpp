@@ -1,6 +1,5 @@
 #include "KtValueImage.h"
 
-#include "KtCatalogue.h"
 #include "KtDateTime.h"
 #include "KtErrorCode.h"
 #include "KtOid.h"
@@ -44,49 +43,6 @@ template <typename T> T ReadLittleEndian(const QByteArray &image, int offset = 0
 quint16 ReadNetworkOrder16(const QByteArray &image)
 {
     return qFromBigEndian<quint16>(image.constData());
-}
-
-// Dotted decimal components, as the SNMP library parses an OID; a text that
-// is not one gives no components.
-std::vector<quint32> DottedComponents(const QString &text)
-{
-    bool ok = false;
-    const KtOid oid = KtOid::FromText(text, &ok);
-    return ok ? oid.Ids() : std::vector<quint32>{};
-}
-
-// A number that does not fit its part is refused: keeping its low bits
-// would write a value nobody typed (300 as 44, 70000 as 4464). The message
-// names the range, as the input check of an edit box does.
-[[noreturn]] void RaiseOutOfRange(qint64 minimum, qint64 maximum, bool dotted)
-{
-    const QString text = dotted
-                             ? CommonErr.Text(11).replace(QLatin1String("[DELIMITER]"), QStringLiteral("."))
-                             : CommonErr.Text(8);
-    throw KtException(QString(text)
-                          .replace(QLatin1String("[MIN]"), QString::number(minimum))
-                          .replace(QLatin1String("[MAX]"), QString::number(maximum)),
-                      kPartBadValue);
-}
-
-qint64 NumberWithin(const QString &text, qint64 minimum, qint64 maximum)
-{
-    const qint64 number = TextToLong(text);
-    if (number < minimum || number > maximum)
-        RaiseOutOfRange(minimum, maximum, false);
-    return number;
-}
-
-// One octet per dotted component (IP and NSAP addresses).
-QByteArray DottedOctets(const QString &text)
-{
-    QByteArray image;
-    for (quint32 id : DottedComponents(text)) {
-        if (id > 255)
-            RaiseOutOfRange(0, 255, true);
-        image += char(quint8(id));
-    }
-    return image;
 }
 
 int MinimumLength(int syntax)
@@ -163,59 +119,69 @@ QByteArray EncodeValue(const QString &text, int syntax)
         KtRaise(KtErrBadSyntax);
     if (text == QLatin1String("(NULL)"))
         return {};
-    const bool isTrue = text == QLatin1String("true");
     switch (syntax) {
     case SyntaxBoolean:
-        return LittleEndian<qint32>(isTrue ? 1 : 0);
+        return LittleEndian<qint32>(ReadTruthValue(text) ? 1 : 0);
     case SyntaxPartBool8:
-        return QByteArray(1, isTrue ? '\1' : '\0');
+        return QByteArray(1, ReadTruthValue(text) ? '\1' : '\0');
     case SyntaxPartBool16:
-        return NetworkOrder16(isTrue ? 1 : 0);
+        return NetworkOrder16(ReadTruthValue(text) ? 1 : 0);
     case SyntaxInteger:
-        return LittleEndian<quint32>(quint32(NumberWithin(text, INT32_MIN, INT32_MAX)));
+        return LittleEndian<quint32>(quint32(ReadWholeNumber(text, INT32_MIN, INT32_MAX)));
     case SyntaxCounter32:
     case SyntaxGauge32:
     case SyntaxUnsigned32:
-        return LittleEndian<quint32>(quint32(NumberWithin(text, 0, UINT32_MAX)));
+        return LittleEndian<quint32>(quint32(ReadWholeNumber(text, 0, UINT32_MAX)));
     case SyntaxPartInt8:
-        return QByteArray(1, char(quint8(NumberWithin(text, INT8_MIN, INT8_MAX))));
+        return QByteArray(1, char(quint8(ReadWholeNumber(text, INT8_MIN, INT8_MAX))));
     case SyntaxPartUInt8:
-        return QByteArray(1, char(quint8(NumberWithin(text, 0, UINT8_MAX))));
+        return QByteArray(1, char(quint8(ReadWholeNumber(text, 0, UINT8_MAX))));
     case SyntaxPartInt16:
     case SyntaxPartUInt16:
-        return NetworkOrder16(quint16(NumberWithin(text, 0, UINT16_MAX)));
+        return NetworkOrder16(quint16(ReadWholeNumber(text, 0, UINT16_MAX)));
     case SyntaxBits:
     case SyntaxOctets:
     case SyntaxOpaque:
+        return ReadHexOctets(text);
     case SyntaxMacAddress:
-        return HexToOctets(text);
+        return ReadMacAddress(text);
     case SyntaxNull:
         return {};
     case SyntaxOid: {
         QByteArray image;
-        for (quint32 id : DottedComponents(text))
+        const KtOid oid = ReadObjectId(text);
+        for (quint32 id : oid.Ids())
             image += LittleEndian<quint32>(id);
         return image;
     }
     case SyntaxIpAddress:
     case SyntaxNsapAddress:
-        return DottedOctets(text);
+        return ReadDottedQuad(text);
     case SyntaxTimeTicks:
-        return LittleEndian<quint32>(TextToTimeTicks(text));
+        return LittleEndian<quint32>(ReadTimeTicks(text));
     case SyntaxCounter64: {
-        const quint64 value = TextToCounter64(text);
+        const quint64 value = ReadCounter64(text);
         return LittleEndian<quint32>(quint32(value)) + LittleEndian<quint32>(quint32(value >> 32));
     }
     case SyntaxDouble:
-        return DoubleToOctets(TextToDouble(text));
+        return DoubleToOctets(ReadDecimal(text));
     case SyntaxDateAndTime:
-        return KtDateTime(text).ToOctets();
+        return KtDateTime::Read(text).ToOctets();
     case SyntaxDateTimeValue:
-        return DoubleToOctets(TextToDayCount(text).value_or(0.0));
+        return DoubleToOctets(ReadDayCount(text));
     case SyntaxDisplayString:
-        return DisplayStringToOctets(text);
+        return ReadDisplayString(text);
     }
     KtRaise(KtErrBadSyntax);
+}
+
+QByteArray ImageOfShownValue(const QString &text, int syntax)
+{
+    try {
+        return EncodeValue(text, syntax);
+    } catch (const KtValueError &) {
+        return {};
+    }
 }
 
 QString DecodeValue(const QByteArray &image, int syntax)

@@ -11,10 +11,19 @@
 // code says network order); they never travel on the wire.
 //
 // Failures raise KtException: -511 an unknown type code, -518 an image too
-// short for its type, -519 a part past the end of the image.
+// short for its type or a text that is not a value of its type
+// (KtValueError), -519 a part past the end of the image.
 
 // The image of a value text; "(NULL)" gives an empty image for every code.
+// The whole text must be one value of the type code, within its range (the
+// readers of KtTextForm); anything else raises KtValueError saying what the
+// text is not.
 QByteArray EncodeValue(const QString &text, int syntax);
+
+// The image of a value read from the agent or from a list row, for showing:
+// a text that is no value of the type code (one the agent sent out of its
+// syntax) gives an empty image instead of an error.
+QByteArray ImageOfShownValue(const QString &text, int syntax);
 
 // The value text of an image; an empty image gives "(NULL)" (an empty text
 // for SyntaxDisplayString).

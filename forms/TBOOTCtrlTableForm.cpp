@@ -111,12 +111,12 @@ void TBOOTCtrlTableForm::DeleteServer()
     // Delete acts on the row shown selected: after a refresh the bound
     // editors may still hold a row that is no longer selected.
     if (ListView1->selectedItems().isEmpty()) {
-        Binding->ShowStatus(NoRowSelected);
+        Binding->ShowStatus(NoRowSelected, KtSNMPRequest2Controls::OperationSet);
         return;
     }
     // Failures of the sent write reach the memo by themselves; a guarded
     // one was refused before anything was sent.
-    Guarded(Binding.get(), [this] {
+    GuardedSet(Binding.get(), [this] {
         ComboBox1->setCurrentIndex(kInvalidItem);
         Binding->Set(true, true, QString(), nullptr);
     });

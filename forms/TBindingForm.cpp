@@ -70,6 +70,13 @@ bool TBindingForm::Guarded(KtSNMPRequest2Controls *binding, const std::function<
     }
 }
 
+bool TBindingForm::GuardedSet(KtSNMPRequest2Controls *binding, const std::function<void()> &action)
+{
+    if (binding)
+        binding->LastOperation = KtSNMPRequest2Controls::OperationSet;
+    return Guarded(binding, action);
+}
+
 bool TBindingForm::Guarded(const std::function<void()> &action)
 {
     try {

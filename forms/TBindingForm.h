@@ -55,6 +55,11 @@ protected:
     // Runs `action`; a KtException it raises becomes a status line of
     // `binding` (if there is one still). False after a failure.
     static bool Guarded(KtSNMPRequest2Controls *binding, const std::function<void()> &action);
+    // The same for an action that writes: what fails before the write is
+    // sent (an input that is no value, no row chosen) is a failed write
+    // too and reads as one ("Set: ..."); a failed read after the write
+    // still reads as a read.
+    static bool GuardedSet(KtSNMPRequest2Controls *binding, const std::function<void()> &action);
     // The same with the message written as it is into StatusPanel0.
     bool Guarded(const std::function<void()> &action);
     // The same with the message shown in a message box: for the first read

@@ -56,10 +56,10 @@ void TForwardPortsForm::SetBtnClick()
     // Set writes the port lists of the VLAN shown selected: with none, the
     // grids' boxes belong to no row and the instance would be VLAN 0.
     if (ListView->selectedItems().isEmpty()) {
-        TableBinding->ShowStatus(QStringLiteral("No row is selected."));
+        TableBinding->ShowStatus(QStringLiteral("No row is selected."), KtSNMPRequest2Controls::OperationSet);
         return;
     }
-    Guarded(TableBinding, [this] {
+    GuardedSet(TableBinding, [this] {
         TableBinding->Set(true, true, QString(), nullptr);
         WriteRowCount();
     });

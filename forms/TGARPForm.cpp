@@ -92,7 +92,7 @@ void TGARPForm::SetBtnClick()
     RefreshIdle = false;
     SetIdle = false;
     const QString caption = SelectedCaption(LV_dot1dPortGarpEntry);
-    if (!Guarded(TableBinding, [this, &caption] {
+    if (!GuardedSet(TableBinding, [this, &caption] {
             TableBinding->Set(true, true, QString(), nullptr);
             SelectRowByCaption(LV_dot1dPortGarpEntry, caption, [this] {
                 GarpJoinTime->clear();

@@ -103,7 +103,7 @@ void TMulticastFilterInformationForm::SetBtnClick()
 {
     if (Closed())
         return;
-    Guarded(TableBinding, [this] {
+    GuardedSet(TableBinding, [this] {
         TableBinding->Set(true, true, QString(), nullptr);
         WriteRowCount();
     });

@@ -73,5 +73,5 @@ void TPBridgeConfigForm::SetBtnClick()
     if (Closed())
         return;
     // The capabilities are read-only: a write of them would carry nothing.
-    Guarded(TrafficClassesBinding, [this] { TrafficClassesBinding->Set(true, true, QString(), nullptr); });
+    GuardedSet(TrafficClassesBinding, [this] { TrafficClassesBinding->Set(true, true, QString(), nullptr); });
 }

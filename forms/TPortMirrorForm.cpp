@@ -176,7 +176,7 @@ void TPortMirrorForm::SetClick()
         return;
     if (!AnyChecked(IngressGrid) && !AnyChecked(EgressGrid))
         KtMessageBox::Warn(this, QStringLiteral("Ingress Ports and Egress Ports can not be empty."));
-    Guarded(Binding.get(), [this] {
+    GuardedSet(Binding.get(), [this] {
         ET_TargetPort->setText(
             QString::number(TPortTrunkForm::PortNumberOfTexts(UnitEdit->text(), PortEdit->text())));
         Binding->Set(true, true, QString(), nullptr);

@@ -1,5 +1,7 @@
 #include "TPortTrunkForm.h"
 
+#include "KtTextForm.h"
+
 #include "KtException.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
@@ -68,13 +70,15 @@ void SetIndexColour(QLineEdit *edit, const QColor &colour)
     edit->setPalette(palette);
 }
 
-int NumberOf(const QString &text)
+// A number typed in a box of the window, named after the box when it is
+// no whole number within the box's range.
+int NumberOf(const QString &field, const QString &text, int minimum, int maximum)
 {
-    bool ok = false;
-    const int number = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw KtException(QStringLiteral("'%1' is not a valid integer value").arg(text), -1);
-    return number;
+    try {
+        return int(KtTextForm::ReadWholeNumber(text, minimum, maximum));
+    } catch (const KtValueError &error) {
+        throw error.ForField(field);
+    }
 }
 
 } // namespace
@@ -96,11 +100,10 @@ void TPortTrunkForm::UnitPortOf(int number, int &unit, int &port)
 
 int TPortTrunkForm::PortNumberOfTexts(const QString &unit, const QString &port)
 {
-    const int unitNumber = NumberOf(unit);
-    const int portNumber = NumberOf(port);
+    const int unitNumber = NumberOf(QStringLiteral("Unit"), unit, 1, TStackingPortUitForm::MasterUnitId);
+    const int portNumber = NumberOf(QStringLiteral("Port"), port, 1, PortsPerUnitNumber);
     // Out-of-range parts would otherwise name some other unit's port.
-    if (portNumber < 1 || portNumber > PortsPerUnitNumber ||
-        (unitNumber > 12 && unitNumber != TStackingPortUitForm::MasterUnitId))
+    if (unitNumber > 12 && unitNumber != TStackingPortUitForm::MasterUnitId)
         throw KtException(QStringLiteral("Unit %1 Port %2 is no port of the switch").arg(unit, port), -1);
     const int number = PortNumberOf(unitNumber, portNumber);
     if (number < 1 || number > HighestPortNumber)

@@ -129,15 +129,17 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget *owner)
 
     // A button's request that cannot start changes nothing. Failures of a
     // sent request reach the memo by themselves; one refused before anything
-    // was sent is put there too.
-    const auto onClick = [this](QPushButton *push, void (TRouteRedistributForm::*action)()) {
-        connect(push, &QPushButton::clicked, this,
-                [this, action] { Guarded(Binding.get(), [this, action] { (this->*action)(); }); });
+    // was sent is put there too, a write's as a failed write.
+    const auto onClick = [this](QPushButton *push, void (TRouteRedistributForm::*action)(), bool writes) {
+        connect(push, &QPushButton::clicked, this, [this, action, writes] {
+            const auto run = [this, action] { (this->*action)(); };
+            writes ? GuardedSet(Binding.get(), run) : Guarded(Binding.get(), run);
+        });
     };
-    onClick(RefreshBtn, &TRouteRedistributForm::Refresh);
-    onClick(EditBtn, &TRouteRedistributForm::SetRow);
-    onClick(AddBtn, &TRouteRedistributForm::AddRow);
-    onClick(DeleteBtn, &TRouteRedistributForm::DeleteRow);
+    onClick(RefreshBtn, &TRouteRedistributForm::Refresh, false);
+    onClick(EditBtn, &TRouteRedistributForm::SetRow, true);
+    onClick(AddBtn, &TRouteRedistributForm::AddRow, true);
+    onClick(DeleteBtn, &TRouteRedistributForm::DeleteRow, true);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(TypeGroup, &QButtonGroup::idClicked, this, [this](int n) { TypeClicked(n); });
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ApplyProtocolRules(); });
@@ -256,7 +258,7 @@ void TRouteRedistributForm::SetRow()
     // Set changes the row shown selected, with the status it was read with.
     if (ListView1->selectedItems().isEmpty()) {
         if (Binding)
-            Binding->ShowStatus(QStringLiteral("No row is selected."));
+            Binding->ShowStatus(QStringLiteral("No row is selected."), KtSNMPRequest2Controls::OperationSet);
         return;
     }
     if (CheckMetric())

@@ -146,5 +146,5 @@ void TSSLManagementForm::SetValues()
     if (!Binding)
         return;
     edtciphersuites->setText(EncodeCipherSuites());
-    Guarded(Binding.get(), [&] { Binding->Set(true, true, QString(), nullptr); });
+    GuardedSet(Binding.get(), [&] { Binding->Set(true, true, QString(), nullptr); });
 }

@@ -79,8 +79,7 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent)
     Binding->OnGetDone = [this](KtSNMPRequest2Controls *binding, const KtSNMPError &record) {
         if (record.Code != 0 || writeError_.isEmpty())
             return;
-        binding->LastOperation = KtSNMPRequest2Controls::OperationSet;
-        binding->ShowStatus(writeError_);
+        binding->ShowStatus(writeError_, KtSNMPRequest2Controls::OperationSet);
         writeError_.clear();
     };
     RefreshState();

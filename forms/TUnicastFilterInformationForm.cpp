@@ -109,7 +109,7 @@ void TUnicastFilterInformationForm::SetBtnClick()
 {
     if (Closed())
         return;
-    Guarded(TableBinding, [this] {
+    GuardedSet(TableBinding, [this] {
         TableBinding->Set(true, true, QString(), nullptr);
         WriteRowCount();
     });
@@ -129,7 +129,7 @@ void TUnicastFilterInformationForm::DeleteBtnClick()
     const auto portListAccess = [this](int access) {
         TableBinding->Request.Vars.Get(ColAllowed).Access = access;
     };
-    Guarded(TableBinding, [this, &portListAccess] {
+    GuardedSet(TableBinding, [this, &portListAccess] {
         UStatus->setCurrentIndex(InvalidItem);
         TableBinding->OnCollect();
         portListAccess(AccessSkip);

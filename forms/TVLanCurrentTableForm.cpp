@@ -170,7 +170,7 @@ void TVLanCurrentTableForm::SetBtnClick()
 {
     if (Closed())
         return;
-    Guarded(TableBinding.get(), [&] {
+    GuardedSet(TableBinding.get(), [&] {
         TableBinding->Set(true, true, QString(), nullptr);
         WriteRowCount();
     });

@@ -71,5 +71,5 @@ void TVLanGeneralInfoForm::SetBtnClick()
 {
     if (Closed())
         return;
-    Guarded(ScalarBinding, [this] { ScalarBinding->Set(true, true, QString(), nullptr); });
+    GuardedSet(ScalarBinding, [this] { ScalarBinding->Set(true, true, QString(), nullptr); });
 }

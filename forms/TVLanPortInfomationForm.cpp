@@ -98,7 +98,7 @@ void TVLanPortInfomationForm::SetBtnClick()
     if (Closed() || RefreshNotComplete())
         return;
     const QString caption = SelectedCaption(LV_dot1qPortVlanEntry);
-    Guarded(TableBinding, [this, &caption] {
+    GuardedSet(TableBinding, [this, &caption] {
         reselect_ = caption;
         TableBinding->Set(true, true, QString(), nullptr);
         // A write that needed no answer has already read the table again.

@@ -5,6 +5,7 @@
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
+#include "KtTextForm.h"
 #include "TStackingPortUitForm.h"
 
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -46,6 +48,9 @@ constexpr KtSNMPVarDef Dot1qNextFreeLocalVlanIndex[] = {
     {"1.3.6.1.2.1.17.7.1.4.4", "NextFreeLocalVLANIndex", SyntaxInteger, AccessRead},
     {},
 };
+
+constexpr qint64 MinimumVlanId = 1;
+constexpr qint64 MaximumVlanId = 4094;
 
 enum StaticColumn
 {
@@ -219,16 +224,18 @@ void TVlanStaticForm::SetWithStatus(int statusItem)
     if (Closed())
         return;
     // The VLAN ID names the row written: text that is no VLAN number would
-    // otherwise be turned into some other row's instance.
-    bool ok = false;
-    const qulonglong vlan = ED_VLANID->text().trimmed().toULongLong(&ok);
-    if (!ok || vlan < 1 || vlan > 0xFFFFFFFFull) {
-        KtMessageBox::Warn(this, QStringLiteral("VLAN ID must be a whole number from 1 to 4294967295."));
+    // otherwise be turned into some other row's instance, and a number
+    // outside 1 to 4094 names no VLAN at all.
+    const std::optional<qint64> vlan = KtTextForm::ParseWholeNumber(ED_VLANID->text());
+    if (!vlan || *vlan < MinimumVlanId || *vlan > MaximumVlanId) {
+        KtMessageBox::Warn(this, QStringLiteral("VLAN ID must be a whole number from %1 to %2.")
+                                     .arg(MinimumVlanId)
+                                     .arg(MaximumVlanId));
         return;
     }
     if (statusItem >= 0)
         Status->setCurrentIndex(statusItem);
-    Guarded(TableBinding.get(), [&] {
+    GuardedSet(TableBinding.get(), [&] {
         // The editors are cleared once the write has succeeded (OnSetDone):
         // input the agent refused stays to be corrected.
         TableBinding->Set(true, true, QString(), nullptr);

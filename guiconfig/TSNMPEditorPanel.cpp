@@ -79,9 +79,9 @@ void TSNMPEditorPanel::SetCheckedClick(QObject *sender)
                 EditCtrl->Set(false, false, QString(), nullptr);
         }
     } catch (const KtException &error) {
-        EditCtrl->ShowStatus(error.Message);
+        EditCtrl->ShowStatus(error.Message, KtSNMPRequest2Controls::OperationSet);
     } catch (const std::exception &error) {
-        EditCtrl->ShowStatus(QString::fromUtf8(error.what()));
+        EditCtrl->ShowStatus(QString::fromUtf8(error.what()), KtSNMPRequest2Controls::OperationSet);
     }
     for (int i : skipped)
         vars.Get(i).Access &= ~AccessSkip;

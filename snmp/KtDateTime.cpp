@@ -1,6 +1,10 @@
 #include "KtDateTime.h"
 
+#include "KtException.h"
+
 #include <QDateTime>
+#include <QRegularExpression>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -94,6 +98,47 @@ int KtDateTime::Scan(const QString &text, char zoneSign, int wanted)
     HoursFromUTC = quint8(numbers[7]);
     MinutesFromUTC = quint8(numbers[8]);
     return read;
+}
+
+KtDateTime KtDateTime::Read(QStringView text)
+{
+    static const QRegularExpression form(QStringLiteral(
+        R"(^([0-9]+)-([0-9]+)-([0-9]+),([0-9]+):([0-9]+):([0-9]+)\.([0-9]+)(?:,([+-])([0-9]+):([0-9]+))?$)"));
+    struct Field
+    {
+        int Capture;
+        quint32 Minimum;
+        quint32 Maximum;
+    };
+    static constexpr Field Fields[] = {{1, 0, 65535}, {2, 1, 12}, {3, 1, 31}, {4, 0, 23}, {5, 0, 59},
+                                       {6, 0, 60},    {7, 0, 9},  {9, 0, 13}, {10, 0, 59}};
+    const QRegularExpressionMatch match = form.match(text.trimmed().toString());
+    quint32 numbers[std::size(Fields)] = {};
+    bool valid = match.hasMatch();
+    for (size_t i = 0; valid && i < std::size(Fields); ++i) {
+        bool ok = true;
+        const QStringView digits = match.capturedView(Fields[i].Capture);
+        numbers[i] = digits.isEmpty() ? 0 : digits.toUInt(&ok);
+        valid =
+            ok && (digits.isEmpty() || (numbers[i] >= Fields[i].Minimum && numbers[i] <= Fields[i].Maximum));
+    }
+    if (!valid)
+        throw KtValueError(QStringLiteral("'%1' is not a date and time written year-month-day,"
+                                          "hour:minutes:seconds.deci-seconds (2005-3-7,14:5:9.0), a zone "
+                                          "such as ,+8:0 or ,-5:30 after it if need be.")
+                               .arg(text.toString()));
+    KtDateTime value{Zeroed{}};
+    value.Year = quint16(numbers[0]);
+    value.Month = quint8(numbers[1]);
+    value.Day = quint8(numbers[2]);
+    value.Hour = quint8(numbers[3]);
+    value.Minutes = quint8(numbers[4]);
+    value.Seconds = quint8(numbers[5]);
+    value.DeciSeconds = quint8(numbers[6]);
+    value.Direction = match.capturedView(8) == u"-" ? '-' : '+';
+    value.HoursFromUTC = quint8(numbers[7]);
+    value.MinutesFromUTC = quint8(numbers[8]);
+    return value;
 }
 
 KtDateTime KtDateTime::FromOctets(const QByteArray &octets)

@@ -21,6 +21,13 @@ public:
     // not give are 0.
     explicit KtDateTime(const QString &text);
 
+    // A typed date and time: the whole text (blanks around it aside) in the
+    // form ToText writes, all seven numbers given, each within the range of
+    // its field (month 1-12, day 1-31, hour 0-23, minutes 0-59, seconds 0-60,
+    // deci-seconds 0-9, zone 0-13 hours and 0-59 minutes). Any other text
+    // raises KtValueError.
+    static KtDateTime Read(QStringView text);
+
     // The first 11 octets; octets the input does not have count as 0.
     static KtDateTime FromOctets(const QByteArray &octets);
     QByteArray ToOctets() const;

@@ -30,3 +30,27 @@ public:
     {
     }
 };
+
+// A text that is not one value of its syntax, or not within the range of its
+// field: the message says what the text is not and what the field takes.
+// Nothing is sent for such a text. ForField puts the name of the field the
+// text came from in front, once.
+class KtValueError : public KtException
+{
+public:
+    static constexpr int ValueErrorCode = -518;
+
+    explicit KtValueError(const QString &message) : KtException(message, ValueErrorCode) {}
+
+    KtValueError ForField(const QString &field) const
+    {
+        if (named_ || field.isEmpty())
+            return *this;
+        KtValueError named(field + QStringLiteral(": ") + Message);
+        named.named_ = true;
+        return named;
+    }
+
+private:
+    bool named_ = false;
+};

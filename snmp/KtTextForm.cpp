@@ -1,10 +1,14 @@
 #include "KtTextForm.h"
 
+#include "KtException.h"
+#include "KtOid.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QtEndian>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -249,6 +253,18 @@ QString DayCountToText(double days)
 
 std::optional<double> TextToDayCount(QStringView text)
 {
+    if (const std::optional<double> days = CalendarTextToDayCount(text))
+        return days;
+    const std::string bytes = text.trimmed().toLatin1().toStdString();
+    double value = 0;
+    const auto result = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    if (bytes.empty() || result.ec != std::errc() || result.ptr != bytes.data() + bytes.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> CalendarTextToDayCount(QStringView text)
+{
     static const QRegularExpression form(
         QStringLiteral(R"(^\s*(\d{1,4})[/.-](\d{1,2})[/.-](\d{1,2})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)"
                        R"(\s*(am|pm)?)?\s*$)"),
@@ -272,12 +288,7 @@ std::optional<double> TextToDayCount(QStringView text)
         const double timePart = (hour * 3600 + minute * 60 + second) / 86400.0;
         return dayPart < 0 ? dayPart - timePart : dayPart + timePart;
     }
-    const std::string bytes = text.trimmed().toLatin1().toStdString();
-    double value = 0;
-    const auto result = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
-    if (bytes.empty() || result.ec != std::errc() || result.ptr != bytes.data() + bytes.size())
-        return std::nullopt;
-    return value;
+    return std::nullopt;
 }
 
 double NowDayCount()
@@ -301,6 +312,188 @@ QString IpAddressToText(const QByteArray &octets)
 {
     auto octet = [&](int i) { return i < octets.size() ? quint8(octets[i]) : 0; };
     return QStringLiteral("%1.%2.%3.%4").arg(octet(0)).arg(octet(1)).arg(octet(2)).arg(octet(3));
+}
+
+// ---- strict readers of typed values ------------------------------------------
+
+namespace {
+
+constexpr int MaxObjectIdLength = 128;
+
+[[noreturn]] void Refuse(QStringView text, const QString &whatItTakes)
+{
+    throw KtValueError(QStringLiteral("'%1' is not %2.").arg(text.toString(), whatItTakes));
+}
+
+QString WholeNumberRange(qint64 minimum, qint64 maximum)
+{
+    return QStringLiteral("a whole number from %1 to %2").arg(minimum).arg(maximum);
+}
+
+// The whole text matched, blanks around it aside; the captures of a match.
+QRegularExpressionMatch WholeMatch(const QRegularExpression &form, QStringView text)
+{
+    return form.match(text.trimmed().toString());
+}
+
+quint64 CapturedNumber(const QRegularExpressionMatch &match, int n)
+{
+    return ParseWholeNumber(match.capturedView(n)).value_or(0);
+}
+
+} // namespace
+
+std::optional<qint64> ParseWholeNumber(QStringView text)
+{
+    const QStringView number = text.trimmed();
+    qsizetype pos = 0;
+    bool negative = false;
+    if (pos < number.size() && (number[pos] == QLatin1Char('+') || number[pos] == QLatin1Char('-')))
+        negative = number[pos++] == QLatin1Char('-');
+    if (pos == number.size())
+        return std::nullopt;
+    constexpr quint64 Limit = quint64(std::numeric_limits<qint64>::max());
+    quint64 magnitude = 0;
+    for (; pos < number.size(); ++pos) {
+        if (!IsAsciiDigit(number[pos]))
+            return std::nullopt;
+        magnitude = std::min(magnitude * 10 + (number[pos].unicode() - '0'), Limit);
+    }
+    return negative ? -qint64(magnitude) : qint64(magnitude);
+}
+
+qint64 ReadWholeNumber(QStringView text, qint64 minimum, qint64 maximum)
+{
+    const std::optional<qint64> number = ParseWholeNumber(text);
+    if (!number || *number < minimum || *number > maximum)
+        Refuse(text, WholeNumberRange(minimum, maximum));
+    return *number;
+}
+
+quint64 ReadCounter64(QStringView text)
+{
+    static const QRegularExpression form(QStringLiteral(R"(^\+?([0-9]+)$)"));
+    const QRegularExpressionMatch match = WholeMatch(form, text);
+    bool ok = false;
+    const quint64 value = match.hasMatch() ? match.capturedView(1).toULongLong(&ok) : 0;
+    if (!ok)
+        Refuse(text, QStringLiteral("a whole number from 0 to 18446744073709551615"));
+    return value;
+}
+
+quint32 ReadTimeTicks(QStringView text)
+{
+    static const QRegularExpression form(
+        QStringLiteral(R"(^(?:([0-9]+) *days? *,? *)?([0-9]+):([0-9]{1,2}):([0-9]{1,2})\.([0-9]{2})$)"));
+    const QRegularExpressionMatch match = WholeMatch(form, text);
+    const bool withDays = match.hasMatch() && match.capturedLength(1) > 0;
+    const quint64 days = match.hasMatch() ? CapturedNumber(match, 1) : 0;
+    const quint64 hours = match.hasMatch() ? CapturedNumber(match, 2) : 0;
+    const quint64 minutes = match.hasMatch() ? CapturedNumber(match, 3) : 0;
+    const quint64 seconds = match.hasMatch() ? CapturedNumber(match, 4) : 0;
+    const bool fits =
+        days <= std::numeric_limits<quint32>::max() && hours <= std::numeric_limits<quint32>::max();
+    const quint64 total = fits ? days * HundredthsPerDay + hours * 360000 + minutes * 6000 + seconds * 100 +
+                                     CapturedNumber(match, 5)
+                               : 0;
+    if (!match.hasMatch() || !fits || (withDays && hours > 23) || minutes > 59 || seconds > 59 ||
+        total > std::numeric_limits<quint32>::max())
+        Refuse(text, QStringLiteral("a time from 0:00:00.00 to 497 days, 2:27:52.95 written h:mm:ss.hh, "
+                                    "after a number of days if need be (2 days, 3:04:05.06)"));
+    return quint32(total);
+}
+
+QByteArray ReadHexOctets(QStringView text)
+{
+    const auto isHexDigit = [](QChar c) { return c == QLatin1Char('0') || HexDigitValue(c) != 0; };
+    for (QChar c : text)
+        if (c != QLatin1Char(' ') && !isHexDigit(c))
+            Refuse(text, QStringLiteral("octets in hexadecimal (digits 0 to 9 and A to F, two per octet)"));
+    return HexToOctets(text);
+}
+
+QByteArray ReadMacAddress(QStringView text)
+{
+    static const QString whatItTakes = QStringLiteral("a MAC address (12 hexadecimal digits)");
+    QByteArray octets;
+    try {
+        octets = ReadHexOctets(text);
+    } catch (const KtValueError &) {
+        Refuse(text, whatItTakes);
+    }
+    if (QString(text.toString()).remove(QLatin1Char(' ')).size() != 12)
+        Refuse(text, whatItTakes);
+    return octets;
+}
+
+QByteArray ReadDottedQuad(QStringView text)
+{
+    bool ok = false;
+    const KtOid numbers = KtOid::FromText(text, &ok);
+    QByteArray octets;
+    for (quint32 number : numbers.Ids())
+        octets.append(char(quint8(number)));
+    const bool inRange =
+        std::all_of(numbers.Ids().begin(), numbers.Ids().end(), [](quint32 number) { return number <= 255; });
+    if (!ok || numbers.Size() != 4 || !inRange || text.trimmed().startsWith(QLatin1Char('.')))
+        Refuse(text, QStringLiteral("an address of four numbers from 0 to 255 joined by dots"));
+    return octets;
+}
+
+KtOid ReadObjectId(QStringView text)
+{
+    bool ok = false;
+    KtOid oid = KtOid::FromText(text, &ok);
+    if (!ok || oid.Size() > MaxObjectIdLength)
+        Refuse(text, QStringLiteral("an object identifier (up to 128 numbers from 0 to 4294967295 "
+                                    "joined by dots)"));
+    return oid;
+}
+
+double ReadDecimal(QStringView text)
+{
+    static const QRegularExpression form(
+        QStringLiteral(R"(^[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[eE][+-]?[0-9]+)?$)"));
+    const bool matches = WholeMatch(form, text).hasMatch();
+    const double value = matches ? TextToDouble(text) : 0;
+    if (!matches || !std::isfinite(value))
+        Refuse(text, QStringLiteral("a decimal number"));
+    return value;
+}
+
+bool ReadTruthValue(QStringView text)
+{
+    const QStringView word = text.trimmed();
+    if (word != u"true" && word != u"false")
+        Refuse(text, QStringLiteral("true or false"));
+    return word == u"true";
+}
+
+double ReadDayCount(QStringView text)
+{
+    const std::optional<double> days = CalendarTextToDayCount(text);
+    if (!days)
+        Refuse(text, QStringLiteral("a date and time written yyyy/mm/dd hh:nn:ss am or pm"));
+    return *days;
+}
+
+QByteArray ReadDisplayString(QStringView text)
+{
+    for (QStringView::const_iterator c = text.begin(); c != text.end(); ++c) {
+        char32_t code = c->unicode();
+        if (c->isHighSurrogate() && c + 1 != text.end() && (c + 1)->isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(*c, *(c + 1));
+            ++c;
+        }
+        if (code == 0 || code > 0xFF) {
+            const QString shown = code == 0 ? QString() : QString::fromUcs4(&code, 1);
+            throw KtValueError(
+                QStringLiteral("The character '%1' (U+%2) cannot be written: the value takes Latin-1 "
+                               "characters only (U+0001 to U+00FF).")
+                    .arg(shown, QStringLiteral("%1").arg(quint32(code), 4, 16, QLatin1Char('0')).toUpper()));
+        }
+    }
+    return text.toLatin1();
 }
 
 } // namespace KtTextForm

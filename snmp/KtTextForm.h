@@ -5,8 +5,16 @@
 #include <QStringView>
 #include <optional>
 
-// The text forms of SNMP values and the readers of those texts. Every reader
-// accepts any text: it reads what it can and never reads past the end.
+class KtOid;
+
+// The text forms of SNMP values and the readers of those texts. The readers
+// named Text...To... accept any text: they read what they can and never read
+// past the end; they serve texts this program wrote itself. The Read...
+// readers serve texts a user typed: the whole text (blanks around it aside)
+// must be one value of the syntax, within its range and part count, or they
+// raise KtValueError saying what the text is not and what it takes. They
+// never read a leading part, drop parts or pad; only octet strings are read
+// as hexadecimal.
 namespace KtTextForm {
 
 // "0" to "9", "A" to "F", "a" to "f"; any other character counts as 0.
@@ -61,6 +69,8 @@ QString DayCountToText(double days);
 // time, a 24-hour clock without am/pm, "-" or "." between the date's
 // numbers), or a plain day-count number. No value for any other text.
 std::optional<double> TextToDayCount(QStringView text);
+// The same without the plain day-count number: a calendar date and time.
+std::optional<double> CalendarTextToDayCount(QStringView text);
 
 // The current local date and time as a day count.
 double NowDayCount();
@@ -72,5 +82,51 @@ QByteArray DisplayStringToOctets(const QString &text);
 
 // The first four octets as a dotted quad; missing octets count 0.
 QString IpAddressToText(const QByteArray &octets);
+
+// An optional sign and decimal digits, nothing else (blanks around aside);
+// no value for any other text. Numbers beyond 64 bits are held at the
+// 64-bit limit of their sign, outside every range a field has.
+std::optional<qint64> ParseWholeNumber(QStringView text);
+
+// A whole number from minimum to maximum.
+qint64 ReadWholeNumber(QStringView text, qint64 minimum, qint64 maximum);
+
+// A whole number from 0 to 18446744073709551615.
+quint64 ReadCounter64(QStringView text);
+
+// "h:mm:ss.hh", "1 day h:mm:ss.hh" or "n days, h:mm:ss.hh" (a "," after the
+// days optional, "day" and "days" alike): minutes and seconds below 60,
+// hours below 24 after days, exactly two digits of hundredths, the sum at
+// most 4294967295 hundredths.
+quint32 ReadTimeTicks(QStringView text);
+
+// Hexadecimal digits, blanks anywhere ignored; an odd number of digits has
+// its first digit alone in the first octet.
+QByteArray ReadHexOctets(QStringView text);
+
+// Exactly six octets in hexadecimal.
+QByteArray ReadMacAddress(QStringView text);
+
+// Four numbers from 0 to 255 joined by "." (IP and NSAP addresses).
+QByteArray ReadDottedQuad(QStringView text);
+
+// Dotted decimal sub-identifiers (at most 128, each fitting 32 bits).
+KtOid ReadObjectId(QStringView text);
+
+// A decimal number with an optional fraction and exponent, finite.
+double ReadDecimal(QStringView text);
+
+// "true" or "false".
+bool ReadTruthValue(QStringView text);
+
+// A calendar date and time (CalendarTextToDayCount); the day count it
+// stands for.
+double ReadDayCount(QStringView text);
+
+// The characters as Latin-1 octets, the encoding OctetsToDisplayString reads
+// with, so that a value reads back as it was written. A character Latin-1
+// cannot carry, or a zero character (where reading stops), is refused with
+// its name; blanks are part of the value.
+QByteArray ReadDisplayString(QStringView text);
 
 } // namespace KtTextForm

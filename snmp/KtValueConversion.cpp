@@ -15,6 +15,11 @@ using namespace KtTextForm;
 namespace {
 
 const QString NullText = QStringLiteral("(NULL)");
+const QString NotDoneText = QStringLiteral("(NOTDONE)");
+
+constexpr qint64 Int32Minimum = std::numeric_limits<qint32>::min();
+constexpr qint64 Int32Maximum = std::numeric_limits<qint32>::max();
+constexpr qint64 UInt32Maximum = std::numeric_limits<quint32>::max();
 
 // An SNMP OID has at most 128 sub-identifiers, so no valid length
 // sub-identifier is larger; a larger one cannot make a value longer.
@@ -146,23 +151,6 @@ QString TextOfValue(const KtVb &vb, int syntax)
     }
 }
 
-QByteArray IpAddressOctets(const QString &text)
-{
-    bool ok = false;
-    const KtOid numbers = KtOid::FromText(text, &ok);
-    if (!ok || numbers.Size() != 4)
-        KtRaise(KtErrBadSyntax);
-    // A number above 255 is no address component; keeping its low bits
-    // would write another host's address.
-    QByteArray octets;
-    for (quint32 number : numbers.Ids()) {
-        if (number > 255)
-            KtRaise(KtErrBadSyntax);
-        octets.append(char(number));
-    }
-    return octets;
-}
-
 void AppendOctets(QStringList &ids, const QByteArray &octets)
 {
     for (char octet : octets)
@@ -221,65 +209,66 @@ void KtValueConversion::VbToText(int i, const KtVb &vb)
 void KtValueConversion::TextToVb(int i, KtVb &vb) const
 {
     const KtSNMPVar &var = vars_.Get(i);
-    const QString text = NameToValue(var);
+    try {
+        TextToValue(var, NameToValue(var), vb);
+    } catch (const KtValueError &error) {
+        throw error.ForField(var.Name);
+    }
+}
+
+void KtValueConversion::TextToValue(const KtSNMPVar &var, const QString &text, KtVb &vb)
+{
     if (text == NullText) {
         vb.SetNull();
         return;
     }
     switch (var.Syntax) {
     case SyntaxBoolean:
-        vb.SetInteger(text == QLatin1String("true") ? 1 : 0);
+        vb.SetInteger(ReadTruthValue(text) ? 1 : 0);
         return;
     case SyntaxInteger:
-        vb.SetInteger(TextToInt32(text));
+        vb.SetInteger(qint32(ReadWholeNumber(text, Int32Minimum, Int32Maximum)));
         return;
     case SyntaxBits:
     case SyntaxOctets:
     case SyntaxOpaque:
+        vb.SetOctets(ReadHexOctets(text));
+        return;
     case SyntaxMacAddress:
-        vb.SetOctets(HexToOctets(text));
+        vb.SetOctets(ReadMacAddress(text));
         return;
     case SyntaxNull:
         vb.SetNull();
         return;
-    case SyntaxOid: {
-        bool ok = false;
-        KtOid oid = KtOid::FromText(text, &ok);
-        if (!ok)
-            KtRaise(KtErrBadSyntax);
-        vb.SetObjectId(std::move(oid));
+    case SyntaxOid:
+        vb.SetObjectId(ReadObjectId(text));
         return;
-    }
     case SyntaxIpAddress:
     case SyntaxNsapAddress:
-        vb.SetIpAddress(IpAddressOctets(text));
+        vb.SetIpAddress(ReadDottedQuad(text));
         return;
     case SyntaxCounter32:
     case SyntaxGauge32:
     case SyntaxUnsigned32:
-        vb.SetUnsigned(KtVbType::Gauge32, TextToUInt32(text));
+        vb.SetUnsigned(KtVbType::Gauge32, quint32(ReadWholeNumber(text, 0, UInt32Maximum)));
         return;
     case SyntaxTimeTicks:
-        vb.SetUnsigned(KtVbType::TimeTicks, TextToTimeTicks(text));
+        vb.SetUnsigned(KtVbType::TimeTicks, ReadTimeTicks(text));
         return;
     case SyntaxCounter64:
-        vb.SetCounter64(TextToCounter64(text));
+        vb.SetCounter64(ReadCounter64(text));
         return;
     case SyntaxDouble:
-        vb.SetOctets(DoubleToOctets(TextToDouble(text)));
+        vb.SetOctets(DoubleToOctets(ReadDecimal(text)));
         return;
     case SyntaxDateAndTime:
-        vb.SetOctets(KtDateTime(text).ToOctets());
+        vb.SetOctets(KtDateTime::Read(text).ToOctets());
         return;
-    case SyntaxDateTimeValue: {
-        const std::optional<double> days = TextToDayCount(text);
-        if (!days)
-            KtRaise(KtErrBadSyntax);
-        vb.SetOctets(DoubleToOctets(*days));
+    case SyntaxDateTimeValue:
+        vb.SetOctets(DoubleToOctets(ReadDayCount(text)));
         return;
-    }
     case SyntaxDisplayString:
-        vb.SetOctets(DisplayStringToOctets(text));
+        vb.SetOctets(ReadDisplayString(text));
         return;
     default:
         KtRaise(KtErrBadSyntax);
@@ -364,27 +353,71 @@ QString KtValueConversion::IndexToValue(int i, const QString &suffix)
 QString KtValueConversion::ValueToIndex(int i) const
 {
     const KtSNMPVar &var = vars_.Get(i);
-    const QString text = NameToValue(var);
     const bool withLength = !(IsImpliedIndex(i) && CanBeImplied(var.Syntax));
+    const QString text = NameToValue(var);
+    if (text.isEmpty() || text == NullText || text == NotDoneText)
+        return MissingValueIds(var.Syntax, withLength).join(QLatin1Char('.'));
+    try {
+        return IndexIds(var, text, withLength).join(QLatin1Char('.'));
+    } catch (const KtValueError &error) {
+        throw error.ForField(var.Name);
+    }
+}
+
+// A value that is not there (none read yet, "(NULL)", or "(NOTDONE)" for a
+// column that has left the table during a walk) names no row; the walk
+// still needs an OID for such a column, the one of the zero index. Writes
+// refuse such an index before they get here.
+QStringList KtValueConversion::MissingValueIds(int syntax, bool withLength)
+{
+    switch (syntax) {
+    case SyntaxBits:
+    case SyntaxOctets:
+    case SyntaxOpaque:
+    case SyntaxOid:
+    case SyntaxDisplayString:
+        return withLength ? QStringList{QStringLiteral("0")} : QStringList{};
+    case SyntaxNull:
+        return {};
+    case SyntaxCounter64:
+    case SyntaxDouble:
+    case SyntaxDateTimeValue:
+        return QStringList(2, QStringLiteral("0"));
+    case SyntaxIpAddress:
+    case SyntaxNsapAddress:
+        return QStringList(4, QStringLiteral("0"));
+    case SyntaxMacAddress:
+        return QStringList(6, QStringLiteral("0"));
+    case SyntaxDateAndTime:
+        return QStringList(KtDateTime::WireLength, QStringLiteral("0"));
+    default:
+        return {QStringLiteral("0")};
+    }
+}
+
+// An index is the value itself: it is read as strictly as a value that is
+// written, so that no text becomes the instance of a row nobody typed.
+QStringList KtValueConversion::IndexIds(const KtSNMPVar &var, const QString &text, bool withLength)
+{
     QStringList ids;
     switch (var.Syntax) {
     case SyntaxBoolean:
-        ids.append(text == QLatin1String("true") ? QStringLiteral("1") : QStringLiteral("0"));
+        ids.append(ReadTruthValue(text) ? QStringLiteral("1") : QStringLiteral("0"));
         break;
     case SyntaxInteger:
-        ids.append(QString::number(quint32(TextToInt32(text))));
+        ids.append(QString::number(quint32(qint32(ReadWholeNumber(text, Int32Minimum, Int32Maximum)))));
         break;
     case SyntaxCounter32:
     case SyntaxGauge32:
     case SyntaxUnsigned32:
-        ids.append(QString::number(TextToUInt32(text)));
+        ids.append(QString::number(ReadWholeNumber(text, 0, UInt32Maximum)));
         break;
     case SyntaxBits:
     case SyntaxOctets:
     case SyntaxOpaque:
     case SyntaxDisplayString: {
         const QByteArray octets =
-            var.Syntax == SyntaxDisplayString ? DisplayStringToOctets(text) : HexToOctets(text);
+            var.Syntax == SyntaxDisplayString ? ReadDisplayString(text) : ReadHexOctets(text);
         if (withLength)
             ids.append(QString::number(octets.size()));
         AppendOctets(ids, octets);
@@ -393,7 +426,7 @@ QString KtValueConversion::ValueToIndex(int i) const
     case SyntaxNull:
         break;
     case SyntaxOid: {
-        const KtOid oid = KtOid::FromText(text);
+        const KtOid oid = ReadObjectId(text);
         if (withLength)
             ids.append(QString::number(oid.Size()));
         for (quint32 id : oid.Ids())
@@ -401,46 +434,37 @@ QString KtValueConversion::ValueToIndex(int i) const
         break;
     }
     case SyntaxIpAddress:
-    case SyntaxNsapAddress: {
-        const QStringList numbers = text.split(QLatin1Char('.'));
-        for (int k = 0; k < 4; ++k)
-            ids.append(QString::number(k < numbers.size() ? TextToUInt32(numbers[k]) : 0));
+    case SyntaxNsapAddress:
+        AppendOctets(ids, ReadDottedQuad(text));
         break;
-    }
     case SyntaxTimeTicks:
-        ids.append(QString::number(TextToTimeTicks(text)));
+        ids.append(QString::number(ReadTimeTicks(text)));
         break;
     case SyntaxCounter64: {
-        const quint64 value = TextToCounter64(text);
+        const quint64 value = ReadCounter64(text);
         AppendWords(ids, value >> 32, value);
         break;
     }
     case SyntaxDouble: {
-        const quint64 bits = BitsOf(TextToDouble(text));
+        const quint64 bits = BitsOf(ReadDecimal(text));
         AppendWords(ids, bits, bits >> 32);
         break;
     }
-    case SyntaxMacAddress: {
-        const QByteArray octets = HexToOctets(text);
-        if (octets.size() >= 6)
-            AppendOctets(ids, octets.left(6));
+    case SyntaxMacAddress:
+        AppendOctets(ids, ReadMacAddress(text));
         break;
-    }
     case SyntaxDateAndTime:
-        AppendOctets(ids, KtDateTime(text).ToOctets());
+        AppendOctets(ids, KtDateTime::Read(text).ToOctets());
         break;
     case SyntaxDateTimeValue: {
-        const std::optional<double> days = TextToDayCount(text);
-        if (!days)
-            KtRaise(KtErrBadSyntax);
-        const quint64 bits = BitsOf(*days);
+        const quint64 bits = BitsOf(ReadDayCount(text));
         AppendWords(ids, bits, bits >> 32);
         break;
     }
     default:
         KtRaise(KtErrBadSyntax);
     }
-    return ids.join(QLatin1Char('.'));
+    return ids;
 }
 
 QString KtValueConversion::SubstituteVariables(const QString &text, QChar marker, bool quoteStrings) const

@@ -4,14 +4,16 @@
 #include "KtVb.h"
 
 #include <QString>
+#include <QStringList>
 
 // The conversions of a request's variables, chosen by each variable's type
 // code and passed through its enumeration: received bindings to value texts
 // and back, index sub-identifiers to value texts and back, formulas and row
 // conditions. A view over one variable list; the list must outlive it.
 //
-// Failures raise KtException: -511 for a type code without conversion (and
-// for an OID, IpAddress or date-time text that cannot be sent), -512 for a
+// Failures raise KtException: -511 for a type code without conversion,
+// KtValueError (-518) for a text to send that is not one whole value of its
+// syntax (KtTextForm's Read... readers), -512 for a
 // "(NULL)" value in an expression, -513 for an expression that cannot be
 // evaluated (a variable position past the end of the list, a division by
 // zero, nesting too deep, a type code a formula cannot express), -1 for a
@@ -34,14 +36,18 @@ public:
     // not there count as 0; a length sub-identifier counts at most 128.
     QString IndexToValue(int i, const QString &suffix);
 
-    // Variable i's value as dotted index sub-identifiers.
+    // Variable i's value as dotted index sub-identifiers. A value text that
+    // is not one whole value of the variable's syntax raises KtValueError
+    // naming the variable; no value, "(NULL)" and "(NOTDONE)" give the zero
+    // index (a walk's column that has ended).
     QString ValueToIndex(int i) const;
 
     // Variable i's Value from a received binding.
     void VbToText(int i, const KtVb &vb);
 
     // The value of a binding for a set from variable i's Value; the binding's
-    // OID is left alone.
+    // OID is left alone. A value text that is not one whole value of the
+    // variable's syntax raises KtValueError naming the variable.
     void TextToVb(int i, KtVb &vb) const;
 
     // ReadFormula after a read, WriteFormula before a write; nothing without one.
@@ -54,6 +60,9 @@ public:
     bool IsImpliedIndex(int i) const;
 
 private:
+    static void TextToValue(const KtSNMPVar &var, const QString &text, KtVb &vb);
+    static QStringList IndexIds(const KtSNMPVar &var, const QString &text, bool withLength);
+    static QStringList MissingValueIds(int syntax, bool withLength);
     QString NameToValue(const KtSNMPVar &var) const;
     static QString ValueToName(const KtSNMPVar &var, const QString &text);
 

@@ -406,6 +406,34 @@ TEST_F(EditsTest, PartBindingsCollectIntoZeroFilledImages)
     EXPECT_EQ(binding.Request.Vars.Get(0).Value, "AABBCCDD");
 }
 
+// A value typed whole replaces the value read: a shorter octet string must
+// not keep the tail of the longer one (DD over AABBCC used to write DDBBCC).
+// A value that is no value of its syntax is refused by the field's name.
+TEST_F(EditsTest, AWholeValueTypedReplacesTheValueReadOrIsRefusedByName)
+{
+    QLineEdit image, address;
+    RecordingBinding binding(&window_);
+    Prepare(binding, kOctets, ListScalars, 0);
+    binding.BindEdit(0, "%s", {&image});
+    binding.BindEdit(1, "%s", {&address});
+    binding.Request.Vars.Get(0).Value = "AABBCC";
+    binding.Request.Vars.Get(1).Value = "10.1.1.1";
+    binding.ShowValues(-1);
+    image.setText("dd");
+    binding.CollectValues(-1);
+    EXPECT_EQ(binding.Request.Vars.Get(0).Value, "DD");
+    EXPECT_EQ(binding.Request.Vars.Get(1).Value, "10.1.1.1");
+
+    address.setText("10.1.1.1.5");
+    try {
+        binding.CollectValues(-1);
+        ADD_FAILURE() << "collected";
+    } catch (const KtValueError &refused) {
+        EXPECT_EQ(refused.Message,
+                  "address: '10.1.1.1.5' is not an address of four numbers from 0 to 255 joined by dots.");
+    }
+}
+
 TEST_F(EditsTest, UnbindLeavesTheControlsOwnBehaviour)
 {
     QComboBox combo;

@@ -58,21 +58,19 @@ TEST(KtValueImageTest, NumbersThatDoNotFitTheirPartAreRefused)
         QByteArray edgeImage;
         const char *range;
     } cases[] = {
-        {64, "256.10.10.999", "255.0.0.255", QByteArray("\xff\0\0\xff", 4),
-         "each number is between 0 and 255"},
-        {64, "300.1.2.3", "0.0.0.0", QByteArray(4, '\0'), "each number is between 0 and 255"},
-        {64, "10.1.1.300", "10.1.1.44", QByteArray("\x0a\x01\x01\x2c", 4),
-         "each number is between 0 and 255"},
-        {69, "1.256", "1.255", QByteArray("\x01\xff", 2), "each number is between 0 and 255"},
-        {195, "256", "255", QByteArray(1, '\xff'), "between 0 and 255"},
-        {195, "-1", "0", QByteArray(1, '\0'), "between 0 and 255"},
-        {194, "128", "-128", QByteArray(1, '\x80'), "between -128 and 127"},
-        {198, "70000", "65535", QByteArray(2, '\xff'), "between 0 and 65535"},
-        {197, "65536", "0", QByteArray(2, '\0'), "between 0 and 65535"},
-        {2, "2147483648", "-2147483648", QByteArray("\0\0\0\x80", 4), "between -2147483648 and 2147483647"},
-        {65, "4294967296", "4294967295", QByteArray(4, '\xff'), "between 0 and 4294967295"},
-        {66, "-1", "0", QByteArray(4, '\0'), "between 0 and 4294967295"},
-        {71, "99999999999", "1", QByteArray("\x01\0\0\0", 4), "between 0 and 4294967295"},
+        {64, "256.10.10.999", "255.0.0.255", QByteArray("\xff\0\0\xff", 4), "four numbers from 0 to 255"},
+        {64, "300.1.2.3", "0.0.0.0", QByteArray(4, '\0'), "four numbers from 0 to 255"},
+        {64, "10.1.1.300", "10.1.1.44", QByteArray("\x0a\x01\x01\x2c", 4), "four numbers from 0 to 255"},
+        {69, "1.2.3.256", "1.2.3.255", QByteArray("\x01\x02\x03\xff", 4), "four numbers from 0 to 255"},
+        {195, "256", "255", QByteArray(1, '\xff'), "from 0 to 255"},
+        {195, "-1", "0", QByteArray(1, '\0'), "from 0 to 255"},
+        {194, "128", "-128", QByteArray(1, '\x80'), "from -128 to 127"},
+        {198, "70000", "65535", QByteArray(2, '\xff'), "from 0 to 65535"},
+        {197, "65536", "0", QByteArray(2, '\0'), "from 0 to 65535"},
+        {2, "2147483648", "-2147483648", QByteArray("\0\0\0\x80", 4), "from -2147483648 to 2147483647"},
+        {65, "4294967296", "4294967295", QByteArray(4, '\xff'), "from 0 to 4294967295"},
+        {66, "-1", "0", QByteArray(4, '\0'), "from 0 to 4294967295"},
+        {71, "99999999999", "1", QByteArray("\x01\0\0\0", 4), "from 0 to 4294967295"},
     };
     for (const auto &test : cases) {
         SCOPED_TRACE(std::to_string(test.code) + " " + test.tooBig);

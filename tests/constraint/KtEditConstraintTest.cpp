@@ -383,6 +383,10 @@ TEST_F(EditConstraintTest, ExitCheckRejectsValuesThatDoNotFit)
          "(KtCommon) Please enter a delimited number string with delimiter '.'.\n"
          "Here,each number is between 0 and 255!"},
         {"%n.{n0x255l4f}", "10.1.1.255", ""},
+        // An empty number is no number: "10.1.1." is not four of them.
+        {"%n.{n0x255l4f}", "10.1.1.",
+         "(KtCommon) Please enter a delimited number string with delimiter '.'.\n"
+         "Here,each number is between 0 and 255!"},
         {"%n,{l2}", "1,2,3",
          "(KtCommon) Please enter a delimited number string with delimiter ','.\n"
          "Here,the count of the number is less than 2!"},

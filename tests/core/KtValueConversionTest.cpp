@@ -142,7 +142,9 @@ TEST(KtValueConversion, ValueTextsBecomeBindingsForASet)
         {SyntaxInteger, "(NULL)", KtVb()},
         {SyntaxOctets, "(NULL)", KtVb()},
         {SyntaxBoolean, "true", Number(KtVbType::Integer, 1)},
-        {SyntaxBoolean, "yes", Number(KtVbType::Integer, 0)},
+        {SyntaxBoolean, " false ", Number(KtVbType::Integer, 0)},
+        {SyntaxInteger, " +0012 ", Number(KtVbType::Integer, 12)},
+        {SyntaxOctets, "", Octets("")},
         {SyntaxInteger, "-12", Number(KtVbType::Integer, quint32(-12))},
         {SyntaxInteger, "learned", Number(KtVbType::Integer, 3), &FdbStatus},
         {SyntaxOctets, "00 1a 2b", Octets("001a2b")},
@@ -171,30 +173,82 @@ TEST(KtValueConversion, ValueTextsBecomeBindingsForASet)
     }
 }
 
-TEST(KtValueConversion, UnsendableTextsAndUnknownCodesRaise)
+// A text that is not one whole value of its syntax is refused, value and
+// index alike, with the variable's name and what the field takes; it used
+// to send a leading part (12abc as 12), the first parts (10.9.9.0.7 as
+// 10.9.9.0), a padded or cut MAC address, or "?" for a character.
+TEST(KtValueConversion, TextsThatAreNoWholeValueAreRefusedByName)
 {
     struct Case
     {
         int syntax;
-        const char *text;
+        QString text;
+        const char *message;
     };
     const Case cases[] = {
-        {SyntaxOid, "abc"},
-        {SyntaxOid, ""},
-        {SyntaxIpAddress, "1.2.3"},
-        {SyntaxIpAddress, "300.1.2.3"},
-        {SyntaxDateTimeValue, "soon"},
-        {99, "1"},
-        {SyntaxPartBool8, "true"},
+        {SyntaxInteger, "12abc", "v: '12abc' is not a whole number from -2147483648 to 2147483647."},
+        {SyntaxInteger, "1 2", "v: '1 2' is not a whole number from -2147483648 to 2147483647."},
+        {SyntaxInteger, "0x1F", "v: '0x1F' is not a whole number from -2147483648 to 2147483647."},
+        {SyntaxInteger, "3.9", "v: '3.9' is not a whole number from -2147483648 to 2147483647."},
+        {SyntaxInteger, "5e3", "v: '5e3' is not a whole number from -2147483648 to 2147483647."},
+        {SyntaxInteger, "7E", "v: '7E' is not a whole number from -2147483648 to 2147483647."},
+        {SyntaxInteger, "2147483648",
+         "v: '2147483648' is not a whole number from -2147483648 to 2147483647."},
+        {SyntaxGauge32, "-1", "v: '-1' is not a whole number from 0 to 4294967295."},
+        {SyntaxCounter64, "1.5", "v: '1.5' is not a whole number from 0 to 18446744073709551615."},
+        {SyntaxBoolean, "yes", "v: 'yes' is not true or false."},
+        {SyntaxOctets, "0x1F",
+         "v: '0x1F' is not octets in hexadecimal (digits 0 to 9 and A to F, two per octet)."},
+        {SyntaxMacAddress, "0001020304", "v: '0001020304' is not a MAC address (12 hexadecimal digits)."},
+        {SyntaxMacAddress, "00010203040506",
+         "v: '00010203040506' is not a MAC address (12 hexadecimal digits)."},
+        {SyntaxIpAddress, "10.9.9.0.7",
+         "v: '10.9.9.0.7' is not an address of four numbers from 0 to 255 joined by dots."},
+        {SyntaxNsapAddress, "1.2.3",
+         "v: '1.2.3' is not an address of four numbers from 0 to 255 joined by dots."},
+        {SyntaxIpAddress, "300.1.2.3",
+         "v: '300.1.2.3' is not an address of four numbers from 0 to 255 joined by dots."},
+        {SyntaxOid, "",
+         "v: '' is not an object identifier (up to 128 numbers from 0 to 4294967295 joined by dots)."},
+        {SyntaxTimeTicks, "12",
+         "v: '12' is not a time from 0:00:00.00 to 497 days, 2:27:52.95 written h:mm:ss.hh, "
+         "after a number of days if need be (2 days, 3:04:05.06)."},
+        {SyntaxDouble, "inf", "v: 'inf' is not a decimal number."},
+        {SyntaxDateTimeValue, "soon",
+         "v: 'soon' is not a date and time written yyyy/mm/dd hh:nn:ss am or pm."},
+        {SyntaxDisplayString, QString::fromUtf8("Büro€"),
+         "v: The character '€' (U+20AC) cannot be written: the value takes Latin-1 characters only (U+0001 "
+         "to "
+         "U+00FF)."},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.text.toStdString());
         OneVar var(c.syntax);
         var.Value() = c.text;
         KtVb vb;
         vb.SetInteger(5);
-        EXPECT_EQ(CodeOf([&] { var.Conversion().TextToVb(0, vb); }), -511);
+        try {
+            var.Conversion().TextToVb(0, vb);
+            ADD_FAILURE() << "sent";
+        } catch (const KtValueError &refused) {
+            EXPECT_EQ(refused.Message, QString::fromUtf8(c.message));
+        }
         EXPECT_EQ(vb.Int32(), 5); // the binding is left alone
+        if (!c.text.isEmpty())    // no value at all is the zero index of a walk
+            EXPECT_THROW(var.Conversion().ValueToIndex(0), KtValueError);
+        EXPECT_EQ(var.Value(), c.text);
+    }
+}
+
+TEST(KtValueConversion, UnknownCodesRaise)
+{
+    for (int syntax : {99, int(SyntaxPartBool8)}) {
+        OneVar var(syntax);
+        var.Value() = "true";
+        KtVb vb;
+        vb.SetInteger(5);
+        EXPECT_EQ(CodeOf([&] { var.Conversion().TextToVb(0, vb); }), -511);
+        EXPECT_EQ(vb.Int32(), 5);
     }
 
     OneVar unknown(99);
@@ -261,15 +315,14 @@ TEST(KtValueConversion, IndexValuesEncode)
         {SyntaxOctets, false, "0102FF", "3.1.2.255"},
         {SyntaxBits, true, "1A2B3", "1.162.179"},
         {SyntaxMacAddress, false, "000102030405", "0.1.2.3.4.5"},
-        {SyntaxMacAddress, false, "0001020304", ""}, // ten digits encode to nothing
-        {SyntaxMacAddress, false, "00010203040506", "0.1.2.3.4.5"},
+        {SyntaxMacAddress, false, "00 01 02 03 04 0a", "0.1.2.3.4.10"},
         {SyntaxOid, false, "1.3.6", "3.1.3.6"},
         {SyntaxOid, true, "1.3.6", "1.3.6"},
         {SyntaxIpAddress, false, "10.0.0.1", "10.0.0.1"},
-        {SyntaxIpAddress, false, "10.1", "10.1.0.0"},
+        {SyntaxIpAddress, false, " 010.1.0.9 ", "10.1.0.9"},
         {SyntaxInteger, false, "-1", "4294967295"},
         {SyntaxBoolean, false, "true", "1"},
-        {SyntaxBoolean, false, "TRUE", "0"},
+        {SyntaxBoolean, false, "false", "0"},
         {SyntaxTimeTicks, false, "1 day 0:00:00.00", "8640000"},
         {SyntaxCounter64, false, "4294967298", "1.2"},
         {SyntaxDouble, false, "1", "0.1072693248"},

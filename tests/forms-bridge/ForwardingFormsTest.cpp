@@ -73,6 +73,21 @@ TEST_F(ForwardingFormsTest, EveryPageShowsItsOwnColumn)
     EXPECT_EQ(CheckedBoxes(form.LearntGrid), QList<int>({57}));
 }
 
+// Set without a row chosen sends nothing and says so as a failed write.
+TEST_F(ForwardingFormsTest, SetWithNoRowSelectedIsAFailedSetAndSendsNothing)
+{
+    TMulticastForwardingInformationForm form;
+    form.show();
+    ASSERT_TRUE(WaitIdle(form.TableBinding));
+    sim_->Sets().Clear();
+    form.Memo1->clear();
+    form.SetBtnClick();
+    EXPECT_TRUE(form.Memo1->toPlainText().startsWith("Set: No row is selected."))
+        << form.Memo1->toPlainText().toStdString();
+    ASSERT_TRUE(sim_->WaitForSets());
+    EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
+}
+
 TEST_F(ForwardingFormsTest, SetWritesTheStaticAndForbiddenPortsOfTheSelectedVlan)
 {
     const QString staticPorts = QStringLiteral("1.3.6.1.2.1.17.7.1.2.4.1.2.1");

@@ -181,4 +181,30 @@ TEST_F(BOOTCtrlTableTest, AnUnreadableAddressKeepsTheEntryInTheDialog)
                                    << form.Memo1->toPlainText().toStdString();
 }
 
+// A server address with a fifth part is no address: the relay used to go
+// to its first four parts (1.2.3.4.6 as 1.2.3.4). Nothing is sent, the
+// message names the field and what it takes, the entry stays for correction.
+TEST_F(BOOTCtrlTableTest, AServerAddressWithMoreThanFourPartsIsRefusedAndNothingIsSent)
+{
+    TBOOTCtrlTableForm form;
+    form.show();
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    const QStringList before = Rows();
+    own_->Sets().Clear();
+    TNewBootpCtrlForm *dialog = form.NewEntryForm;
+    dialog->show();
+    dialog->Edit1->setText("ip9");
+    dialog->Edit2->setText("1.2.3.4.6");
+    dialog->SetBtn->click();
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    ASSERT_TRUE(own_->WaitForSets());
+    EXPECT_TRUE(own_->Sets().Read().empty()) << own_->Sets().Describe().toStdString();
+    EXPECT_EQ(Rows(), before);
+    EXPECT_EQ(messages_,
+              QStringList{"Bootp Server IP: '1.2.3.4.6' is not an address of four numbers from 0 to "
+                          "255 joined by dots."});
+    EXPECT_EQ(dialog->Edit2->text(), "1.2.3.4.6");
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 } // namespace

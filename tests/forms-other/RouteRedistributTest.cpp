@@ -231,7 +231,7 @@ TEST_F(RouteRedistributTest, ASetAfterADeleteDestroysNothing)
     form.EditBtn->click();
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
     EXPECT_TRUE(own_->Sets().Read().empty()) << own_->Sets().Describe().toStdString();
-    EXPECT_TRUE(form.Memo1->toPlainText().contains("No row is selected."))
+    EXPECT_TRUE(form.Memo1->toPlainText().contains("Set: No row is selected."))
         << form.Memo1->toPlainText().toStdString();
 
     QTreeWidgetItem *remaining = form.ListView1->topLevelItem(0);

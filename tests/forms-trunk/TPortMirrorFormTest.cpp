@@ -131,18 +131,35 @@ TEST_F(PortMirrorFormTest, SetWithBothGridsEmptyWarnsAndStillWrites)
     EXPECT_EQ(GetValue(*sim_, kMirror + ".4.0"), "3");
 }
 
+// A refused write reads as one: "Set:", the field and what it takes.
 TEST_F(PortMirrorFormTest, SetWithATargetThatNamesNoPortSendsNothing)
 {
-    const char *bad[][2] = {{"", ""}, {"15", "0"}, {"1", "77"}, {"14", "1"}};
-    for (const auto &texts : bad) {
+    struct Case
+    {
+        const char *Unit;
+        const char *Port;
+        const char *Status;
+    };
+    const Case bad[] = {
+        {"", "", "Set: Unit: '' is not a whole number from 1 to 15."},
+        {"15", "0", "Set: Port: '0' is not a whole number from 1 to 50."},
+        {"1", "77", "Set: Port: '77' is not a whole number from 1 to 50."},
+        {"0", "5", "Set: Unit: '0' is not a whole number from 1 to 15."},
+        {"14", "1", "Set: Unit 14 Port 1 is no port of the switch"},
+    };
+    sim_->Sets().Clear();
+    for (const Case &texts : bad) {
         auto form = Open();
-        form->UnitEdit->setText(QString::fromLatin1(texts[0]));
-        form->PortEdit->setText(QString::fromLatin1(texts[1]));
+        form->UnitEdit->setText(QString::fromLatin1(texts.Unit));
+        form->PortEdit->setText(QString::fromLatin1(texts.Port));
         form->CK_Status->setChecked(true);
         form->IngressGrid->PortBoxes[56]->setChecked(true);
         form->BT_Set->click();
-        EXPECT_FALSE(form->StatusPanel0->text().isEmpty());
-        EXPECT_EQ(GetValue(*sim_, kMirror + ".4.0"), "2") << texts[0] << "/" << texts[1];
+        EXPECT_TRUE(form->StatusPanel0->text().startsWith(QString::fromLatin1(texts.Status)))
+            << form->StatusPanel0->text().toStdString();
+        ASSERT_TRUE(sim_->WaitForSets());
+        EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
+        EXPECT_EQ(GetValue(*sim_, kMirror + ".4.0"), "2") << texts.Unit << "/" << texts.Port;
         EXPECT_EQ(GetValue(*sim_, kMirror + ".1.0"), "0");
     }
 }

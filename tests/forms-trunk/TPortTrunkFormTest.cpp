@@ -51,7 +51,8 @@ TEST(PortNumbers, SwitchWideNumberToUnitAndPort)
 
 TEST(PortNumbers, TextsThatNameNoPortAreRefused)
 {
-    const char *refused[][2] = {{"x", "1"}, {"1", ""}, {"15", "0"}, {"1", "51"}, {"13", "1"}, {"4", "9"}};
+    const char *refused[][2] = {{"x", "1"}, {"1", ""},  {"15", "0"},   {"1", "51"},  {"13", "1"},
+                                {"4", "9"}, {"0", "5"}, {"1", "5abc"}, {"1 5", "1"}, {"0x1", "1"}};
     for (const auto &texts : refused)
         EXPECT_THROW(
             TPortTrunkForm::PortNumberOfTexts(QString::fromLatin1(texts[0]), QString::fromLatin1(texts[1])),
@@ -296,8 +297,8 @@ TEST_F(PortTrunkFormTest, AddWithAnIndexOutsideOneToSixSendsNothing)
 // instance 0 or another index the agent refuses.
 TEST_F(PortTrunkFormTest, AddAndSetCheckTheIndexBeforeWriting)
 {
-    const QString empty = CommonErr.Text(3);
-    const QString range = CommonErr.Text(8).replace("[MIN]", "1").replace("[MAX]", "6");
+    const QString empty = "Index: " + CommonErr.Text(3);
+    const QString range = "Index: " + CommonErr.Text(8).replace("[MIN]", "1").replace("[MAX]", "6");
     const struct
     {
         const char *Index;

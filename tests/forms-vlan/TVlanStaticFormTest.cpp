@@ -227,8 +227,8 @@ TEST_F(VlanStaticFormTest, AShortPortListShowsOnlyItsOwnBitsAndSetWritesThem)
 TEST_F(VlanStaticFormTest, AFailedWriteKeepsTheInput)
 {
     auto form = Open();
-    form->ED_VLANID->setText(QStringLiteral("5000"));
-    form->ED_VLANName->setText(QStringLiteral("kept"));
+    form->ED_VLANID->setText(QStringLiteral("40"));
+    form->ED_VLANName->setText(QStringLiteral("kept, a name much longer than thirty-two octets"));
     form->EgressGrid->PortBoxes[60]->setChecked(true);
     form->Memo1->clear();
     form->AddBtnClick();
@@ -236,8 +236,8 @@ TEST_F(VlanStaticFormTest, AFailedWriteKeepsTheInput)
     // The agent refused the row: the memo says so, and no "Ok".
     ASSERT_TRUE(form->Memo1->toPlainText().startsWith("Set:")) << form->Memo1->toPlainText().toStdString();
     ASSERT_FALSE(form->Memo1->toPlainText().contains("Ok!")) << form->Memo1->toPlainText().toStdString();
-    EXPECT_EQ(form->ED_VLANID->text(), "5000");
-    EXPECT_EQ(form->ED_VLANName->text(), "kept");
+    EXPECT_EQ(form->ED_VLANID->text(), "40");
+    EXPECT_EQ(form->ED_VLANName->text(), "kept, a name much longer than thirty-two octets");
     EXPECT_EQ(CheckedBoxes(form->EgressGrid), QList<int>({60}));
     EXPECT_EQ(form->Status->currentText(), "CreateAndGo");
 }
@@ -250,8 +250,9 @@ TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsabl
         const char *Vlan;
         const char *Name;
     };
-    // Outside the agent's index range, and a name longer than 32 octets.
-    const Case cases[] = {{"5000", "x"}, {"40", "a name much longer than thirty-two octets"}};
+    // Names longer than the 32 octets the agent takes.
+    const Case cases[] = {{"40", "a name much longer than thirty-two octets"},
+                          {"4094", "another name longer than thirty-two octets"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Vlan);
         form->Memo1->clear();
@@ -265,8 +266,10 @@ TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsabl
         EXPECT_TRUE(GetValue(*sim_, kStatic + ".5." + c.Vlan).contains("No Such"));
     }
     // A VLAN ID that is no VLAN number is refused before anything is sent:
-    // "12abc" must not become VLAN 12.
-    for (const char *vlan : {"abc", "", "12abc", "0", "-3", "4294967296"}) {
+    // "12abc" must not become VLAN 12, nor 70000 reach the agent.
+    sim_->Sets().Clear();
+    for (const char *vlan :
+         {"abc", "", "12abc", "0", "-3", "4095", "5000", "70000", "4294967296", "1 2", "0x10"}) {
         SCOPED_TRACE(vlan);
         messages_.clear();
         form->Memo1->clear();
@@ -275,15 +278,48 @@ TEST_F(VlanStaticFormTest, AFailedWriteIsReportedInTheMemoAndTheWindowStaysUsabl
         for (auto click : {&TVlanStaticForm::AddBtnClick, &TVlanStaticForm::SetBtnClick})
             (form.get()->*click)();
         EXPECT_FALSE(form->TableBinding->Busy);
-        EXPECT_EQ(messages_, QStringList(2, "VLAN ID must be a whole number from 1 to 4294967295."));
+        EXPECT_EQ(messages_, QStringList(2, "VLAN ID must be a whole number from 1 to 4094."));
         EXPECT_TRUE(form->Memo1->toPlainText().isEmpty()) << form->Memo1->toPlainText().toStdString();
         EXPECT_EQ(form->ED_VLANID->text(), QString::fromLatin1(vlan));
     }
+    ASSERT_TRUE(sim_->WaitForSets());
+    EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
     EXPECT_TRUE(GetValue(*sim_, kStatic + ".5.12").contains("No Such"));
     form->RefreshBtnClick();
     ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
     EXPECT_EQ(VlanIds(*form), QStringList({"1"}));
     EXPECT_EQ(form->ST_Count2->text(), "1");
+}
+
+// A VLAN name is written in Latin-1, the encoding names are read with: a
+// character it cannot carry is refused by name and nothing is sent (it
+// used to go out as "?"); one it carries reads back as typed.
+TEST_F(VlanStaticFormTest, ANameLatin1CannotCarryIsRefusedByItsCharacter)
+{
+    StartOwnSim(); // the test adds a VLAN
+    auto form = Open();
+    own_->Sets().Clear();
+    form->ED_VLANID->setText(QStringLiteral("42"));
+    form->ED_VLANName->setText(QString::fromUtf8("Büro€"));
+    form->Memo1->clear();
+    form->AddBtnClick();
+    ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+    ASSERT_TRUE(own_->WaitForSets());
+    EXPECT_TRUE(own_->Sets().Read().empty()) << own_->Sets().Describe().toStdString();
+    EXPECT_TRUE(form->Memo1->toPlainText().startsWith(
+        QString::fromUtf8("Set: VLAN Name: The character '€' (U+20AC) cannot be written")))
+        << form->Memo1->toPlainText().toStdString();
+    EXPECT_EQ(form->ED_VLANName->text(), QString::fromUtf8("Büro€"));
+
+    form->ED_VLANName->setText(QString::fromUtf8("Büro"));
+    form->AddBtnClick();
+    ASSERT_TRUE(WaitIdle(form->TableBinding.get()));
+    ASSERT_TRUE(own_->WaitForSets());
+    const std::vector<QgSetPdu> pdus = own_->Sets().Read();
+    ASSERT_EQ(pdus.size(), 1u);
+    EXPECT_TRUE(pdus[0].Texts().contains(kStatic + ".1.42=octets:42FC726F"))
+        << pdus[0].Texts().join(' ').toStdString();
+    EXPECT_EQ(GetHex(*own_, kStatic + ".1.42").remove(' '), "42FC726F");
 }
 
 TEST_F(VlanStaticFormTest, AnUnreachableSwitchLeavesStatusLinesAndAnEmptyList)

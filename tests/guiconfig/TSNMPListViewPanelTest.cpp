@@ -414,8 +414,9 @@ TEST_F(ListViewPanelTest, AnAddressPartAbove255IsRefusedAndNothingIsSent)
         QTest::mouseClick(window.Panel->BtnPanel->AddBtn, Qt::LeftButton);
         ASSERT_TRUE(seen);
         ASSERT_TRUE(window.Read());
-        EXPECT_TRUE(
-            window.Panel->MessagePanel()->Memo->toPlainText().contains("each number is between 0 and 255"))
+        EXPECT_TRUE(window.Panel->MessagePanel()->Memo->toPlainText().contains(
+            QStringLiteral("Set: Server IP Address: '%1' is not an address of four numbers from 0 to 255")
+                .arg(address)))
             << window.Panel->MessagePanel()->Memo->toPlainText().toStdString();
     }
     EXPECT_TRUE(sim_->Sets().Read().empty()) << sim_->Sets().Describe().toStdString();
@@ -466,7 +467,7 @@ TEST_F(ListViewPanelTest, AFailedWriteClosesTheDialogWithTheErrorInTheMemo)
     WhenModal("RowDialog", [&](QDialog *dialog) {
         TEditsPanel *rows = window.Rows();
         QTest::keyClicks(rows->EditBox(0), "4");
-        QTest::keyClicks(rows->EditBox(3), "port"); // no number
+        QTest::keyClicks(rows->EditBox(3), "70000"); // beyond the agent's 1 to 65535
         QTest::mouseClick(rows->Rows[3].CheckBox, Qt::LeftButton);
         QTest::mouseClick(SysLogWindow::BarOf(dialog)->SetCheckedBtn, Qt::LeftButton);
         closed = !dialog->isVisible();

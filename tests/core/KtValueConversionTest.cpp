@@ -234,8 +234,9 @@ TEST(KtValueConversion, TextsThatAreNoWholeValueAreRefusedByName)
             EXPECT_EQ(refused.Message, QString::fromUtf8(c.message));
         }
         EXPECT_EQ(vb.Int32(), 5); // the binding is left alone
-        if (!c.text.isEmpty())    // no value at all is the zero index of a walk
+        if (!c.text.isEmpty()) { // no value at all is the zero index of a walk
             EXPECT_THROW(var.Conversion().ValueToIndex(0), KtValueError);
+        }
         EXPECT_EQ(var.Value(), c.text);
     }
 }

@@ -101,7 +101,11 @@ std::optional<qint64> RowValue(const QString &text, qint64 low, qint64 high, con
 {
     const std::optional<qint64> value = RowNumber(text);
     if (!value) {
-        problem = QStringLiteral("%1 %2 is not a number").arg(QLatin1String(name), text);
+        // A value of another type than a number is read as no value at all
+        // and shows as an empty cell.
+        problem = text.trimmed().isEmpty()
+                      ? QStringLiteral("%1 holds no number").arg(QLatin1String(name))
+                      : QStringLiteral("%1 %2 is not a number").arg(QLatin1String(name), text);
         return std::nullopt;
     }
     return InRange(*value, low, high, name, problem) ? value : std::nullopt;

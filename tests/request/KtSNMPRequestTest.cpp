@@ -481,7 +481,7 @@ TEST_F(RequestTest, AfterAnAgentRestartTheFirstAnswerComesWithoutWaitingForATime
         ASSERT_TRUE(WaitUntil([&] { return completions > 0; }, 30000));
         EXPECT_EQ(code, 0);
         EXPECT_LT(clock.elapsed(), 5000) << "the recovery waited for the time-out";
-        EXPECT_EQ(request->Vars.Get(1).Value, "qgsim");
+        EXPECT_EQ(request->Vars.Get(1).Value, "bldg-a-core");
         WaitUntil([] { return false; }, 300);
         EXPECT_EQ(completions, 1);
     }

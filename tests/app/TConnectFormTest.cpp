@@ -65,6 +65,17 @@ TEST(KtConnectSettingsTest, BadEntriesAreNamed)
         std::function<void(KtConnectSettings &)> Change;
         const char *Problem; // part of the message; empty: no problem
     };
+    const auto expectProblems = [](const KtConnectSettings &base, const auto &table) {
+        for (const Case &c : table) {
+            KtConnectSettings s = base;
+            c.Change(s);
+            if (*c.Problem)
+                EXPECT_TRUE(s.Problem().contains(QLatin1String(c.Problem)))
+                    << c.Name << ": " << s.Problem().toStdString();
+            else
+                EXPECT_EQ(s.Problem(), QString()) << c.Name;
+        }
+    };
     const Case cases[] = {
         {"good v1", [](KtConnectSettings &) {}, ""},
         {"host name", [](KtConnectSettings &s) { s.Address = "switch-1.example.net"; }, ""},
@@ -82,15 +93,7 @@ TEST(KtConnectSettingsTest, BadEntriesAreNamed)
         {"slash in write community", [](KtConnectSettings &s) { s.WriteCommunity = "x/v3"; },
          "write community"},
     };
-    for (const Case &c : cases) {
-        KtConnectSettings s = Version1();
-        c.Change(s);
-        if (*c.Problem)
-            EXPECT_TRUE(s.Problem().contains(QLatin1String(c.Problem)))
-                << c.Name << ": " << s.Problem().toStdString();
-        else
-            EXPECT_EQ(s.Problem(), QString()) << c.Name;
-    }
+    expectProblems(Version1(), cases);
     const Case version3Cases[] = {
         {"good authPriv", [](KtConnectSettings &) {}, ""},
         {"no user", [](KtConnectSettings &s) { s.User.clear(); }, "user name"},
@@ -116,15 +119,7 @@ TEST(KtConnectSettingsTest, BadEntriesAreNamed)
          },
          ""},
     };
-    for (const Case &c : version3Cases) {
-        KtConnectSettings s = Version3(3);
-        c.Change(s);
-        if (*c.Problem)
-            EXPECT_TRUE(s.Problem().contains(QLatin1String(c.Problem)))
-                << c.Name << ": " << s.Problem().toStdString();
-        else
-            EXPECT_EQ(s.Problem(), QString()) << c.Name;
-    }
+    expectProblems(Version3(3), version3Cases);
 }
 
 // The command line gives the module exactly the settings of the dialog.

@@ -1,8 +1,8 @@
 #include "QgSimProcess.h"
 
+#include "QgListeningProcess.h"
 #include "QgWait.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 
 QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(arguments))
@@ -49,23 +49,8 @@ bool QgSimProcess::Start()
     if (!arguments.contains("--listen"))
         arguments << "--listen"
                   << "127.0.0.1:0";
-    process_.start(QStringLiteral(QG_BIN_DIR "/qgsim"), arguments);
-    if (!process_.waitForStarted(5000))
-        return false;
-    QByteArray output;
-    QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired() && !output.contains('\n')) {
-        if (!process_.waitForReadyRead(100) && process_.state() != QProcess::Running)
-            return false;
-        output += process_.readAllStandardOutput();
-    }
-    QByteArray line = output.left(output.indexOf('\n')).trimmed();
-    const QByteArray prefix = "listening on ";
-    if (!line.startsWith(prefix))
-        return false;
-    bool ok = false;
-    port_ = line.mid(line.lastIndexOf(':') + 1).toUShort(&ok);
-    return ok && port_ != 0;
+    port_ = QgListeningProcess::Start(process_, QStringLiteral(QG_BIN_DIR "/qgsim"), arguments);
+    return port_ != 0;
 }
 
 int QgSimProcess::Stop()

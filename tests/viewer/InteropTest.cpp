@@ -4,6 +4,7 @@
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgInstallation.h"
+#include "QgListeningProcess.h"
 #include "QgWait.h"
 #include "SnmpTool.h"
 #include "ViewerTestSupport.h"
@@ -36,10 +37,8 @@ class PysnmpAgent
 public:
     PysnmpAgent()
     {
-        process_.start("/usr/bin/python3", {QG_SOURCE_DIR "/tests/interop/table_agent.py"});
-        if (process_.waitForReadyRead(30000))
-            port_ = quint16(
-                QString::fromUtf8(process_.readLine()).trimmed().section(QLatin1Char(':'), -1).toUInt());
+        port_ = QgListeningProcess::Start(process_, "/usr/bin/python3",
+                                          {QG_SOURCE_DIR "/tests/interop/table_agent.py"});
     }
     ~PysnmpAgent()
     {

@@ -25,9 +25,9 @@ ScriptedAgent::~ScriptedAgent()
 bool ScriptedAgent::Start()
 {
     // Debian's interpreter, whose packages hold pysnmp, whatever else PATH offers.
-    port_ = QgListeningProcess::Start(process_, QStringLiteral("/usr/bin/python3"),
-                                      {QStringLiteral(QG_SUPPORT_DIR "/scripted_agent.py"),
-                                       dir_.filePath(QStringLiteral("agent.script"))});
+    port_ = QgListeningProcess::Start(
+        process_, QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral(QG_SUPPORT_DIR "/scripted_agent.py"), dir_.filePath(QStringLiteral("agent.script"))});
     return port_ != 0;
 }
 

@@ -224,8 +224,9 @@ int KtSnapTool::Restore(const Options &options)
         return ExitOk;
     if (!options.Yes &&
         !Confirm(QStringLiteral("Send these %1 in %2 to %3? [y/N] ")
-                     .arg(KtSnapshotRestore::ValueCount(size_t(restore.BindingCount())),
-                          KtSnapshotRestore::SetCount(restore.Writes().size()), live.Address))) {
+                     .arg(KtSnapshotRestore::Counted(size_t(restore.BindingCount()), QStringLiteral("value")),
+                          KtSnapshotRestore::Counted(restore.Writes().size(), QStringLiteral("set")),
+                          live.Address))) {
         Print(QStringLiteral("nothing sent\n"));
         return ExitOk;
     }

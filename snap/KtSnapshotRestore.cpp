@@ -21,14 +21,9 @@ bool IsStatusColumn(const KtSnapshotWindow &window, const QString &oid)
 
 } // namespace
 
-QString KtSnapshotRestore::ValueCount(size_t count)
+QString KtSnapshotRestore::Counted(size_t count, const QString &noun)
 {
-    return count == 1 ? QStringLiteral("1 value") : QStringLiteral("%1 values").arg(count);
-}
-
-QString KtSnapshotRestore::SetCount(size_t count)
-{
-    return count == 1 ? QStringLiteral("1 set") : QStringLiteral("%1 sets").arg(count);
+    return QStringLiteral("%1 %2%3").arg(count).arg(noun, count == 1 ? QString() : QStringLiteral("s"));
 }
 
 KtSnapshotRestore::KtSnapshotRestore(const KtSnapshot &snapshot, const KtSnapshot &live,
@@ -108,9 +103,9 @@ void KtSnapshotRestore::Plan(const KtSnapshot &snapshot, const KtSnapshot &live,
     }
     for (const QString &window : snapshot.Windows())
         if (masked.contains(window))
-            AddSkip(window, QStringLiteral("%1 secrets, masked in the snapshot (%2): never restored")
-                                .arg(maskedCount[window])
-                                .arg(masked[window].join(QStringLiteral(", "))));
+            AddSkip(window, QStringLiteral("%1, masked in the snapshot (%2): never restored")
+                                .arg(Counted(size_t(maskedCount[window]), QStringLiteral("secret")),
+                                     masked[window].join(QStringLiteral(", "))));
     QSet<QString> extraRowsSeen;
     for (const KtSnapshotEntry &entry : live.Entries) {
         const QString rowKey = KtSnapshot::Key(entry.Window, entry.Index);
@@ -180,10 +175,10 @@ QString KtSnapshotRestore::PlanText() const
             if (skip.Window == window)
                 text += QStringLiteral("  skipped: %1\n").arg(skip.Text);
     }
-    text +=
-        writes_.empty()
-            ? QStringLiteral("nothing to restore\n")
-            : QStringLiteral("%1 in %2\n").arg(ValueCount(size_t(BindingCount())), SetCount(writes_.size()));
+    text += writes_.empty() ? QStringLiteral("nothing to restore\n")
+                            : QStringLiteral("%1 in %2\n")
+                                  .arg(Counted(size_t(BindingCount()), QStringLiteral("value")),
+                                       Counted(writes_.size(), QStringLiteral("set")));
     return text;
 }
 
@@ -227,13 +222,14 @@ bool KtSnapshotRestore::Send(QString *report) const
                 *report += QStringLiteral("not sent: %1\n").arg(WriteTitle(writes_[rest]));
             *report += QStringLiteral("stopped at the first error: %1 of %2 written\n")
                            .arg(written)
-                           .arg(SetCount(writes_.size()));
+                           .arg(Counted(writes_.size(), QStringLiteral("set")));
             return false;
         }
-        *report +=
-            QStringLiteral("written: %1 (%2)\n").arg(WriteTitle(write), ValueCount(write.Bindings.size()));
+        *report += QStringLiteral("written: %1 (%2)\n")
+                       .arg(WriteTitle(write), Counted(write.Bindings.size(), QStringLiteral("value")));
     }
-    *report += writes_.empty() ? QStringLiteral("nothing written: nothing to restore\n")
-                               : QStringLiteral("%1 written\n").arg(SetCount(writes_.size()));
+    *report += writes_.empty()
+                   ? QStringLiteral("nothing written: nothing to restore\n")
+                   : QStringLiteral("%1 written\n").arg(Counted(writes_.size(), QStringLiteral("set")));
     return true;
 }

@@ -43,9 +43,8 @@ public:
     const std::vector<Write> &Writes() const { return writes_; }
     const std::vector<Skip> &Skipped() const { return skipped_; }
     int BindingCount() const;
-    // "1 value", "3 values"; "1 set", "3 sets".
-    static QString ValueCount(size_t count);
-    static QString SetCount(size_t count);
+    // "1 value", "3 values".
+    static QString Counted(size_t count, const QString &noun);
 
     // Per window the SETs, each binding "OID TYPE VALUE  # label: now -> then",
     // then what was skipped; "nothing to restore" when nothing differs.

@@ -20,6 +20,7 @@
 #include "TMainWindowAnchor.h"
 #include "TPanelForm.h"
 #include "TProgressForm.h"
+#include "TSnapshotForm.h"
 #include "TSpanningTreeAlgorithmForm.h"
 #include "TWaitingForm.h"
 
@@ -203,6 +204,7 @@ void TMainForm::BuildMenus()
     }
     if (!VACM1)
         VACM1 = menuBar()->addMenu(QStringLiteral("SNMP V3"));
+    TSnapshotForm::AddMenu(menuBar(), this);
 
     PortInfoPopupMenu = new QMenu(this);
     PortInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));

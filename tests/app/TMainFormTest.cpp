@@ -467,7 +467,7 @@ TEST_F(MainFormTest, MenuFromTheCatalogue)
         tops << action->text();
     EXPECT_EQ(tops,
               (QStringList{"Basic Configuration", "RMON", "Bridge", "VLAN", "SNMP V3", "Security Management",
-                           "Layer 2 Management", "Layer 3 Management", "Single IP", "Help"}));
+                           "Layer 2 Management", "Layer 3 Management", "Single IP", "Tools", "Help"}));
     for (const char *visible : {"RefreshPanel1", "About1", "UnitTable1"})
         ASSERT_NE(form.MenuAction(visible), nullptr) << visible;
     EXPECT_TRUE(form.MenuAction("RefreshPanel1")->isVisible());

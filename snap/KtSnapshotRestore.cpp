@@ -84,12 +84,12 @@ void KtSnapshotRestore::Plan(const KtSnapshot &snapshot, const KtSnapshot &live,
             continue;
         if (KtSnapshotWindow::ChangesByItself(then.Oid)) {
             AddSkip(then.Window, QStringLiteral("%1: %2 -> %3: changes by itself, not restored")
-                                     .arg(label, current->Text, then.Text));
+                                     .arg(label, current->Shown(), then.Shown()));
             continue;
         }
         if (IsStatusColumn(*window, then.Oid)) {
             AddSkip(then.Window, QStringLiteral("%1: %2 -> %3: the row status is left out")
-                                     .arg(label, current->Text, then.Text));
+                                     .arg(label, current->Shown(), then.Shown()));
             continue;
         }
         if (writtenBy.contains(then.Oid)) {

@@ -57,9 +57,15 @@ void KtSnapTool::Print(const QString &text)
     std::fflush(stdout);
 }
 
-int KtSnapTool::Fail(const QString &message)
+bool KtSnapTool::Complain(const QString &message)
 {
     std::fprintf(stderr, "qgsnap: %s\n", qPrintable(message));
+    return false;
+}
+
+int KtSnapTool::Fail(const QString &message)
+{
+    Complain(message);
     return ExitTrouble;
 }
 
@@ -84,7 +90,7 @@ bool KtSnapTool::Parse(const QStringList &arguments, Options &options)
         else if (argument.startsWith(QLatin1Char('/')) && takesParameters)
             options.Parameters << argument;
         else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
-            return Fail(QStringLiteral("unknown option %1 (see qgsnap --help)").arg(argument)), false;
+            return Complain(QStringLiteral("unknown option %1 (see qgsnap --help)").arg(argument));
         else
             options.Files << argument;
     }
@@ -117,7 +123,7 @@ bool KtSnapTool::ReadLive(const Options &options, bool withSecrets, KtSnapshot &
         KtStartup::ApplyParameters(options.Parameters, paths.ConfigurationDirectory, KtSNMPDefaults, texts,
                                    LaunchFlags, &notes);
     } catch (const std::exception &error) {
-        return Fail(QString::fromUtf8(error.what())), false;
+        return Complain(QString::fromUtf8(error.what()));
     }
     KtSnapshotReader reader;
     reader.WithSecrets = withSecrets;
@@ -132,7 +138,7 @@ bool KtSnapTool::ReadLive(const Options &options, bool withSecrets, KtSnapshot &
     if (reader.IsRunning())
         loop.exec();
     if (!ok)
-        return Fail(reader.Error()), false;
+        return Complain(reader.Error());
     live = reader.Result();
     return true;
 }
@@ -141,10 +147,10 @@ bool KtSnapTool::LoadFile(const QString &path, KtSnapshot &snapshot)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString())), false;
+        return Complain(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     QString error;
     if (!snapshot.FromText(QString::fromUtf8(file.readAll()), &error))
-        return Fail(QStringLiteral("%1: %2").arg(path, error)), false;
+        return Complain(QStringLiteral("%1: %2").arg(path, error));
     return true;
 }
 

@@ -49,6 +49,8 @@ private:
     static QString LiveName(const KtSnapshot &live);
     static QString FileName(const QString &path, const KtSnapshot &snapshot);
 
-    int Fail(const QString &message);
+    // The message on standard error; false, or the exit code of trouble.
+    static bool Complain(const QString &message);
+    static int Fail(const QString &message);
     static void Print(const QString &text);
 };

@@ -30,9 +30,11 @@ class QgsnapTest : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(sim_.Start()) << qPrintable(sim_.StandardError()); }
 
-    QStringList Switch() const
+    QStringList Switch(const QgSimProcess *sim = nullptr, const QString &version = "/v1") const
     {
-        return {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v3", QString("/t%1").arg(sim_.Port()), "/v1"};
+        return {
+            "/I127.0.0.1", "/Rpublic", "/Wprivate", "/v3", QString("/t%1").arg((sim ? sim : &sim_)->Port()),
+            version};
     }
     QString File(const QString &name) const { return dir_.filePath(name); }
 
@@ -193,6 +195,30 @@ TEST_F(QgsnapTest, StopsAtTheFirstRefusedSet)
         << qPrintable(restore.out);
     EXPECT_EQ(SetsReceived(), QStringList({"1.3.6.1.4.1.47893.11.55.2.2.1.3.1.0=integer:2",
                                            BaudRate + "=integer:99 wrongValue"}));
+}
+
+// A scalar the agent lacks and a cell a row lacks are listed as unreadable,
+// and the rest is read: with SNMPv1, whose get fails as a whole for one
+// missing scalar, each of the window's scalars is asked alone.
+TEST_F(QgsnapTest, WhatCannotBeReadIsListedAsSuch)
+{
+    const QString topologyAlarm = "1.3.6.1.4.1.47893.11.55.2.2.1.3.2";
+    QgSimProcess sparse(
+        {"--static-leds", "--sparse", topologyAlarm + ":0-0", "--sparse", "1.3.6.1.2.1.31.1.1.1.18:52-52"});
+    ASSERT_TRUE(sparse.Start());
+    for (const char *version : {"/v1", "/v0"}) {
+        const Outcome save = Qgsnap(QStringList{"save"} + Switch(&sparse, version));
+        ASSERT_EQ(save.exitCode, 0) << version << qPrintable(save.err);
+        QStringList alarms;
+        for (const QString &line : save.out.split('\n'))
+            if (line.startsWith("Basic Configuration > Device Management > Alarm Control\t") ||
+                line.startsWith("Basic Configuration > IF-MIB > IfX Table\tAlias\t52\t"))
+                alarms << line.section('\t', 1, 2) + " " + line.section('\t', 5);
+        EXPECT_EQ(alarms, QStringList({"New Root Alarm\t integer:2", "Topology Change Alarm\t (unreadable)",
+                                       "Link Change Alarm\t integer:2", "Alias\t52 (unreadable)"}))
+            << version;
+        EXPECT_TRUE(save.out.contains("\tAlias\t52\t(unreadable: no value in this row)\t")) << version;
+    }
 }
 
 TEST_F(QgsnapTest, ASwitchThatDoesNotAnswerIsNamedAndNoFileIsWritten)

@@ -95,8 +95,13 @@ void KtSnapshotReader::Cancel()
 
 void KtSnapshotReader::HeaderRead(const KtSNMPError &outcome, KtSNMPVarList &vars)
 {
-    if (outcome.Code != 0) {
+    if (outcome.Code == KtSnapshotRequest::TimeOutCode) {
         Finish(false, QStringLiteral("no answer from %1: %2").arg(result_.Address, outcome.Message));
+        return;
+    }
+    if (outcome.Code != 0) {
+        Finish(false,
+               QStringLiteral("%1 does not tell its sysDescr: %2").arg(result_.Address, outcome.Message));
         return;
     }
     result_.SysDescr = vars.Get(0).Value;

@@ -12,6 +12,9 @@
 class KtSnapshotRequest : public KtSNMPRequest
 {
 public:
+    // The code of a request that got no answer (the session's time-out).
+    static constexpr int TimeOutCode = -405;
+
     void VbToText(int i, const KtVb &vb) override;
     // The variable's Value holds a raw form; a text that is none raises
     // KtValueError naming the variable, and nothing is sent.

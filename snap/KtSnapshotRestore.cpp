@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int TimeOutCode = -405;
-
 bool IsStatusColumn(const KtSnapshotWindow &window, const QString &oid)
 {
     const QString status = window.StatusOid();
@@ -203,7 +201,7 @@ bool KtSnapshotRestore::SendOne(const Write &write, QString *error)
         return true;
     } catch (const KtException &failure) {
         *error = failure.Message;
-        if (failure.Code == TimeOutCode)
+        if (failure.Code == KtSnapshotRequest::TimeOutCode)
             *error += QStringLiteral(" (the switch may or may not have taken this set)");
         return false;
     }

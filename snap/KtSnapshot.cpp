@@ -1,5 +1,7 @@
 #include "KtSnapshot.h"
 
+#include "KtRawValue.h"
+
 #include <QStringList>
 #include <algorithm>
 
@@ -190,6 +192,8 @@ bool KtSnapshot::FromText(const QString &text, QString *error)
         }
         if (entry.Window.isEmpty() || entry.Oid.isEmpty())
             return fail(n, QStringLiteral("no window or no OID"));
+        if (entry.Status == KtSnapshotEntry::State::Value && !KtRawValue::Parse(entry.Raw))
+            return fail(n, QStringLiteral("\"%1\" is no raw value (TYPE:VALUE)").arg(entry.Raw));
         Entries.push_back(entry);
     }
     return true;

@@ -64,7 +64,7 @@ public:
 
     QString ToText() const;
     // Reads a text ToText wrote. False, with the line number and what is
-    // wrong in *error, for any other text.
+    // wrong in *error, for any other text, a raw value that is none among it.
     bool FromText(const QString &text, QString *error);
 
     // For comparisons: the entries by Key(window, OID), and the rows

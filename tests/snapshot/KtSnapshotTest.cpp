@@ -147,6 +147,7 @@ TEST(KtSnapshotTest, AnyOtherTextIsRefusedWithItsLine)
         {head + "a\tb\tc\td\te\n", "line 2: 5 fields instead of 6"},
         {head + "a\tb\tc\td\\x\te\tinteger:1\n", "line 2: a backslash"},
         {head + "\tb\tc\td\te\tinteger:1\n", "line 2: no window or no OID"},
+        {head + "# time: now\na\tb\tc\td\te\tinteger:1x\n", "line 3: \"integer:1x\" is no raw value"},
     };
     for (const auto &bad : cases) {
         KtSnapshot snapshot;

@@ -38,7 +38,8 @@ const char KtSnapTool::Usage[] =
     "Options:\n"
     "  -o FILE          write the snapshot to FILE (whole or not at all)\n"
     "  --with-secrets   read community strings, keys and pass phrases instead of\n"
-    "                   masking them; a masked value is never restored\n"
+    "                   masking them (diff and restore read them whenever the\n"
+    "                   snapshot holds them); a masked value is never restored\n"
     "  --window PATH    restore only this window, or the windows below this menu\n"
     "                   (\"Basic Configuration > System Log\"); may be repeated\n"
     "  --dry-run        print the SETs and send nothing\n"
@@ -187,7 +188,9 @@ int KtSnapTool::Diff(const Options &options)
     KtSnapshot b;
     if (!LoadFile(options.Files[0], a))
         return ExitTrouble;
-    if (options.Live ? !ReadLive(options, options.WithSecrets, b) : !LoadFile(options.Files[1], b))
+    // Secrets saved in A are compared with the switch's own.
+    if (options.Live ? !ReadLive(options, options.WithSecrets || a.WithSecrets, b)
+                     : !LoadFile(options.Files[1], b))
         return ExitTrouble;
     const KtSnapshotDiff diff(a, b);
     Print(diff.ToText(FileName(options.Files[0], a),

@@ -149,6 +149,9 @@ TEST_F(QgsnapTest, AMaskedSecretIsNeverRestored)
     EXPECT_TRUE(masked.out.contains("nothing to restore\n")) << qPrintable(masked.out);
     EXPECT_EQ(SetsReceived(), QStringList());
 
+    const Outcome diff = Live("diff", "secrets.snap");
+    EXPECT_EQ(Lines(diff.out, " -> "), QStringList{"Name [public]: public -> changed"})
+        << qPrintable(diff.out);
     const Outcome secrets = Live("restore", "secrets.snap", {"--yes"});
     EXPECT_EQ(secrets.exitCode, 0) << qPrintable(secrets.err);
     EXPECT_EQ(SetsReceived(), QStringList{PublicName + "=octets:7075626C6963"});

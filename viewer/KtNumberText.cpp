@@ -5,9 +5,7 @@
 
 QString KtNumberText::Grouped(quint64 value)
 {
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English);
+    static const QLocale locale = QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
     return locale.toString(value);
 }
 

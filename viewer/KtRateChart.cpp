@@ -125,8 +125,7 @@ void KtRateChart::ShowRates(const QString &title, const QString &unit, const QLi
     for (const RateSeries &one : series) {
         const QColor pen = QColor::fromHsv((colour++ * 67) % 360, 200, 200);
         // A gap in the rates starts a new line of the same colour; only the
-        // first line of a row has a legend entry. Points are marked, so that
-        // a single rate shows too.
+        // first line of a row has a legend entry.
         QLineSeries *line = nullptr;
         bool first = true;
         for (const KtRateTracker::Point &point : *one.Points) {
@@ -138,8 +137,6 @@ void KtRateChart::ShowRates(const QString &title, const QString &unit, const QLi
                 line = new QLineSeries;
                 line->setName(one.Name);
                 line->setPen(QPen(pen, 2));
-                line->setPointsVisible(true);
-                line->setMarkerSize(5);
                 chart()->addSeries(line);
                 line->attachAxis(timeAxis_);
                 line->attachAxis(valueAxis_);
@@ -159,6 +156,11 @@ void KtRateChart::ShowRates(const QString &title, const QString &unit, const QLi
             }
             line->append(double(wallNow - (nowMs - point.TimeMs)), *point.Rate * one.Scale / divisor);
         }
+    }
+    // A rate between two gaps is a single point, which only a marker shows.
+    for (QAbstractSeries *series : chart()->series()) {
+        auto *line = static_cast<QLineSeries *>(series);
+        line->setPointsVisible(line->count() == 1);
     }
     SetValueRange(top / divisor);
 }

@@ -167,8 +167,8 @@ TEST(KtRateChartTest, AxesOnceReadableLabelsFirstRateAndTooltip)
         for (int i = 0; i < axis->tickCount(); ++i)
             labels << QString::asprintf(axis->labelFormat().toLatin1().constData(), axis->min() + i * step);
         EXPECT_EQ(labels.removeDuplicates(), 0) << c.Top << " " << labels.join(", ").toStdString();
-        // The gap splits the row into two lines, each a visible point; one
-        // legend entry.
+        // The gap splits the row into two lines of one point each, drawn
+        // as visible points; one legend entry.
         EXPECT_EQ(chart.chart()->series().size(), 2);
         EXPECT_EQ(chart.SeriesCount(), 1);
         for (QAbstractSeries *series : chart.chart()->series())

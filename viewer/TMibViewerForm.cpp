@@ -164,8 +164,9 @@ void TMibViewerForm::ApplyHistoryLength()
     UpdateChart();
 }
 
-// A scalar group takes the height of its rows (up to ScalarRowsShown), so
-// that a short group shows whole and the tables and the chart get the rest.
+// A scalar group takes the height of its rows (at least ScalarRowsShown of
+// them), so that a short group shows whole and the tables and the chart get
+// the rest.
 void TMibViewerForm::FitScalarPanels(QSplitter *splitter)
 {
     bool anyTable = false;
@@ -180,9 +181,12 @@ void TMibViewerForm::FitScalarPanels(QSplitter *splitter)
                            rows * panel.Table->verticalHeader()->defaultSectionSize() +
                            2 * panel.Table->frameWidth() + 2;
         panel.Table->setMinimumHeight(height);
-        // Beside tables or a chart, the group keeps its height; the others
-        // grow.
-        splitter->setStretchFactor(i, anyTable || chart_ ? 0 : 1);
+        // Beside tables or a chart, a group shown whole keeps its height; the
+        // others grow.
+        const bool beside = anyTable || chart_;
+        if (beside && panel.Model->rowCount() <= ScalarRowsShown)
+            panel.Table->setMaximumHeight(height);
+        splitter->setStretchFactor(i, beside ? 0 : 1);
     }
 }
 

@@ -27,15 +27,15 @@ KtRateChart::KtRateChart(QWidget *parent) : QChartView(parent)
 void KtRateChart::EnsureAxes(bool buckets)
 {
     if (!valueAxis_) {
-        valueAxis_ = new QValueAxis(this);
+        valueAxis_ = new QValueAxis;
         chart()->addAxis(valueAxis_, Qt::AlignLeft);
     }
     if (buckets && !bucketAxis_) {
-        bucketAxis_ = new QBarCategoryAxis(this);
+        bucketAxis_ = new QBarCategoryAxis;
         bucketAxis_->setTitleText(QStringLiteral("bucket"));
         chart()->addAxis(bucketAxis_, Qt::AlignBottom);
     } else if (!buckets && !timeAxis_) {
-        timeAxis_ = new QDateTimeAxis(this);
+        timeAxis_ = new QDateTimeAxis;
         timeAxis_->setTitleText(QStringLiteral("time"));
         chart()->addAxis(timeAxis_, Qt::AlignBottom);
     }
@@ -43,7 +43,7 @@ void KtRateChart::EnsureAxes(bool buckets)
 
 void KtRateChart::Reset(const QString &title)
 {
-    chart()->removeAllSeries(); // deletes them; the axes stay
+    chart()->removeAllSeries(); // deletes them; the axes (the chart owns them) stay
     chart()->setTitle(title);
 }
 

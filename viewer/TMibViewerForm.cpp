@@ -115,6 +115,11 @@ TMibViewerForm::~TMibViewerForm()
     // still whole, and no refresh starts meanwhile.
     timer_->stop();
     SaveSettings();
+    // A read that ends while another reader waits must not reach the window
+    // whose readers are going.
+    upTimeReader_->disconnect(this);
+    for (Panel &panel : panels_)
+        panel.Reader->disconnect(this);
     delete upTimeReader_;
     for (Panel &panel : panels_)
         delete panel.Reader;

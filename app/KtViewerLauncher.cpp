@@ -82,12 +82,25 @@ QString KtViewerLauncher::ProgramPath(const QString &tool, const QString &viewer
     return QStandardPaths::findExecutable(tool);
 }
 
-bool KtViewerLauncher::Start(const QStringList &arguments, const QString &viewerDirectory)
+bool KtViewerLauncher::Start(const QStringList &arguments, const QString &viewerDirectory,
+                             const QRect &mainWindowFrame)
 {
     if (arguments.isEmpty() || arguments.first().isEmpty())
         return false;
     QStringList parameters = arguments;
     const QString tool = parameters.takeFirst();
     const QString program = ProgramPath(tool, viewerDirectory);
-    return QProcess::startDetached(program.isEmpty() ? tool : program, parameters);
+    QProcess process;
+    process.setProgram(program.isEmpty() ? tool : program);
+    process.setArguments(parameters);
+    if (mainWindowFrame.isValid()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(MainWindowVariable), QStringLiteral("%1,%2,%3,%4")
+                                                                        .arg(mainWindowFrame.x())
+                                                                        .arg(mainWindowFrame.y())
+                                                                        .arg(mainWindowFrame.width())
+                                                                        .arg(mainWindowFrame.height()));
+        process.setProcessEnvironment(environment);
+    }
+    return process.startDetached();
 }

@@ -2,6 +2,7 @@
 
 #include "KtLaunchSettings.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -40,8 +41,15 @@ public:
     // PATH; empty when there is none.
     static QString ProgramPath(const QString &tool, const QString &viewerDirectory);
 
+    // The environment variable that tells a viewer the frame of the window
+    // that started it, "x,y,width,height", so that it can open beside it;
+    // the command line stays as it is.
+    static constexpr const char *MainWindowVariable = "QG_MAIN_WINDOW";
+
     // Starts the program named by the first element (ProgramPath), detached,
     // with the other elements as its parameters, each handed on whole (no
-    // shell, no splitting). Returns whether it started.
-    static bool Start(const QStringList &arguments, const QString &viewerDirectory = {});
+    // shell, no splitting), and the main window's frame in
+    // MainWindowVariable when one is given. Returns whether it started.
+    static bool Start(const QStringList &arguments, const QString &viewerDirectory = {},
+                      const QRect &mainWindowFrame = {});
 };

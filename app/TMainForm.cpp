@@ -559,7 +559,7 @@ void TMainForm::LaunchViewer(const QString &argument)
         ShowStatusMessage(status);
     KtViewerLauncher::Start(
         KtViewerLauncher::Arguments(argument, LaunchTexts, LaunchFlags, KtSNMPDefaults.Security.Version),
-        KtViewerLauncher::ViewerDirectory());
+        KtViewerLauncher::ViewerDirectory(), frameGeometry());
 }
 
 void TMainForm::ShowStatusMessage(const QString &message)

@@ -64,6 +64,7 @@ void Prepare(QProcess &viewer, const QTemporaryDir &dir)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("KELTRA_REGISTRY", dir.filePath("registry.ini"));
+    environment.insert("XDG_CONFIG_HOME", dir.path()); // the viewer's settings of this run only
     if (!environment.contains("QT_QPA_PLATFORM"))
         environment.insert("QT_QPA_PLATFORM", "offscreen");
     viewer.setProcessEnvironment(environment);

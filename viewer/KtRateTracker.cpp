@@ -10,12 +10,16 @@ std::optional<double> KtRateTracker::Record(const QString &key, const QString &v
     if (isNumber) {
         const KtCounterSample sample{value, timeMs, upTime, hasUpTime};
         rate = KtCounterRate::Rate(track.Last, sample, bits);
-        track.Last = sample;
+        const bool restarted = track.Last && KtCounterRate::Restarted(*track.Last, sample);
+        if (hasUpTime && !restarted)
+            track.Last = sample;
+        else
+            track.Last.reset();
     } else {
         track.Last.reset();
     }
     track.Points.push_back({timeMs, rate});
-    while (!track.Points.empty() && track.Points.front().TimeMs < timeMs - HistoryMs)
+    while (!track.Points.empty() && track.Points.front().TimeMs < timeMs - historyMs_)
         track.Points.pop_front();
     return rate;
 }

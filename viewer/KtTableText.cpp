@@ -27,7 +27,7 @@ QString Quoted(const QString &cell)
 } // namespace
 
 QString KtTableText::Join(const QAbstractItemModel &model, const QList<int> &rows, QChar separator,
-                          const QString &lineEnd, QString (*field)(const QString &))
+                          const QString &lineEnd, QString (*field)(const QString &), int role)
 {
     QList<int> chosen = rows;
     if (chosen.isEmpty())
@@ -41,15 +41,15 @@ QString KtTableText::Join(const QAbstractItemModel &model, const QList<int> &row
     for (int r : chosen) {
         line.clear();
         for (int c = 0; c < model.columnCount(); ++c)
-            line << field(model.index(r, c).data(Qt::DisplayRole).toString());
+            line << field(model.index(r, c).data(role).toString());
         text += line.join(separator) + lineEnd;
     }
     return text;
 }
 
-QString KtTableText::Tabbed(const QAbstractItemModel &model, const QList<int> &rows)
+QString KtTableText::Tabbed(const QAbstractItemModel &model, const QList<int> &rows, int role)
 {
-    return Join(model, rows, QLatin1Char('\t'), QStringLiteral("\n"), Plain);
+    return Join(model, rows, QLatin1Char('\t'), QStringLiteral("\n"), Plain, role);
 }
 
 QString KtTableText::CsvField(const QString &text)
@@ -57,9 +57,9 @@ QString KtTableText::CsvField(const QString &text)
     return Quoted(text);
 }
 
-QString KtTableText::Csv(const QAbstractItemModel &model, const QList<int> &rows)
+QString KtTableText::Csv(const QAbstractItemModel &model, const QList<int> &rows, int role)
 {
-    return Join(model, rows, QLatin1Char(','), QStringLiteral("\r\n"), Quoted);
+    return Join(model, rows, QLatin1Char(','), QStringLiteral("\r\n"), Quoted, role);
 }
 
 QString KtTableText::SpreadsheetSafe(const QString &cell)

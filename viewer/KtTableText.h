@@ -2,20 +2,23 @@
 
 #include <QList>
 #include <QString>
+#include <qnamespace.h>
 
 class QAbstractItemModel;
 
 // A model's rows as text for the clipboard (tab-separated) or a CSV file:
 // the header line, then the given rows (every row when none are given), the
-// shown texts of every column. Agent texts that a spreadsheet would take
-// for a formula are made plain text in both (SpreadsheetSafe).
+// texts of every column in the given role (the shown ones by default). Agent texts that a spreadsheet would
+// take for a formula are made plain text in both (SpreadsheetSafe).
 class KtTableText
 {
 public:
-    static QString Tabbed(const QAbstractItemModel &model, const QList<int> &rows = {});
+    static QString Tabbed(const QAbstractItemModel &model, const QList<int> &rows = {},
+                          int role = Qt::DisplayRole);
     // RFC 4180: fields with a comma, quote or line break are quoted, quotes
     // doubled; lines end with CRLF.
-    static QString Csv(const QAbstractItemModel &model, const QList<int> &rows = {});
+    static QString Csv(const QAbstractItemModel &model, const QList<int> &rows = {},
+                       int role = Qt::DisplayRole);
     // One CSV field, quoted when it needs to be.
     static QString CsvField(const QString &text);
 
@@ -30,5 +33,5 @@ public:
 
 private:
     static QString Join(const QAbstractItemModel &model, const QList<int> &rows, QChar separator,
-                        const QString &lineEnd, QString (*field)(const QString &));
+                        const QString &lineEnd, QString (*field)(const QString &), int role);
 };

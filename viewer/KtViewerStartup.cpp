@@ -1,8 +1,8 @@
 #include "KtViewerStartup.h"
 
-#include "KtTableText.h"
 #include "KtMessageBox.h"
 #include "KtStartup.h"
+#include "KtTableText.h"
 #include "KtViewCatalogue.h"
 #include "TMibViewerForm.h"
 
@@ -18,6 +18,19 @@ namespace {
 
 // A --screenshot run that waits longer than this for its reads ends.
 constexpr int ReadsLimitMs = 600000;
+
+// The module hands on /t, /v, /d and /m of an SNMPv3 switch even when
+// nothing gave them a value; an empty numeric switch is taken as not given.
+// It stays a parameter (an empty one), since the device file is read again
+// before every parameter.
+QStringList WithoutEmptyNumbers(QStringList parameters)
+{
+    static const QStringList numeric = {"/t", "/v", "/m", "/l", "/a", "/p"};
+    for (QString &parameter : parameters)
+        if (numeric.contains(parameter))
+            parameter.clear();
+    return parameters;
+}
 
 } // namespace
 
@@ -44,7 +57,7 @@ KtViewerStartup::Options KtViewerStartup::Parse(const QStringList &arguments)
             return options;
         }
     }
-    options.Parameters = arguments.mid(i);
+    options.Parameters = WithoutEmptyNumbers(arguments.mid(i));
     for (const QString &parameter : std::as_const(options.Parameters))
         if (parameter.startsWith(QLatin1String("/T"))) {
             options.View = parameter.mid(2);

@@ -29,7 +29,8 @@ public:
     };
 
     // Options come first; the first parameter starting with "/T" names the
-    // view; all parameters, that one included, are the module's command line.
+    // view; all parameters, that one included, are the module's command line
+    // (an empty numeric switch such as "/t" counting as not given).
     static Options Parse(const QStringList &arguments);
 
     // Runs the program (QApplication exists); returns the exit code.

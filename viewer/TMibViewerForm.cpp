@@ -7,16 +7,21 @@
 #include "KtTableText.h"
 #include "KtTextForm.h"
 #include "KtViewModel.h"
+#include "KtViewerLauncher.h"
+#include "KtWindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
@@ -27,6 +32,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -39,6 +45,21 @@ constexpr KtViewSection UpTimeSection = {"sysUpTime", UpTimeVars, ListScalars};
 // Column widths are fitted to the texts of this many rows, so that a table
 // of thousands of rows opens as fast as a small one.
 constexpr int FitRows = 200;
+
+constexpr int DefaultHistoryIndex = 1;
+
+std::unique_ptr<QSettings> ViewerSettings(const KtViewDef &view)
+{
+    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                QStringLiteral("Keltra"), QStringLiteral("qgview"));
+    settings->beginGroup(QString::fromLatin1(view.Name));
+    return settings;
+}
+
+QString PanelKey(int panel, const char *what)
+{
+    return QStringLiteral("section%1/%2").arg(panel).arg(QLatin1String(what));
+}
 
 } // namespace
 
@@ -66,7 +87,10 @@ TMibViewerForm::TMibViewerForm(const KtViewDef &view, int version, QWidget *pare
     }
     if (FlaggedPanel(ViewChart) >= 0 || FlaggedPanel(ViewBucketSource) >= 0)
         splitter->addWidget(BuildChart());
+    else
+        saveChart_->setVisible(false);
     setCentralWidget(splitter);
+    FitScalarPanels(splitter);
 
     upTimeReader_ = new KtSectionReader(UpTimeSection, version, this);
     connect(upTimeReader_, &KtSectionReader::Finished, this, &TMibViewerForm::OnSectionRead);
@@ -77,8 +101,11 @@ TMibViewerForm::TMibViewerForm(const KtViewDef &view, int version, QWidget *pare
 
     timer_ = new QTimer(this);
     connect(timer_, &QTimer::timeout, this, &TMibViewerForm::Refresh);
-    RestartTimer();
     resize(960, 640);
+    RestoreSettings();
+    ApplyHistoryLength();
+    RestartTimer();
+    PlaceBesideMainWindow();
     QTimer::singleShot(0, this, &TMibViewerForm::Refresh);
 }
 
@@ -87,6 +114,12 @@ TMibViewerForm::~TMibViewerForm()
     // The readers wait for their outstanding requests while the window is
     // still whole, and no refresh starts meanwhile.
     timer_->stop();
+    SaveSettings();
+    // A read that ends while another reader waits must not reach the window
+    // whose readers are going.
+    upTimeReader_->disconnect(this);
+    for (Panel &panel : panels_)
+        panel.Reader->disconnect(this);
     delete upTimeReader_;
     for (Panel &panel : panels_)
         delete panel.Reader;
@@ -108,10 +141,115 @@ void TMibViewerForm::BuildToolBar()
     interval_->setSuffix(QStringLiteral(" s"));
     connect(interval_, &QSpinBox::valueChanged, this, &TMibViewerForm::RestartTimer);
     bar->addWidget(interval_);
+    bar->addWidget(new QLabel(QStringLiteral(" History "), bar));
+    history_ = new QComboBox(bar);
+    for (int minutes : HistoryMinutes)
+        history_->addItem(minutes < 60 ? QStringLiteral("%1 min").arg(minutes)
+                                       : QStringLiteral("%1 h").arg(minutes / 60),
+                          minutes);
+    history_->setCurrentIndex(DefaultHistoryIndex);
+    connect(history_, &QComboBox::currentIndexChanged, this, &TMibViewerForm::ApplyHistoryLength);
+    bar->addWidget(history_);
     bar->addSeparator();
     QAction *copy = bar->addAction(QStringLiteral("Copy"), this, &TMibViewerForm::CopyRows);
     copy->setShortcut(QKeySequence::Copy);
     bar->addAction(QStringLiteral("Export CSV..."), this, &TMibViewerForm::ExportCsv);
+    saveChart_ = bar->addAction(QStringLiteral("Save chart as PNG..."), this, &TMibViewerForm::SaveChart);
+}
+
+qint64 TMibViewerForm::HistoryMs() const
+{
+    return qint64(history_->currentData().toInt()) * 60 * 1000;
+}
+
+void TMibViewerForm::ApplyHistoryLength()
+{
+    for (Panel &panel : panels_)
+        panel.Model->SetHistoryMs(HistoryMs());
+    UpdateChart();
+}
+
+// A scalar group takes the height of its rows (at least ScalarRowsShown of
+// them), so that a short group shows whole and the tables and the chart get
+// the rest.
+void TMibViewerForm::FitScalarPanels(QSplitter *splitter)
+{
+    bool anyTable = false;
+    for (const Panel &panel : std::as_const(panels_))
+        anyTable = anyTable || panel.Def->IsTable();
+    for (int i = 0; i < panels_.size(); ++i) {
+        const Panel &panel = panels_[i];
+        if (panel.Def->IsTable())
+            continue;
+        const int rows = std::min(panel.Model->rowCount(), ScalarRowsShown);
+        const int height = panel.Table->horizontalHeader()->sizeHint().height() +
+                           rows * panel.Table->verticalHeader()->defaultSectionSize() +
+                           2 * panel.Table->frameWidth() + 2;
+        panel.Table->setMinimumHeight(height);
+        // Beside tables or a chart, a group shown whole keeps its height; the
+        // others grow.
+        const bool beside = anyTable || chart_;
+        if (beside && panel.Model->rowCount() <= ScalarRowsShown)
+            panel.Table->setMaximumHeight(height);
+        splitter->setStretchFactor(i, beside ? 0 : 1);
+    }
+}
+
+void TMibViewerForm::RestoreSettings()
+{
+    const auto settings = ViewerSettings(view_);
+    if (settings->contains(QStringLiteral("geometry")))
+        restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
+    interval_->setValue(settings->value(QStringLiteral("interval"), DefaultIntervalSeconds).toInt());
+    const int history = history_->findData(settings->value(QStringLiteral("history"), -1).toInt());
+    if (history >= 0)
+        history_->setCurrentIndex(history);
+    for (int i = 0; i < panels_.size(); ++i) {
+        const Panel &panel = panels_[i];
+        if (!panel.Def->IsTable() || !settings->contains(PanelKey(i, "sortColumn")))
+            continue;
+        const int column = settings->value(PanelKey(i, "sortColumn")).toInt();
+        const auto order = Qt::SortOrder(settings->value(PanelKey(i, "sortOrder")).toInt());
+        if (column >= -1 && column < panel.Model->columnCount())
+            panel.Table->sortByColumn(column, order == Qt::DescendingOrder ? order : Qt::AscendingOrder);
+    }
+}
+
+void TMibViewerForm::SaveSettings() const
+{
+    const auto settings = ViewerSettings(view_);
+    settings->setValue(QStringLiteral("geometry"), saveGeometry());
+    settings->setValue(QStringLiteral("interval"), interval_->value());
+    settings->setValue(QStringLiteral("history"), history_->currentData().toInt());
+    for (int i = 0; i < panels_.size(); ++i) {
+        const Panel &panel = panels_[i];
+        if (!panel.Def->IsTable())
+            continue;
+        settings->setValue(PanelKey(i, "sortColumn"), panel.Proxy->sortColumn());
+        settings->setValue(PanelKey(i, "sortOrder"), int(panel.Proxy->sortOrder()));
+    }
+}
+
+void TMibViewerForm::closeEvent(QCloseEvent *event)
+{
+    SaveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+// A viewer the module starts opens beside the module's main window rather
+// than over it (the module hands its frame on in the environment).
+void TMibViewerForm::PlaceBesideMainWindow()
+{
+    const std::optional<QRect> main =
+        KtWindowPlacement::FromText(qEnvironmentVariable(KtViewerLauncher::MainWindowVariable));
+    if (!main)
+        return;
+    const QScreen *screen = QGuiApplication::screenAt(main->center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    move(KtWindowPlacement::Beside(*main, frameGeometry().size(), screen->availableGeometry()));
 }
 
 QWidget *TMibViewerForm::BuildPanel(Panel &panel)
@@ -128,6 +266,8 @@ QWidget *TMibViewerForm::BuildPanel(Panel &panel)
     panel.Proxy->setFilterKeyColumn(-1);
     panel.Proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     connect(panel.Filter, &QLineEdit::textChanged, panel.Proxy, &QSortFilterProxyModel::setFilterFixedString);
+    // Without a selection the chart follows the first row the filter leaves.
+    connect(panel.Filter, &QLineEdit::textChanged, this, &TMibViewerForm::UpdateChart);
     panel.Table = new QTableView(box);
     panel.Table->setModel(panel.Proxy);
     panel.Table->setSortingEnabled(panel.Def->IsTable());
@@ -244,7 +384,7 @@ void TMibViewerForm::OnSectionRead()
         return;
     const KtSectionRead &upTime = upTimeReader_->LastRead();
     const bool hasUpTime = upTime.Code == 0 && !upTime.Rows.isEmpty() &&
-                           upTime.Rows.first().Values.value(0) != QLatin1String("(NULL)");
+                           !KtIsMissingValue(upTime.Rows.first().Values.value(0, QStringLiteral("(NULL)")));
     const quint32 ticks = hasUpTime ? KtTextForm::TextToTimeTicks(upTime.Rows.first().Values.value(0)) : 0;
     bool ok = true;
     for (Panel &panel : panels_) {
@@ -275,7 +415,7 @@ void TMibViewerForm::ShowOutcome()
     }
     statusBar()->showMessage(
         KtSNMPRequest2Controls::FormatStatusLine(SnmpMsg.Text(0), caption, message, now));
-    lastRefresh_->setText(QStringLiteral("Last refresh %1").arg(now.toString(QStringLiteral("HH:mm:ss"))));
+    lastRefresh_->setText(QStringLiteral("Last refresh %1").arg(KtRateChart::ClockText(now)));
 }
 
 QList<int> TMibViewerForm::SelectedSourceRows(int panel) const
@@ -299,9 +439,7 @@ void TMibViewerForm::UpdateChart()
         // when none is selected).
         const int control = std::max(FlaggedPanel(ViewHistoryBuckets), 0);
         const KtViewModel *controls = panels_[control].Model;
-        QList<int> selected = SelectedSourceRows(control);
-        if (selected.isEmpty() && controls->rowCount() > 0)
-            selected << 0;
+        const QList<int> selected = ChartRows(control);
         if (selected.isEmpty())
             return;
         const QString prefix = controls->RowKey(selected.first()) + QLatin1Char('.');
@@ -321,18 +459,46 @@ void TMibViewerForm::UpdateChart()
     }
     const int panel = FlaggedPanel(ViewChart);
     const KtViewModel *model = panels_[panel].Model;
-    QList<int> rows = SelectedSourceRows(panel);
-    if (rows.isEmpty() && model->rowCount() > 0)
-        rows << 0;
+    // Octets are drawn as bits per second, as the table shows them.
+    const bool bits = model->IsTable() && model->IsOctets(var);
     QList<KtRateChart::RateSeries> series;
-    for (int row : rows) {
+    for (int row : ChartRows(panel)) {
         if (!model->IsTable() && !KtViewModel::IsCounter(model->Vars().Get(row).Syntax))
             continue;
-        series.append({model->RowLabel(row), &model->RateHistory(row, var)});
+        series.append({model->RowLabel(row), &model->RateHistory(row, var), bits ? 8.0 : 1.0});
     }
-    const QString title = model->IsTable() ? chartColumn_->currentText() + QStringLiteral(" per second")
-                                           : QStringLiteral("per second");
-    chart_->ShowRates(title, series, clock_.elapsed());
+    const QString title = model->IsTable()
+                              ? chartColumn_->currentText() + (bits ? QStringLiteral(" in bits per second")
+                                                                    : QStringLiteral(" per second"))
+                              : QStringLiteral("per second");
+    chart_->ShowRates(title, bits ? QStringLiteral("bit/s") : QString(), series, clock_.elapsed(),
+                      HistoryMs());
+}
+
+QList<int> TMibViewerForm::ChartRows(int panel) const
+{
+    QList<int> rows = SelectedSourceRows(panel);
+    const Panel &p = panels_[panel];
+    if (rows.isEmpty() && p.Proxy->rowCount() > 0)
+        rows << p.Proxy->mapToSource(p.Proxy->index(0, 0)).row();
+    return rows;
+}
+
+void TMibViewerForm::SaveChart()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save chart as PNG"),
+                                                      QString::fromUtf8(view_.Name) + QStringLiteral(".png"),
+                                                      QStringLiteral("PNG pictures (*.png)"));
+    if (!path.isEmpty())
+        SaveChartTo(path);
+}
+
+bool TMibViewerForm::SaveChartTo(const QString &path)
+{
+    if (chart_ && chart_->SaveTo(path))
+        return true;
+    statusBar()->showMessage(QStringLiteral("Cannot write %1").arg(path));
+    return false;
 }
 
 void TMibViewerForm::SelectChartRows(const QList<int> &rows)
@@ -362,7 +528,8 @@ void TMibViewerForm::CopyRows()
     for (const QModelIndex &index : panels_[panel].Table->selectionModel()->selectedRows())
         proxyRows << index.row();
     std::sort(proxyRows.begin(), proxyRows.end());
-    QApplication::clipboard()->setText(KtTableText::Tabbed(*panels_[panel].Proxy, proxyRows));
+    QApplication::clipboard()->setText(
+        KtTableText::Tabbed(*panels_[panel].Proxy, proxyRows, KtViewModel::ExportRole));
 }
 
 QString TMibViewerForm::CsvText(int section) const
@@ -372,7 +539,7 @@ QString TMibViewerForm::CsvText(int section) const
     for (const QModelIndex &index : panel.Table->selectionModel()->selectedRows())
         proxyRows << index.row();
     std::sort(proxyRows.begin(), proxyRows.end());
-    return KtTableText::Csv(*panel.Proxy, proxyRows);
+    return KtTableText::Csv(*panel.Proxy, proxyRows, KtViewModel::ExportRole);
 }
 
 QString TMibViewerForm::AllSectionsCsv() const
@@ -380,7 +547,7 @@ QString TMibViewerForm::AllSectionsCsv() const
     QString text;
     for (const Panel &panel : panels_)
         text += KtTableText::CsvField(QString::fromUtf8(panel.Def->Title)) + QStringLiteral("\r\n") +
-                KtTableText::Csv(*panel.Model) + QStringLiteral("\r\n");
+                KtTableText::Csv(*panel.Model, {}, KtViewModel::ExportRole) + QStringLiteral("\r\n");
     return text;
 }
 

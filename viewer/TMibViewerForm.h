@@ -17,6 +17,7 @@ class QSortFilterProxyModel;
 class QSpinBox;
 class QTableView;
 class QTimer;
+class QSettings;
 
 // The window of one MIB view: every section as a sortable, filterable table
 // (a scalar group as a name/value list), refreshed every few seconds, with
@@ -29,6 +30,10 @@ class TMibViewerForm : public QMainWindow
     Q_OBJECT
 public:
     static constexpr int DefaultIntervalSeconds = 5;
+    // The spans of time the chart can show; the second is the default.
+    static constexpr int HistoryMinutes[] = {5, 10, 60};
+    // Scalar groups show this many rows whole before they scroll.
+    static constexpr int ScalarRowsShown = 10;
 
     // version: the SNMP version of the session (chooses 64-bit counters).
     TMibViewerForm(const KtViewDef &view, int version, QWidget *parent = nullptr);
@@ -42,6 +47,7 @@ public:
     KtRateChart *Chart() const { return chart_; }
     QComboBox *ChartColumn() const { return chartColumn_; }
     QSpinBox *Interval() const { return interval_; }
+    QComboBox *HistoryLength() const { return history_; }
     QAction *PauseAction() const { return pause_; }
     QLabel *LastRefreshLabel() const { return lastRefresh_; }
     bool Reading() const;
@@ -63,10 +69,16 @@ public:
     // Selects rows (source rows, in read order) of the table the chart
     // draws from.
     void SelectChartRows(const QList<int> &rows);
+    // Saves the chart as a PNG picture; the status bar says why when it
+    // could not be written.
+    bool SaveChartTo(const QString &path);
 
 signals:
     // After each complete read; ok when every section was read.
     void ReadDone(bool ok);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct Panel
@@ -91,7 +103,16 @@ private:
     int FocusedPanel() const;
     QList<int> SelectedSourceRows(int panel) const;
     void ExportCsv();
+    void SaveChart();
     void RestartTimer();
+    void ApplyHistoryLength();
+    qint64 HistoryMs() const;
+    // The rows the chart draws: the selected ones, or the first row shown.
+    QList<int> ChartRows(int panel) const;
+    void FitScalarPanels(class QSplitter *splitter);
+    void RestoreSettings();
+    void SaveSettings() const;
+    void PlaceBesideMainWindow();
 
     const KtViewDef &view_;
     QVector<Panel> panels_;
@@ -99,7 +120,9 @@ private:
     KtRateChart *chart_ = nullptr;
     QComboBox *chartColumn_ = nullptr;
     QSpinBox *interval_ = nullptr;
+    QComboBox *history_ = nullptr;
     QAction *pause_ = nullptr;
+    QAction *saveChart_ = nullptr;
     QLabel *lastRefresh_ = nullptr;
     QTimer *timer_ = nullptr;
     QElapsedTimer clock_;

@@ -35,7 +35,7 @@ constexpr KtSNMPVarDef IfTable[] = {
     {"1.3.6.1.2.1.2.2.1.3", "ifType", SyntaxInteger, AccessRead, &IfType},
     {"1.3.6.1.2.1.2.2.1.4", "ifMtu", SyntaxInteger, AccessRead},
     {"1.3.6.1.2.1.2.2.1.5", "ifSpeed", SyntaxGauge32, AccessRead},
-    {"1.3.6.1.2.1.2.2.1.6", "ifPhysAddress", SyntaxOctets, AccessRead},
+    {"1.3.6.1.2.1.2.2.1.6", "ifPhysAddress", SyntaxMacAddress, AccessRead},
     {"1.3.6.1.2.1.2.2.1.7", "ifAdminStatus", SyntaxInteger, AccessRead, &IfAdminStatus},
     {"1.3.6.1.2.1.2.2.1.8", "ifOperStatus", SyntaxInteger, AccessRead, &IfOperStatus},
     {"1.3.6.1.2.1.2.2.1.9", "ifLastChange", SyntaxTimeTicks, AccessRead},
@@ -47,9 +47,14 @@ constexpr KtViewSection IfTableSections[] = {
     {"Interfaces", IfTable, ListTable, 1},
     {},
 };
+// The names and speeds come first: the legend names a row by its alias or
+// description, and octet rates are shown as a share of the speed.
 constexpr KtSNMPVarDef IfCounters32[] = {
     {"1.3.6.1.2.1.2.2.1.1", "ifIndex", SyntaxInteger, AccessIndex},
     {"1.3.6.1.2.1.2.2.1.2", "ifDescr", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.2.1.31.1.1.1.18", "ifAlias", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.2.1.2.2.1.5", "ifSpeed", SyntaxGauge32, AccessRead},
+    {"1.3.6.1.2.1.31.1.1.1.15", "ifHighSpeed", SyntaxGauge32, AccessRead},
     {"1.3.6.1.2.1.2.2.1.10", "ifInOctets", SyntaxCounter32, AccessRead},
     {"1.3.6.1.2.1.2.2.1.11", "ifInUcastPkts", SyntaxCounter32, AccessRead},
     {"1.3.6.1.2.1.2.2.1.12", "ifInNUcastPkts", SyntaxCounter32, AccessRead},
@@ -66,6 +71,9 @@ constexpr KtSNMPVarDef IfCounters32[] = {
 constexpr KtSNMPVarDef IfCounters64[] = {
     {"1.3.6.1.2.1.2.2.1.1", "ifIndex", SyntaxInteger, AccessIndex},
     {"1.3.6.1.2.1.2.2.1.2", "ifDescr", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.2.1.31.1.1.1.18", "ifAlias", SyntaxDisplayString, AccessRead},
+    {"1.3.6.1.2.1.2.2.1.5", "ifSpeed", SyntaxGauge32, AccessRead},
+    {"1.3.6.1.2.1.31.1.1.1.15", "ifHighSpeed", SyntaxGauge32, AccessRead},
     {"1.3.6.1.2.1.31.1.1.1.6", "ifHCInOctets", SyntaxCounter64, AccessRead},
     {"1.3.6.1.2.1.31.1.1.1.7", "ifHCInUcastPkts", SyntaxCounter64, AccessRead},
     {"1.3.6.1.2.1.31.1.1.1.8", "ifHCInMulticastPkts", SyntaxCounter64, AccessRead},

@@ -144,6 +144,7 @@ QString QgviewCsv(quint16 port, const Version &version, const QString &view)
     environment.insert("KELTRA_REGISTRY", installation.RegistryPath());
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+    environment.insert("XDG_CONFIG_HOME", installation.Dir()); // the views' settings
     qgview.setProcessEnvironment(environment);
     qgview.setWorkingDirectory(installation.Dir());
     const QString csvPath = installation.Path("view.csv");

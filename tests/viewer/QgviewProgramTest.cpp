@@ -42,6 +42,7 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KELTRA_REGISTRY", files_.RegistryPath());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_CONFIG_HOME", files_.Dir()); // the views' settings
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(files_.Dir());
         process.start(program, arguments);

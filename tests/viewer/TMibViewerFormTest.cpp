@@ -6,6 +6,8 @@
 #include "KtSNMPEngine.h"
 #include "KtTableText.h"
 #include "KtViewModel.h"
+#include "KtViewerLauncher.h"
+#include "KtWindowPlacement.h"
 #include "QgSimProcess.h"
 #include "SnmpdProcess.h"
 #include "ViewerTestSupport.h"
@@ -13,22 +15,28 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/resource.h>
 
 namespace {
@@ -59,6 +67,14 @@ private:
 class TMibViewerFormTest : public ViewerTest
 {
 protected:
+    static int ColumnOf(const QAbstractItemModel &model, const QString &header)
+    {
+        for (int c = 0; c < model.columnCount(); ++c)
+            if (model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == header)
+                return c;
+        return -1;
+    }
+
     static QStringList Column(const QTableView *table, int column)
     {
         QStringList texts;
@@ -211,6 +227,10 @@ TEST_F(TMibViewerFormTest, RefreshIntervalPauseAndStatus)
     ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000));
     EXPECT_TRUE(form.LastRefreshLabel()->text().startsWith("Last refresh "));
     EXPECT_TRUE(form.statusBar()->currentMessage().contains(KtErrorText(0)));
+    // Both times read alike: "Receive at 04:45:39 PM." and "Last refresh 04:45:39 PM".
+    const QString refreshed = form.LastRefreshLabel()->text().mid(QStringLiteral("Last refresh ").size());
+    EXPECT_TRUE(form.statusBar()->currentMessage().contains(" at " + refreshed + "."))
+        << form.statusBar()->currentMessage().toStdString() << " / " << refreshed.toStdString();
     EXPECT_EQ(form.Model(0)->RawValue(4, 0), "bldg-a-core"); // sysName
 
     // The new interval drives the refresh timer at once, and reads follow it.
@@ -270,33 +290,172 @@ TEST_F(TMibViewerFormTest, CounterRatesAndTheirChart)
     form.Interval()->setValue(1);
     ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() > 0; }, 30000));
     const KtViewModel *model = form.Model(0);
-    // Rate columns follow the counters: ifHCInOctets is column 2, its rate 3.
-    EXPECT_EQ(model->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), "ifHCInOctets /s");
+    const int descr = ColumnOf(*model, "ifDescr"), bits = ColumnOf(*model, "ifHCInOctets bit/s");
+    ASSERT_GE(bits, 0);
+    ASSERT_GE(ColumnOf(*model, "ifInErrors /s"), 0);
     // No rate before the second reading.
     for (int row = 0; row < model->rowCount(); ++row)
-        EXPECT_EQ(model->index(row, 3).data().toString(), "");
+        EXPECT_EQ(model->index(row, bits).data().toString(), "");
     // Rates appear from the second reading on; a loaded machine may lose a
     // reading to a time-out, which leaves a gap and no negative rate.
-    auto someRate = [&](double above) {
-        for (int row = 0; row < model->rowCount(); ++row) {
-            const QString rate = model->index(row, 3).data().toString();
-            if (!rate.isEmpty() && rate.toDouble() > above)
+    auto someRate = [&] {
+        for (int row = 0; row < model->rowCount(); ++row)
+            if (model->index(row, bits).data(KtViewModel::SortRole).toDouble() > 0)
                 return true;
-        }
         return false;
     };
-    ASSERT_TRUE(WaitUntil([&] { return someRate(0.0); }, 60000));
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QString rate = model->index(row, 3).data().toString();
-        if (!rate.isEmpty()) {
-            EXPECT_GE(rate.toDouble(), 0.0);
-        }
-    }
+    ASSERT_TRUE(WaitUntil(someRate, 60000));
+    for (int row = 0; row < model->rowCount(); ++row)
+        EXPECT_GE(model->index(row, bits).data(KtViewModel::SortRole).toDouble(), -1.0);
 
-    SelectRows(form.Table(0), {0, 1, 2});
+    // Without a selection the chart follows the first row shown, by name.
+    QTableView *table = form.Table(0);
+    form.Filter(0)->setText("port 3");
+    const QString firstShown = table->model()->index(0, descr).data().toString();
+    ASSERT_TRUE(firstShown.contains("port 3"));
+    ASSERT_TRUE(WaitUntil([&] { return !form.Chart()->chart()->series().isEmpty(); }, 10000));
+    EXPECT_EQ(form.Chart()->chart()->series().first()->name(), firstShown);
+    form.Filter(0)->clear();
+
+    SelectRows(table, {0, 1, 2});
     EXPECT_GE(form.Chart()->SeriesCount(), 1);
     EXPECT_LE(form.Chart()->SeriesCount(), 3);
     EXPECT_EQ(form.ChartColumn()->currentText(), "ifHCInOctets");
+    EXPECT_TRUE(form.Chart()->ValueAxis()->titleText().endsWith("bit/s"));
+    for (QAbstractSeries *series : form.Chart()->chart()->series())
+        EXPECT_TRUE(series->name().startsWith("QG") || series->name().startsWith("QF"))
+            << series->name().toStdString();
+
+    // Each refresh keeps the two axes; the time axis spans the history
+    // length chosen in the tool bar.
+    QDateTimeAxis *time = form.Chart()->TimeAxis();
+    const int before = form.ReadsDone();
+    ASSERT_TRUE(WaitUntil([&] { return form.ReadsDone() >= before + 2; }, 30000));
+    EXPECT_EQ(form.Chart()->chart()->axes().size(), 2);
+    EXPECT_EQ(form.Chart()->TimeAxis(), time);
+    EXPECT_EQ(form.HistoryLength()->currentText(), "10 min");
+    EXPECT_EQ(time->min().msecsTo(time->max()), 10 * 60 * 1000);
+    form.HistoryLength()->setCurrentIndex(form.HistoryLength()->findText("1 h"));
+    EXPECT_EQ(time->min().msecsTo(time->max()), 60 * 60 * 1000);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(form.SaveChartTo(dir.filePath("chart.png")));
+    EXPECT_GT(QImage(dir.filePath("chart.png")).width(), 100);
+    EXPECT_FALSE(form.SaveChartTo(dir.filePath("missing/chart.png")));
+    EXPECT_TRUE(form.statusBar()->currentMessage().startsWith("Cannot write "));
+}
+
+// The agent stops and starts again on the same port: no rate spans the
+// restart, and none afterwards is a spike. Over SNMPv1 the 32-bit counters,
+// which start again lower, would otherwise read as wrapped (about 4e9/s).
+TEST_F(TMibViewerFormTest, NoRateAcrossAnAgentRestartAndNoSpikeAfterIt)
+{
+    constexpr int TickMs = 500;
+    // qgsim adds at most 2,000,000 octets per port and tick; twice that per
+    // second leaves room for a tick more or less in a reading's interval.
+    constexpr double MostPerSecond = 2.0 * 2000000 * 1000 / TickMs;
+    const QStringList options{"--led-interval-ms", QString::number(TickMs), "--seed", "5"};
+    auto sim = std::make_unique<QgSimProcess>(options);
+    ASSERT_TRUE(sim->Start());
+    const quint16 port = sim->Port();
+    UseAgent(port, 0);
+    TMibViewerForm form(*FindView("MIB_IFCounters"), 0);
+    form.Interval()->setValue(1);
+    const KtViewModel *model = form.Model(0);
+    struct Read
+    {
+        bool Ok;
+        int Rates = 0;
+        double Most = 0;
+    };
+    QList<Read> reads;
+    QObject::connect(&form, &TMibViewerForm::ReadDone, [&](bool ok) {
+        Read read{ok};
+        for (int row = 0; row < model->rowCount(); ++row)
+            for (int var : model->CounterVars())
+                if (const auto &history = model->RateHistory(row, var);
+                    !history.empty() && history.back().Rate) {
+                    ++read.Rates;
+                    read.Most = std::max(read.Most, *history.back().Rate);
+                }
+        reads << read;
+    });
+    auto ratesShown = [&] { return !reads.isEmpty() && reads.last().Ok && reads.last().Rates > 0; };
+    ASSERT_TRUE(WaitUntil(ratesShown, 60000));
+
+    // No read in flight while the agent goes: every read after this one
+    // talks to the new agent.
+    form.PauseAction()->setChecked(true);
+    ASSERT_TRUE(WaitUntil([&] { return !form.Reading(); }, 30000));
+    sim->Stop();
+    sim = std::make_unique<QgSimProcess>(options +
+                                         QStringList{"--listen", QStringLiteral("127.0.0.1:%1").arg(port)});
+    ASSERT_TRUE(sim->Start()) << sim->StandardError().toStdString();
+    const qsizetype restart = reads.size();
+    form.PauseAction()->setChecked(false);
+    ASSERT_TRUE(WaitUntil([&] { return reads.size() > restart + 2 && ratesShown(); }, 60000));
+
+    const qsizetype firstAfter =
+        std::find_if(reads.begin() + restart, reads.end(), [](const Read &r) { return r.Ok; }) -
+        reads.begin();
+    ASSERT_LT(firstAfter, reads.size());
+    EXPECT_EQ(reads[firstAfter].Rates, 0) << "a rate across the restart";
+    for (qsizetype i = 0; i < reads.size(); ++i)
+        EXPECT_LE(reads[i].Most, MostPerSecond)
+            << "read " << i << " of " << reads.size() << ", restart at " << restart;
+}
+
+// A scalar group shows its rows whole beside a table and the chart.
+TEST_F(TMibViewerFormTest, ScalarGroupsShowTheirRows)
+{
+    UseAgent(SilentAgent().Port());
+    for (const char *name : {"MIB_UDPCounters", "Layer3_DVMRP", "MIB_SNMPCounters"}) {
+        TMibViewerForm form(*FindView(name), 1);
+        form.show();
+        QCoreApplication::processEvents();
+        QTableView *table = form.Table(0);
+        const int rows = std::min(form.Model(0)->rowCount(), int(TMibViewerForm::ScalarRowsShown));
+        EXPECT_GE(table->viewport()->height(), rows * table->verticalHeader()->defaultSectionSize()) << name;
+        if (form.Chart()) {
+            EXPECT_GE(form.Chart()->height(), form.Chart()->minimumHeight()) << name;
+        }
+    }
+}
+
+// Interval, history length, sort order and size come back for the same view.
+TEST_F(TMibViewerFormTest, RemembersItsSettingsPerView)
+{
+    UseAgent(SilentAgent().Port());
+    {
+        TMibViewerForm form(*FindView("MIB_IFCounters"), 1);
+        form.resize(1000, 700);
+        form.Interval()->setValue(17);
+        form.HistoryLength()->setCurrentIndex(form.HistoryLength()->findText("1 h"));
+        form.Table(0)->sortByColumn(5, Qt::DescendingOrder);
+    }
+    TMibViewerForm again(*FindView("MIB_IFCounters"), 1);
+    EXPECT_EQ(again.Interval()->value(), 17);
+    EXPECT_EQ(again.HistoryLength()->currentText(), "1 h");
+    EXPECT_EQ(again.Table(0)->horizontalHeader()->sortIndicatorSection(), 5);
+    EXPECT_EQ(again.Table(0)->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(again.size(), QSize(1000, 700));
+    TMibViewerForm other(*FindView("MIB_IFTable"), 1);
+    EXPECT_EQ(other.Interval()->value(), TMibViewerForm::DefaultIntervalSeconds);
+}
+
+// Started by the module, the viewer opens beside its main window, not over it.
+TEST_F(TMibViewerFormTest, OpensBesideTheMainWindow)
+{
+    UseAgent(SilentAgent().Port());
+    qputenv(KtViewerLauncher::MainWindowVariable, "10,20,300,200");
+    TMibViewerForm form(*FindView("MIB_Info"), 1);
+    qunsetenv(KtViewerLauncher::MainWindowVariable);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(form.pos(),
+              KtWindowPlacement::Beside(QRect(10, 20, 300, 200), form.frameGeometry().size(), screen));
+    if (screen.width() >= 310 + form.frameGeometry().width()) {
+        EXPECT_FALSE(form.frameGeometry().intersects(QRect(10, 20, 300, 200)));
+    }
 }
 
 TEST_F(TMibViewerFormTest, RmonHistoryBucketsFillOverTime)

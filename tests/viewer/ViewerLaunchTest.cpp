@@ -64,4 +64,25 @@ TEST(ViewerLaunchTest, TheModulesOwnViewerComesBeforeThePath)
     qputenv("PATH", oldPath);
 }
 
+// The module hands its main window's frame to the viewer in the environment,
+// its command line unchanged.
+TEST(ViewerLaunchTest, TheViewerLearnsWhereTheMainWindowIs)
+{
+    QTemporaryDir dir;
+    const QString seen = dir.filePath("seen");
+    QFile tool(dir.filePath("MIB"));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    tool.write(QStringLiteral("#!/bin/sh\necho \"$QG_MAIN_WINDOW $*\" > %1.part && mv %1.part %1\n")
+                   .arg(seen)
+                   .toUtf8());
+    tool.close();
+    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(
+        KtViewerLauncher::Start({"MIB", "/I127.0.0.1", "/TMIB_Info"}, dir.path(), QRect(10, 20, 800, 600)));
+    ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(seen); }, 10000));
+    QFile result(seen);
+    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
+    EXPECT_EQ(result.readAll(), "10,20,800,600 /I127.0.0.1 /TMIB_Info\n");
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <list>
 
@@ -15,6 +16,13 @@ void ViewerTest::SetUpTestSuite()
 {
     static std::list<QTemporaryDir> states;
     KtSNMPInitialize(states.emplace_back().path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, states.emplace_back().path());
+}
+
+void ViewerTest::SetUp()
+{
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Keltra"), QStringLiteral("qgview"))
+        .clear();
 }
 
 void ViewerTest::UseAgent(quint16 port, int version)

@@ -13,12 +13,14 @@
 class KtViewModel;
 
 // A fixture base for the viewer's window tests: the engine started once per
-// suite as qgview starts it (with a state directory of the suite's own), and
-// the defaults pointed at an agent.
+// suite as qgview starts it (with a state directory of the suite's own), the
+// views' settings in a directory of the suite's own, cleared before each
+// test, and the defaults pointed at an agent.
 class ViewerTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite();
+    void SetUp() override;
     // Reads with community public, SNMPv1 for version 0, else SNMPv2c.
     static void UseAgent(quint16 port, int version = 1);
 };

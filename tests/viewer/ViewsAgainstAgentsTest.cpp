@@ -28,6 +28,12 @@ protected:
         if (!WaitUntil([&] { return form.ReadsDone() > 0; }, 30000))
             return {QStringLiteral("no read finished")};
         QStringList differences;
+        // A value the agent lacks shows and exports as an empty cell, never
+        // as the request engine's marker.
+        const QString csv = form.AllSectionsCsv();
+        for (const char *marker : {"(NULL)", "(NOTDONE)"})
+            if (csv.contains(QLatin1String(marker)))
+                differences << QStringLiteral("the CSV holds %1").arg(QLatin1String(marker));
         for (int i = 0; i < form.SectionCount(); ++i) {
             walks[i].After = WalkSection(port, view.Sections[i], version);
             for (const QString &difference : SectionDifferences(*form.Model(i), walks[i]))
@@ -76,8 +82,8 @@ TEST_F(ViewsAgainstAgentsTest, InterfaceCountersUseThe32BitTableOverSnmpV1)
     const KtViewDef *view = FindView("MIB_IFCounters");
     EXPECT_TRUE(Differences(*view, sim.Port(), 0).isEmpty());
     TMibViewerForm v1(*view, 0), v2(*view, 1);
-    EXPECT_EQ(v1.Model(0)->Vars().Get(2).Name, "ifInOctets");
-    EXPECT_EQ(v2.Model(0)->Vars().Get(2).Name, "ifHCInOctets");
+    EXPECT_EQ(v1.Model(0)->Vars().Get(v1.Model(0)->CounterVars().first()).Name, "ifInOctets");
+    EXPECT_EQ(v2.Model(0)->Vars().Get(v2.Model(0)->CounterVars().first()).Name, "ifHCInOctets");
 }
 
 TEST_F(ViewsAgainstAgentsTest, MibTwoAndIfViewsShowWhatSnmpdHolds)

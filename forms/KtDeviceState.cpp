@@ -23,14 +23,12 @@ KtDeviceState::KtDeviceState(QObject *parent) : QObject(parent) {}
 
 void KtDeviceState::SetUnitRows(const Rows &rows)
 {
-    unitRows_ = rows;
-    emit changed();
+    Store(unitRows_, rows);
 }
 
 void KtDeviceState::SetPortRows(const Rows &rows)
 {
-    portRows_ = rows;
-    emit changed();
+    Store(portRows_, rows);
 }
 
 QList<KtStackUnit> KtDeviceState::Units() const
@@ -49,14 +47,12 @@ QList<KtStackUnit> KtDeviceState::Units() const
 
 void KtDeviceState::SetStpVersion(const QString &version)
 {
-    stpVersion_ = version;
-    emit changed();
+    Store(stpVersion_, version);
 }
 
 void KtDeviceState::SetRmonState(const QString &state)
 {
-    rmonState_ = state;
-    emit changed();
+    Store(rmonState_, state);
 }
 
 KtDeviceState::Rows KtDeviceState::RowsOf(const QTreeWidget &list)

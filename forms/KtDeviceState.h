@@ -63,6 +63,11 @@ signals:
     void changed();
 
 private:
+    template <class Value> void Store(Value &field, const Value &value)
+    {
+        field = value;
+        emit changed();
+    }
     static void ReadUnitTableFromSwitch(KtDeviceState &state, QWidget *owner, QPlainTextEdit *memo);
 
     Rows unitRows_;

@@ -174,13 +174,8 @@ bool KtMenuWindowOpener::CanOpen(const KtMenuItem &item)
 
 void KtMenuWindowOpener::Open(TMainForm &form, const KtMenuItem &item, int portTag)
 {
-    if (item.Has(HookReadStpVersionFirst)) {
-        try {
-            form.StpVersionBinding->Get();
-        } catch (const KtException &error) {
-            form.ShowStatusMessage(error.Message);
-        }
-    }
+    if (item.Has(HookReadStpVersionFirst))
+        form.ReadStpVersion();
     if (item.OpensGenericWindow()) {
         OpenGenericWindow(form, item, portTag);
     } else if (qstrcmp(item.ClassName, "TAboutForm") == 0) {
@@ -191,7 +186,7 @@ void KtMenuWindowOpener::Open(TMainForm &form, const KtMenuItem &item, int portT
             window.setWindowTitle(QString::fromUtf8(item.Window));
         window.exec();
     } else if (const KtDedicatedWindowDef *dedicated = KtFindDedicatedWindow(item.ClassName)) {
-        std::unique_ptr<QDialog> window(dedicated->Create(&form));
+        std::unique_ptr<QDialog> window(dedicated->Create(&form, *form.DeviceState));
         if (item.Window)
             window->setWindowTitle(QString::fromUtf8(item.Window));
         AddCloseButton(*window);

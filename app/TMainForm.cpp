@@ -4,6 +4,7 @@
 
 #include "CreateUnitPanel.h"
 #include "KtCatalogue.h"
+#include "KtDeviceState.h"
 #include "KtException.h"
 #include "KtMainPanelHost.h"
 #include "KtMainWindowTables.h"
@@ -73,18 +74,15 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent) : QMainWind
     KtStatusPanelElision::Install(StatusPanel0);
     statusBar()->addWidget(StatusPanel0, 1);
 
-    UnitListView = new QTreeWidget(this);
-    UnitListView->setObjectName(QStringLiteral("UnitListView"));
-    UnitListView->hide();
-    PortInfoListView = new QTreeWidget(this);
-    PortInfoListView->setObjectName(QStringLiteral("PortInfoListView"));
-    PortInfoListView->hide();
-    ST_RmonState = new QLabel(this);
-    ST_RmonState->setObjectName(QStringLiteral("ST_RmonState"));
-    ST_RmonState->hide();
-    ST_STPVersion = new QLabel(this);
-    ST_STPVersion->setObjectName(QStringLiteral("ST_STPVersion"));
-    ST_STPVersion->hide();
+    DeviceState = new KtDeviceState(this);
+    unitList_ = new QTreeWidget(this);
+    unitList_->hide();
+    portList_ = new QTreeWidget(this);
+    portList_->hide();
+    rmonText_ = new QLabel(this);
+    rmonText_->hide();
+    stpVersionText_ = new QLabel(this);
+    stpVersionText_->hide();
     BuildMenus();
     PanelHost = std::make_unique<KtMainPanelHost>(*this);
     PanelHost->OpenPortWindow = [this](PortWindow window, int tag) {
@@ -162,12 +160,12 @@ void TMainForm::CreateStateBindings()
     RmonStateBinding = std::make_unique<KtSNMPRequest2Edits>(this);
     RmonStateBinding->Request.Vars = KtSNMPVarList(RmonStateVars, ListScalars, 0);
     RmonStateBinding->Asynchronous = false;
-    RmonStateBinding->BindStaticText(0, ST_RmonState);
+    RmonStateBinding->BindStaticText(0, rmonText_);
 
     StpVersionBinding = std::make_unique<KtSNMPRequest2Edits>(this);
     StpVersionBinding->Request.Vars = KtSNMPVarList(StpVersionVars, ListScalars, 0);
     StpVersionBinding->Asynchronous = false;
-    StpVersionBinding->BindStaticText(0, ST_STPVersion);
+    StpVersionBinding->BindStaticText(0, stpVersionText_);
 }
 
 // ---- menus ----------------------------------------------------------------------
@@ -186,12 +184,8 @@ void TMainForm::BuildMenus()
             VACM1 = menu;
         if (item->Has(HookReadStpVersionOnOpen)) {
             connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-                try {
-                    StpVersionBinding->Get();
-                } catch (const KtException &error) {
-                    ShowStatusMessage(error.Message);
-                }
-                const bool mstp = ST_STPVersion->text() == QLatin1String("mstp");
+                ReadStpVersion();
+                const bool mstp = DeviceState->StpVersion() == QLatin1String("mstp");
                 for (QAction *action : menu->findChildren<QAction *>()) {
                     const unsigned hooks = action->property(kHooksProperty).toUInt();
                     if (hooks & HookShownWhenMstp)
@@ -349,16 +343,18 @@ void TMainForm::BuildPanels()
         ClosePanels();
     LastPanel = nullptr;
     try {
-        for (int row = UnitListView->topLevelItemCount() - 1; row >= 0; --row) {
-            const QTreeWidgetItem *unit = UnitListView->topLevelItem(row);
+        const KtDeviceState::Rows &units = DeviceState->UnitRows();
+        for (qsizetype row = units.size() - 1; row >= 0; --row) {
+            const QStringList &unit = units[row];
             QString problem;
             const std::optional<int> portCount =
-                UnitRowPortCount(unit->text(0), unit->text(2), unit->text(3), problem);
+                UnitRowPortCount(unit.value(UnitIdColumn), unit.value(UnitStartPortColumn),
+                                 unit.value(UnitPortRangeColumn), problem);
             if (!portCount) {
                 ShowStatusMessage(QStringLiteral("Unit table row %1 skipped: %2").arg(row + 1).arg(problem));
                 continue;
             }
-            CreateUnitPanel(unit->text(0), unit->text(8), *portCount);
+            CreateUnitPanel(unit.value(UnitIdColumn), unit.value(UnitModuleNameColumn), *portCount);
         }
     } catch (const std::exception &error) {
         ShowStatusMessage(QString::fromUtf8(error.what()));
@@ -375,7 +371,7 @@ void TMainForm::BuildPanels()
 // empty window and the "Ok" of its last read.
 void TMainForm::ReportMissingUnits()
 {
-    if (unitTableRead_ && UnitListView->topLevelItemCount() == 0)
+    if (unitTableRead_ && DeviceState->UnitRows().isEmpty())
         ShowStatusMessage(QStringLiteral("No Keltra units found at %1").arg(KtSNMPDefaults.Device.Address));
 }
 
@@ -402,14 +398,15 @@ void TMainForm::PrepareTables()
         UnitTableBinding->Request.RowLimit = MaxStackUnits;
         UnitTableBinding->OnGetDone = noteRead(unitTableError, true);
         UnitTableBinding->SetStatusPanel(StatusPanel0);
-        UnitTableBinding->AttachListView(UnitListView, false);
+        UnitTableBinding->AttachListView(unitList_, false);
         PortTableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
         PortTableBinding->Request.Vars = KtSNMPVarList(PortInfoVars, ListTable, 1);
         PortTableBinding->Request.RowLimit = MaxStackUnits * TPanelForm::MaxPortsPerUnit;
         PortTableBinding->OnGetDone = noteRead(portTableError, false);
         PortTableBinding->SetStatusPanel(StatusPanel0);
-        PortTableBinding->AttachListView(PortInfoListView, false);
+        PortTableBinding->AttachListView(portList_, false);
     } catch (const std::exception &) {
+        PublishTables();
         ShowStatusMessage(QStringLiteral("Inittial  Unit Information Failed"));
         return;
     }
@@ -424,9 +421,16 @@ void TMainForm::PrepareTables()
     for (KtSNMPRequest2Edits *binding : {UnitTableBinding.get(), PortTableBinding.get()})
         if (binding)
             binding->OnGetDone = nullptr; // the lines they note live only until here
+    PublishTables();
     const QString &tableError = unitTableError.isEmpty() ? portTableError : unitTableError;
     if (!tableError.isEmpty())
         ShowStatusMessage(tableError);
+}
+
+void TMainForm::PublishTables()
+{
+    DeviceState->SetUnitRows(KtDeviceState::RowsOf(*unitList_));
+    DeviceState->SetPortRows(KtDeviceState::RowsOf(*portList_));
 }
 
 // The walks of the unit and port tables stop at what a stack holds.
@@ -458,14 +462,14 @@ void TMainForm::ClosePanels()
 
 void TMainForm::CreateUnitPanel(const QString &unit, const QString &model, int portCount)
 {
-    const UnitPanelInput input{unit, model, portCount, ModuleTypesOf(*PortInfoListView, unit),
-                               PortInfoListView->topLevelItemCount()};
+    const UnitPanelInput input{unit, model, portCount, ModuleTypesOf(*portList_, unit),
+                               int(DeviceState->PortRows().size())};
     PlacePanel(::CreateUnitPanel(input, *PanelHost, ScrollBox1->widget()));
 }
 
 void TMainForm::PlacePanel(QWidget *panel)
 {
-    const int units = UnitListView->topLevelItemCount();
+    const int units = int(DeviceState->UnitRows().size());
     const int statusHeight = statusBar()->height();
     QWidget *area = ScrollBox1->widget();
     panel->setParent(area);
@@ -496,7 +500,7 @@ void TMainForm::PlacePanel(QWidget *panel)
 
 void TMainForm::SizeAfterBuild(bool refresh)
 {
-    const int units = UnitListView->topLevelItemCount();
+    const int units = int(DeviceState->UnitRows().size());
     if (units < 4) {
         // The panels' height plus what surrounds them: the menu bar and the
         // status bar (the window frame is the window manager's).
@@ -538,12 +542,27 @@ void TMainForm::RefreshRmonMenu()
         ShowStatusMessage(error.Message);
         return;
     }
-    const QString state = ST_RmonState->text();
+    DeviceState->SetRmonState(rmonText_->text());
+    const QString state = DeviceState->RmonState();
     if (state != QLatin1String("disabled") && state != QLatin1String("enabled"))
         return;
     for (const char *name : {"Statistics1", "History1", "AlarmEvent1"})
         if (QAction *action = MenuAction(QString::fromLatin1(name)))
             action->setEnabled(state == QLatin1String("enabled"));
+}
+
+void TMainForm::ReadStpVersion()
+{
+    // The binding writes into the text only what it reads: the text starts
+    // from the state, which the spanning-tree window may have changed.
+    stpVersionText_->setText(DeviceState->StpVersion());
+    try {
+        if (StpVersionBinding)
+            StpVersionBinding->Get();
+    } catch (const KtException &error) {
+        ShowStatusMessage(error.Message);
+    }
+    DeviceState->SetStpVersion(stpVersionText_->text());
 }
 
 void TMainForm::ReleasePortButtons()

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class KtDeviceState;
 class KtMainPanelHost;
 class KtSNMPRequest2Edits;
 class TWaitingForm;
@@ -20,9 +21,9 @@ class QTreeWidget;
 struct KtMenuItem;
 
 // The module's one top-level window: the front panels of every unit in a
-// scroll box, the menu catalogue, and the device state other windows read
-// (the unit and port tables in hidden list views, the RMON state and the
-// spanning-tree version in hidden static texts). Constructing it is the
+// scroll box, the menu catalogue, and the device state (the unit and port
+// tables, the RMON state and the spanning-tree version) that it reads and
+// hands to the windows it opens. Constructing it is the
 // whole start-up: display scale, SNMP engine, registry paths, message
 // catalogues, then the command line and the configuration file.
 class TMainForm : public QMainWindow
@@ -80,11 +81,9 @@ public:
     std::unique_ptr<KtSNMPRequest2Edits> UnitTableBinding;
     std::unique_ptr<KtSNMPRequest2Edits> PortTableBinding;
 
+    KtDeviceState *DeviceState = nullptr;
+
     QScrollArea *ScrollBox1 = nullptr;
-    QTreeWidget *UnitListView = nullptr;
-    QTreeWidget *PortInfoListView = nullptr;
-    QLabel *ST_RmonState = nullptr;
-    QLabel *ST_STPVersion = nullptr;
     QLabel *StatusPanel0 = nullptr;
     QMenu *VACM1 = nullptr; // the "SNMP V3" menu
     QMenu *PortInfoPopupMenu = nullptr;
@@ -92,6 +91,10 @@ public:
 
     // Opens the window of a menu entry (modal); portTag >= 0 for a port's row.
     void OpenMenuWindow(const KtMenuItem &item, int portTag);
+
+    // Reads the spanning-tree version into the device state; a failure goes
+    // to status panel 0 and leaves the version as it was.
+    void ReadStpVersion();
 
     // A menu action by its component name, or nullptr.
     QAction *MenuAction(const QString &componentName) const;
@@ -110,6 +113,7 @@ private:
     void CreateStateBindings();
     void BuildPanels();
     void PrepareTables();
+    void PublishTables();
     void ClosePanels();
     void SizeAfterBuild(bool refresh);
     void KeepOnScreen();
@@ -119,6 +123,13 @@ private:
     void StopPanelBuild();
     void WaitForTable(const std::unique_ptr<KtSNMPRequest2Edits> &binding);
     void NoteTableRead(const KtSNMPError &record, bool unitTable);
+
+    // What the state bindings read into, published to DeviceState after each
+    // read.
+    QTreeWidget *unitList_ = nullptr;
+    QTreeWidget *portList_ = nullptr;
+    QLabel *rmonText_ = nullptr;
+    QLabel *stpVersionText_ = nullptr;
 
     TWaitingForm *waiting_ = nullptr; // while a panel build runs
     bool buildStopped_ = false;       // the user closed the waiting window, or the main window

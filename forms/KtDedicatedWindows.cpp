@@ -37,63 +37,62 @@
 
 #include <QDialog>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
-// One line per dedicated window:
-//   {"TVlanStaticForm", [](QWidget *owner) -> QDialog * { return new TVlanStaticForm(owner); }},
+// A window of the main window, with the device state where it takes one.
+template <class Window> QDialog *MakeWindow(QWidget *owner, KtDeviceState &state)
+{
+    if constexpr (std::is_constructible_v<Window, QWidget *, KtDeviceState *>)
+        return new Window(owner, &state);
+    else
+        return new Window(owner);
+}
+
+// A window that belongs to the application, not to the main window.
+template <class Window> QDialog *MakeApplicationWindow(QWidget *, KtDeviceState &)
+{
+    return new Window(nullptr);
+}
+
 const KtDedicatedWindowDef kDedicatedWindows[] = {
-    {"TVlanStaticForm", [](QWidget *owner) -> QDialog * { return new TVlanStaticForm(owner); }},
-    {"TVLanCurrentTableForm", [](QWidget *owner) -> QDialog * { return new TVLanCurrentTableForm(owner); }},
-    {"TSTP_Info", [](QWidget *owner) -> QDialog * { return new TSTP_Info(owner); }},
-    {"TSpanningTreeAlgorithmForm",
-     [](QWidget *owner) -> QDialog * { return new TSpanningTreeAlgorithmForm(owner); }},
-    {"TEquipmentBasicInfoForm",
-     [](QWidget *owner) -> QDialog * { return new TEquipmentBasicInfoForm(owner); }},
+    {"TVlanStaticForm", &MakeWindow<TVlanStaticForm>},
+    {"TVLanCurrentTableForm", &MakeWindow<TVLanCurrentTableForm>},
+    {"TSTP_Info", &MakeWindow<TSTP_Info>},
+    {"TSpanningTreeAlgorithmForm", &MakeWindow<TSpanningTreeAlgorithmForm>},
+    {"TEquipmentBasicInfoForm", &MakeWindow<TEquipmentBasicInfoForm>},
     // The SSL window belongs to the application, not to the main window.
-    {"TSSLManagementForm", [](QWidget *) -> QDialog * { return new TSSLManagementForm(nullptr); }},
-    {"TDiagnosticsInformationForm",
-     [](QWidget *owner) -> QDialog * { return new TDiagnosticsInformationForm(owner); }},
-    {"TMacStatisticTableForm", [](QWidget *owner) -> QDialog * { return new TMacStatisticTableForm(owner); }},
-    {"TAggregatorPortTableForm",
-     [](QWidget *owner) -> QDialog * { return new TAggregatorPortTableForm(owner); }},
-    {"TBOOTCtrlTableForm", [](QWidget *owner) -> QDialog * { return new TBOOTCtrlTableForm(owner); }},
-    {"TRouteRedistributForm", [](QWidget *owner) -> QDialog * { return new TRouteRedistributForm(owner); }},
-    {"TPortTrunkForm", [](QWidget *owner) -> QDialog * { return new TPortTrunkForm(owner); }},
-    {"TPortMirrorForm", [](QWidget *owner) -> QDialog * { return new TPortMirrorForm(owner); }},
-    {"TTrafficSegmentationForm",
-     [](QWidget *owner) -> QDialog * { return new TTrafficSegmentationForm(owner); }},
-    {"TPBridgeConfigForm", [](QWidget *owner) -> QDialog * { return new TPBridgeConfigForm(owner); }},
-    {"TGARPForm", [](QWidget *owner) -> QDialog * { return new TGARPForm(owner); }},
-    {"TPortCapabilities8021dForm",
-     [](QWidget *owner) -> QDialog * { return new TPortCapabilities8021dForm(owner); }},
-    {"TVLanGeneralInfoForm", [](QWidget *owner) -> QDialog * { return new TVLanGeneralInfoForm(owner); }},
-    {"TVLanPortInfomationForm",
-     [](QWidget *owner) -> QDialog * { return new TVLanPortInfomationForm(owner); }},
-    {"TTpGroupDestinationForwardedForm",
-     [](QWidget *owner) -> QDialog * { return new TTpGroupDestinationForwardedForm(owner); }},
-    {"TMulticastForwardingInformationForm",
-     [](QWidget *owner) -> QDialog * { return new TMulticastForwardingInformationForm(owner); }},
-    {"TForwardUnregisteredInformationForm",
-     [](QWidget *owner) -> QDialog * { return new TForwardUnregisteredInformationForm(owner); }},
-    {"TMulticastFilterInformationForm",
-     [](QWidget *owner) -> QDialog * { return new TMulticastFilterInformationForm(owner); }},
-    {"TUnicastFilterInformationForm",
-     [](QWidget *owner) -> QDialog * { return new TUnicastFilterInformationForm(owner); }},
+    {"TSSLManagementForm", &MakeApplicationWindow<TSSLManagementForm>},
+    {"TDiagnosticsInformationForm", &MakeWindow<TDiagnosticsInformationForm>},
+    {"TMacStatisticTableForm", &MakeWindow<TMacStatisticTableForm>},
+    {"TAggregatorPortTableForm", &MakeWindow<TAggregatorPortTableForm>},
+    {"TBOOTCtrlTableForm", &MakeWindow<TBOOTCtrlTableForm>},
+    {"TRouteRedistributForm", &MakeWindow<TRouteRedistributForm>},
+    {"TPortTrunkForm", &MakeWindow<TPortTrunkForm>},
+    {"TPortMirrorForm", &MakeWindow<TPortMirrorForm>},
+    {"TTrafficSegmentationForm", &MakeWindow<TTrafficSegmentationForm>},
+    {"TPBridgeConfigForm", &MakeWindow<TPBridgeConfigForm>},
+    {"TGARPForm", &MakeWindow<TGARPForm>},
+    {"TPortCapabilities8021dForm", &MakeWindow<TPortCapabilities8021dForm>},
+    {"TVLanGeneralInfoForm", &MakeWindow<TVLanGeneralInfoForm>},
+    {"TVLanPortInfomationForm", &MakeWindow<TVLanPortInfomationForm>},
+    {"TTpGroupDestinationForwardedForm", &MakeWindow<TTpGroupDestinationForwardedForm>},
+    {"TMulticastForwardingInformationForm", &MakeWindow<TMulticastForwardingInformationForm>},
+    {"TForwardUnregisteredInformationForm", &MakeWindow<TForwardUnregisteredInformationForm>},
+    {"TMulticastFilterInformationForm", &MakeWindow<TMulticastFilterInformationForm>},
+    {"TUnicastFilterInformationForm", &MakeWindow<TUnicastFilterInformationForm>},
     // The authentication windows belong to the application, not to the main window.
-    {"TLoginMethodListForm", [](QWidget *) -> QDialog * { return new TLoginMethodListForm(nullptr); }},
-    {"TEnableMethodForm", [](QWidget *) -> QDialog * { return new TEnableMethodForm(nullptr); }},
-    {"TServerGroupForm", [](QWidget *) -> QDialog * { return new TServerGroupForm(nullptr); }},
-    {"TServerInformationForm", [](QWidget *) -> QDialog * { return new TServerInformationForm(nullptr); }},
-    {"TEthernetMaskInformationForm",
-     [](QWidget *owner) -> QDialog * { return new TEthernetMaskInformationForm(owner); }},
-    {"TIPMaskInformationForm", [](QWidget *owner) -> QDialog * { return new TIPMaskInformationForm(owner); }},
-    {"TUserMaskInfoForm", [](QWidget *owner) -> QDialog * { return new TUserMaskInfoForm(owner); }},
-    {"TEthernetInformationRuleForm",
-     [](QWidget *owner) -> QDialog * { return new TEthernetInformationRuleForm(owner); }},
-    {"TIPRuleForm", [](QWidget *owner) -> QDialog * { return new TIPRuleForm(owner); }},
-    {"TUserDefinedInformationRuleForm",
-     [](QWidget *owner) -> QDialog * { return new TUserDefinedInformationRuleForm(owner); }},
+    {"TLoginMethodListForm", &MakeApplicationWindow<TLoginMethodListForm>},
+    {"TEnableMethodForm", &MakeApplicationWindow<TEnableMethodForm>},
+    {"TServerGroupForm", &MakeApplicationWindow<TServerGroupForm>},
+    {"TServerInformationForm", &MakeApplicationWindow<TServerInformationForm>},
+    {"TEthernetMaskInformationForm", &MakeWindow<TEthernetMaskInformationForm>},
+    {"TIPMaskInformationForm", &MakeWindow<TIPMaskInformationForm>},
+    {"TUserMaskInfoForm", &MakeWindow<TUserMaskInfoForm>},
+    {"TEthernetInformationRuleForm", &MakeWindow<TEthernetInformationRuleForm>},
+    {"TIPRuleForm", &MakeWindow<TIPRuleForm>},
+    {"TUserDefinedInformationRuleForm", &MakeWindow<TUserDefinedInformationRuleForm>},
     {nullptr, nullptr},
 };
 

@@ -2,16 +2,18 @@
 
 #include <functional>
 
+class KtDeviceState;
 class QDialog;
 class QWidget;
 
 // The dedicated windows of the menu, by class name: each entry makes its
-// window for an owner. The menu opens an entry's window modally and frees
-// it; a class name without an entry leaves its menu entry disabled.
+// window for an owner, handing it the device state where it takes one. The
+// menu opens an entry's window modally and frees it; a class name without an
+// entry leaves its menu entry disabled.
 struct KtDedicatedWindowDef
 {
     const char *ClassName;
-    QDialog *(*Create)(QWidget *owner);
+    QDialog *(*Create)(QWidget *owner, KtDeviceState &state);
 };
 
 // The window maker for a class name, or nullptr.

@@ -16,7 +16,8 @@
 #include <QVBoxLayout>
 #include <span>
 
-TAclMaskForm::TAclMaskForm(QWidget *owner, const MaskDesign &design) : TAclTableForm(owner)
+TAclMaskForm::TAclMaskForm(QWidget *owner, const MaskDesign &design, KtDeviceState *state)
+    : TAclTableForm(owner, state)
 {
     setObjectName(QString::fromLatin1(design.ObjectName));
     CreateFrame(true);

@@ -4,6 +4,8 @@
 
 #include <QMap>
 
+class KtDeviceState;
+
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
@@ -59,7 +61,7 @@ public:
     QLabel *Caption(int column) const { return captions_.value(column); }
 
 protected:
-    TAclMaskForm(QWidget *owner, const MaskDesign &design);
+    TAclMaskForm(QWidget *owner, const MaskDesign &design, KtDeviceState *state);
 
     enum Role
     {

@@ -17,7 +17,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-TAclRuleForm::TAclRuleForm(QWidget *owner, const RuleTexts &texts) : TAclTableForm(owner), texts_(texts)
+TAclRuleForm::TAclRuleForm(QWidget *owner, const RuleTexts &texts, KtDeviceState *state)
+    : TAclTableForm(owner, state), texts_(texts)
 {
     setWindowTitle(QString::fromLatin1(texts.Caption));
 }

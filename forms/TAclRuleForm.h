@@ -5,6 +5,8 @@
 #include <QList>
 #include <QMap>
 
+class KtDeviceState;
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -38,7 +40,7 @@ public:
         const char *Duplicate;
     };
 
-    explicit TAclRuleForm(QWidget *owner, const RuleTexts &texts);
+    TAclRuleForm(QWidget *owner, const RuleTexts &texts, KtDeviceState *state);
 
     void GetButtonClick();
     void EditButtonClick();

@@ -14,7 +14,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-TAclTableForm::TAclTableForm(QWidget *owner) : TBindingForm(owner)
+TAclTableForm::TAclTableForm(QWidget *owner, KtDeviceState *state)
+    : TBindingForm(owner, QString(), QString(), state)
 {
     setModal(true);
 }
@@ -34,7 +35,7 @@ void TAclTableForm::CreateFrame(bool withPortGrid)
 void TAclTableForm::BuildPortGrid()
 {
     QPlainTextEdit memo;
-    PortGrid = TStackingPortUitForm::Build(this, StackingPortPanel, &memo);
+    PortGrid = TStackingPortUitForm::Build(this, StackingPortPanel, &memo, DeviceState);
     const QString failure = memo.toPlainText().trimmed();
     if (!failure.isEmpty())
         ShowError(failure);

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+class KtDeviceState;
+
 class KtSNMPRequest2Edits;
 class KtSNMPVarDef;
 class QLabel;
@@ -25,7 +27,7 @@ class TStackingPortUitForm;
 class TAclTableForm : public TBindingForm
 {
 public:
-    explicit TAclTableForm(QWidget *owner);
+    explicit TAclTableForm(QWidget *owner, KtDeviceState *state);
 
     // Copies the access bits of every variable; RestoreColumnAccess puts
     // them all back, RestoreColumn one of them.

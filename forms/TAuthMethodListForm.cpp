@@ -163,9 +163,7 @@ void TAuthMethodListForm::ClearEditors()
 void TAuthMethodListForm::CheckAll(bool checked)
 {
     for (int column = 1; column < Columns; ++column)
-        if (auto *box =
-                findChild<QCheckBox *>(QStringLiteral("CheckBox%1").arg(column - 1 + texts_.FirstBox)))
-            box->setChecked(checked);
+        boxes_[column]->setChecked(checked);
 }
 
 bool TAuthMethodListForm::CheckMethods()

@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-TBindingForm::TBindingForm(QWidget *owner, const QString &objectName, const QString &caption) : QDialog(owner)
+TBindingForm::TBindingForm(QWidget *owner, const QString &objectName, const QString &caption,
+                           KtDeviceState *state)
+    : QDialog(owner), DeviceState(state)
 {
     if (!objectName.isNull())
         setObjectName(objectName);

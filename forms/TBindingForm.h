@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+class KtDeviceState;
+
 class KtSNMPRequest2Controls;
 class KtSNMPRequest2Edits;
 class QLabel;
@@ -35,8 +37,12 @@ public:
 
 protected:
     // A null name or caption is left for the subclass to set.
+    // `state`, what the module knows of the switch, may be null (no device
+    // known, as for a window opened on its own).
     explicit TBindingForm(QWidget *owner, const QString &objectName = QString(),
-                          const QString &caption = QString());
+                          const QString &caption = QString(), KtDeviceState *state = nullptr);
+
+    KtDeviceState *const DeviceState;
 
     // A binding slot of this window. Closing the window switches the
     // binding's request off, lets a running exchange end and frees it; the

@@ -21,8 +21,9 @@ void TBridgeInfoForm::ResetReadyFlags()
     SetIdle = true;
 }
 
-TBridgeInfoForm::TBridgeInfoForm(QWidget *owner, const QString &objectName, const QString &caption)
-    : TBindingForm(owner, objectName, caption)
+TBridgeInfoForm::TBridgeInfoForm(QWidget *owner, const QString &objectName, const QString &caption,
+                                 KtDeviceState *state)
+    : TBindingForm(owner, objectName, caption, state)
 {
     setModal(true);
 
@@ -90,7 +91,7 @@ TStackingPortUitForm *TBridgeInfoForm::AddGridPage(QTabWidget *pages, const QStr
 {
     auto *host = new QWidget;
     pages->addTab(host, title);
-    return TStackingPortUitForm::Build(this, host, Memo1);
+    return TStackingPortUitForm::Build(this, host, Memo1, DeviceState);
 }
 
 void TBridgeInfoForm::WriteRowCount()

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+class KtDeviceState;
+
 class KtSNMPRequest2Edits;
 class KtSNMPVarList;
 class QHBoxLayout;
@@ -41,7 +43,8 @@ public:
     QPushButton *SetBtn = nullptr;
 
 protected:
-    TBridgeInfoForm(QWidget *owner, const QString &objectName, const QString &caption);
+    TBridgeInfoForm(QWidget *owner, const QString &objectName, const QString &caption,
+                    KtDeviceState *state = nullptr);
 
     // A binding of this window, its status target Memo1.
     KtSNMPRequest2Edits *AddBinding(const KtSNMPVarList &vars);

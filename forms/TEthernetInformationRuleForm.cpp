@@ -58,7 +58,8 @@ constexpr TAclRuleForm::RuleTexts Texts = {
 
 } // namespace
 
-TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget *owner) : TAclRuleForm(owner, Texts)
+TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget *owner, KtDeviceState *state)
+    : TAclRuleForm(owner, Texts, state)
 {
     setObjectName(QStringLiteral("EthernetInformationRuleForm"));
     Build(EthernetRuleTable, Fields, int(std::size(Fields)), ColPermit, ColRowStatus, ColEnablePriority,

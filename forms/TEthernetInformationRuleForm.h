@@ -2,12 +2,14 @@
 
 #include "TAclRuleForm.h"
 
+class KtDeviceState;
+
 // The Ethernet rules of the access profiles: VLAN, MAC addresses, 802.1p
 // and Ethernet type to match, and what a matching frame gets.
 class TEthernetInformationRuleForm : public TAclRuleForm
 {
 public:
-    explicit TEthernetInformationRuleForm(QWidget *owner = nullptr);
+    explicit TEthernetInformationRuleForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     enum Column
     {

@@ -65,7 +65,8 @@ constexpr TAclMaskForm::MaskDesign Design = {
 
 } // namespace
 
-TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget *owner) : TAclMaskForm(owner, Design)
+TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget *owner, KtDeviceState *state)
+    : TAclMaskForm(owner, Design, state)
 {
     IDEdit = Edit(ColId);
     UseVLanComBo = Combo(ColUseVlan);

@@ -2,6 +2,8 @@
 
 #include "TAclMaskForm.h"
 
+class KtDeviceState;
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -12,7 +14,7 @@ class QPushButton;
 class TEthernetMaskInformationForm : public TAclMaskForm
 {
 public:
-    explicit TEthernetMaskInformationForm(QWidget *owner = nullptr);
+    explicit TEthernetMaskInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshClick();
     void SetBtnClick();

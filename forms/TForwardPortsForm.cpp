@@ -21,8 +21,9 @@ enum Column
 
 } // namespace
 
-TForwardPortsForm::TForwardPortsForm(QWidget *owner, const ForwardPortsDesign &design)
-    : TBridgeInfoForm(owner, QString::fromLatin1(design.ObjectName), QString::fromLatin1(design.Caption)),
+TForwardPortsForm::TForwardPortsForm(QWidget *owner, const ForwardPortsDesign &design, KtDeviceState *state)
+    : TBridgeInfoForm(owner, QString::fromLatin1(design.ObjectName), QString::fromLatin1(design.Caption),
+                      state),
       clearGridsOnRefresh_(design.ClearGridsOnRefresh)
 {
     ListView = AddListView(QString::fromLatin1(design.ListViewName));

@@ -2,6 +2,8 @@
 
 #include "TBridgeInfoForm.h"
 
+class KtDeviceState;
+
 struct KtSNMPVarDef;
 
 // Per VLAN, the ports that forward a kind of multicast group: every such
@@ -21,7 +23,7 @@ struct ForwardPortsDesign
 class TForwardPortsForm : public TBridgeInfoForm
 {
 public:
-    TForwardPortsForm(QWidget *owner, const ForwardPortsDesign &design);
+    TForwardPortsForm(QWidget *owner, const ForwardPortsDesign &design, KtDeviceState *state);
 
     void RefreshBtnClick();
     void SetBtnClick();

@@ -22,7 +22,7 @@ constexpr ForwardPortsDesign Design{
 
 } // namespace
 
-TForwardUnregisteredInformationForm::TForwardUnregisteredInformationForm(QWidget *owner)
-    : TForwardPortsForm(owner, Design), LV_dot1qForwardUnregisteredEntry(ListView)
+TForwardUnregisteredInformationForm::TForwardUnregisteredInformationForm(QWidget *owner, KtDeviceState *state)
+    : TForwardPortsForm(owner, Design, state), LV_dot1qForwardUnregisteredEntry(ListView)
 {
 }

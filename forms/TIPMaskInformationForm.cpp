@@ -99,7 +99,8 @@ constexpr TAclMaskForm::MaskDesign Design = {
 
 } // namespace
 
-TIPMaskInformationForm::TIPMaskInformationForm(QWidget *owner) : TAclMaskForm(owner, Design)
+TIPMaskInformationForm::TIPMaskInformationForm(QWidget *owner, KtDeviceState *state)
+    : TAclMaskForm(owner, Design, state)
 {
     IPIDEdit = Edit(ColId);
     UseVlanComBo = Combo(ColUseVlan);

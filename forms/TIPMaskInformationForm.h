@@ -2,6 +2,8 @@
 
 #include "TAclMaskForm.h"
 
+class KtDeviceState;
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -14,7 +16,7 @@ class QPushButton;
 class TIPMaskInformationForm : public TAclMaskForm
 {
 public:
-    explicit TIPMaskInformationForm(QWidget *owner = nullptr);
+    explicit TIPMaskInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshClick();
     void SetBtnClick();

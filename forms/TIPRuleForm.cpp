@@ -72,7 +72,7 @@ constexpr TAclRuleForm::RuleTexts Texts = {
 
 } // namespace
 
-TIPRuleForm::TIPRuleForm(QWidget *owner) : TAclRuleForm(owner, Texts)
+TIPRuleForm::TIPRuleForm(QWidget *owner, KtDeviceState *state) : TAclRuleForm(owner, Texts, state)
 {
     setObjectName(QStringLiteral("IPRuleForm"));
     Build(IpRuleTable, Fields, int(std::size(Fields)), ColPermit, ColRowStatus, ColEnablePriority,

@@ -2,13 +2,15 @@
 
 #include "TAclRuleForm.h"
 
+class KtDeviceState;
+
 // The IP rules of the access profiles: addresses, DSCP and the fields of
 // the rule's protocol to match, and what a matching packet gets. A write
 // sends only the protocol fields that belong to the selected protocol.
 class TIPRuleForm : public TAclRuleForm
 {
 public:
-    explicit TIPRuleForm(QWidget *owner = nullptr);
+    explicit TIPRuleForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void ProtocolExclusion() override;
 

@@ -38,9 +38,9 @@ enum Column
 
 } // namespace
 
-TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget *owner)
+TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget *owner, KtDeviceState *state)
     : TBridgeInfoForm(owner, QStringLiteral("MulticastFilterInformationForm"),
-                      QStringLiteral("MulticastFilterInformationForm"))
+                      QStringLiteral("MulticastFilterInformationForm"), state)
 {
     LV_dot1qStaticMulticastEntry = AddListView(QStringLiteral("LV_dot1qStaticMulticastEntry"));
     ED_MulticastVID = new QLineEdit(this);

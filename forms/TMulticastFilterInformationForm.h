@@ -2,6 +2,8 @@
 
 #include "TBridgeInfoForm.h"
 
+class KtDeviceState;
+
 class QComboBox;
 class QLineEdit;
 
@@ -12,7 +14,7 @@ class QLineEdit;
 class TMulticastFilterInformationForm : public TBridgeInfoForm
 {
 public:
-    explicit TMulticastFilterInformationForm(QWidget *owner = nullptr);
+    explicit TMulticastFilterInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshBtnClick();
     void SetBtnClick();

@@ -21,7 +21,7 @@ constexpr ForwardPortsDesign Design{PortListTable,
 
 } // namespace
 
-TMulticastForwardingInformationForm::TMulticastForwardingInformationForm(QWidget *owner)
-    : TForwardPortsForm(owner, Design), LV_dot1qForwardAllEntry(ListView)
+TMulticastForwardingInformationForm::TMulticastForwardingInformationForm(QWidget *owner, KtDeviceState *state)
+    : TForwardPortsForm(owner, Design, state), LV_dot1qForwardAllEntry(ListView)
 {
 }

@@ -54,9 +54,9 @@ bool AnyChecked(const TStackingPortUitForm *grid)
 
 } // namespace
 
-TPortMirrorForm::TPortMirrorForm(QWidget *owner)
+TPortMirrorForm::TPortMirrorForm(QWidget *owner, KtDeviceState *state)
     : TBindingForm(owner, QStringLiteral("PortMirrorForm"),
-                   QStringLiteral("Port Mirror Table:") + KtSNMPDefaults.Device.Address)
+                   QStringLiteral("Port Mirror Table:") + KtSNMPDefaults.Device.Address, state)
 {
     setModal(true);
 
@@ -126,8 +126,8 @@ TPortMirrorForm::TPortMirrorForm(QWidget *owner)
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     Guarded(Binding.get(), [this, &hosts] {
-        IngressGrid = TStackingPortUitForm::Build(this, hosts[0], nullptr);
-        EgressGrid = TStackingPortUitForm::Build(this, hosts[1], nullptr);
+        IngressGrid = TStackingPortUitForm::Build(this, hosts[0], nullptr, DeviceState);
+        EgressGrid = TStackingPortUitForm::Build(this, hosts[1], nullptr, DeviceState);
         const QString bits = TStackingPortUitForm::BitIndexList();
         Binding->Asynchronous = false;
         Binding->SetStatusPanel(StatusPanel0);

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class KtDeviceState;
+
 class KtSNMPRequest2Edits;
 class QCheckBox;
 class QGroupBox;
@@ -18,7 +20,7 @@ class TStackingPortUitForm;
 class TPortMirrorForm : public TBindingForm
 {
 public:
-    explicit TPortMirrorForm(QWidget *owner = nullptr);
+    explicit TPortMirrorForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshClick();
     void SetClick();

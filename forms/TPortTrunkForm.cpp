@@ -111,9 +111,9 @@ int TPortTrunkForm::PortNumberOfTexts(const QString &unit, const QString &port)
     return number;
 }
 
-TPortTrunkForm::TPortTrunkForm(QWidget *owner)
+TPortTrunkForm::TPortTrunkForm(QWidget *owner, KtDeviceState *state)
     : TBindingForm(owner, QStringLiteral("PortTrunkForm"),
-                   QStringLiteral("Port Trunk Table :") + KtSNMPDefaults.Device.Address)
+                   QStringLiteral("Port Trunk Table :") + KtSNMPDefaults.Device.Address, state)
 {
     setModal(true);
 
@@ -203,7 +203,7 @@ TPortTrunkForm::TPortTrunkForm(QWidget *owner)
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     Guarded([&] {
-        PortGrid = TStackingPortUitForm::Build(this, StackingPortPanel, nullptr);
+        PortGrid = TStackingPortUitForm::Build(this, StackingPortPanel, nullptr, DeviceState);
         Binding->Asynchronous = false;
         Binding->Request.TimeOut = TrunkTimeOut;
         Binding->SetStatusPanel(StatusPanel0);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <memory>
 
+class KtDeviceState;
+
 class KtSNMPRequest2Edits;
 class QComboBox;
 class QLabel;
@@ -19,7 +21,7 @@ class TStackingPortUitForm;
 class TPortTrunkForm : public TBindingForm
 {
 public:
-    explicit TPortTrunkForm(QWidget *owner = nullptr);
+    explicit TPortTrunkForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     // Switch-wide port numbers: port + 50 x unit, the master unit 15
     // counting as unit 0.

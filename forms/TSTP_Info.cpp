@@ -1,10 +1,10 @@
 #include "TSTP_Info.h"
+#include "KtDeviceState.h"
 #include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
-#include "TMainWindowAnchor.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -21,7 +21,6 @@ constexpr KtOptionDef kVersionPairs[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {
 const KtOptionList kVersionOptions(kVersionPairs);
 
 const QString kMstp = QStringLiteral("mstp");
-const QString kVersionLabelName = QStringLiteral("ST_STPVersion");
 
 // Hundredths of a second: the device needs its time to answer a write of
 // the protocol settings.
@@ -37,12 +36,6 @@ bool ReadNumber(const QString &text, qint64 &number)
     bool ok = false;
     number = text.trimmed().toLongLong(&ok);
     return ok;
-}
-
-QLabel *MainWindowVersionLabel()
-{
-    QWidget *main = TMainWindowAnchor::MainWindow();
-    return main ? main->findChild<QLabel *>(kVersionLabelName) : nullptr;
 }
 
 } // namespace
@@ -82,9 +75,9 @@ const KtOptionList &TSTP_Info::BpduOptions()
     return EnableDisable;
 }
 
-TSTP_Info::TSTP_Info(QWidget *parent)
+TSTP_Info::TSTP_Info(QWidget *parent, KtDeviceState *state)
     : TBindingForm(parent, QStringLiteral("STP_Info"),
-                   QStringLiteral("Spanning Tree Control : ") + KtSNMPDefaults.Device.Address)
+                   QStringLiteral("Spanning Tree Control : ") + KtSNMPDefaults.Device.Address, state)
 {
     BuildControls();
 
@@ -102,7 +95,7 @@ TSTP_Info::TSTP_Info(QWidget *parent)
     EditBinding->BindComboBox(ItemForwardBpdu, Combo_BPDU);
     Guarded(EditBinding.get(), [this] { EditBinding->Get(); });
 
-    if (MainWindowVersion() == kMstp)
+    if (DeviceStpVersion() == kMstp)
         SetHelloTime(false);
 }
 
@@ -154,13 +147,12 @@ void TSTP_Info::BuildControls()
     addLabel(QStringLiteral("Forwarding BPDU"), y);
     Combo_BPDU = addCombo("Combo_BPDU", y);
     y += rowHeight + 4;
-    addLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)"), y)
-        ->setObjectName(QStringLiteral("LB_HelloNote"));
+    QLabel *helloNote = addLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)"), y);
+    helloNote->setObjectName(QStringLiteral("LB_HelloNote"));
     y += 20;
-    addLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age"), y)
-        ->setObjectName(QStringLiteral("LB_ForwardDelayNote"));
-    for (QLabel *note : {findChild<QLabel *>(QStringLiteral("LB_HelloNote")),
-                         findChild<QLabel *>(QStringLiteral("LB_ForwardDelayNote"))})
+    QLabel *forwardDelayNote = addLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age"), y);
+    forwardDelayNote->setObjectName(QStringLiteral("LB_ForwardDelayNote"));
+    for (QLabel *note : {helloNote, forwardDelayNote})
         note->setFixedWidth(kWidth - 2 * labelX);
     y += 28;
 
@@ -198,7 +190,7 @@ void TSTP_Info::RefreshInfo()
     if (Closed())
         return;
     Guarded(EditBinding.get(), [this] { EditBinding->Get(); });
-    if (MainWindowVersion() == kMstp) {
+    if (DeviceStpVersion() == kMstp) {
         Guarded(MstpBinding.get(), [this] { MstpBinding->Get(); });
         SetHelloTime(false);
     } else {
@@ -270,7 +262,7 @@ void TSTP_Info::SetInfo()
     // The other windows choose their mode from this text, so it follows the
     // switch only when the switch took the new version.
     if (written)
-        StoreMainWindowVersion(version);
+        StoreDeviceStpVersion(version);
 }
 
 void TSTP_Info::FillMstpRow()
@@ -289,14 +281,13 @@ void TSTP_Info::FillMstpRow()
         row->setText(column, cells[column]);
 }
 
-QString TSTP_Info::MainWindowVersion()
+QString TSTP_Info::DeviceStpVersion() const
 {
-    QLabel *label = MainWindowVersionLabel();
-    return label ? label->text() : QString();
+    return DeviceState ? DeviceState->StpVersion() : QString();
 }
 
-void TSTP_Info::StoreMainWindowVersion(const QString &version)
+void TSTP_Info::StoreDeviceStpVersion(const QString &version)
 {
-    if (QLabel *label = MainWindowVersionLabel())
-        label->setText(version);
+    if (DeviceState)
+        DeviceState->SetStpVersion(version);
 }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class KtDeviceState;
+
 class KtOptionList;
 class KtSNMPRequest2Edits;
 class QComboBox;
@@ -48,7 +50,7 @@ public:
     static const QString MaxHopsErrorText;
 
     // Builds the window and reads both lists from the switch.
-    explicit TSTP_Info(QWidget *parent = nullptr);
+    explicit TSTP_Info(QWidget *parent = nullptr, KtDeviceState *state = nullptr);
 
     // Reads the timers again; the MSTP list too when the switch runs MSTP.
     void RefreshInfo();
@@ -64,10 +66,10 @@ public:
     static QString CheckTimers(const QString &maxHops, const QString &maxAge, const QString &forwardDelay,
                                const QString *helloTime);
 
-    // The version text the main window keeps for the other windows; empty
-    // without a main window.
-    static QString MainWindowVersion();
-    static void StoreMainWindowVersion(const QString &version);
+    // The spanning-tree version of the device state, which the other
+    // windows choose their mode from; empty without a device state.
+    QString DeviceStpVersion() const;
+    void StoreDeviceStpVersion(const QString &version);
 
     QComboBox *Combo_STPVersion = nullptr;
     QLineEdit *ET_AgingTime = nullptr;

@@ -1,10 +1,6 @@
 #include "TStackingPortUitForm.h"
 #include "KtControlForms.h"
-#include "KtException.h"
-#include "KtSNMPRequest2Edits.h"
-#include "KtSNMPVarDef.h"
-#include "KtSNMPVarList.h"
-#include "TMainWindowAnchor.h"
+#include "KtDeviceState.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -12,29 +8,9 @@
 #include <QScrollArea>
 #include <QStringList>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-// The switch's unit table, as the main window reads it into its unit list:
-// the caption is the unit identifier, the sub-items follow in this order.
-constexpr KtSNMPVarDef UnitMgmtTable[] = {
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.1", "swUnitMgmtId", SyntaxInteger, AccessIndex},
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.2", "swUnitMgmtMacAddr", SyntaxMacAddress, AccessRead},
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.3", "swUnitMgmtStartPort", SyntaxInteger, AccessRead},
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.4", "swUnitMgmtPortRange", SyntaxInteger, AccessRead},
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.5", "swUnitMgmtFrontPanelLedStatus", SyntaxOctets, AccessRead},
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.6", "swUnitMgmtCtrlMode", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.7", "swUnitMgmtCurrentMode", SyntaxInteger, AccessRead},
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.8", "swUnitMgmtVersion", SyntaxDisplayString, AccessRead},
-    {"1.3.6.1.4.1.47893.12.11.1.9.4.1.9", "swUnitMgmtModuleName", SyntaxDisplayString, AccessRead},
-    {},
-};
-
-// Columns of the unit list read by the grid.
-constexpr int PortRangeColumn = 3;
-constexpr int ModuleNameColumn = 8;
 
 // The host area a window gives the grid is at least as big as one full unit
 // page with its tabs, however small the window designed it. The page control's
@@ -52,9 +28,6 @@ void GrowHostToFullPage(const QWidget *grid, const QTabWidget *pages)
 }
 
 } // namespace
-
-std::function<void(QTreeWidget *, QPlainTextEdit *)> TStackingPortUitForm::RefreshUnitList =
-    &TStackingPortUitForm::ReadUnitTable;
 
 TStackingPortUitForm::TStackingPortUitForm(QWidget *owner) : QWidget(owner)
 {
@@ -152,20 +125,10 @@ void TStackingPortUitForm::ShowUnit(int unitId, const QString &moduleName, int p
     GrowHostToFullPage(this, UnitPageControl); // now with its tab
 }
 
-void TStackingPortUitForm::ShowUnits(const QTreeWidget *unitList)
+void TStackingPortUitForm::ShowUnits(const QList<KtStackUnit> &units)
 {
-    if (!unitList)
-        return;
-    for (int row = 0; row < unitList->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem *unit = unitList->topLevelItem(row);
-        bool idOk = false;
-        bool countOk = false;
-        const int id = unit->text(0).trimmed().toInt(&idOk);
-        const int ports = unit->text(PortRangeColumn).trimmed().toInt(&countOk);
-        // A row whose identifier or port count is no number names no page.
-        if (idOk && countOk)
-            ShowUnit(id, unit->text(ModuleNameColumn), ports);
-    }
+    for (const KtStackUnit &unit : units)
+        ShowUnit(unit.Id, unit.ModuleName, unit.PortCount);
 }
 
 void TStackingPortUitForm::ClearBoxes()
@@ -183,45 +146,17 @@ QString TStackingPortUitForm::BitIndexList()
     return numbers.join(QLatin1Char(','));
 }
 
-QTreeWidget *TStackingPortUitForm::MainUnitList()
-{
-    QWidget *main = TMainWindowAnchor::MainWindow();
-    return main ? main->findChild<QTreeWidget *>(QStringLiteral("UnitListView")) : nullptr;
-}
-
-TStackingPortUitForm *TStackingPortUitForm::Build(QWidget *window, QWidget *host, QPlainTextEdit *memo)
+TStackingPortUitForm *TStackingPortUitForm::Build(QWidget *window, QWidget *host, QPlainTextEdit *memo,
+                                                  KtDeviceState *state)
 {
     auto *grid = new TStackingPortUitForm(window);
     grid->Attach(host);
     for (int n = 1; n <= UnitCount; ++n)
         grid->AddUnitPage(QStringLiteral("Unit%1").arg(n));
-    QTreeWidget *units = MainUnitList();
-    if (units && units->topLevelItemCount() == 0 && RefreshUnitList)
-        RefreshUnitList(units, memo);
-    grid->ShowUnits(units);
+    if (!state)
+        return grid;
+    if (state->UnitRows().isEmpty() && state->ReadUnitTable)
+        state->ReadUnitTable(*state, window, memo);
+    grid->ShowUnits(state->Units());
     return grid;
-}
-
-void TStackingPortUitForm::ResetRefreshUnitList()
-{
-    RefreshUnitList = &TStackingPortUitForm::ReadUnitTable;
-}
-
-void TStackingPortUitForm::ReadUnitTable(QTreeWidget *unitList, QPlainTextEdit *memo)
-{
-    if (!unitList)
-        return;
-    KtSNMPRequest2Edits binding(unitList->window());
-    binding.Request.Vars = KtSNMPVarList(UnitMgmtTable, ListTable, 1);
-    binding.Asynchronous = false;
-    // Only a failure is worth a line in the window's memo: the binding gets
-    // its status target when the read has failed.
-    try {
-        binding.AttachListView(unitList, false);
-        binding.Get();
-    } catch (const KtException &error) {
-        if (memo)
-            binding.SetStatusMemo(memo);
-        binding.ShowStatus(error.Message);
-    }
 }

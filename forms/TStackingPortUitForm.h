@@ -3,12 +3,12 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
+class KtDeviceState;
+struct KtStackUnit;
 class QCheckBox;
 class QPlainTextEdit;
 class QTabWidget;
-class QTreeWidget;
 
 // The unit/port grid of the port-list windows: one page per possible unit of
 // a stack (page 0 the master, unit 15; page k unit k), 56 port check boxes
@@ -34,9 +34,8 @@ public:
     // boxes and the module name after its caption. Other identifiers and
     // port counts outside 0..56 are ignored or clipped.
     void ShowUnit(int unitId, const QString &moduleName, int portCount);
-    // Shows every unit of a unit list view: caption = unit identifier,
-    // column 3 = port count, column 8 = module name.
-    void ShowUnits(const QTreeWidget *unitList);
+    // Shows every unit of the stack.
+    void ShowUnits(const QList<KtStackUnit> &units);
     void ClearBoxes();
 
     // The page index of a unit identifier, or -1.
@@ -45,24 +44,14 @@ public:
     static QString BitIndexList();
 
     // The whole set-up every window does: create the grid for `window` in
-    // `host`, add the 13 pages, and show the units of the main window's unit
-    // list, asking for a fresh read of that list first when it is empty.
-    // A failure of that read is reported into `memo`.
-    static TStackingPortUitForm *Build(QWidget *window, QWidget *host, QPlainTextEdit *memo);
-
-    // Reads the main window's unit list again, reporting a failure into the
-    // memo. The default reads the unit table into the main window's
-    // "UnitListView" with a blocking get; the main window may replace it
-    // with a get of its own unit-table binding.
-    static std::function<void(QTreeWidget *unitList, QPlainTextEdit *memo)> RefreshUnitList;
-    static void ResetRefreshUnitList();
-    // The main window's unit list view, or nullptr.
-    static QTreeWidget *MainUnitList();
+    // `host`, add the 13 pages, and show the units of the device state,
+    // asking it for a fresh read of the unit table first when it holds no
+    // unit row. A failure of that read is reported into `memo`. Without a
+    // device state the grid shows no unit.
+    static TStackingPortUitForm *Build(QWidget *window, QWidget *host, QPlainTextEdit *memo,
+                                       KtDeviceState *state);
 
     QTabWidget *UnitPageControl;
     QList<QWidget *> UnitSheets;
     QList<QCheckBox *> PortBoxes;
-
-private:
-    static void ReadUnitTable(QTreeWidget *unitList, QPlainTextEdit *memo);
 };

@@ -28,9 +28,9 @@ enum Column
 
 } // namespace
 
-TTpGroupDestinationForwardedForm::TTpGroupDestinationForwardedForm(QWidget *owner)
+TTpGroupDestinationForwardedForm::TTpGroupDestinationForwardedForm(QWidget *owner, KtDeviceState *state)
     : TBridgeInfoForm(owner, QStringLiteral("TpGroupDestinationForwardedForm"),
-                      QStringLiteral("Tp Group Destination Forwarded"))
+                      QStringLiteral("Tp Group Destination Forwarded"), state)
 {
     LV_dot1qTpGroupEntry = AddListView(QStringLiteral("LV_dot1qTpGroupEntry"));
     PortPageControl = new QTabWidget(this);

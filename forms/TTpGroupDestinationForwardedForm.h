@@ -2,12 +2,14 @@
 
 #include "TBridgeInfoForm.h"
 
+class KtDeviceState;
+
 // The groups the bridge has learnt per VLAN, read only: each group's egress
 // ports and the ports learnt through GMRP on unit/port grids.
 class TTpGroupDestinationForwardedForm : public TBridgeInfoForm
 {
 public:
-    explicit TTpGroupDestinationForwardedForm(QWidget *owner = nullptr);
+    explicit TTpGroupDestinationForwardedForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshBtnClick();
 

@@ -49,9 +49,9 @@ void TTrafficSegmentationForm::UnitPortTexts(int number, QString &unit, QString 
     }
 }
 
-TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner)
+TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner, KtDeviceState *state)
     : TBindingForm(owner, QStringLiteral("TrafficSegmentationForm"),
-                   QStringLiteral("Traffic Segmentation Table:") + KtSNMPDefaults.Device.Address)
+                   QStringLiteral("Traffic Segmentation Table:") + KtSNMPDefaults.Device.Address, state)
 {
     setModal(true);
 
@@ -115,7 +115,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner)
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     const bool started = Guarded([this] {
-        PortGrid = TStackingPortUitForm::Build(this, Panel4, nullptr);
+        PortGrid = TStackingPortUitForm::Build(this, Panel4, nullptr, DeviceState);
         Binding->Request.Vars = KtSNMPVarList(SwL2TrafficSegTable, ListTableEx, 1);
         Binding->AttachListView(LV_TrafficForward, true);
         Binding->BindStaticText(ColPort, ST_Port);

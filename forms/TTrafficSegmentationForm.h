@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class KtDeviceState;
+
 class KtSNMPRequest2Edits;
 class QLabel;
 class QLineEdit;
@@ -18,7 +20,7 @@ class TStackingPortUitForm;
 class TTrafficSegmentationForm : public TBindingForm
 {
 public:
-    explicit TTrafficSegmentationForm(QWidget *owner = nullptr);
+    explicit TTrafficSegmentationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshClick();
     void SetClick();

@@ -1,4 +1,5 @@
 #include "TUnicastFilterInformationForm.h"
+#include "KtDeviceState.h"
 #include "KtStandardOptions.h"
 
 #include "KtOptionList.h"
@@ -41,9 +42,9 @@ constexpr int InvalidItem = 1;
 
 } // namespace
 
-TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget *owner)
+TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget *owner, KtDeviceState *state)
     : TBridgeInfoForm(owner, QStringLiteral("UnicastFilterInformationForm"),
-                      QStringLiteral("UnicastFilterInformationForm"))
+                      QStringLiteral("UnicastFilterInformationForm"), state)
 {
     LV_dot1qStaticUnicastEntry = AddListView(QStringLiteral("LV_dot1qStaticUnicastEntry"));
     ED_UnicastVID = new QLineEdit(this);
@@ -71,9 +72,8 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget *owner)
     connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
     connect(DeleteBtn, &QPushButton::clicked, this, [this] { DeleteBtnClick(); });
 
-    AllowedGrid = TStackingPortUitForm::Build(this, host, Memo1);
-    const QTreeWidget *units = TStackingPortUitForm::MainUnitList();
-    if (!units || units->topLevelItemCount() == 0)
+    AllowedGrid = TStackingPortUitForm::Build(this, host, Memo1, DeviceState);
+    if (!DeviceState || DeviceState->UnitRows().isEmpty())
         Memo1->appendPlainText(QStringLiteral("no device unit information"));
 
     const QString bits = TStackingPortUitForm::BitIndexList();

@@ -2,6 +2,8 @@
 
 #include "TBridgeInfoForm.h"
 
+class KtDeviceState;
+
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -13,7 +15,7 @@ class QLineEdit;
 class TUnicastFilterInformationForm : public TBridgeInfoForm
 {
 public:
-    explicit TUnicastFilterInformationForm(QWidget *owner = nullptr);
+    explicit TUnicastFilterInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshBtnClick();
     void SetBtnClick();

@@ -66,7 +66,8 @@ constexpr const char *GroupRanges[] = {"[0 to 15]", "[16 to 31]", "[32 to 47]", 
 
 } // namespace
 
-TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget *owner) : TAclRuleForm(owner, Texts)
+TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget *owner, KtDeviceState *state)
+    : TAclRuleForm(owner, Texts, state)
 {
     setObjectName(QStringLiteral("UserDefinedInformationRuleForm"));
     Build(PayloadRuleTable, Fields, int(std::size(Fields)), ColPermit, ColRowStatus, ColEnablePriority,

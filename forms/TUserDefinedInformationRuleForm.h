@@ -2,6 +2,8 @@
 
 #include "TAclRuleForm.h"
 
+class KtDeviceState;
+
 class QLineEdit;
 
 // The payload (user-defined) rules of the access profiles: up to two
@@ -10,7 +12,7 @@ class QLineEdit;
 class TUserDefinedInformationRuleForm : public TAclRuleForm
 {
 public:
-    explicit TUserDefinedInformationRuleForm(QWidget *owner = nullptr);
+    explicit TUserDefinedInformationRuleForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     // How many checked groups hold a non-zero text.
     int GroupCount() const;

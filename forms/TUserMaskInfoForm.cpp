@@ -64,7 +64,8 @@ constexpr TAclMaskForm::MaskDesign Design = {
 
 } // namespace
 
-TUserMaskInfoForm::TUserMaskInfoForm(QWidget *owner) : TAclMaskForm(owner, Design)
+TUserMaskInfoForm::TUserMaskInfoForm(QWidget *owner, KtDeviceState *state)
+    : TAclMaskForm(owner, Design, state)
 {
     Edit1 = Edit(ColId);
     Edit5 = Edit(ColFirstGroup);

@@ -2,6 +2,8 @@
 
 #include "TAclMaskForm.h"
 
+class KtDeviceState;
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -13,7 +15,7 @@ class QPushButton;
 class TUserMaskInfoForm : public TAclMaskForm
 {
 public:
-    explicit TUserMaskInfoForm(QWidget *owner = nullptr);
+    explicit TUserMaskInfoForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void GetButtonClick();
     void OperButtonClick();

@@ -57,8 +57,8 @@ QLabel *SunkenText(QWidget *parent, const char *name)
 
 } // namespace
 
-TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner)
-    : TBindingForm(owner, QStringLiteral("VLanCurrentTableForm"), QStringLiteral("VLAN Current Table"))
+TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner, KtDeviceState *state)
+    : TBindingForm(owner, QStringLiteral("VLanCurrentTableForm"), QStringLiteral("VLAN Current Table"), state)
 {
     setModal(true);
 
@@ -106,8 +106,8 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner)
 
     FinishLayout(680, 600);
 
-    EgressGrid = TStackingPortUitForm::Build(this, egressHost, Memo1);
-    UntaggedGrid = TStackingPortUitForm::Build(this, untaggedHost, Memo1);
+    EgressGrid = TStackingPortUitForm::Build(this, egressHost, Memo1, DeviceState);
+    UntaggedGrid = TStackingPortUitForm::Build(this, untaggedHost, Memo1, DeviceState);
     const QString bits = TStackingPortUitForm::BitIndexList();
 
     connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });

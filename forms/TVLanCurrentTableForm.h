@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class KtDeviceState;
+
 class KtSNMPRequest2Edits;
 class QLabel;
 class QPushButton;
@@ -16,7 +18,7 @@ class TStackingPortUitForm;
 class TVLanCurrentTableForm : public TBindingForm
 {
 public:
-    explicit TVLanCurrentTableForm(QWidget *owner = nullptr);
+    explicit TVLanCurrentTableForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshBtnClick();
     // The Set button is not shown; it writes the selected row.

@@ -64,8 +64,8 @@ enum StaticColumn
 
 } // namespace
 
-TVlanStaticForm::TVlanStaticForm(QWidget *owner)
-    : TBindingForm(owner, QStringLiteral("VlanStaticForm"), QStringLiteral("VLAN Static Form"))
+TVlanStaticForm::TVlanStaticForm(QWidget *owner, KtDeviceState *state)
+    : TBindingForm(owner, QStringLiteral("VlanStaticForm"), QStringLiteral("VLAN Static Form"), state)
 {
     setModal(true);
 
@@ -136,9 +136,9 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner)
     FinishLayout(680, 600);
 
     // The grids; a failed read of the unit list goes into the memo.
-    EgressGrid = TStackingPortUitForm::Build(this, hosts[0], Memo1);
-    ForbiddenGrid = TStackingPortUitForm::Build(this, hosts[1], Memo1);
-    UntaggedGrid = TStackingPortUitForm::Build(this, hosts[2], Memo1);
+    EgressGrid = TStackingPortUitForm::Build(this, hosts[0], Memo1, DeviceState);
+    ForbiddenGrid = TStackingPortUitForm::Build(this, hosts[1], Memo1, DeviceState);
+    UntaggedGrid = TStackingPortUitForm::Build(this, hosts[2], Memo1, DeviceState);
     const QString bits = TStackingPortUitForm::BitIndexList();
 
     connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class KtDeviceState;
+
 class KtSNMPRequest2Edits;
 class QComboBox;
 class QLabel;
@@ -18,7 +20,7 @@ class TStackingPortUitForm;
 class TVlanStaticForm : public TBindingForm
 {
 public:
-    explicit TVlanStaticForm(QWidget *owner = nullptr);
+    explicit TVlanStaticForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
 
     void RefreshBtnClick();
     void SetBtnClick();

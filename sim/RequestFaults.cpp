@@ -1,5 +1,7 @@
 #include "RequestFaults.h"
 
+#include <algorithm>
+
 #include <net-snmp/net-snmp-config.h>
 
 #include <net-snmp/net-snmp-includes.h>
@@ -16,6 +18,7 @@ struct DelayedRequest
     netsnmp_session *session;
     int requestId;
     netsnmp_pdu *pdu;
+    bool heldRead; // held back as the first read or while that one was
 };
 
 RequestFaults *installed = nullptr;
@@ -55,22 +58,41 @@ int RequestFaults::onPacket(int operation, netsnmp_session *session, int request
             self->onDrop(pdu);
         return 1;
     }
-    if (self->delayMs_ <= 0)
+    const bool heldRead = self->holdsRead(pdu);
+    const int delayMs = heldRead ? std::max(self->delayMs_, self->firstReadDelayMs_) : self->delayMs_;
+    if (delayMs <= 0)
         return self->agentCallback_(operation, session, requestId, pdu, magic);
     // The library frees `pdu` after this call; the delayed copy is ours.
-    auto *delayed = new DelayedRequest{self, operation, session, requestId, snmp_clone_pdu(pdu)};
+    auto *delayed = new DelayedRequest{self, operation, session, requestId, snmp_clone_pdu(pdu), heldRead};
+    self->heldReads_ += heldRead;
     struct timeval delay
     {
-        self->delayMs_ / 1000, (self->delayMs_ % 1000) * 1000
+        delayMs / 1000, (delayMs % 1000) * 1000
     };
     snmp_alarm_register_hr(delay, 0, &RequestFaults::onDelayExpired, delayed);
     return 1;
+}
+
+bool RequestFaults::holdsRead(const netsnmp_pdu *pdu)
+{
+    if (firstReadDelayMs_ <= 0)
+        return false;
+    if (pdu->command == SNMP_MSG_SET) {
+        nextReadLate_ = true;
+        return false;
+    }
+    // The reads that come while the first is held back are held as long:
+    // to the client they are all on their way at once.
+    const bool held = nextReadLate_ || heldReads_ > 0;
+    nextReadLate_ = false;
+    return held;
 }
 
 void RequestFaults::onDelayExpired(unsigned int, void *data)
 {
     auto *delayed = static_cast<DelayedRequest *>(data);
     RequestFaults *self = delayed->faults;
+    self->heldReads_ -= delayed->heldRead;
     self->agentCallback_(delayed->operation, delayed->session, delayed->requestId, delayed->pdu,
                          self->agentMagic_);
     snmp_free_pdu(delayed->pdu);

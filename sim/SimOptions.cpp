@@ -83,6 +83,10 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
         {"fdb-rows", "Entries of the filtering database.", "N", "50"},
         {"drop-every", "Silently drop every N-th request.", "N", "0"},
         {"delay-ms", "Answer every request this much later.", "MS", "0"},
+        {"delay-first-read-ms",
+         "Answer the first read request after the start and after each SET, and the reads that come while it "
+         "is held back, this much later.",
+         "MS", "0"},
         {"set-log",
          "Append one JSON line per SET PDU received to FILE: time, version, community or user, each "
          "binding's OID, type and value, and the error status returned.",
@@ -131,6 +135,7 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
     }
     options.agent.dropEvery = positiveNumber(parser, "drop-every", 0, 1000000);
     options.agent.delayMs = positiveNumber(parser, "delay-ms", 0, 600000);
+    options.agent.firstReadDelayMs = positiveNumber(parser, "delay-first-read-ms", 0, 600000);
     options.agent.setLog = parser.value("set-log").toStdString();
     options.scenario = parser.value("scenario").toStdString();
     if (parser.isSet("seed")) {

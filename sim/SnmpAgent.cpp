@@ -107,7 +107,8 @@ std::string socketAddress(int socket)
 } // namespace
 
 SnmpAgent::SnmpAgent(AgentMibHandler &handler, AgentSettings settings)
-    : handler_(handler), settings_(std::move(settings)), faults_(settings_.dropEvery, settings_.delayMs)
+    : handler_(handler), settings_(std::move(settings)),
+      faults_(settings_.dropEvery, settings_.delayMs, settings_.firstReadDelayMs)
 {
 }
 

@@ -2,9 +2,9 @@
 
 #include "AgentMibHandler.h"
 #include "RequestFaults.h"
-#include "WalkResponder.h"
 #include "SetLog.h"
 #include "UsmUser.h"
+#include "WalkResponder.h"
 
 #include <chrono>
 #include <csignal>
@@ -22,6 +22,7 @@ struct AgentSettings
     std::vector<UsmUser> users;
     int dropEvery = 0;
     int delayMs = 0;
+    int firstReadDelayMs = 0; // the first read, and the first after each SET
     // File that receives one JSON line per SET PDU; empty for none.
     std::string setLog;
 };

@@ -5,6 +5,7 @@
 // its descriptor table.
 
 #include "KtStandardOptions.h"
+#include "KtUnitMgmtTable.h"
 
 // The switch's on/off verbs and its three-way state.
 constexpr KtOptionDef EnableDisableVerbsPairs[] = {{2, "disable"}, {3, "enable"}, {}};
@@ -12,11 +13,6 @@ inline const KtOptionList EnableDisableVerbs(EnableDisableVerbsPairs);
 
 constexpr KtOptionDef OtherDisabledEnabledPairs[] = {{1, "other"}, {2, "disabled"}, {3, "enabled"}, {}};
 inline const KtOptionList OtherDisabledEnabled(OtherDisabledEnabledPairs);
-
-// Stacking mode of a unit: the unit table of the main window and "Unit Table".
-constexpr KtOptionDef UnitMgmtModePairs[] = {
-    {2, "auto"}, {3, "stand-alone"}, {4, "master"}, {5, "slave"}, {}};
-inline const KtOptionList UnitMgmtMode(UnitMgmtModePairs);
 
 // The port tables: the main window's port table, the port windows and the
 // "Port Management" entries. The panel build compares the texts of

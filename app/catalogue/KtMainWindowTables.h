@@ -5,10 +5,10 @@
 // the unit and port tables of the switch (read into hidden list views).
 
 #include "KtSNMPVarDef.h"
+#include "KtUnitMgmtTable.h" // UnitMgmtVars
 
 extern const KtSNMPVarDef RmonStateVars[];  // ListScalars
 extern const KtSNMPVarDef StpVersionVars[]; // ListScalars
-extern const KtSNMPVarDef UnitMgmtVars[];   // ListTable, 1 index variable
 extern const KtSNMPVarDef PortInfoVars[];   // ListTable, 1 index variable; ListRow in "Port Information"
 
 // One binding of the main window with its list; a table of them ends with {}.

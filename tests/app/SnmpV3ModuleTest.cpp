@@ -1,6 +1,7 @@
 // The module started for SNMPv3 with SHA-2 and AES, against Debian's snmpd:
 // the windows read and write through the user, and the SNMPv3 user table
 // names the new protocols.
+#include "KtDeviceState.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
 #include "KtSNMPEngine.h"
@@ -175,7 +176,7 @@ TEST_F(SnmpV3ModuleTest, TheDocumentedAes256ExampleBuildsThePanelsFromTheSimulat
         QStringList{"/I127.0.0.1", "/v3", QStringLiteral("/t%1").arg(sim.Port()), "/m3", "/naes256user",
                     "/l3", "/a5", "/Asha256password", "/p21", "/Paes256password"});
     form_->FirstActivation();
-    EXPECT_EQ(form_->UnitListView->topLevelItemCount(), 3);
+    EXPECT_EQ(form_->DeviceState->UnitRows().size(), 3);
     EXPECT_EQ(form_->PanelWindows.size(), 3);
 }
 

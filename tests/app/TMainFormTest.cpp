@@ -3,6 +3,7 @@
 #include "CreateUnitPanel.h"
 #include "KtCatalogue.h"
 #include "KtDedicatedWindows.h"
+#include "KtDeviceState.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
 #include "KtPortButton.h"
@@ -95,11 +96,11 @@ TEST_F(MainFormTest, FirstBuildReadsTheTablesAndSizesTheWindow)
         EXPECT_FALSE(form.VACM1->menuAction()->isEnabled());
         form.show();
         form.FirstActivation();
-        EXPECT_EQ(form.UnitListView->topLevelItemCount(), c.units) << c.scenario.toStdString();
-        EXPECT_GT(form.PortInfoListView->topLevelItemCount(), c.units);
+        EXPECT_EQ(form.DeviceState->UnitRows().size(), c.units) << c.scenario.toStdString();
+        EXPECT_GT(form.DeviceState->PortRows().size(), c.units);
         if (c.scenario == "stack") {
-            EXPECT_EQ(form.UnitListView->topLevelItem(0)->text(0), "1");
-            EXPECT_EQ(form.UnitListView->topLevelItem(0)->text(8), "QG2312");
+            EXPECT_EQ(form.DeviceState->UnitRows()[0].value(0), "1");
+            EXPECT_EQ(form.DeviceState->UnitRows()[0].value(8), "QG2312");
         }
         if (c.scrolls) {
             EXPECT_EQ(form.pos().y(), 100);
@@ -117,7 +118,7 @@ TEST_F(MainFormTest, AgentWithoutUnitsGetsNoPanel)
     ASSERT_TRUE(agent.Start());
     TMainForm &form = Open(agent.Port());
     form.FirstActivation();
-    EXPECT_EQ(form.UnitListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form.DeviceState->UnitRows().size(), 0);
     EXPECT_TRUE(form.PanelWindows.isEmpty());
     EXPECT_LT(form.height(), 500);
     EXPECT_EQ(form.StatusPanel0->text(), "No Keltra units found at 127.0.0.1");
@@ -212,7 +213,7 @@ TEST_F(MainFormTest, UnitRowsWithValuesOfTheWrongTypeAreSkipped)
     status.Lines = &lines;
     form.StatusPanel0->installEventFilter(&status);
     form.FirstActivation();
-    ASSERT_EQ(form.UnitListView->topLevelItemCount(), 5);
+    ASSERT_EQ(form.DeviceState->UnitRows().size(), 5);
     ASSERT_EQ(form.PanelWindows.size(), 1);
     EXPECT_EQ(dynamic_cast<TPanelForm *>(form.PanelWindows[0])->Unit, 1);
     for (const char *line : {"Unit table row 2 skipped: swUnitMgmtStartPort holds no number",
@@ -307,7 +308,7 @@ TEST_F(MainFormTest, UnitRowsWithImpossibleNumbersAreSkipped)
     StatusLines status;
     form.StatusPanel0->installEventFilter(&status);
     form.FirstActivation();
-    ASSERT_EQ(form.UnitListView->topLevelItemCount(), 3);
+    ASSERT_EQ(form.DeviceState->UnitRows().size(), 3);
     ASSERT_EQ(form.PanelWindows.size(), 1);
     EXPECT_EQ(dynamic_cast<TPanelForm *>(form.PanelWindows[0])->Unit, 1);
     EXPECT_TRUE(
@@ -390,12 +391,12 @@ TEST_F(MainFormTest, RmonEntriesFollowTheRmonState)
     form.FirstActivation();
     QAction *history = form.MenuAction("History1");
     ASSERT_NE(history, nullptr);
-    EXPECT_EQ(form.ST_RmonState->text(), "enabled");
+    EXPECT_EQ(form.DeviceState->RmonState(), "enabled");
 
     const QString rmonState = "1.3.6.1.4.1.47893.11.55.2.2.1.2.3.0";
     Snmpset(sim, rmonState, "2");
     form.RefreshRmonMenu();
-    EXPECT_EQ(form.ST_RmonState->text(), "disabled");
+    EXPECT_EQ(form.DeviceState->RmonState(), "disabled");
     for (const char *name : {"Statistics1", "History1", "AlarmEvent1"})
         EXPECT_FALSE(form.MenuAction(name)->isEnabled()) << name;
     Snmpset(sim, rmonState, "3");
@@ -420,7 +421,7 @@ TEST_F(MainFormTest, RefreshPanelAskedAndCancelled)
     capture_.ConfirmAnswer = true;
     form.RefreshPanel();
     EXPECT_FALSE(form.FirstBuild);
-    EXPECT_EQ(form.UnitListView->topLevelItemCount(), 3);
+    EXPECT_EQ(form.DeviceState->UnitRows().size(), 3);
 }
 
 // A desktop without title bars closes a dedicated window only by a button:
@@ -493,7 +494,7 @@ TEST_F(MainFormTest, BridgeMenuFollowsTheSpanningTreeVersion)
         Snmpset(sim, stpVersion, version);
         emit bridge->aboutToShow();
         const bool mstp = QString(version) == "2";
-        EXPECT_EQ(form.ST_STPVersion->text(), mstp ? "mstp" : "stp");
+        EXPECT_EQ(form.DeviceState->StpVersion(), mstp ? "mstp" : "stp");
         for (const char *name : mstpEntries)
             EXPECT_EQ(form.MenuAction(name)->isVisible(), mstp) << name;
         EXPECT_EQ(form.MenuAction("PortTable")->isVisible(), !mstp);
@@ -648,7 +649,7 @@ TEST_F(MainFormTest, DedicatedWindowsThatExistOpenFromTheMenu)
             EXPECT_TRUE(action->isEnabled()) << item->Caption;
         }
         // Opened, left to read for a moment, closed and freed: no crash, no hang.
-        std::unique_ptr<QDialog> window(maker->Create(&form));
+        std::unique_ptr<QDialog> window(maker->Create(&form, *form.DeviceState));
         window->show();
         QElapsedTimer clock;
         clock.start();
@@ -746,9 +747,8 @@ TEST_F(MainFormTest, EndlessUnitTableStopsAtWhatAStackHolds)
         clock.start();
         form.FirstActivation();
         EXPECT_LT(clock.elapsed(), 60000) << entry;
-        EXPECT_LE(form.UnitListView->topLevelItemCount(), MaxStackUnits) << entry;
-        EXPECT_LE(form.PortInfoListView->topLevelItemCount(), MaxStackUnits * TPanelForm::MaxPortsPerUnit)
-            << entry;
+        EXPECT_LE(form.DeviceState->UnitRows().size(), MaxStackUnits) << entry;
+        EXPECT_LE(form.DeviceState->PortRows().size(), MaxStackUnits * TPanelForm::MaxPortsPerUnit) << entry;
         EXPECT_TRUE(status.Lines.contains(
             "The agent offers more than a stack holds: only 15 units and their ports were read."))
             << entry << status.Lines.join('\n').toStdString();

@@ -1,9 +1,12 @@
 // The write audit: every window of the menu that can write (the generic
 // editor and list windows, the Summer Time window and every dedicated
 // window), opened against an agent that never answers and against one that
-// answers late, has each of its write buttons pressed without any control
-// being touched: at once, while the first read is still on its way, and for
-// the silent agent again once that read has failed. Nothing was read then
+// answers its first read late, has each of its write buttons pressed without
+// any control being touched: at once, while the first read is still on its
+// way, and for the silent agent again once that read has failed. Each window
+// is a case of its own; the agents are shared by the whole run, and the
+// buttons each window had pressed are pinned in coverage.txt, so that a
+// window or a button the audit no longer reaches fails. Nothing was read then
 // and nothing was typed, so the window has no value of the switch to send:
 // every binding the silent agent's set log shows is a value the window did
 // not show. A window whose first read blocks has read the slow agent's
@@ -12,10 +15,12 @@
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
 #include "KtSNMPRequest2Edits.h"
+#include "KtSession.h"
 #include "QgMainFormOpener.h"
 #include "QgMessageCapture.h"
 #include "QgSimProcess.h"
 #include "QgWait.h"
+#include "QtPrinters.h"
 #include "SnmpTool.h"
 #include "TConfigForm.h"
 #include "TMainForm.h"
@@ -23,15 +28,19 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
+#include <QTextStream>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -78,14 +87,16 @@ private:
 };
 
 // The silent agent logs a SET as it drops it; the slow one when it answers.
+// The slow one answers late only the first read after a SET: the audit's
+// synchronisation with the set log after each window is such a SET, so the
+// late read is the next window's first.
 const Agent kAgents[] = {
     {"silent", {"--static-leds", "--drop-every", "1"}, 150, true, false},
-    {"slow", {"--static-leds", "--delay-ms", "700"}, 3000, false, true},
+    {"slow", {"--static-leds", "--delay-first-read-ms", "700"}, 3000, false, true},
 };
 
 struct Coverage
 {
-    int Windows = 0;
     int Presses = 0;
     QSet<QString> Buttons; // window > caption
 };
@@ -162,18 +173,13 @@ private:
     Coverage &coverage_;
 };
 
-void CollectItems(const KtMenuItem *items, std::vector<const KtMenuItem *> &out)
+// A window that can write, with its place in the menu ("VLAN > ... > Static
+// Table"), which names it in the coverage file and in its case's name.
+struct MenuWindow
 {
-    for (const KtMenuItem *item = items; item && item->Caption; ++item) {
-        if (item->Children)
-            CollectItems(item->Children, out);
-        else if (item->OpensGenericWindow() && item->Vars)
-            out.push_back(item);
-        else if (item->ClassName &&
-                 (KtFindDedicatedWindow(item->ClassName) || qstrcmp(item->ClassName, "TSummerTimeForm") == 0))
-            out.push_back(item);
-    }
-}
+    const KtMenuItem *Item;
+    QString Path;
+};
 
 // A variable list with something to write.
 bool CanWrite(const KtMenuItem &item)
@@ -186,100 +192,214 @@ bool CanWrite(const KtMenuItem &item)
     return false;
 }
 
+bool OpensAuditedWindow(const KtMenuItem &item)
+{
+    if (item.OpensGenericWindow())
+        return item.Vars && CanWrite(item);
+    return item.ClassName &&
+           (KtFindDedicatedWindow(item.ClassName) || qstrcmp(item.ClassName, "TSummerTimeForm") == 0);
+}
+
+void CollectWindows(const KtMenuItem *items, const QString &path, std::vector<MenuWindow> &out)
+{
+    for (const KtMenuItem *item = items; item && item->Caption; ++item) {
+        const QString here = (path.isEmpty() ? QString() : path + " > ") + QString::fromUtf8(item->Caption);
+        if (item->Children)
+            CollectWindows(item->Children, here, out);
+        else if (OpensAuditedWindow(*item))
+            out.push_back({item, here});
+    }
+}
+
+std::vector<MenuWindow> WritingWindows()
+{
+    std::vector<MenuWindow> windows;
+    CollectWindows(MainMenu1, {}, windows);
+    return windows;
+}
+
+// A case name of letters, digits and underscores from the menu path.
+std::string CaseName(const ::testing::TestParamInfo<MenuWindow> &info)
+{
+    std::string name;
+    for (const QChar c : info.param.Path) {
+        if (c.isLetterOrNumber() && c.unicode() < 128)
+            name += char(c.unicode());
+        else if (!name.empty() && name.back() != '_')
+            name += '_';
+    }
+    return name;
+}
+
+// The pinned coverage: "menu path | button" lines, a dialog's buttons as
+// "menu path | dialog > caption"; QG_AUDIT_PRINT_COVERAGE=1 prints the lines
+// a run found.
+const QString kCoverageFile = QStringLiteral(QG_SOURCE_DIR "/tests/audit/coverage.txt");
+constexpr QLatin1String kSeparator(" | ");
+// A window whose write buttons are all disabled or hidden while nothing was
+// read.
+constexpr QLatin1String kNoButton("(no write button)");
+
+std::map<QString, QStringList> PinnedCoverage()
+{
+    std::map<QString, QStringList> pinned;
+    QFile file(kCoverageFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return pinned;
+    QTextStream lines(&file);
+    while (!lines.atEnd()) {
+        const QString line = lines.readLine();
+        const qsizetype at = line.indexOf(kSeparator);
+        if (at > 0)
+            pinned[line.left(at)] << line.mid(at + kSeparator.size());
+    }
+    return pinned;
+}
+
+// No request of any window is on its way: every read has been answered or
+// has failed.
+bool SessionIdle()
+{
+    return !KtSNMPSession || !KtSNMPSession->HasOutstandingSends();
+}
+
 // Every message box is answered at once (questions with OK) by the capture.
-class WriteAuditTest : public ::testing::Test
+// The agents live as long as the run.
+class WriteAuditTest : public ::testing::TestWithParam<MenuWindow>
 {
 protected:
+    static void SetUpTestSuite()
+    {
+        for (const Agent &agent : kAgents) {
+            sims_.push_back(std::make_unique<QgSimProcess>(agent.Arguments));
+            ASSERT_TRUE(sims_.back()->Start()) << sims_.back()->StandardError().toStdString();
+        }
+        reference_ = std::make_unique<ReferenceAgent>();
+        ASSERT_TRUE(reference_->Start());
+    }
+    static void TearDownTestSuite()
+    {
+        sims_.clear();
+        reference_.reset();
+    }
+
     void TearDown() override
     {
         KtMenuWindowOpener::ShowHook = nullptr;
         opener_.Close();
     }
 
-    TMainForm &Open(quint16 port, int timeOutMs)
+    // Opens the window against one agent and presses its write buttons;
+    // what the agent received that the window did not show goes to findings.
+    void Audit(const Agent &agent, QgSimProcess &sim, QStringList &findings)
     {
-        TMainForm &form = opener_.Open(port);
-        KtSNMPDefaults.TimeOut = timeOutMs / 10; // hundredths of a second
-        return form;
+        const KtMenuItem &item = *GetParam().Item;
+        const QString name = QString::fromUtf8(item.Caption);
+        TMainForm &form = opener_.Open(sim.Port());
+        KtSNMPDefaults.TimeOut = agent.TimeOutMs / 10; // hundredths of a second
+        WriteAudit audit(coverage_);
+        auto exercise = [&](QWidget *window, const std::function<bool()> &readDone) {
+            window->show();
+            audit.PressWriteButtons(window, name);
+            if (agent.PressAfterRead) {
+                // A window that reads again and again never runs out of
+                // requests: its first read has failed well within this.
+                const int failedWithin = agent.TimeOutMs * 4 + 500;
+                WaitUntil(readDone, failedWithin);
+                RunQueuedEvents();
+                WaitUntil(readDone, failedWithin);
+                audit.PressWriteButtons(window, name);
+            }
+        };
+        if (item.OpensGenericWindow()) {
+            KtMenuWindowOpener::ShowHook = [&](TConfigForm &window) {
+                exercise(&window, [&window] {
+                    return window.CurrentBinding && !window.CurrentBinding->Busy && SessionIdle();
+                });
+                window.close();
+            };
+            form.OpenMenuWindow(item, -1);
+        } else {
+            // The dedicated windows run their own modal loop: the first
+            // modal window that comes up is this entry's.
+            WhenModal({}, [&](QDialog *window) {
+                exercise(window, SessionIdle);
+                window->reject();
+            });
+            form.OpenMenuWindow(item, -1);
+        }
+        KtMenuWindowOpener::ShowHook = nullptr;
+        opener_.Close();
+        // A SET sent last is in the log before the log is read.
+        ASSERT_TRUE(sim.WaitForSets()) << name.toStdString();
+        for (const QgSetPdu &pdu : sim.Sets().Read())
+            for (const QgSetBinding &binding : pdu.Bindings) {
+                const QString write =
+                    QStringLiteral("%1 (%2 agent): %3=%4:%5")
+                        .arg(GetParam().Path, agent.Name, binding.Oid, binding.Type, binding.Value);
+                if (!agent.ReadBeforePress || binding.Value != reference_->Value(binding))
+                    findings << write;
+                if (qEnvironmentVariableIsSet("QG_AUDIT_PRINT_WRITES"))
+                    std::printf("audit write: %s\n", qPrintable(write));
+            }
+        sim.Sets().Clear();
     }
 
+    // The buttons this case pressed, as the coverage file writes them.
+    QStringList PressedButtons() const
+    {
+        const QString prefix = QString::fromUtf8(GetParam().Item->Caption);
+        QStringList pressed;
+        for (QString button : coverage_.Buttons) {
+            button.remove(0, prefix.size());
+            pressed << (button.startsWith(" > ") ? button.mid(3) : button.mid(1));
+        }
+        pressed.sort();
+        return pressed.isEmpty() ? QStringList{kNoButton} : pressed;
+    }
+
+    static inline std::vector<std::unique_ptr<QgSimProcess>> sims_;
+    static inline std::unique_ptr<ReferenceAgent> reference_;
+    Coverage coverage_;
     QgMessageCapture capture_;
     QgMainFormOpener opener_;
 };
 
-TEST_F(WriteAuditTest, NoWindowWritesAValueItDidNotShow)
+TEST_P(WriteAuditTest, WritesNoValueItDidNotShow)
 {
-    std::vector<const KtMenuItem *> items;
-    CollectItems(MainMenu1, items);
-    Coverage coverage;
+    ASSERT_EQ(sims_.size(), std::size(kAgents));
     QStringList findings;
-    ReferenceAgent reference;
-    ASSERT_TRUE(reference.Start());
-    for (const Agent &agent : kAgents) {
-        QgSimProcess sim(agent.Arguments);
-        ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
-        TMainForm &form = Open(sim.Port(), agent.TimeOutMs);
-        WriteAudit audit(coverage);
-        for (const KtMenuItem *item : items) {
-            if (!CanWrite(*item))
-                continue;
-            const QString name = QString::fromUtf8(item->Caption);
-            sim.Sets().Clear();
-            auto exercise = [&](QWidget *window, const std::function<bool()> &readDone) {
-                ++coverage.Windows;
-                window->show();
-                audit.PressWriteButtons(window, name);
-                if (agent.PressAfterRead) {
-                    // A dedicated window names no read to wait for: its
-                    // reads have had the whole time.
-                    WaitUntil(
-                        readDone ? readDone : [] { return false; }, agent.TimeOutMs * 4 + 500);
-                    audit.PressWriteButtons(window, name);
-                }
-            };
-            if (item->OpensGenericWindow()) {
-                KtMenuWindowOpener::ShowHook = [&](TConfigForm &window) {
-                    exercise(&window,
-                             [&window] { return window.CurrentBinding && !window.CurrentBinding->Busy; });
-                    window.close();
-                };
-                form.OpenMenuWindow(*item, -1);
-            } else {
-                // The dedicated windows run their own modal loop: the first
-                // modal window that comes up is this entry's.
-                bool done = false;
-                auto *watch = new QTimer;
-                watch->setInterval(20);
-                QObject::connect(watch, &QTimer::timeout, [&] {
-                    auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-                    if (done || !window)
-                        return;
-                    done = true;
-                    watch->stop();
-                    exercise(window, {});
-                    window->reject();
-                });
-                watch->start();
-                form.OpenMenuWindow(*item, -1);
-                watch->stop();
-                delete watch;
-            }
-            // A SET sent last is in the log before the log is read.
-            ASSERT_TRUE(sim.WaitForSets()) << name.toStdString();
-            for (const QgSetPdu &pdu : sim.Sets().Read())
-                for (const QgSetBinding &binding : pdu.Bindings)
-                    if (!agent.ReadBeforePress || binding.Value != reference.Value(binding))
-                        findings << QStringLiteral("%1 (%2 agent): %3=%4:%5")
-                                        .arg(name, agent.Name, binding.Oid, binding.Type, binding.Value);
-        }
-        KtMenuWindowOpener::ShowHook = nullptr;
-        opener_.Close();
+    for (size_t i = 0; i < std::size(kAgents); ++i) {
+        sims_[i]->Sets().Clear();
+        Audit(kAgents[i], *sims_[i], findings);
     }
-    std::printf(
-        "write audit: %d window openings of %zu menu windows, %lld distinct write buttons, %d presses\n",
-        coverage.Windows, items.size(), static_cast<long long>(coverage.Buttons.size()), coverage.Presses);
-    EXPECT_GT(coverage.Windows, 0);
     EXPECT_TRUE(findings.isEmpty()) << findings.join('\n').toStdString();
+    const auto pinned = PinnedCoverage();
+    const auto found = pinned.find(GetParam().Path);
+    const QStringList expected = found == pinned.end() ? QStringList() : found->second;
+    if (qEnvironmentVariableIsSet("QG_AUDIT_PRINT_COVERAGE"))
+        for (const QString &button : PressedButtons())
+            std::printf("audit coverage: %s%s%s\n", qPrintable(GetParam().Path), kSeparator.data(),
+                        qPrintable(button));
+    EXPECT_EQ(PressedButtons(), expected)
+        << "the buttons pressed differ from " << kCoverageFile.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuWindows, WriteAuditTest, ::testing::ValuesIn(WritingWindows()), CaseName);
+
+// A window pinned in the coverage file that the menu no longer offers (or
+// that no longer writes) is coverage lost.
+TEST(WriteAuditCoverage, EveryPinnedWindowIsAudited)
+{
+    QStringList audited;
+    for (const MenuWindow &window : WritingWindows())
+        audited << window.Path;
+    QStringList lost;
+    for (const auto &[path, buttons] : PinnedCoverage())
+        if (!audited.contains(path))
+            lost << path;
+    EXPECT_FALSE(PinnedCoverage().empty()) << kCoverageFile.toStdString();
+    EXPECT_TRUE(lost.isEmpty()) << lost.join('\n').toStdString();
 }
 
 } // namespace

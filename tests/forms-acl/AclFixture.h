@@ -1,19 +1,18 @@
 #pragma once
 
 // Shared pieces of the access-profile window tests: a simulator per test
-// with the engine pointed at it, a stand-in main window whose unit list the
-// port grids read, captured message boxes, and the net-snmp tools that check
+// with the engine pointed at it, a device state whose units the port grids
+// show, captured message boxes, and the net-snmp tools that check
 // what the agent holds.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "QgPortGrid.h"
 #include "QgSimSuite.h"
-#include "QgStandInMainWindow.h"
 #include "QgTreeRows.h"
+#include "QgUnitRows.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "SnmpTool.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
@@ -24,8 +23,7 @@
 namespace acl_test {
 
 // A simulator per test (every test starts from the data files' rows); a
-// stand-in main window with the simulator's three units and captured
-// message boxes.
+// device state with the simulator's three units and captured message boxes.
 class AclSimTest : public QgSimSuite
 {
 protected:
@@ -35,13 +33,10 @@ protected:
     {
         StartSim({"--static-leds"});
         QgSimSuite::SetUp();
-        mainWindow_ = std::make_unique<QgStandInMainWindow>();
-        mainWindow_->AddUnitList(QgStandInMainWindow::SimStack);
+        state_.SetUnitRows(QgUnitRows(QgSimStack));
     }
     void TearDown() override
     {
-        mainWindow_.reset();
-        TStackingPortUitForm::ResetRefreshUnitList();
         sim_.reset();
         QgSimSuite::TearDown();
     }
@@ -49,7 +44,7 @@ protected:
     // Nothing answers on the simulator's port once it has stopped.
     void SilenceAgent() { sim_->Stop(); }
 
-    std::unique_ptr<QgStandInMainWindow> mainWindow_;
+    KtDeviceState state_;
 };
 
 } // namespace acl_test

@@ -23,16 +23,21 @@ namespace {
 struct WindowCase
 {
     const char *Name;
-    std::function<TAclTableForm *(QWidget *owner)> Make;
+    std::function<TAclTableForm *(QWidget *owner, KtDeviceState *state)> Make;
 };
 
 const WindowCase kWindows[] = {
-    {"Ethernet mask", [](QWidget *owner) { return new TEthernetMaskInformationForm(owner); }},
-    {"IP mask", [](QWidget *owner) { return new TIPMaskInformationForm(owner); }},
-    {"payload mask", [](QWidget *owner) { return new TUserMaskInfoForm(owner); }},
-    {"Ethernet rule", [](QWidget *owner) { return new TEthernetInformationRuleForm(owner); }},
-    {"IP rule", [](QWidget *owner) { return new TIPRuleForm(owner); }},
-    {"payload rule", [](QWidget *owner) { return new TUserDefinedInformationRuleForm(owner); }},
+    {"Ethernet mask",
+     [](QWidget *owner, KtDeviceState *state) { return new TEthernetMaskInformationForm(owner, state); }},
+    {"IP mask",
+     [](QWidget *owner, KtDeviceState *state) { return new TIPMaskInformationForm(owner, state); }},
+    {"payload mask",
+     [](QWidget *owner, KtDeviceState *state) { return new TUserMaskInfoForm(owner, state); }},
+    {"Ethernet rule",
+     [](QWidget *owner, KtDeviceState *state) { return new TEthernetInformationRuleForm(owner, state); }},
+    {"IP rule", [](QWidget *owner, KtDeviceState *state) { return new TIPRuleForm(owner, state); }},
+    {"payload rule",
+     [](QWidget *owner, KtDeviceState *state) { return new TUserDefinedInformationRuleForm(owner, state); }},
 };
 
 using AclWindowLifecycleTest = AclSimTest;
@@ -43,9 +48,10 @@ TEST_F(AclWindowLifecycleTest, EachWindowRunsModallyOverItsOwnerAndCloses)
 {
     for (const WindowCase &c : kWindows) {
         SCOPED_TRACE(c.Name);
-        std::unique_ptr<TAclTableForm> form(c.Make(mainWindow_.get()));
+        QWidget owner;
+        std::unique_ptr<TAclTableForm> form(c.Make(&owner, &state_));
         EXPECT_TRUE(form->isModal());
-        EXPECT_EQ(form->parentWidget(), mainWindow_.get());
+        EXPECT_EQ(form->parentWidget(), &owner);
         EXPECT_EQ(form->ListView1->topLevelItemCount(), 1);
         bool wasVisible = false;
         QTimer::singleShot(0, form.get(), [&] {
@@ -68,7 +74,7 @@ TEST_F(AclWindowLifecycleTest, ASilentAgentLeavesEachWindowOpenIdleAndToldWhy)
     KtSNMPDefaults.TimeOut = 20;
     for (const WindowCase &c : kWindows) {
         SCOPED_TRACE(c.Name);
-        std::unique_ptr<TAclTableForm> form(c.Make(nullptr));
+        std::unique_ptr<TAclTableForm> form(c.Make(nullptr, &state_));
         form->show();
         EXPECT_TRUE(form->isVisible());
         EXPECT_FALSE(form->StatusPanel->text().isEmpty());
@@ -88,7 +94,7 @@ TEST_F(AclWindowLifecycleTest, ASilentAgentLeavesEachWindowOpenIdleAndToldWhy)
 
 TEST_F(AclWindowLifecycleTest, AFailedRuleEditKeepsTheRowStateOfTheButtons)
 {
-    TEthernetInformationRuleForm form;
+    TEthernetInformationRuleForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
     SilenceAgent();
     form.Binding->Request.TimeOut = 20;

@@ -53,12 +53,12 @@ TEST_F(AclRuleFormTest, EachWindowOpensIdleWithItsRowsAndBoxes)
         QStringList Keys;
     };
     const Case cases[] = {
-        {[] { return new TEthernetInformationRuleForm; },
+        {[this] { return new TEthernetInformationRuleForm(nullptr, &state_); },
          "Ethernet Information Rule",
          12,
          {"MaskIDEdit", "AccessEdit"}},
-        {[] { return new TIPRuleForm; }, "IP Rule", 19, {"IPRuleEdit", "AccessIDEdit"}},
-        {[] { return new TUserDefinedInformationRuleForm; },
+        {[this] { return new TIPRuleForm(nullptr, &state_); }, "IP Rule", 19, {"IPRuleEdit", "AccessIDEdit"}},
+        {[this] { return new TUserDefinedInformationRuleForm(nullptr, &state_); },
          "User Defined Information Rule",
          12,
          {"ProfileIDEdit", "AccessIDEdit"}},
@@ -119,7 +119,7 @@ TEST_F(AclRuleFormTest, EthernetEditSendsOnlyTheCheckedFieldsAndNoPriorityForDen
         SCOPED_TRACE(c.Name);
         Set(*sim_, {kEtherRule + ".6.1.1", "i", "3", kEtherRule + ".9.1.1", "i", "5", kEtherRule + ".14.1.1",
                     "i", "3"});
-        TEthernetInformationRuleForm form;
+        TEthernetInformationRuleForm form(nullptr, &state_);
         ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
         EditOf(form, E::ColVlan)->setText("other");
         EditOf(form, E::Col8021p)->setText("1");
@@ -143,7 +143,7 @@ TEST_F(AclRuleFormTest, EthernetEditSendsOnlyTheCheckedFieldsAndNoPriorityForDen
 
 TEST_F(AclRuleFormTest, DenyDisablesThePriorityAndDscpGroup)
 {
-    TEthernetInformationRuleForm form;
+    TEthernetInformationRuleForm form(nullptr, &state_);
     QComboBox *permit = ComboOf(form, E::ColPermit);
     permit->setCurrentText("permit");
     permit->setCurrentText("deny");
@@ -158,7 +158,7 @@ TEST_F(AclRuleFormTest, DenyDisablesThePriorityAndDscpGroup)
 
     // The payload rule follows the permit column of the row clicked.
     Set(*sim_, {kPayloadRule + ".14.1.1", "i", "2"});
-    TUserDefinedInformationRuleForm payload;
+    TUserDefinedInformationRuleForm payload(nullptr, &state_);
     ASSERT_TRUE(SelectRow(payload.ListView1, "1", "1"));
     EXPECT_FALSE(payload.Control(P::ColPriority)->isEnabled());
     EXPECT_FALSE(payload.Box(P::ColReplaceDscp)->isEnabled());
@@ -167,7 +167,7 @@ TEST_F(AclRuleFormTest, DenyDisablesThePriorityAndDscpGroup)
 
 TEST_F(AclRuleFormTest, IpAddForUdpSendsThePortsButNotTheOtherProtocolsFields)
 {
-    TIPRuleForm form;
+    TIPRuleForm form(nullptr, &state_);
     form.FirstKeyEdit->setText("2");
     form.SecondKeyEdit->setText("7");
     ComboOf(form, I::ColProtocol)->setCurrentText("udp");
@@ -217,7 +217,7 @@ TEST_F(AclRuleFormTest, IpProtocolSelectsItsColumns)
         {7, 8, 9, 10, 11, 12, 13}, {9, 10, 11, 12, 13}, {8, 9, 10, 11, 12, 13}, {7, 8, 12, 13},
         {7, 8, 11, 12, 13},        {7, 8, 9, 10, 11},
     };
-    TIPRuleForm form;
+    TIPRuleForm form(nullptr, &state_);
     for (int item = 0; item < 6; ++item) {
         ComboOf(form, I::ColProtocol)->setCurrentIndex(item);
         form.SaveColumnAccess();
@@ -235,7 +235,7 @@ TEST_F(AclRuleFormTest, RowStatusDecidesBetweenDeleteAndAnOrdinaryEdit)
 {
     {
         // cbxRow unchecked: an ordinary edit without the row status.
-        TEthernetInformationRuleForm form;
+        TEthernetInformationRuleForm form(nullptr, &state_);
         ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
         ComboOf(form, E::ColRowStatus)->setCurrentText("destroy");
         EditOf(form, E::Col8021p)->setText("7");
@@ -247,7 +247,7 @@ TEST_F(AclRuleFormTest, RowStatusDecidesBetweenDeleteAndAnOrdinaryEdit)
     }
     {
         // cbxRow checked: the row goes, whatever the other fields hold.
-        TEthernetInformationRuleForm form;
+        TEthernetInformationRuleForm form(nullptr, &state_);
         ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
         ComboOf(form, E::ColRowStatus)->setCurrentText("destroy");
         EditOf(form, E::ColSourceMac)->setText("12");
@@ -261,7 +261,7 @@ TEST_F(AclRuleFormTest, RowStatusDecidesBetweenDeleteAndAnOrdinaryEdit)
 
 TEST_F(AclRuleFormTest, DeleteSendsTheDestroyStatusOfTheSelectedRow)
 {
-    TIPRuleForm form;
+    TIPRuleForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
     EditOf(form, I::ColSourceIp)->setText("no address");
     form.CheckButton->click();
@@ -273,7 +273,7 @@ TEST_F(AclRuleFormTest, DeleteSendsTheDestroyStatusOfTheSelectedRow)
 
 TEST_F(AclRuleFormTest, AddWithRowUncheckedPassesTheRowCheckAndSendsTheSelectedStatus)
 {
-    TEthernetInformationRuleForm form;
+    TEthernetInformationRuleForm form(nullptr, &state_);
     form.FirstKeyEdit->setText("3");
     form.SecondKeyEdit->setText("4");
     ComboOf(form, E::ColRowStatus)->setCurrentText("active");
@@ -313,7 +313,7 @@ TEST_F(AclRuleFormTest, AddChecksKeysDuplicatesAndTheRowStatusFirst)
          "IPRuleEdit"},
         {"1", "2", true, "active", "Row State must be createAndGo.", "RowComboBox"},
     };
-    TIPRuleForm form;
+    TIPRuleForm form(nullptr, &state_);
     form.show();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Message.toStdString());
@@ -330,7 +330,7 @@ TEST_F(AclRuleFormTest, AddChecksKeysDuplicatesAndTheRowStatusFirst)
     }
     EXPECT_TRUE(Value(kIpRule, 22, "1.2").contains("No Such Instance"));
 
-    TEthernetInformationRuleForm ether;
+    TEthernetInformationRuleForm ether(nullptr, &state_);
     messages_.clear();
     ether.FirstKeyEdit->setText("1");
     ether.SecondKeyEdit->clear();
@@ -340,7 +340,7 @@ TEST_F(AclRuleFormTest, AddChecksKeysDuplicatesAndTheRowStatusFirst)
 
 TEST_F(AclRuleFormTest, PayloadRuleAllowsTwoCheckedNonZeroGroups)
 {
-    TUserDefinedInformationRuleForm form;
+    TUserDefinedInformationRuleForm form(nullptr, &state_);
     form.FirstKeyEdit->setText("1");
     form.SecondKeyEdit->setText("2");
     EditOf(form, P::ColFirstGroup)->setText("AA");
@@ -367,7 +367,7 @@ TEST_F(AclRuleFormTest, PayloadRuleAllowsTwoCheckedNonZeroGroups)
 
 TEST_F(AclRuleFormTest, PayloadRuleRefusesAnInvalidCheckedGroupOnly)
 {
-    TUserDefinedInformationRuleForm form;
+    TUserDefinedInformationRuleForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
     EditOf(form, P::ColFirstGroup + 2)->setText("12G");
     form.Box(P::ColFirstGroup + 2)->setChecked(true);
@@ -390,7 +390,7 @@ TEST_F(AclRuleFormTest, PayloadRuleRefusesAnInvalidCheckedGroupOnly)
 // agent, and the status line says so instead of "Ok".
 TEST_F(AclRuleFormTest, AnEditWithNoFieldCheckedSendsNothingAndSaysSo)
 {
-    TEthernetInformationRuleForm form;
+    TEthernetInformationRuleForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1", "1"));
     ComboOf(form, E::ColRowStatus)->setCurrentText("active");
     sim_->Sets().Clear();

@@ -29,7 +29,7 @@ protected:
 
 TEST_F(EthernetMaskFormTest, OpensIdleWithTheTableAndTheDeviceInTheCaption)
 {
-    TEthernetMaskInformationForm form;
+    TEthernetMaskInformationForm form(nullptr, &state_);
     form.show();
     EXPECT_EQ(form.windowTitle(), "Ethernet Mask Information :127.0.0.1");
     EXPECT_EQ(Captions(form.ListView1), QStringList({"1"}));
@@ -71,7 +71,7 @@ TEST_F(EthernetMaskFormTest, SetSendsOnlyTheMacMasksTheMaskStateUses)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.State);
         Set(*sim_, {kEther + ".4.1", "x", "111111111111", kEther + ".5.1", "x", "222222222222"});
-        TEthernetMaskInformationForm form;
+        TEthernetMaskInformationForm form(nullptr, &state_);
         ASSERT_TRUE(SelectRow(form.ListView1, "1"));
         form.MacMaskStateComBo->setCurrentText(QString::fromLatin1(c.State));
         form.MacAddMaskSourceEdit->setText("AABBCCDDEEFF");
@@ -98,7 +98,7 @@ TEST_F(EthernetMaskFormTest, SetSendsOnlyTheMacMasksTheMaskStateUses)
 TEST_F(EthernetMaskFormTest, ASetWritesNoBitOfAnAbsentUnitOrPort)
 {
     Set(*sim_, {kEther + ".8.1", "x", QString(QStringLiteral("FF")).repeated(91)});
-    TEthernetMaskInformationForm form;
+    TEthernetMaskInformationForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1"));
     EXPECT_FALSE(form.PortGrid->PortBoxes[0]->isChecked());  // the absent master unit
     EXPECT_FALSE(form.PortGrid->PortBoxes[68]->isChecked()); // unit 1 has 12 ports
@@ -125,7 +125,7 @@ TEST_F(EthernetMaskFormTest, ASetWritesNoBitOfAnAbsentUnitOrPort)
 
 TEST_F(EthernetMaskFormTest, SetWithDestroySendsOnlyTheRowStatusAndDeletesTheRow)
 {
-    TEthernetMaskInformationForm form;
+    TEthernetMaskInformationForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1"));
     // Values the agent would refuse show that nothing but the status is sent.
     form.MacAddMaskSourceEdit->setText("AB");
@@ -137,7 +137,7 @@ TEST_F(EthernetMaskFormTest, SetWithDestroySendsOnlyTheRowStatusAndDeletesTheRow
 
 TEST_F(EthernetMaskFormTest, AddSendsThePortListOnlyWhenAPortIsChecked)
 {
-    TEthernetMaskInformationForm form;
+    TEthernetMaskInformationForm form(nullptr, &state_);
     form.IDEdit->setText("7");
     form.MacMaskStateComBo->setCurrentText("src-mac-addr");
     form.MacAddMaskSourceEdit->setText("00FF00FF00FF");
@@ -177,7 +177,7 @@ TEST_F(EthernetMaskFormTest, AddChecksTheKeyAndTheRowStatusBeforeSending)
         {"1", 3, "There is already a record with the same Ethernet Mask ID. Please modified it.", "IDEdit"},
         {"9", 0, "Row Status must be createAndGo.", "RowStatusComBo"},
     };
-    TEthernetMaskInformationForm form;
+    TEthernetMaskInformationForm form(nullptr, &state_);
     form.show();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Message);
@@ -202,7 +202,7 @@ TEST_F(EthernetMaskFormTest, AddChecksTheKeyAndTheRowStatusBeforeSending)
 TEST_F(EthernetMaskFormTest, DeleteSendsTheDestroyStatusOfTheSelectedRow)
 {
     Set(*sim_, {kEther + ".9.5", "i", "4"});
-    TEthernetMaskInformationForm form;
+    TEthernetMaskInformationForm form(nullptr, &state_);
     ASSERT_EQ(Captions(form.ListView1), QStringList({"1", "5"}));
     ASSERT_TRUE(SelectRow(form.ListView1, "5"));
     form.MacMaskDstEdit->setText("zz");
@@ -215,7 +215,7 @@ TEST_F(EthernetMaskFormTest, DeleteSendsTheDestroyStatusOfTheSelectedRow)
 
 TEST_F(EthernetMaskFormTest, ARefusedAddKeepsTheRowsAndReportsInTheStatusPanel)
 {
-    TEthernetMaskInformationForm form;
+    TEthernetMaskInformationForm form(nullptr, &state_);
     // The agent keeps masks 1 to 255 only.
     form.IDEdit->setText("256");
     form.MacMaskStateComBo->setCurrentText("other");
@@ -243,7 +243,7 @@ TEST_F(EthernetMaskFormTest, ASilentAgentLeavesTheWindowOpenAndIdle)
 {
     SilenceAgent();
     KtSNMPDefaults.TimeOut = 20;
-    TEthernetMaskInformationForm form;
+    TEthernetMaskInformationForm form(nullptr, &state_);
     form.show();
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.StatusPanel->text().isEmpty());

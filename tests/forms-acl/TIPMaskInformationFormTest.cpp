@@ -45,7 +45,7 @@ protected:
 
 TEST_F(IpMaskFormTest, OpensIdleWithThePresetsAndTheFlagBitHidden)
 {
-    TIPMaskInformationForm form;
+    TIPMaskInformationForm form(nullptr, &state_);
     form.show();
     EXPECT_EQ(form.windowTitle(), "IP Mask MaskInformation :127.0.0.1");
     EXPECT_EQ(Captions(form.ListView1), QStringList({"1"}));
@@ -192,7 +192,7 @@ TEST_F(IpMaskFormTest, EachCombinationSelectsItsColumns)
          true,
          {7, 8, 9, 12, 13, 14, 15, 16}},
     };
-    TIPMaskInformationForm form;
+    TIPMaskInformationForm form(nullptr, &state_);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Name);
         form.IpAddMaskStateComboBox->setCurrentText(QString::fromLatin1(c.MaskState));
@@ -216,7 +216,7 @@ TEST_F(IpMaskFormTest, EachCombinationSelectsItsColumns)
 
 TEST_F(IpMaskFormTest, AddWritesTheSelectedColumnsAndLeavesTheRestToTheAgent)
 {
-    TIPMaskInformationForm form;
+    TIPMaskInformationForm form(nullptr, &state_);
     form.IPIDEdit->setText("20");
     form.UseProTypeComBo->setCurrentText("tcp");
     form.TCPOptionComBo->setCurrentText("src-addr");
@@ -240,7 +240,7 @@ TEST_F(IpMaskFormTest, SetLeavesTheUnselectedColumnsOnTheAgentAsTheyWere)
     // Row 1: dst-ip-addr, tcp with dst-addr; give it a source mask and
     // port masks the window must not overwrite.
     Set(*sim_, {kIp + ".4.1", "a", "10.0.0.0", kIp + ".12.1", "x", "1234", kIp + ".15.1", "i", "9"});
-    TIPMaskInformationForm form;
+    TIPMaskInformationForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1"));
     EXPECT_EQ(form.UseProTypeComBo->currentText(), "tcp");
     form.IpAddMaskSrcEdit->setText("255.255.255.255");
@@ -262,7 +262,7 @@ TEST_F(IpMaskFormTest, SetLeavesTheUnselectedColumnsOnTheAgentAsTheyWere)
 
 TEST_F(IpMaskFormTest, SetWithDestroyDeletesAfterTheKeyCheck)
 {
-    TIPMaskInformationForm form;
+    TIPMaskInformationForm form(nullptr, &state_);
     form.RowStatusComBo->setCurrentIndex(TIPMaskInformationForm::DestroyItem);
     form.SetBtnClick();
     EXPECT_EQ(messages_, QStringList({"IP Mask ID must be set."}));
@@ -293,7 +293,7 @@ TEST_F(IpMaskFormTest, AddChecksTheKeyAndTheRowStatusBeforeSending)
         {"1", 3, "There is already a record with the same IP Mask ID. Please modified it.", "IPIDEdit"},
         {"9", 4, "Row Status must be createAndGo.", "RowStatusComBo"},
     };
-    TIPMaskInformationForm form;
+    TIPMaskInformationForm form(nullptr, &state_);
     form.show();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Message);
@@ -310,7 +310,7 @@ TEST_F(IpMaskFormTest, AddChecksTheKeyAndTheRowStatusBeforeSending)
 
 TEST_F(IpMaskFormTest, ARefusedAddReportsInTheStatusPanelAndKeepsTheRows)
 {
-    TIPMaskInformationForm form;
+    TIPMaskInformationForm form(nullptr, &state_);
     // The agent keeps masks 1 to 255 only.
     form.IPIDEdit->setText("256");
     form.IpAddMaskStateComboBox->setCurrentText("src-ip-addr");

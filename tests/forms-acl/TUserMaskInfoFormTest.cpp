@@ -54,7 +54,7 @@ TEST(HexMaskTextTest, AcceptsUpToThirtyTwoHexadecimalDigitsOrNothing)
 
 TEST_F(UserMaskFormTest, OpensIdleWithTheRowCountAndCreateAndGo)
 {
-    TUserMaskInfoForm form;
+    TUserMaskInfoForm form(nullptr, &state_);
     EXPECT_EQ(form.windowTitle(), "User Defined Mask Information :127.0.0.1");
     EXPECT_EQ(Captions(form.ListView1), QStringList({"1"}));
     EXPECT_EQ(form.Static->text(), "1");
@@ -70,7 +70,7 @@ TEST_F(UserMaskFormTest, OpensIdleWithTheRowCountAndCreateAndGo)
 
 TEST_F(UserMaskFormTest, AddAllowsTwoNonZeroGroupsAndSendsOnlyTheFilledOnes)
 {
-    TUserMaskInfoForm form;
+    TUserMaskInfoForm form(nullptr, &state_);
     form.Edit1->setText("4");
     form.Edit5->setText("FFFF" + QString(28, '0'));
     form.Edit3->setText(kZeros);
@@ -119,7 +119,7 @@ TEST_F(UserMaskFormTest, AnInvalidMaskTextIsRefusedWithItsGroupAndNothingIsSent)
         {4, "0x12", "Filtered Port(s) [64 to 79] can not contain invalid character(s)."},
     };
     Set(*sim_, {kPayload + ".4.1", "x", "0102"});
-    TUserMaskInfoForm form;
+    TUserMaskInfoForm form(nullptr, &state_);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Message);
         messages_.clear();
@@ -140,7 +140,7 @@ TEST_F(UserMaskFormTest, AnInvalidMaskTextIsRefusedWithItsGroupAndNothingIsSent)
 
 TEST_F(UserMaskFormTest, EditWritesTheFilledGroupsOnlyAndDeleteRemovesTheRow)
 {
-    TUserMaskInfoForm form;
+    TUserMaskInfoForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1"));
     form.Edit5->clear();
     form.Edit4->setText("ABCD");
@@ -173,7 +173,7 @@ TEST_F(UserMaskFormTest, AddChecksInOrderAndMovesTheFocus)
         {"1", 3, "Payload Entry ID must be different.", "Edit1"},
         {"9", 0, "Row State must be createAndGo.", "ComboBox1"},
     };
-    TUserMaskInfoForm form;
+    TUserMaskInfoForm form(nullptr, &state_);
     form.show();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Message);
@@ -193,7 +193,7 @@ TEST_F(UserMaskFormTest, AddChecksInOrderAndMovesTheFocus)
 
 TEST_F(UserMaskFormTest, AFailedDeleteReadsTheTableAgainAndReports)
 {
-    TUserMaskInfoForm form;
+    TUserMaskInfoForm form(nullptr, &state_);
     ASSERT_TRUE(SelectRow(form.ListView1, "1"));
     // Meanwhile the row goes, and the key names one the agent cannot hold.
     Set(*sim_, {kPayload + ".8.1", "i", "6"});

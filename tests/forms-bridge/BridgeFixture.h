@@ -1,20 +1,19 @@
 #pragma once
 
 // Shared pieces of the bridge window tests: a simulator per suite with the
-// engine pointed at it, a stand-in main window whose unit list the port
-// grids read, captured message boxes, and net-snmp's tools to look at what
+// engine pointed at it, a device state whose units the port grids
+// show, captured message boxes, and net-snmp's tools to look at what
 // the agent holds.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "QgPortGrid.h"
 #include "QgSimSuite.h"
-#include "QgStandInMainWindow.h"
 #include "QgTreeRows.h"
+#include "QgUnitRows.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "SnmpTool.h"
 #include "TBridgeInfoForm.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
@@ -51,19 +50,15 @@ protected:
     {
         QgSimSuite::SetUp();
         TBridgeInfoForm::ResetReadyFlags();
-        mainWindow_ = std::make_unique<QgStandInMainWindow>();
-        unitList_ = mainWindow_->AddUnitList({{"1", "12", "QG2312"}});
+        state_.SetUnitRows(QgUnitRows({{"1", "12", "QG2312"}}));
     }
     void TearDown() override
     {
-        mainWindow_.reset();
-        TStackingPortUitForm::ResetRefreshUnitList();
         TBridgeInfoForm::ResetReadyFlags();
         QgSimSuite::TearDown();
     }
 
-    std::unique_ptr<QgStandInMainWindow> mainWindow_;
-    QTreeWidget *unitList_ = nullptr;
+    KtDeviceState state_;
 };
 
 } // namespace bridge_test

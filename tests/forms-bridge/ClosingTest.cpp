@@ -2,16 +2,9 @@
 // requests are switched off, nothing reaches the closed window, and the
 // next window of the same kind works.
 #include "BridgeFixture.h"
-#include "TForwardUnregisteredInformationForm.h"
-#include "TGARPForm.h"
-#include "TMulticastFilterInformationForm.h"
-#include "TMulticastForwardingInformationForm.h"
-#include "TPBridgeConfigForm.h"
-#include "TPortCapabilities8021dForm.h"
-#include "TTpGroupDestinationForwardedForm.h"
-#include "TUnicastFilterInformationForm.h"
-#include "TVLanGeneralInfoForm.h"
-#include "TVLanPortInfomationForm.h"
+#include "KtDedicatedWindows.h"
+
+#include <QDialog>
 
 using namespace bridge_test;
 
@@ -19,12 +12,15 @@ namespace {
 
 class ClosingTest : public BridgeSimTest
 {
+protected:
+    // The window of a class as the menu makes it.
+    TBridgeInfoForm *Make(const char *className)
+    {
+        const KtDedicatedWindowDef *window = KtFindDedicatedWindow(className);
+        EXPECT_TRUE(window) << className;
+        return window ? static_cast<TBridgeInfoForm *>(window->Create(nullptr, state_)) : nullptr;
+    }
 };
-
-template <typename Form> TBridgeInfoForm *Make()
-{
-    return new Form(nullptr);
-}
 
 } // namespace
 
@@ -33,23 +29,23 @@ TEST_F(ClosingTest, ClosingDuringTheFirstReadLeavesNothingBehind)
     struct Case
     {
         const char *name;
-        TBridgeInfoForm *(*make)();
+        const char *className;
     };
     const Case cases[] = {
-        {"802.1P", &Make<TPBridgeConfigForm>},
-        {"GARP", &Make<TGARPForm>},
-        {"port capabilities", &Make<TPortCapabilities8021dForm>},
-        {"802.1Q", &Make<TVLanGeneralInfoForm>},
-        {"port VLAN", &Make<TVLanPortInfomationForm>},
-        {"Tp group", &Make<TTpGroupDestinationForwardedForm>},
-        {"forward all", &Make<TMulticastForwardingInformationForm>},
-        {"forward unregistered", &Make<TForwardUnregisteredInformationForm>},
-        {"static multicast", &Make<TMulticastFilterInformationForm>},
-        {"static unicast", &Make<TUnicastFilterInformationForm>},
+        {"802.1P", "TPBridgeConfigForm"},
+        {"GARP", "TGARPForm"},
+        {"port capabilities", "TPortCapabilities8021dForm"},
+        {"802.1Q", "TVLanGeneralInfoForm"},
+        {"port VLAN", "TVLanPortInfomationForm"},
+        {"Tp group", "TTpGroupDestinationForwardedForm"},
+        {"forward all", "TMulticastForwardingInformationForm"},
+        {"forward unregistered", "TForwardUnregisteredInformationForm"},
+        {"static multicast", "TMulticastFilterInformationForm"},
+        {"static unicast", "TUnicastFilterInformationForm"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        std::unique_ptr<TBridgeInfoForm> form(c.make());
+        std::unique_ptr<TBridgeInfoForm> form(Make(c.className));
         form->show();
         form->done(0);
         EXPECT_FALSE(form->isVisible());
@@ -61,7 +57,7 @@ TEST_F(ClosingTest, ClosingDuringTheFirstReadLeavesNothingBehind)
         EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
         // The ready flags are free for the next window.
         EXPECT_TRUE(TBridgeInfoForm::RefreshIdle && TBridgeInfoForm::SetIdle);
-        std::unique_ptr<TBridgeInfoForm> next(c.make());
+        std::unique_ptr<TBridgeInfoForm> next(Make(c.className));
         next->show();
         EXPECT_TRUE(WaitUntil([&] { return !next->Memo1->toPlainText().isEmpty(); }));
         next->done(0);

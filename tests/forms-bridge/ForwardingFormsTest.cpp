@@ -30,7 +30,7 @@ QStringList PageTitles(const QTabWidget *pages)
 TEST_F(ForwardingFormsTest, EveryPageShowsItsOwnColumn)
 {
     {
-        TMulticastForwardingInformationForm form;
+        TMulticastForwardingInformationForm form(nullptr, &state_);
         form.show();
         ASSERT_TRUE(WaitIdle(form.TableBinding));
         EXPECT_EQ(form.windowTitle(), "MulticastForwardingInformationForm");
@@ -43,7 +43,7 @@ TEST_F(ForwardingFormsTest, EveryPageShowsItsOwnColumn)
         EXPECT_EQ(form.ST_Count->text(), "1");
     }
     {
-        TForwardUnregisteredInformationForm form;
+        TForwardUnregisteredInformationForm form(nullptr, &state_);
         form.show();
         ASSERT_TRUE(WaitIdle(form.TableBinding));
         EXPECT_EQ(form.windowTitle(), "Forward Unregistered Information");
@@ -62,7 +62,7 @@ TEST_F(ForwardingFormsTest, EveryPageShowsItsOwnColumn)
         ASSERT_TRUE(WaitIdle(form.TableBinding));
         EXPECT_EQ(form.ST_Count->text(), "1");
     }
-    TTpGroupDestinationForwardedForm form;
+    TTpGroupDestinationForwardedForm form(nullptr, &state_);
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     EXPECT_EQ(form.windowTitle(), "Tp Group Destination Forwarded");
@@ -76,7 +76,7 @@ TEST_F(ForwardingFormsTest, EveryPageShowsItsOwnColumn)
 // Set without a row chosen sends nothing and says so as a failed write.
 TEST_F(ForwardingFormsTest, SetWithNoRowSelectedIsAFailedSetAndSendsNothing)
 {
-    TMulticastForwardingInformationForm form;
+    TMulticastForwardingInformationForm form(nullptr, &state_);
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     sim_->Sets().Clear();
@@ -92,7 +92,7 @@ TEST_F(ForwardingFormsTest, SetWritesTheStaticAndForbiddenPortsOfTheSelectedVlan
 {
     const QString staticPorts = QStringLiteral("1.3.6.1.2.1.17.7.1.2.4.1.2.1");
     const QString forbiddenPorts = QStringLiteral("1.3.6.1.2.1.17.7.1.2.4.1.3.1");
-    TMulticastForwardingInformationForm form;
+    TMulticastForwardingInformationForm form(nullptr, &state_);
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     ASSERT_TRUE(SelectRow(form.LV_dot1qForwardAllEntry, "1"));

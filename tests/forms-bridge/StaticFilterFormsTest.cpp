@@ -27,7 +27,7 @@ const QString kUnicast = QStringLiteral("1.3.6.1.2.1.17.7.1.3.1.1");
 TEST_F(StaticFilterFormsTest, DeleteSendsOnlyTheInvalidStatusAndReadsTheTableAgain)
 {
     const QString instance = QStringLiteral(".1.0.1.2.3.4.5.0");
-    TUnicastFilterInformationForm form;
+    TUnicastFilterInformationForm form(nullptr, &state_);
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     EXPECT_EQ(form.windowTitle(), "UnicastFilterInformationForm");
@@ -54,7 +54,7 @@ TEST_F(StaticFilterFormsTest, DeleteSendsOnlyTheInvalidStatusAndReadsTheTableAga
 
 TEST_F(StaticFilterFormsTest, DeleteWithoutASelectedEntrySendsNothing)
 {
-    TUnicastFilterInformationForm form;
+    TUnicastFilterInformationForm form(nullptr, &state_);
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     const int rows = form.LV_dot1qStaticUnicastEntry->topLevelItemCount();
@@ -65,17 +65,17 @@ TEST_F(StaticFilterFormsTest, DeleteWithoutASelectedEntrySendsNothing)
 
 TEST_F(StaticFilterFormsTest, AnEmptyUnitListIsNotedInTheMemo)
 {
-    unitList_->clear();
+    state_.SetUnitRows({});
     // The unit table read the grid asks for finds nothing either.
-    TStackingPortUitForm::RefreshUnitList = [](QTreeWidget *, QPlainTextEdit *) {};
-    TUnicastFilterInformationForm form;
+    state_.ReadUnitTable = nullptr;
+    TUnicastFilterInformationForm form(nullptr, &state_);
     EXPECT_TRUE(form.Memo1->toPlainText().contains("no device unit information"));
     ASSERT_TRUE(WaitIdle(form.TableBinding));
 }
 
 TEST_F(StaticFilterFormsTest, MulticastRefreshEmptiesTheEditors)
 {
-    TMulticastFilterInformationForm form;
+    TMulticastFilterInformationForm form(nullptr, &state_);
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     EXPECT_EQ(form.windowTitle(), "MulticastFilterInformationForm");
@@ -95,7 +95,7 @@ TEST_F(StaticFilterFormsTest, MulticastRefreshEmptiesTheEditors)
 
 TEST_F(StaticFilterFormsTest, ARefusedDeleteIsAStatusLineAndTheListIsReadAgain)
 {
-    TUnicastFilterInformationForm form;
+    TUnicastFilterInformationForm form(nullptr, &state_);
     form.show();
     ASSERT_TRUE(WaitIdle(form.TableBinding));
     form.LV_dot1qStaticUnicastEntry->setCurrentItem(form.LV_dot1qStaticUnicastEntry->topLevelItem(1));

@@ -1,16 +1,15 @@
 #pragma once
 
 // Shared pieces of the spanning-tree window tests: one simulator per suite
-// with the engine pointed at it, captured message boxes, a stand-in main
-// window with its version text, and net-snmp's tools to look at the agent.
+// with the engine pointed at it, captured message boxes, a device state
+// with the spanning-tree version, and net-snmp's tools to look at the agent.
+#include "KtDeviceState.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "QgSimSuite.h"
-#include "QgStandInMainWindow.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "SnmpTool.h"
-#include "TMainWindowAnchor.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -44,21 +43,7 @@ inline bool SetInt(const QgSimProcess &sim, const QString &oid, int value)
 class StpTest : public QgSimSuite
 {
 protected:
-    void SetUp() override
-    {
-        QgSimSuite::SetUp();
-        mainWindow_ = std::make_unique<QgStandInMainWindow>();
-        versionText_ = mainWindow_->AddStpVersionText();
-    }
-
-    void TearDown() override
-    {
-        mainWindow_.reset();
-        QgSimSuite::TearDown();
-    }
-
-    std::unique_ptr<QgStandInMainWindow> mainWindow_;
-    QLabel *versionText_ = nullptr;
+    KtDeviceState state_;
 };
 
 } // namespace stp_test

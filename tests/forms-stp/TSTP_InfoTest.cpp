@@ -1,9 +1,10 @@
 // The spanning-tree control window: the timer rules, the two write paths
-// (with and without the hello time), the main window's version text, and
+// (with and without the hello time), the device state's version, and
 // failures, all against the simulator.
 #include "TSTP_Info.h"
 #include "KtSNMPRequest2Edits.h"
 #include "StpFixture.h"
+#include "TMainWindowAnchor.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -122,7 +123,7 @@ TEST(StpTimerRules, FirstBrokenRuleOrNothing)
 
 TEST_F(StpInfoTest, OpensWithTheSwitchsSettingsInBothLists)
 {
-    TSTP_Info form;
+    TSTP_Info form(nullptr, &state_);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Spanning Tree Control : 127.0.0.1"));
     EXPECT_EQ(form.Combo_STPVersion->currentText(), QStringLiteral("rstp"));
     EXPECT_EQ(form.ET_AgingTime->text(), QStringLiteral("2000"));
@@ -160,21 +161,21 @@ TEST_F(StpInfoTest, BrokenRulesShowTheirMessageAndWriteNothing)
         {"mstp", "", "", "1500", "20", TSTP_Info::EmptyFieldText},
         {"stp", "2000", "200", "1500", "", TSTP_Info::EmptyFieldText},
     };
-    TSTP_Info form;
+    TSTP_Info form(nullptr, &state_);
     for (const Case &c : cases) {
         ChooseVersion(form, QString::fromLatin1(c.version));
         FillTimers(form, c.maxAge, c.helloTime, c.forwardDelay, c.maxHops);
         form.BT_Set->click();
         EXPECT_EQ(form.StatusPanel->text(), c.expected)
             << c.version << " " << c.maxAge << " " << c.forwardDelay;
-        EXPECT_EQ(versionText_->text(), QString()) << "the version text changes only with a write";
+        EXPECT_EQ(state_.StpVersion(), QString()) << "the version text changes only with a write";
     }
     ExpectValues(AgentValues(*sim_), kStart);
 }
 
 TEST_F(StpInfoTest, WritesTheTimersWithTheHelloTimeOutsideMstp)
 {
-    TSTP_Info form;
+    TSTP_Info form(nullptr, &state_);
     ChooseVersion(form, QStringLiteral("stp"));
     FillTimers(form, QStringLiteral("2400"), QStringLiteral("300"), QStringLiteral("1800"),
                QStringLiteral("15"));
@@ -184,14 +185,14 @@ TEST_F(StpInfoTest, WritesTheTimersWithTheHelloTimeOutsideMstp)
     EXPECT_TRUE(form.StatusPanel->text().startsWith(QStringLiteral("Set: (KtSNMP++) Ok!")))
         << form.StatusPanel->text().toStdString();
     ExpectValues(AgentValues(*sim_), {0, 2400, 300, 1800, 15, 5, 2});
-    EXPECT_EQ(versionText_->text(), QStringLiteral("stp"));
+    EXPECT_EQ(state_.StpVersion(), QStringLiteral("stp"));
 }
 
 TEST_F(StpInfoTest, MstpWritesSixObjectsAndNeverTheHelloTime)
 {
     ASSERT_TRUE(SetInt(*sim_, StpOid(4), 700));
-    versionText_->setText(QStringLiteral("mstp"));
-    TSTP_Info form;
+    state_.SetStpVersion(QStringLiteral("mstp"));
+    TSTP_Info form(nullptr, &state_);
     EXPECT_FALSE(form.ET_HelloTime->isEnabled());
     EXPECT_TRUE(form.ET_HelloTime->text().isEmpty());
 
@@ -204,12 +205,12 @@ TEST_F(StpInfoTest, MstpWritesSixObjectsAndNeverTheHelloTime)
         << form.StatusPanel->text().toStdString();
     // The hello time keeps the value the agent had.
     ExpectValues(AgentValues(*sim_), {2, 3000, 700, 2000, 12, 7, 2});
-    EXPECT_EQ(versionText_->text(), QStringLiteral("mstp"));
+    EXPECT_EQ(state_.StpVersion(), QStringLiteral("mstp"));
 }
 
 TEST_F(StpInfoTest, MstpWriteWorksWhenTheHiddenRowWasNeverRead)
 {
-    TSTP_Info form;
+    TSTP_Info form(nullptr, &state_);
     form.ListView1->clear();
     ChooseVersion(form, QStringLiteral("mstp"));
     FillTimers(form, QStringLiteral("2200"), QString(), QStringLiteral("1600"), QStringLiteral("10"));
@@ -219,7 +220,7 @@ TEST_F(StpInfoTest, MstpWriteWorksWhenTheHiddenRowWasNeverRead)
 
 TEST_F(StpInfoTest, VersionChoiceAndRefreshSwitchTheHelloTime)
 {
-    TSTP_Info form;
+    TSTP_Info form(nullptr, &state_);
     ChooseVersion(form, QStringLiteral("mstp"));
     EXPECT_FALSE(form.ET_HelloTime->isEnabled());
     EXPECT_TRUE(form.ET_HelloTime->text().isEmpty());
@@ -228,14 +229,14 @@ TEST_F(StpInfoTest, VersionChoiceAndRefreshSwitchTheHelloTime)
     EXPECT_TRUE(form.ET_HelloTime->isEnabled());
     EXPECT_EQ(form.ET_HelloTime->palette().color(QPalette::Base), form.palette().color(QPalette::Base));
 
-    // Refresh takes the mode from the main window's version text.
+    // Refresh takes the mode from the device state's version.
     ASSERT_TRUE(SetInt(*sim_, StpOid(5), 1700));
-    versionText_->setText(QStringLiteral("mstp"));
+    state_.SetStpVersion(QStringLiteral("mstp"));
     form.BT_Get->click();
     EXPECT_FALSE(form.ET_HelloTime->isEnabled());
     EXPECT_EQ(form.ET_ForwardDelay->text(), QStringLiteral("1700"));
     EXPECT_EQ(form.ListView1->topLevelItem(0)->text(2), QStringLiteral("1700"));
-    versionText_->setText(QStringLiteral("rstp"));
+    state_.SetStpVersion(QStringLiteral("rstp"));
     form.BT_Get->click();
     EXPECT_TRUE(form.ET_HelloTime->isEnabled());
     EXPECT_EQ(form.ET_HelloTime->text(), QStringLiteral("200"));
@@ -243,8 +244,8 @@ TEST_F(StpInfoTest, VersionChoiceAndRefreshSwitchTheHelloTime)
 
 TEST_F(StpInfoTest, RejectedWriteIsAStatusLineAndLeavesTheVersionText)
 {
-    versionText_->setText(QStringLiteral("rstp"));
-    TSTP_Info form;
+    state_.SetStpVersion(QStringLiteral("rstp"));
+    TSTP_Info form(nullptr, &state_);
     for (const QString &version : {QStringLiteral("stp"), QStringLiteral("mstp")}) {
         ChooseVersion(form, version);
         // The agent takes max hops 1 to 20 only.
@@ -254,7 +255,7 @@ TEST_F(StpInfoTest, RejectedWriteIsAStatusLineAndLeavesTheVersionText)
         EXPECT_TRUE(form.StatusPanel->text().startsWith(QStringLiteral("Set: ")));
         EXPECT_FALSE(form.StatusPanel->text().contains(QStringLiteral("Ok!")))
             << form.StatusPanel->text().toStdString();
-        EXPECT_EQ(versionText_->text(), QStringLiteral("rstp"));
+        EXPECT_EQ(state_.StpVersion(), QStringLiteral("rstp"));
     }
     ExpectValues(AgentValues(*sim_), kStart);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join(" | ").toStdString();

@@ -3,6 +3,7 @@
 #include "TSpanningTreeAlgorithmForm.h"
 #include "KtSNMPRequest2Edits.h"
 #include "StpFixture.h"
+#include "TMainWindowAnchor.h"
 
 #include <QComboBox>
 #include <QPushButton>

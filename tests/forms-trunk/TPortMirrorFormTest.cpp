@@ -38,9 +38,9 @@ protected:
                     kMirror + ".4.0", "i", "2"});
     }
 
-    static std::unique_ptr<TPortMirrorForm> Open()
+    std::unique_ptr<TPortMirrorForm> Open()
     {
-        auto form = std::make_unique<TPortMirrorForm>();
+        auto form = std::make_unique<TPortMirrorForm>(nullptr, &state_);
         form->show();
         return form;
     }
@@ -196,7 +196,7 @@ TEST_F(PortMirrorFormTest, BothGridsShowWholeUnitPagesWithoutScrollBars)
     for (const bool known : {true, false}) {
         SCOPED_TRACE(known);
         if (!known)
-            unitList_->clear();
+            state_.SetUnitRows({});
         auto form = Open();
         QCoreApplication::processEvents();
         for (TStackingPortUitForm *grid : {form->IngressGrid, form->EgressGrid}) {

@@ -72,9 +72,9 @@ protected:
             Set(*sim_, {kTrunk + ".7." + index, "i", "6"});
     }
 
-    static std::unique_ptr<TPortTrunkForm> Open()
+    std::unique_ptr<TPortTrunkForm> Open()
     {
-        auto form = std::make_unique<TPortTrunkForm>();
+        auto form = std::make_unique<TPortTrunkForm>(nullptr, &state_);
         form->show();
         return form;
     }

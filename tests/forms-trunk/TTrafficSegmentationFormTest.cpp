@@ -57,7 +57,7 @@ class TrafficSegmentationFormTest : public TrunkSimTest
 protected:
     std::unique_ptr<TTrafficSegmentationForm> Open()
     {
-        auto form = std::make_unique<TTrafficSegmentationForm>();
+        auto form = std::make_unique<TTrafficSegmentationForm>(nullptr, &state_);
         form->show();
         return form;
     }
@@ -187,7 +187,8 @@ TEST_F(TrafficSegmentationFormTest, ClosingDuringAWalkSwitchesTheRequestOffAndWa
 
 TEST_F(TrafficSegmentationFormTest, RunsModallyOverItsOwnerAndClosesDuringAWalk)
 {
-    auto form = std::make_unique<TTrafficSegmentationForm>(mainWindow_.get());
+    QWidget owner;
+    auto form = std::make_unique<TTrafficSegmentationForm>(&owner, &state_);
     int rowsWhenClosed = -1;
     QTimer::singleShot(0, form.get(), [&] {
         // Close while the first walk is still running.

@@ -1,19 +1,18 @@
 #pragma once
 
 // Shared pieces of the trunk, mirror and segmentation window tests: one
-// simulator per suite with the engine pointed at it, a stand-in main window
-// whose unit list the port grids read, captured message boxes, and the
+// simulator per suite with the engine pointed at it, a device state whose
+// units the port grids show, captured message boxes, and the
 // net-snmp tools that check what the agent holds.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "QgPortGrid.h"
 #include "QgSimSuite.h"
-#include "QgStandInMainWindow.h"
 #include "QgTreeRows.h"
+#include "QgUnitRows.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "SnmpTool.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
@@ -23,26 +22,18 @@
 
 namespace trunk_test {
 
-// A simulator for the suite; per test a stand-in main window with the
-// simulator's stack (units 1 to 3) in its unit list and captured messages.
+// A simulator for the suite; per test a device state with the simulator's
+// stack (units 1 to 3) and captured messages.
 class TrunkSimTest : public QgSimSuite
 {
 protected:
     void SetUp() override
     {
         QgSimSuite::SetUp();
-        mainWindow_ = std::make_unique<QgStandInMainWindow>();
-        unitList_ = mainWindow_->AddUnitList(QgStandInMainWindow::SimStack);
-    }
-    void TearDown() override
-    {
-        mainWindow_.reset();
-        TStackingPortUitForm::ResetRefreshUnitList();
-        QgSimSuite::TearDown();
+        state_.SetUnitRows(QgUnitRows(QgSimStack));
     }
 
-    std::unique_ptr<QgStandInMainWindow> mainWindow_;
-    QTreeWidget *unitList_ = nullptr;
+    KtDeviceState state_;
 };
 
 } // namespace trunk_test

@@ -1,5 +1,5 @@
-// The unit/port grid: pages and boxes per unit of the main window's unit
-// list, the fresh read of an empty list, and the box layout.
+// The unit/port grid: pages and boxes per unit of the device state, the fresh read of an empty list, and the
+// box layout.
 #include "TStackingPortUitForm.h"
 #include "VlanFixture.h"
 
@@ -28,7 +28,7 @@ protected:
         window_ = std::make_unique<QWidget>();
         host_ = new QWidget(window_.get());
         memo_ = new QPlainTextEdit(window_.get());
-        return TStackingPortUitForm::Build(window_.get(), host_, memo_);
+        return TStackingPortUitForm::Build(window_.get(), host_, memo_, &state_);
     }
 
     QStringList ShownTabs(const TStackingPortUitForm *grid) const
@@ -50,7 +50,7 @@ protected:
 TEST_F(PortGridTest, PagesAndBoxesStartHiddenAndUncheckedInUnitOrder)
 {
     SetUnits({});
-    TStackingPortUitForm::RefreshUnitList = [](QTreeWidget *, QPlainTextEdit *) {};
+    state_.ReadUnitTable = nullptr;
     TStackingPortUitForm *grid = BuildGrid();
     EXPECT_EQ(grid->parentWidget(), host_);
     EXPECT_FALSE(grid->isHidden());
@@ -108,12 +108,12 @@ TEST_F(PortGridTest, AnEmptyUnitListIsReadAfreshFromTheSwitch)
 {
     SetUnits({});
     TStackingPortUitForm *grid = BuildGrid();
-    EXPECT_EQ(unitList_->topLevelItemCount(), 3);
+    EXPECT_EQ(state_.UnitRows().size(), 3);
     EXPECT_EQ(ShownTabs(grid), QStringList({"Unit1 QG2312", "Unit2 QF1824", "Unit3 QL2448"}));
     EXPECT_EQ(ShownBoxes(grid), Range(56, 67) + Range(112, 137) + Range(168, 217));
     // The second grid of a window finds the list filled.
     TStackingPortUitForm *second =
-        TStackingPortUitForm::Build(window_.get(), new QWidget(window_.get()), memo_);
+        TStackingPortUitForm::Build(window_.get(), new QWidget(window_.get()), memo_, &state_);
     EXPECT_EQ(ShownBoxes(second), ShownBoxes(grid));
     EXPECT_TRUE(memo_->toPlainText().isEmpty()) << memo_->toPlainText().toStdString();
 }
@@ -180,7 +180,7 @@ TEST_F(PortGridTest, AHostDesignedTooSmallGrowsToAFullPageWithoutScrollBars)
         host_->setMinimumHeight(130); // as a window might design it
         layout->addWidget(host_);
         window_->resize(300, 150);
-        TStackingPortUitForm *grid = TStackingPortUitForm::Build(window_.get(), host_, nullptr);
+        TStackingPortUitForm *grid = TStackingPortUitForm::Build(window_.get(), host_, nullptr, &state_);
         // The host asks for a full page itself, so that no layout's cached
         // hint from before the pages were filled can shrink it.
         const QSize page = grid->UnitPageControl->minimumSizeHint();

@@ -31,7 +31,7 @@ protected:
 
     std::unique_ptr<TVLanCurrentTableForm> Open()
     {
-        auto form = std::make_unique<TVLanCurrentTableForm>();
+        auto form = std::make_unique<TVLanCurrentTableForm>(nullptr, &state_);
         form->show();
         EXPECT_TRUE(WaitIdle(form->TableBinding.get()));
         EXPECT_TRUE(WaitIdle(form->DeletesBinding.get()));
@@ -122,7 +122,7 @@ protected:
 TEST_F(VlanCurrentTableSlowTest, ClosingWhileReadingLetsNoAnswerReachTheWindow)
 {
     KtSNMPDefaults.TimeOut = 100;
-    auto form = std::make_unique<TVLanCurrentTableForm>();
+    auto form = std::make_unique<TVLanCurrentTableForm>(nullptr, &state_);
     form->show();
     ASSERT_TRUE(form->TableBinding->Busy);
     form->done(QDialog::Rejected);

@@ -34,7 +34,7 @@ protected:
 
     std::unique_ptr<TVlanStaticForm> Open()
     {
-        auto form = std::make_unique<TVlanStaticForm>();
+        auto form = std::make_unique<TVlanStaticForm>(nullptr, &state_);
         form->show();
         EXPECT_TRUE(WaitIdle(form->TableBinding.get()));
         EXPECT_TRUE(WaitIdle(form->NextIndexBinding.get()));
@@ -340,8 +340,9 @@ TEST_F(VlanStaticFormTest, AnUnreachableSwitchLeavesStatusLinesAndAnEmptyList)
 
 TEST_F(VlanStaticFormTest, RunsModallyOverItsOwnerAndClosesWithItsReadsDone)
 {
-    auto *form = new TVlanStaticForm(mainWindow_.get());
-    EXPECT_EQ(form->parentWidget(), mainWindow_.get());
+    QWidget owner;
+    auto *form = new TVlanStaticForm(&owner, &state_);
+    EXPECT_EQ(form->parentWidget(), &owner);
     QTimer::singleShot(0, form, [form] {
         QTimer::singleShot(0, form, [form] {
             EXPECT_TRUE(form->isModal());

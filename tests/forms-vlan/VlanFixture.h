@@ -1,19 +1,17 @@
 #pragma once
 
 // Shared pieces of the VLAN window tests: a simulator per suite with the
-// engine pointed at it, a stand-in main window whose unit list the port
-// grids read, captured message boxes, and the net-snmp tools that check what
-// the agent holds.
+// engine pointed at it, a device state whose units the port grids show, captured message boxes, and the
+// net-snmp tools that check what the agent holds.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Controls.h"
 #include "QgPortGrid.h"
 #include "QgSimSuite.h"
-#include "QgStandInMainWindow.h"
 #include "QgTreeRows.h"
+#include "QgUnitRows.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "SnmpTool.h"
-#include "TMainWindowAnchor.h"
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
@@ -23,30 +21,18 @@
 
 namespace vlan_test {
 
-using UnitRow = QgStandInMainWindow::Unit;
+using UnitRow = QgUnit;
 
-// A simulator for the suite; per test a stand-in main window with a unit
-// list and captured message boxes.
+// A simulator for the suite; per test a device state without units and
+// captured message boxes.
 class VlanSimTest : public QgSimSuite
 {
 protected:
-    void SetUp() override
-    {
-        QgSimSuite::SetUp();
-        mainWindow_ = std::make_unique<QgStandInMainWindow>();
-        unitList_ = mainWindow_->AddUnitList();
-    }
-    void TearDown() override
-    {
-        mainWindow_.reset();
-        TStackingPortUitForm::ResetRefreshUnitList();
-        QgSimSuite::TearDown();
-    }
+    void SetUp() override { QgSimSuite::SetUp(); }
 
-    void SetUnits(const QList<UnitRow> &units) { mainWindow_->SetUnits(units); }
+    void SetUnits(const QList<UnitRow> &units) { state_.SetUnitRows(QgUnitRows(units)); }
 
-    std::unique_ptr<QgStandInMainWindow> mainWindow_;
-    QTreeWidget *unitList_ = nullptr;
+    KtDeviceState state_;
 };
 
 } // namespace vlan_test

@@ -7,15 +7,17 @@ class QAbstractItemModel;
 
 // A model's rows as text for the clipboard (tab-separated) or a CSV file:
 // the header line, then the given rows (every row when none are given), the
-// shown texts of every column. Agent texts that a spreadsheet would take
-// for a formula are made plain text in both (SpreadsheetSafe).
+// shown texts of the given columns (every column when none are given). Agent texts that a spreadsheet would
+// take for a formula are made plain text in both (SpreadsheetSafe).
 class KtTableText
 {
 public:
-    static QString Tabbed(const QAbstractItemModel &model, const QList<int> &rows = {});
+    static QString Tabbed(const QAbstractItemModel &model, const QList<int> &rows = {},
+                          const QList<int> &columns = {});
     // RFC 4180: fields with a comma, quote or line break are quoted, quotes
     // doubled; lines end with CRLF.
-    static QString Csv(const QAbstractItemModel &model, const QList<int> &rows = {});
+    static QString Csv(const QAbstractItemModel &model, const QList<int> &rows = {},
+                       const QList<int> &columns = {});
     // One CSV field, quoted when it needs to be.
     static QString CsvField(const QString &text);
 
@@ -29,6 +31,6 @@ public:
     static bool SaveFile(const QString &path, const QString &text, QString *reason);
 
 private:
-    static QString Join(const QAbstractItemModel &model, const QList<int> &rows, QChar separator,
-                        const QString &lineEnd, QString (*field)(const QString &));
+    static QString Join(const QAbstractItemModel &model, const QList<int> &rows, const QList<int> &columns,
+                        QChar separator, const QString &lineEnd, QString (*field)(const QString &));
 };

@@ -8,13 +8,18 @@
 //   - 1,000 rows into a shown list view through the edits binding, against
 //     the bare walk;
 //   - 100,000 rows into a shown list view, against the bare walk, with the
-//     longest time the event loop did not run and the peak resident memory.
+//     longest time the event loop did not run and the peak resident memory;
+//     then the longest stall of sorting that list (by MAC address and by
+//     port, both ways, and back to the agent's order) and of filtering it
+//     (a filter typed key by key, then cleared).
 // Every figure is the median of several runs with its spread [min-max]. The
-// last four lines are for scripts:
+// last five lines are for scripts:
 //   getnext-ratio X                    module v1 walk / snmptable -v1 -CB, 0 ms
 //   bulk-ratio X                       module v2c walk / snmptable -v2c, 20 ms
 //   list-ratio X                       1,000 rows into a list / bare walk, worst run
 //   big-list-ratio X stall-ms Y rss-mb Z  100,000 rows into a list
+//   sort-ms X filter-ms Y              longest stall of a sort and of a filter step
+#include "KtListViewTools.h"
 #include "KtSNMPRequest.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSession.h"
@@ -158,8 +163,42 @@ private:
     qint64 longest_ = 0;
 };
 
+struct SortFilterStalls
+{
+    double SortMs = 0.0;
+    double FilterMs = 0.0;
+};
+
+// Milliseconds of one step and the repaint after it.
+double StepMs(const std::function<void()> &step)
+{
+    QElapsedTimer clock;
+    clock.start();
+    step();
+    QCoreApplication::processEvents();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+// Sorts and filters the filled list as a user would, step by step.
+SortFilterStalls SortAndFilter(QTreeWidget *list)
+{
+    SortFilterStalls stalls;
+    KtListViewTools *tools = KtListViewTools::Of(list);
+    for (int column : {1, 2})
+        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder})
+            stalls.SortMs = std::max(stalls.SortMs, StepMs([&] { tools->SortBy(column, order); }));
+    stalls.SortMs = std::max(stalls.SortMs, StepMs([&] { tools->SortBy(-1); }));
+    tools->ShowFilter();
+    const QString typed = QStringLiteral("001b2100ff");
+    for (qsizetype keys = 1; keys <= typed.size(); ++keys)
+        stalls.FilterMs = std::max(stalls.FilterMs, StepMs([&] { tools->SetFilterText(typed.left(keys)); }));
+    stalls.FilterMs = std::max(stalls.FilterMs, StepMs([&] { tools->SetFilterText(QString()); }));
+    return stalls;
+}
+
 // The same walk through a binding into a shown list view.
-double ListViewWalkOnce(quint16 port, quint8 version, int &rows, double *stallMs = nullptr)
+double ListViewWalkOnce(quint16 port, quint8 version, int &rows, double *stallMs = nullptr,
+                        SortFilterStalls *sortFilter = nullptr)
 {
     QWidget window;
     auto *list = new QTreeWidget(&window);
@@ -179,6 +218,8 @@ double ListViewWalkOnce(quint16 port, quint8 version, int &rows, double *stallMs
     if (stallMs)
         *stallMs = stalls.LongestMs();
     rows = list->topLevelItemCount();
+    if (sortFilter)
+        *sortFilter = SortAndFilter(list);
     return ms;
 }
 
@@ -308,14 +349,19 @@ int main(int argc, char **argv)
     Figure bigBare;
     Figure bigList;
     Figure bigStall;
+    Figure sortStall;
+    Figure filterStall;
     for (int run = 0; run < kBigRuns; ++run) {
         int rows = 0;
         bigBare.runs.push_back(WalkOnce(big.Port(), kV2c, rows));
         complete = complete && rows == kBigRows;
         double stall = 0.0;
-        bigList.runs.push_back(ListViewWalkOnce(big.Port(), kV2c, rows, &stall));
+        SortFilterStalls sortFilter;
+        bigList.runs.push_back(ListViewWalkOnce(big.Port(), kV2c, rows, &stall, &sortFilter));
         complete = complete && rows == kBigRows;
         bigStall.runs.push_back(stall);
+        sortStall.runs.push_back(sortFilter.SortMs);
+        filterStall.runs.push_back(sortFilter.FilterMs);
     }
     const double rssMiB = PeakResidentMiB();
     Figure perGetNext;
@@ -328,6 +374,8 @@ int main(int argc, char **argv)
     Print("bare walk", bigBare);
     Print("into the list view", bigList);
     Print("longest event-loop stall in the list walk", bigStall);
+    Print("longest stall of a sort", sortStall);
+    Print("longest stall of a filter step", filterStall);
     std::printf("  %-44s %9.1f MB\n", "peak resident memory", rssMiB);
     std::printf("qgsim with 100,000 rows, per PDU (whole snmpwalk / snmpbulkwalk over its PDUs)\n");
     Print("get-next", perGetNext, "us");
@@ -340,5 +388,6 @@ int main(int argc, char **argv)
     std::printf("list-ratio %.2f\n", worstListRatio);
     std::printf("big-list-ratio %.2f stall-ms %.0f rss-mb %.0f\n", bigList.Median() / bigBare.Median(),
                 bigStall.Max(), rssMiB);
+    std::printf("sort-ms %.0f filter-ms %.0f\n", sortStall.Max(), filterStall.Max());
     return complete ? 0 : 1;
 }

@@ -5,9 +5,11 @@
 #include "KtControlForms.h"
 #include "KtEditConstraint.h"
 #include "KtErrorCode.h"
+#include "KtListViewTools.h"
 #include "KtNumList.h"
 #include "KtOptionControls.h"
 #include "KtOptionList.h"
+#include "KtPortListText.h"
 #include "KtValueImage.h"
 
 #include <algorithm>
@@ -350,6 +352,7 @@ void KtSNMPRequest2Edits::OnGetBegin()
     BuildColumns();
     DropQueuedRows();
     rowBatchTimer_->setInterval(kRowBatchEveryMs);
+    KtListViewTools::Attach(ListView)->BeginRefresh(KeyColumns());
     ListView->clear();
     longestCells_.assign(size_t(ListView->columnCount()), LongestCell{});
     // An asynchronous walk returns to the event loop between responses, so
@@ -372,6 +375,7 @@ void KtSNMPRequest2Edits::OnGetError(const KtSNMPError &record)
     FlushQueuedRows();
     PauseListPainting(false);
     WidenColumnsToValues();
+    EndListRefresh();
     KtSNMPRequest2Controls::OnGetError(record);
 }
 
@@ -379,6 +383,13 @@ void KtSNMPRequest2Edits::OnGetAborted()
 {
     FlushQueuedRows();
     PauseListPainting(false);
+    EndListRefresh();
+}
+
+void KtSNMPRequest2Edits::EndListRefresh()
+{
+    if (ListView)
+        KtListViewTools::Attach(ListView)->EndRefresh();
 }
 
 void KtSNMPRequest2Edits::OnRow()
@@ -421,6 +432,7 @@ void KtSNMPRequest2Edits::OnGetEnd()
     FlushQueuedRows();
     PauseListPainting(false);
     WidenColumnsToValues();
+    EndListRefresh();
     if (ListView && AutoDisable && Request.Vars.Kind == ListTable)
         EnableControls(false);
 }
@@ -443,6 +455,7 @@ void KtSNMPRequest2Edits::AttachListView(QTreeWidget *listView, bool autoDisable
                                             [this] { OnListSelectionChanged(); });
     AutoDisable = autoDisable;
     BuildColumns();
+    KtListViewTools::Attach(listView);
 }
 
 void KtSNMPRequest2Edits::OnListSelectionChanged()
@@ -472,6 +485,33 @@ std::vector<int> KtSNMPRequest2Edits::ColumnVariables() const
     }
     hidden.insert(hidden.end(), visible.begin(), visible.end());
     return hidden;
+}
+
+// The columns of the index variables: they tell rows apart.
+QList<int> KtSNMPRequest2Edits::KeyColumns() const
+{
+    QList<int> keys;
+    const std::vector<int> columns = ColumnVariables();
+    for (int column = 0; column < int(columns.size()); ++column)
+        if (Request.Vars.Get(columns[size_t(column)]).Access & AccessIndex)
+            keys << column;
+    return keys;
+}
+
+// A variable bound to a whole unit/port grid holds a port list.
+bool KtSNMPRequest2Edits::IsPortList(int item) const
+{
+    constexpr int gridBits = KtPortListText::UnitPages * KtPortListText::PortsPerUnit;
+    return std::any_of(Bindings.begin(), Bindings.end(),
+                       [&](const std::unique_ptr<KtControlBinding> &binding) {
+                           const QList<int> &bits = binding->BitNumbers;
+                           if (binding->Item != item || bits.size() != gridBits)
+                               return false;
+                           for (int i = 0; i < gridBits; ++i)
+                               if (bits[i] != i)
+                                   return false;
+                           return true;
+                       });
 }
 
 void KtSNMPRequest2Edits::BuildColumns()
@@ -509,17 +549,24 @@ void KtSNMPRequest2Edits::AddRow()
 }
 
 // A list row of the variables' values. A cell the agent did not supply is
-// empty and marked, so that the row gives it back as a missing value.
+// empty and marked, so that the row gives it back as a missing value. A port
+// list reads as unit:port ranges; its value stays with the cell and shows
+// in the cell's tip.
 QTreeWidgetItem *KtSNMPRequest2Edits::NewRow() const
 {
     auto *row = new QTreeWidgetItem;
     int column = 0;
     for (int i : ColumnVariables()) {
         const QString &value = Request.Vars.Get(i).Value;
-        if (KtIsMissingValue(value))
+        if (KtIsMissingValue(value)) {
             row->setData(column, kMissingCellRole, true);
-        else
+        } else if (IsPortList(i)) {
+            row->setText(column, KtPortListText::FromHex(value));
+            row->setData(column, KtListViewTools::AgentValueRole, value);
+            row->setToolTip(column, value);
+        } else {
             row->setText(column, value);
+        }
         ++column;
     }
     return row;
@@ -556,9 +603,11 @@ void KtSNMPRequest2Edits::FlushQueuedRows()
     // Window code that watches the list may close the window, and so free
     // this binding, while the rows go in.
     const std::weak_ptr<const bool> alive = lifetime_;
+    const int first = ListView->topLevelItemCount();
     ListView->addTopLevelItems(std::exchange(queuedRows_, {}));
     if (alive.expired())
         return;
+    KtListViewTools::Attach(ListView)->RowsAppended(first);
     ListView->doItemsLayout();
     rowBatchTimer_->setInterval(
         std::clamp(int(layoutTime.elapsed()) * kRowBatchPerLayoutTime, kRowBatchEveryMs, kRowBatchAtMostMs));
@@ -621,8 +670,9 @@ void KtSNMPRequest2Edits::SelectedRowToValues()
     const std::vector<int> columns = ColumnVariables();
     const QTreeWidgetItem *row = selected.first();
     for (int column = 0; column < int(columns.size()); ++column)
-        Request.Vars.Get(columns[size_t(column)]).Value =
-            row->data(column, kMissingCellRole).toBool() ? QStringLiteral("(NULL)") : row->text(column);
+        Request.Vars.Get(columns[size_t(column)]).Value = row->data(column, kMissingCellRole).toBool()
+                                                              ? QStringLiteral("(NULL)")
+                                                              : KtListViewTools::CellValue(row, column);
 }
 
 void KtSNMPRequest2Edits::OnSelectItem(QTreeWidget *, QTreeWidgetItem *, bool selected)

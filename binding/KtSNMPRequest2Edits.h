@@ -72,6 +72,8 @@ public:
     void SelectedRowToValues();
     // The variable shown in each list-view column: hidden columns first.
     std::vector<int> ColumnVariables() const;
+    QList<int> KeyColumns() const;
+    bool IsPortList(int item) const;
 
     QTreeWidget *ListView = nullptr;
     std::vector<std::unique_ptr<KtControlBinding>> Bindings;
@@ -95,6 +97,7 @@ private:
     QTreeWidgetItem *NewRow() const;
     void FlushQueuedRows();
     void DropQueuedRows();
+    void EndListRefresh();
 
     QMetaObject::Connection selectionConnection_;
     QElapsedTimer sinceRepaint_;

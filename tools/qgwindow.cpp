@@ -8,14 +8,17 @@
 //
 //   qgwindow [--agent HOST[:PORT]] [--version 1|2c] [--read COMMUNITY]
 //            [--write COMMUNITY] [--port-tag TAG] [--screenshot FILE]
-//            [--add-screenshot FILE] [--edit-screenshot FILE] [--wait MS] WINDOW
+//            [--add-screenshot FILE] [--edit-screenshot FILE] [--wait MS]
+//            [--sort CAPTION [--descending]] [--filter TEXT] WINDOW
 //   qgwindow --list
 //
 // The window is opened the way its menu entry opens it, for a main window
 // that is built (start-up, bindings, unit list) but never shown. With a
 // screenshot option the window is pictured after its first read (and the add
-// or edit dialog of a list after that) and the program ends by itself.
+// or edit dialog of a list after that) and the program ends by itself; a
+// list is sorted by the column captioned CAPTION and filtered by TEXT first.
 // --list and --help need no display.
+#include "KtListViewTools.h"
 #include "KtMenuCatalogue.h"
 #include "KtMenuWindowOpener.h"
 #include "KtSNMPEngine.h"
@@ -147,15 +150,37 @@ struct Shots
 {
     QString Window, Add, Edit;
     int WaitMs = 1500;
+    QString SortCaption;
+    Qt::SortOrder Order = Qt::AscendingOrder;
+    QString Filter;
 };
+
+// Sorts and filters a list as the shots ask, with the filter box shown.
+void ArrangeList(QTreeWidget *rows, const Shots &shots)
+{
+    KtListViewTools *tools = KtListViewTools::Of(rows);
+    if (!tools)
+        return;
+    for (int column = 0; column < rows->columnCount(); ++column)
+        if (!shots.SortCaption.isEmpty() && rows->headerItem()->text(column) == shots.SortCaption)
+            tools->SortBy(column, shots.Order);
+    if (!shots.Filter.isEmpty()) {
+        tools->ShowFilter();
+        tools->SetFilterText(shots.Filter);
+    }
+    QCoreApplication::processEvents();
+}
 
 // A generic window: pictured once its first read is done.
 void ShootGenericWindow(TConfigForm &form, const Shots &shots)
 {
     QTimer::singleShot(300, &form, [&form, shots] {
         WhenIdle(form.CurrentBinding, [&form, shots] {
+            auto *list = qobject_cast<TSNMPListViewPanel *>(form.Panel.data());
+            if (list)
+                ArrangeList(list->ListViewPanel->ListView, shots);
             Save(&form, shots.Window);
-            if (auto *list = qobject_cast<TSNMPListViewPanel *>(form.Panel.data())) {
+            if (list) {
                 QTreeWidget *rows = list->ListViewPanel->ListView;
                 if (rows->topLevelItemCount() > 0 && !shots.Edit.isEmpty()) {
                     rows->topLevelItem(0)->setSelected(true);
@@ -227,6 +252,11 @@ int main(int argc, char **argv)
         {QStringLiteral("wait"),
          QStringLiteral("Milliseconds a dedicated window reads before it is pictured (1500)."),
          QStringLiteral("ms"), QStringLiteral("1500")},
+        {QStringLiteral("sort"), QStringLiteral("Sort a list by the column with this caption first."),
+         QStringLiteral("caption")},
+        {QStringLiteral("descending"), QStringLiteral("Sort in descending order.")},
+        {QStringLiteral("filter"), QStringLiteral("Filter a list by this text first."),
+         QStringLiteral("text")},
         {QStringLiteral("list"), QStringLiteral("List the windows: component name, kind, menu path.")},
     });
     parser.addPositionalArgument(QStringLiteral("window"), QStringLiteral("The window to open."));
@@ -279,6 +309,9 @@ int main(int argc, char **argv)
     shots.Add = absolute("add-screenshot");
     shots.Edit = absolute("edit-screenshot");
     shots.WaitMs = parser.value(QStringLiteral("wait")).toInt();
+    shots.SortCaption = parser.value(QStringLiteral("sort"));
+    shots.Order = parser.isSet(QStringLiteral("descending")) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    shots.Filter = parser.value(QStringLiteral("filter"));
 
     // Start-up writes the SNMPv3 boot counter into the working directory:
     // a scratch one keeps the caller's clean.

@@ -529,7 +529,7 @@ void TMibViewerForm::CopyRows()
         proxyRows << index.row();
     std::sort(proxyRows.begin(), proxyRows.end());
     QApplication::clipboard()->setText(
-        KtTableText::Tabbed(*panels_[panel].Proxy, proxyRows, KtViewModel::ExportRole));
+        KtTableText::Tabbed(*panels_[panel].Proxy, proxyRows, {}, KtViewModel::ExportRole));
 }
 
 QString TMibViewerForm::CsvText(int section) const
@@ -539,7 +539,7 @@ QString TMibViewerForm::CsvText(int section) const
     for (const QModelIndex &index : panel.Table->selectionModel()->selectedRows())
         proxyRows << index.row();
     std::sort(proxyRows.begin(), proxyRows.end());
-    return KtTableText::Csv(*panel.Proxy, proxyRows, KtViewModel::ExportRole);
+    return KtTableText::Csv(*panel.Proxy, proxyRows, {}, KtViewModel::ExportRole);
 }
 
 QString TMibViewerForm::AllSectionsCsv() const
@@ -547,7 +547,7 @@ QString TMibViewerForm::AllSectionsCsv() const
     QString text;
     for (const Panel &panel : panels_)
         text += KtTableText::CsvField(QString::fromUtf8(panel.Def->Title)) + QStringLiteral("\r\n") +
-                KtTableText::Csv(*panel.Model, {}, KtViewModel::ExportRole) + QStringLiteral("\r\n");
+                KtTableText::Csv(*panel.Model, {}, {}, KtViewModel::ExportRole) + QStringLiteral("\r\n");
     return text;
 }
 

@@ -167,8 +167,10 @@ TEST_F(VlanStaticFormTest, SetChangesTheSelectedVlanAndDeleteDestroysIt)
     EXPECT_EQ(GetHex(*sim_, kStatic + ".2.20"), PortListHex({60}));
     EXPECT_EQ(GetHex(*sim_, kStatic + ".4.20"), PortListHex({60}));
     EXPECT_EQ(GetValue(*sim_, kStatic + ".5.20"), "1");
-    // The read after the write took the selection: Delete is off again.
-    EXPECT_FALSE(form->DeleteBtn->isEnabled());
+    // The read after the write selects VLAN 20 again: Delete stays on.
+    EXPECT_TRUE(WaitUntil([&] { return form->DeleteBtn->isEnabled(); }));
+    EXPECT_EQ(form->ED_VLANID->text(), "20");
+    EXPECT_EQ(form->ED_VLANName->text(), "renamed");
 
     const QString deletesBefore = GetValue(*sim_, "1.3.6.1.2.1.17.7.1.4.1.0");
     ASSERT_TRUE(WaitUntil([&] { return VlanIds(*form).contains("20"); }));

@@ -26,30 +26,35 @@ QString Quoted(const QString &cell)
 
 } // namespace
 
-QString KtTableText::Join(const QAbstractItemModel &model, const QList<int> &rows, QChar separator,
-                          const QString &lineEnd, QString (*field)(const QString &), int role)
+QString KtTableText::Join(const QAbstractItemModel &model, const QList<int> &rows, const QList<int> &columns,
+                          int role, QChar separator, const QString &lineEnd, QString (*field)(const QString &))
 {
     QList<int> chosen = rows;
     if (chosen.isEmpty())
         for (int r = 0; r < model.rowCount(); ++r)
             chosen << r;
+    QList<int> shown = columns;
+    if (shown.isEmpty())
+        for (int c = 0; c < model.columnCount(); ++c)
+            shown << c;
     QString text;
     QStringList line;
-    for (int c = 0; c < model.columnCount(); ++c)
+    for (int c : shown)
         line << field(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
     text += line.join(separator) + lineEnd;
     for (int r : chosen) {
         line.clear();
-        for (int c = 0; c < model.columnCount(); ++c)
+        for (int c : shown)
             line << field(model.index(r, c).data(role).toString());
         text += line.join(separator) + lineEnd;
     }
     return text;
 }
 
-QString KtTableText::Tabbed(const QAbstractItemModel &model, const QList<int> &rows, int role)
+QString KtTableText::Tabbed(const QAbstractItemModel &model, const QList<int> &rows,
+                            const QList<int> &columns, int role)
 {
-    return Join(model, rows, QLatin1Char('\t'), QStringLiteral("\n"), Plain, role);
+    return Join(model, rows, columns, role, QLatin1Char('\t'), QStringLiteral("\n"), Plain);
 }
 
 QString KtTableText::CsvField(const QString &text)
@@ -57,9 +62,10 @@ QString KtTableText::CsvField(const QString &text)
     return Quoted(text);
 }
 
-QString KtTableText::Csv(const QAbstractItemModel &model, const QList<int> &rows, int role)
+QString KtTableText::Csv(const QAbstractItemModel &model, const QList<int> &rows, const QList<int> &columns,
+                         int role)
 {
-    return Join(model, rows, QLatin1Char(','), QStringLiteral("\r\n"), Quoted, role);
+    return Join(model, rows, columns, role, QLatin1Char(','), QStringLiteral("\r\n"), Quoted);
 }
 
 QString KtTableText::SpreadsheetSafe(const QString &cell)

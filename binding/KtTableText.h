@@ -8,17 +8,18 @@ class QAbstractItemModel;
 
 // A model's rows as text for the clipboard (tab-separated) or a CSV file:
 // the header line, then the given rows (every row when none are given), the
-// texts of every column in the given role (the shown ones by default). Agent texts that a spreadsheet would
-// take for a formula are made plain text in both (SpreadsheetSafe).
+// texts of the given columns (every column when none are given) in the given
+// role (the shown texts by default). Agent texts that a spreadsheet would take
+// for a formula are made plain text in both (SpreadsheetSafe).
 class KtTableText
 {
 public:
     static QString Tabbed(const QAbstractItemModel &model, const QList<int> &rows = {},
-                          int role = Qt::DisplayRole);
+                          const QList<int> &columns = {}, int role = Qt::DisplayRole);
     // RFC 4180: fields with a comma, quote or line break are quoted, quotes
     // doubled; lines end with CRLF.
     static QString Csv(const QAbstractItemModel &model, const QList<int> &rows = {},
-                       int role = Qt::DisplayRole);
+                       const QList<int> &columns = {}, int role = Qt::DisplayRole);
     // One CSV field, quoted when it needs to be.
     static QString CsvField(const QString &text);
 
@@ -32,6 +33,6 @@ public:
     static bool SaveFile(const QString &path, const QString &text, QString *reason);
 
 private:
-    static QString Join(const QAbstractItemModel &model, const QList<int> &rows, QChar separator,
-                        const QString &lineEnd, QString (*field)(const QString &), int role);
+    static QString Join(const QAbstractItemModel &model, const QList<int> &rows, const QList<int> &columns,
+                        int role, QChar separator, const QString &lineEnd, QString (*field)(const QString &));
 };

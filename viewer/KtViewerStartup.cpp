@@ -22,12 +22,19 @@ constexpr int ReadsLimitMs = 600000;
 // The module hands on /t, /v, /d and /m of an SNMPv3 switch even when
 // nothing gave them a value; an empty numeric switch is taken as not given.
 // It stays a parameter (an empty one), since the device file is read again
-// before every parameter.
+// before every parameter. The module writes that block, with the user's /n,
+// only for an SNMPv3 switch, so an empty /v beside a /n means version 3:
+// without it the viewer would ask an SNMPv3 switch in SNMPv1.
 QStringList WithoutEmptyNumbers(QStringList parameters)
 {
     static const QStringList numeric = {"/t", "/v", "/m", "/l", "/a", "/p"};
+    const bool namesUser = std::any_of(parameters.cbegin(), parameters.cend(), [](const QString &parameter) {
+        return parameter.startsWith(QLatin1String("/n")) && parameter.size() > 2;
+    });
     for (QString &parameter : parameters)
-        if (numeric.contains(parameter))
+        if (parameter == QLatin1String("/v") && namesUser)
+            parameter = QStringLiteral("/v3");
+        else if (numeric.contains(parameter))
             parameter.clear();
     return parameters;
 }

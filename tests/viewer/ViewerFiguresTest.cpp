@@ -205,7 +205,8 @@ TEST(KtWindowPlacementTest, BesideTheOtherWindowWithinTheScreen)
 }
 
 // The module hands on /t, /v, /d and /m of an SNMPv3 start-up even when
-// nothing gave them a value: qgview takes them as not given.
+// nothing gave them a value: qgview takes them as not given, except that the
+// empty /v of that block, which comes with the user's /n, means SNMPv3.
 TEST(KtViewerStartupTest, EmptyNumericSwitchesCountAsNotGiven)
 {
     const KtViewerStartup::Options options =
@@ -213,13 +214,20 @@ TEST(KtViewerStartupTest, EmptyNumericSwitchesCountAsNotGiven)
                                 "/nuser", "/l", "/a", "/p"});
     ASSERT_TRUE(options.Error.isEmpty()) << options.Error.toStdString();
     EXPECT_EQ(options.View, "MIB_Info");
-    EXPECT_EQ(options.Parameters, QStringList({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/TMIB_Info", "", "",
-                                               "/d", "", "/nuser", "", "", ""}));
+    EXPECT_EQ(options.Parameters, QStringList({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/TMIB_Info", "",
+                                               "/v3", "/d", "", "/nuser", "", "", ""}));
     KtSNMPSettings settings;
     KtLaunchTexts texts;
     KtLaunchFlags flags;
     EXPECT_NO_THROW(KtStartup::ApplyParameters(options.Parameters, {}, settings, texts, flags));
     EXPECT_EQ(settings.Device.Port, KtSNMPSettings().Device.Port);
+    EXPECT_EQ(settings.Security.Version, 3);
+    EXPECT_EQ(settings.Security.SecurityName, "user");
+
+    // Without a user name an empty /v stays not given.
+    settings = {};
+    KtStartup::ApplyParameters(KtViewerStartup::Parse({"/I127.0.0.1", "/TMIB_Info", "/v", "/n"}).Parameters,
+                               {}, settings, texts, flags);
     EXPECT_EQ(settings.Security.Version, KtSNMPSettings().Security.Version);
 
     // Under SNMPv3 the given switches still count and a malformed number is

@@ -11,6 +11,7 @@
 //   snapshot-ratio X net-ratio Y    qgsnap save / the snmpbulkwalk runs, and
 //                                   the same with the peer's starts taken off
 
+#include "BenchFigure.h"
 #include "KtSnapshotWindow.h"
 
 #include <QCoreApplication>
@@ -25,21 +26,7 @@ namespace {
 
 constexpr int kRuns = 5;
 
-struct Figure
-{
-    std::vector<double> runs;
-
-    double Median() const
-    {
-        std::vector<double> sorted = runs;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted.empty() ? 0.0 : sorted[sorted.size() / 2];
-    }
-    double Min() const { return runs.empty() ? 0.0 : *std::min_element(runs.begin(), runs.end()); }
-    double Max() const { return runs.empty() ? 0.0 : *std::max_element(runs.begin(), runs.end()); }
-};
-
-void Print(const char *label, const Figure &figure)
+void Print(const char *label, const BenchFigure &figure)
 {
     std::printf("  %-44s %9.1f ms  [%.1f-%.1f, %zu runs]\n", label, figure.Median(), figure.Min(),
                 figure.Max(), figure.runs.size());
@@ -108,9 +95,9 @@ int main(int argc, char **argv)
                                   "/v3",         "/t" + port, "/v1"};
     std::printf("bench-snapshot: qgsim stack scenario, %lld windows, SNMPv2c\n", qlonglong(subtrees.size()));
 
-    Figure qgsnap;
-    Figure walks;
-    Figure starts;
+    BenchFigure qgsnap;
+    BenchFigure walks;
+    BenchFigure starts;
     bool failed = false;
     for (int run = 0; run < kRuns; ++run) {
         const double snap = Time(QStringLiteral(QG_BIN_DIR "/qgsnap"), snapshot, dir.path());

@@ -19,6 +19,7 @@
 //   list-ratio X                       1,000 rows into a list / bare walk, worst run
 //   big-list-ratio X stall-ms Y rss-mb Z  100,000 rows into a list
 //   sort-ms X filter-ms Y              longest stall of a sort and of a filter step
+#include "BenchFigure.h"
 #include "KtListViewTools.h"
 #include "KtSNMPRequest.h"
 #include "KtSNMPRequest2Edits.h"
@@ -54,22 +55,7 @@ const KtSNMPVarDef kFdb[] = {
     {},
 };
 
-// Milliseconds of several runs of one thing.
-struct Figure
-{
-    std::vector<double> runs;
-
-    double Median() const
-    {
-        std::vector<double> sorted = runs;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted.empty() ? 0.0 : sorted[sorted.size() / 2];
-    }
-    double Min() const { return runs.empty() ? 0.0 : *std::min_element(runs.begin(), runs.end()); }
-    double Max() const { return runs.empty() ? 0.0 : *std::max_element(runs.begin(), runs.end()); }
-};
-
-void Print(const char *label, const Figure &figure, const char *unit = "ms")
+void Print(const char *label, const BenchFigure &figure, const char *unit = "ms")
 {
     std::printf("  %-44s %9.1f %s  [%.1f-%.1f, %zu runs]\n", label, figure.Median(), unit, figure.Min(),
                 figure.Max(), figure.runs.size());
@@ -273,7 +259,7 @@ double PeakResidentMiB()
 // snmptable's two, each `runs` times, interleaved.
 struct WalkFigures
 {
-    Figure getNext, bulk, tableV1, tableV2c;
+    BenchFigure getNext, bulk, tableV1, tableV2c;
 };
 
 WalkFigures WalkAll(quint16 port, int runs, int getNextRuns, bool &complete)
@@ -329,8 +315,8 @@ int main(int argc, char **argv)
     const WalkFigures farWalks = WalkAll(far.Port(), kDelayedRuns, 1, complete);
     PrintWalks("1,000 rows, 20 ms added per request", farWalks);
 
-    Figure bare;
-    Figure intoList;
+    BenchFigure bare;
+    BenchFigure intoList;
     double worstListRatio = 0.0;
     for (int run = 0; run < kRuns; ++run) {
         int rows = 0;
@@ -346,11 +332,11 @@ int main(int argc, char **argv)
     Print("into the list view", intoList);
 
     Simulator big(kBigRows, 0);
-    Figure bigBare;
-    Figure bigList;
-    Figure bigStall;
-    Figure sortStall;
-    Figure filterStall;
+    BenchFigure bigBare;
+    BenchFigure bigList;
+    BenchFigure bigStall;
+    BenchFigure sortStall;
+    BenchFigure filterStall;
     for (int run = 0; run < kBigRuns; ++run) {
         int rows = 0;
         bigBare.runs.push_back(WalkOnce(big.Port(), kV2c, rows));
@@ -364,8 +350,8 @@ int main(int argc, char **argv)
         filterStall.runs.push_back(sortFilter.FilterMs);
     }
     const double rssMiB = PeakResidentMiB();
-    Figure perGetNext;
-    Figure perBulk;
+    BenchFigure perGetNext;
+    BenchFigure perBulk;
     for (int run = 0; run < kBigRuns; ++run) {
         perGetNext.runs.push_back(MicrosecondsPerPdu(big.Port(), false));
         perBulk.runs.push_back(MicrosecondsPerPdu(big.Port(), true));

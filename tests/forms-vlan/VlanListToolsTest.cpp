@@ -25,7 +25,7 @@ protected:
     void SetUp() override
     {
         VlanSimTest::SetUp();
-        SetUnits(QgStandInMainWindow::SimStack);
+        SetUnits(QgSimStack);
         StartOwnSim();
         // VLANs 20, 3 and 100 after the default VLAN 1; 20 egresses on unit 1 ports 1 and 2.
         ASSERT_TRUE(Set(*own_, {kStatic + ".5.20", "i", "4", kStatic + ".1.20", "s", "twenty",
@@ -40,7 +40,7 @@ protected:
 
     std::unique_ptr<TVlanStaticForm> Open()
     {
-        auto form = std::make_unique<TVlanStaticForm>();
+        auto form = std::make_unique<TVlanStaticForm>(nullptr, &state_);
         form->show();
         EXPECT_TRUE(WaitIdle(form->TableBinding.get()));
         return form;

@@ -4,7 +4,6 @@
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 
-#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -61,11 +60,7 @@ void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int 
     PermitComboBox = qobject_cast<QComboBox *>(controls_.value(permitColumn));
     RowComboBox = qobject_cast<QComboBox *>(controls_.value(rowColumn));
 
-    StaticText1 = new QLabel(this);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setMinimumWidth(40);
-    StaticText1->setFrameShape(QFrame::Panel);
-    StaticText1->setFrameShadow(QFrame::Sunken);
+    StaticText1 = (new TRowCountLabel(QStringLiteral("StaticText1"), this))->Sunken(40);
     GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
     EditButton = NewButton(QStringLiteral("Edit"), QStringLiteral("EditButton"));
     AddButton = NewButton(QStringLiteral("Add"), QStringLiteral("AddButton"));
@@ -91,10 +86,7 @@ void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int 
     connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
     connect(CheckButton, &QPushButton::clicked, this, [this] { CheckAll(true); });
     connect(UncheckButton, &QPushButton::clicked, this, [this] { CheckAll(false); });
-    QAbstractItemModel *rows = ListView1->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
+    StaticText1->Counts(ListView1)->Follow(this);
 
     try {
         CreateBinding(table, 2);
@@ -122,7 +114,7 @@ void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int 
         RowComboBox->setCurrentIndex(CreateAndGoItem);
     SetIdleState();
     ReadTable();
-    WriteRowCount();
+    StaticText1->Show();
     PermitComboBoxChange();
 }
 
@@ -137,11 +129,6 @@ void TAclRuleForm::OnRowClicked()
         SetRowState();
     }
     PermitComboBoxChange();
-}
-
-void TAclRuleForm::WriteRowCount()
-{
-    StaticText1->setText(QString::number(ListView1->topLevelItemCount()));
 }
 
 void TAclRuleForm::SetIdleState()
@@ -167,8 +154,6 @@ void TAclRuleForm::ClearEditors()
     for (QWidget *control : controls_)
         if (auto *edit = qobject_cast<QLineEdit *>(control))
             edit->clear();
-    if (ListView1->topLevelItemCount() == 0)
-        StaticText1->setText(QStringLiteral("0"));
     CheckAll(false);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TAclTableForm.h"
+#include "TRowCountLabel.h"
 
 #include <QList>
 #include <QMap>
@@ -9,7 +10,6 @@ class KtDeviceState;
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -65,7 +65,7 @@ public:
     QLineEdit *SecondKeyEdit = nullptr;
     QComboBox *PermitComboBox = nullptr;
     QComboBox *RowComboBox = nullptr;
-    QLabel *StaticText1 = nullptr;
+    TRowCountLabel *StaticText1 = nullptr;
     QPushButton *GetButton = nullptr;
     QPushButton *EditButton = nullptr;
     QPushButton *AddButton = nullptr;
@@ -99,7 +99,6 @@ protected:
     int groupLast_ = -1;
 
 private:
-    void WriteRowCount();
     bool KeysPresent(bool focus);
     void SetGroupEnabled(bool enabled);
 

@@ -3,6 +3,7 @@
 
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
+#include "TRowCountLabel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -57,8 +58,7 @@ const KtSNMPVarDef TAggregatorPortTableForm::Variables[] = {
 TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner)
     : TBindingForm(owner, QStringLiteral("AggregatorPortTableForm"), QStringLiteral("Aggregator Port Table"))
 {
-    StaticText1 = new QLabel(this);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1 = new TRowCountLabel(QStringLiteral("StaticText1"), this);
     GetBtn = new QPushButton(QStringLiteral("Refresh"), this);
     GetBtn->setObjectName(QStringLiteral("GetBtn"));
     auto *top = new QHBoxLayout;
@@ -95,10 +95,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner)
     FinishLayout(kDesignedWidth, kDesignedHeight);
 
     connect(GetBtn, &QPushButton::clicked, this, [this] { Refresh(); });
-    QAbstractItemModel *rows = ListView1->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { ShowRowCount(); });
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { ShowRowCount(); });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { ShowRowCount(); });
+    StaticText1->Counts(ListView1)->Follow(this);
 
     GuardedWithMessageBox([this] {
         Binding = std::make_unique<KtSNMPRequest2Edits>(this);
@@ -130,9 +127,4 @@ void TAggregatorPortTableForm::Refresh()
         Guarded(Binding.get(), [this] { Binding->Get(); });
     for (QCheckBox *box : checkBoxes_)
         box->setChecked(false);
-}
-
-void TAggregatorPortTableForm::ShowRowCount()
-{
-    StaticText1->setText(QString::number(ListView1->topLevelItemCount()));
 }

@@ -2,12 +2,12 @@
 
 #include "KtSNMPVarDef.h"
 #include "TBindingForm.h"
+#include "TRowCountLabel.h"
 
 #include <memory>
 
 class KtSNMPRequest2Edits;
 class QCheckBox;
-class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -37,13 +37,11 @@ public:
     QList<QCheckBox *> StateCheckBoxes() const;
 
     std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
-    QLabel *StaticText1 = nullptr;
+    TRowCountLabel *StaticText1 = nullptr;
     QPushButton *GetBtn = nullptr;
     QTreeWidget *ListView1 = nullptr;
     QTabWidget *PageControl1 = nullptr;
 
 private:
-    void ShowRowCount();
-
     QCheckBox *checkBoxes_[StateBoxes] = {};
 };

@@ -25,25 +25,16 @@ const QString kNameFormat = QStringLiteral("%s{l15}");
 
 TAuthMethodListForm::TAuthMethodListForm(const TAuthMethodListTexts &texts, const KtSNMPVarDef *variables,
                                          QWidget *owner)
-    : TBindingForm(owner, QString::fromUtf8(texts.ObjectName), QString::fromUtf8(texts.Caption)),
+    : TListEditForm(owner, QString::fromUtf8(texts.ObjectName), QString::fromUtf8(texts.Caption)),
       texts_(texts)
 {
-    GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
-    EditButton = NewButton(QStringLiteral("Edit"), QStringLiteral("EditButton"));
-    AddButton = NewButton(QStringLiteral("Add"), QStringLiteral("AddButton"));
-    DeleteButton = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteButton"));
+    AddRowButtons();
     AddCheckButton = NewButton(QStringLiteral("Check All"), QStringLiteral("AddCheckButton"));
     CleanCheButton = NewButton(QStringLiteral("Clear Checks"), QStringLiteral("CleanCheButton"));
-    StaticText1 = new QLabel(QStringLiteral("0"), this);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *push : {GetButton, EditButton, AddButton, DeleteButton, AddCheckButton, CleanCheButton})
-        buttons->addWidget(push);
-    buttons->addStretch();
-    buttons->addWidget(StaticText1);
-
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
+    QHBoxLayout *buttons =
+        RowButtonLayout(ListView1, QStringLiteral("StaticText1"), {AddCheckButton, CleanCheButton});
 
     // One line per column: its box, its caption, its control.
     auto *grid = new QGridLayout;
@@ -54,6 +45,7 @@ TAuthMethodListForm::TAuthMethodListForm(const TAuthMethodListTexts &texts, cons
     }
     NameEdit = new QLineEdit(this);
     NameEdit->setObjectName(QString::fromUtf8(texts.NameEdit));
+    KeyEditors = {NameEdit};
     grid->addWidget(new QLabel(QString::fromUtf8(variables[ColumnName].Name), this), 0, 1);
     grid->addWidget(NameEdit, 0, 2);
     for (int k = 1; k <= KtAuthRules::Methods; ++k) {
@@ -88,10 +80,6 @@ TAuthMethodListForm::TAuthMethodListForm(const TAuthMethodListTexts &texts, cons
 
     FinishLayout(kDesignedWidth, kDesignedHeight);
 
-    connect(GetButton, &QPushButton::clicked, this, &TAuthMethodListForm::Refresh);
-    connect(EditButton, &QPushButton::clicked, this, &TAuthMethodListForm::EditRow);
-    connect(AddButton, &QPushButton::clicked, this, &TAuthMethodListForm::AddRow);
-    connect(DeleteButton, &QPushButton::clicked, this, &TAuthMethodListForm::DeleteRow);
     connect(AddCheckButton, &QPushButton::clicked, this, [this] { CheckAll(true); });
     connect(CleanCheButton, &QPushButton::clicked, this, [this] { CheckAll(false); });
     for (QComboBox *type : TypeCombo)
@@ -128,14 +116,6 @@ QCheckBox *TAuthMethodListForm::BoxOf(int column) const
     return column >= 1 && column < Columns ? boxes_[column] : nullptr;
 }
 
-void TAuthMethodListForm::SetRowState(bool row)
-{
-    EditButton->setEnabled(row);
-    DeleteButton->setEnabled(row);
-    AddButton->setEnabled(!row);
-    NameEdit->setEnabled(!row);
-}
-
 void TAuthMethodListForm::ListClicked()
 {
     SetRowState(!ListView1->selectedItems().isEmpty());
@@ -151,12 +131,11 @@ void TAuthMethodListForm::ApplyMethodTypes()
     }
 }
 
-void TAuthMethodListForm::ClearEditors()
+void TAuthMethodListForm::ClearFields()
 {
     NameEdit->clear();
     for (QLineEdit *group : GroupEdit)
         group->clear();
-    StaticText1->setText(QString::number(ListView1->topLevelItemCount()));
     CheckAll(false);
 }
 
@@ -207,36 +186,6 @@ void TAuthMethodListForm::ApplyGroupNameRule(KtAccessSnapshot &snapshot) const
             snapshot.Exclude(TypeColumn(k));
         }
     }
-}
-
-void TAuthMethodListForm::WriteAndRead(const std::function<void(KtAccessSnapshot &)> &exclude,
-                                       bool keepButtonState)
-{
-    try {
-        {
-            KtAccessSnapshot snapshot(Binding->Request.Vars);
-            exclude(snapshot);
-            Binding->Set(false, true, QString(), nullptr);
-        }
-        Binding->Get();
-        SetRowState(false);
-        ClearEditors();
-        ApplyMethodTypes();
-    } catch (const KtException &error) {
-        if (!keepButtonState)
-            SetRowState(false);
-        ClearEditors();
-        ApplyMethodTypes();
-        Binding->ShowStatus(error.Message);
-    }
-}
-
-void TAuthMethodListForm::Refresh()
-{
-    Guarded(Binding.get(), [this] { Binding->Get(); });
-    SetRowState(false);
-    ClearEditors();
-    ApplyMethodTypes();
 }
 
 void TAuthMethodListForm::EditRow()

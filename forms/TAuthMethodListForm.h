@@ -2,7 +2,7 @@
 
 #include "KtAuthRules.h"
 #include "KtSNMPVarDef.h"
-#include "TBindingForm.h"
+#include "TListEditForm.h"
 
 #include <QString>
 #include <functional>
@@ -12,7 +12,6 @@ class KtAccessSnapshot;
 class KtSNMPRequest2Edits;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -38,7 +37,7 @@ struct TAuthMethodListTexts
 // "local" or "none", and never sends a "server-group" method without its
 // group name. The binding runs blocking, so each button finishes its write
 // and its re-read before the next event.
-class TAuthMethodListForm : public TBindingForm
+class TAuthMethodListForm : public TListEditForm
 {
     Q_OBJECT
 public:
@@ -64,25 +63,16 @@ public:
     static int TypeColumn(int method) { return 2 * method - 1; }
     static int GroupColumn(int method) { return 2 * method; }
 
-    void Refresh();
-    void EditRow();
-    void AddRow();
-    void DeleteRow();
+    void EditRow() override;
+    void AddRow() override;
+    void DeleteRow() override;
     void CheckAll(bool checked);
     // Group name and group box of each method only for "server-group".
     void ApplyMethodTypes();
-    // Edit and Delete with a selected row, Add and the name without.
-    void SetRowState(bool row);
-    void ClearEditors();
 
-    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
-    QPushButton *GetButton = nullptr;
-    QPushButton *EditButton = nullptr;
-    QPushButton *AddButton = nullptr;
-    QPushButton *DeleteButton = nullptr;
     QPushButton *AddCheckButton = nullptr;
     QPushButton *CleanCheButton = nullptr;
-    QLabel *StaticText1 = nullptr;
+    TRowCountLabel *&StaticText1 = RowCountLabel;
     QTreeWidget *ListView1 = nullptr;
     QLineEdit *NameEdit = nullptr;
     QComboBox *TypeCombo[KtAuthRules::Methods] = {};
@@ -93,9 +83,8 @@ private:
     bool CheckMethods();
     void ExcludeUnchecked(KtAccessSnapshot &snapshot, int lastColumn) const;
     void ApplyGroupNameRule(KtAccessSnapshot &snapshot) const;
-    // Writes with the columns `exclude` leaves out, then reads the table
-    // again; a failure goes to the status bar.
-    void WriteAndRead(const std::function<void(KtAccessSnapshot &)> &exclude, bool keepButtonState = false);
+    void ClearFields() override;
+    void ApplyEditorRules() override { ApplyMethodTypes(); }
     void ListClicked();
 
     TAuthMethodListTexts texts_;

@@ -64,19 +64,11 @@ QTreeWidget *TBridgeInfoForm::AddListView(const QString &objectName)
     ListView->setRootIsDecorated(false);
     Content->addWidget(ListView, 2);
 
-    ST_Count = new QLabel(this);
-    ST_Count->setObjectName(QStringLiteral("ST_Count"));
-    ST_Count->setFrameShape(QFrame::Panel);
-    ST_Count->setFrameShadow(QFrame::Sunken);
-    ST_Count->setMinimumWidth(60);
+    ST_Count =
+        (new TRowCountLabel(QStringLiteral("ST_Count"), this))->Sunken(60)->Counts(ListView)->Follow(this);
     Buttons->insertWidget(0, new QLabel(QStringLiteral("Samples"), this));
     Buttons->insertWidget(1, ST_Count);
-
-    QAbstractItemModel *rows = ListView->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
-    WriteRowCount();
+    ST_Count->Show();
     return ListView;
 }
 
@@ -96,8 +88,8 @@ TStackingPortUitForm *TBridgeInfoForm::AddGridPage(QTabWidget *pages, const QStr
 
 void TBridgeInfoForm::WriteRowCount()
 {
-    if (ST_Count && ListView)
-        ST_Count->setText(QString::number(ListView->topLevelItemCount()));
+    if (ST_Count)
+        ST_Count->Show();
 }
 
 void TBridgeInfoForm::GetAll()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TBindingForm.h"
+#include "TRowCountLabel.h"
 
 #include <functional>
 #include <vector>
@@ -10,7 +11,6 @@ class KtDeviceState;
 class KtSNMPRequest2Edits;
 class KtSNMPVarList;
 class QHBoxLayout;
-class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -38,7 +38,7 @@ public:
     // "Samples": the number of rows of the table's list view.
     void WriteRowCount();
 
-    QLabel *ST_Count = nullptr;
+    TRowCountLabel *ST_Count = nullptr;
     QPushButton *RefreshBtn;
     QPushButton *SetBtn = nullptr;
 

@@ -63,27 +63,18 @@ const KtSNMPVarDef TServerGroupForm::Variables[] = {
 };
 
 TServerGroupForm::TServerGroupForm(QWidget *owner)
-    : TBindingForm(owner, QStringLiteral("ServerGroupForm"), QStringLiteral("Server Group Information"))
+    : TListEditForm(owner, QStringLiteral("ServerGroupForm"), QStringLiteral("Server Group Information"))
 {
-    GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
-    EditButton = NewButton(QStringLiteral("Edit"), QStringLiteral("EditButton"));
-    AddButton = NewButton(QStringLiteral("Add"), QStringLiteral("AddButton"));
-    DeleteButton = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteButton"));
-    Static = new QLabel(QStringLiteral("0"), this);
-    Static->setObjectName(QStringLiteral("Static"));
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *push : {GetButton, EditButton, AddButton, DeleteButton})
-        buttons->addWidget(push);
-    buttons->addStretch();
-    buttons->addWidget(Static);
-
+    AddRowButtons();
     AddStatusMemo(60);
     ListView2 = new QTreeWidget(this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
+    QHBoxLayout *buttons = RowButtonLayout(ListView2, QStringLiteral("Static"));
 
     auto *grid = new QGridLayout;
     edtServerName = new QLineEdit(this);
     edtServerName->setObjectName(QStringLiteral("edtServerName"));
+    KeyEditors = {edtServerName};
     grid->addWidget(new QLabel(QStringLiteral("ServerGroup Name"), this), 0, 0);
     grid->addWidget(edtServerName, 0, 1);
     for (int k = 1; k <= Slots; ++k) {
@@ -108,11 +99,6 @@ TServerGroupForm::TServerGroupForm(QWidget *owner)
     layout->addLayout(grid);
 
     FinishLayout(kDesignedWidth, kDesignedHeight);
-
-    connect(GetButton, &QPushButton::clicked, this, &TServerGroupForm::Refresh);
-    connect(EditButton, &QPushButton::clicked, this, &TServerGroupForm::EditRow);
-    connect(AddButton, &QPushButton::clicked, this, &TServerGroupForm::AddRow);
-    connect(DeleteButton, &QPushButton::clicked, this, &TServerGroupForm::DeleteRow);
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     Binding->SetStatusMemo(Memo1);
@@ -164,20 +150,12 @@ bool TServerGroupForm::Working() const
     return pending_ || reading_ || (Binding && Binding->Busy);
 }
 
-void TServerGroupForm::SetRowState(bool row)
-{
-    EditButton->setEnabled(row);
-    DeleteButton->setEnabled(row);
-    AddButton->setEnabled(!row);
-    edtServerName->setEnabled(!row);
-}
-
 void TServerGroupForm::ListClicked()
 {
     SetRowState(!ListView2->selectedItems().isEmpty());
 }
 
-void TServerGroupForm::ClearEditors()
+void TServerGroupForm::ClearFields()
 {
     edtServerName->clear();
     for (QLineEdit *address : edtIP)
@@ -185,7 +163,6 @@ void TServerGroupForm::ClearEditors()
     // Idle as when opened: a "destroy" left from a Delete would refuse the
     // next Add.
     cbxRowStatus->setCurrentIndex(CreateAndGoItem);
-    Static->setText(QString::number(ListView2->topLevelItemCount()));
 }
 
 bool TServerGroupForm::CheckAddresses()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
-#include "TBindingForm.h"
+#include "TListEditForm.h"
 
 #include <QString>
 #include <functional>
@@ -10,7 +10,6 @@
 class KtAccessSnapshot;
 class KtSNMPRequest2Edits;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -20,7 +19,7 @@ class QTreeWidget;
 // the switch keeps for its protocols cannot be deleted. The binding runs
 // asynchronously: a write restores the access bits and reads the table again
 // when its answer is in, and the buttons wait for a running request.
-class TServerGroupForm : public TBindingForm
+class TServerGroupForm : public TListEditForm
 {
     Q_OBJECT
 public:
@@ -54,20 +53,13 @@ public:
     // A write or read of a button is still under way.
     bool Working() const;
 
-    void Refresh();
-    void EditRow();
-    void AddRow();
-    void DeleteRow();
-    // Edit and Delete with a selected row, Add and the name without.
-    void SetRowState(bool row);
-    void ClearEditors();
+    // Starts a read unless a request is under way.
+    void Refresh() override;
+    void EditRow() override;
+    void AddRow() override;
+    void DeleteRow() override;
 
-    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
-    QPushButton *GetButton = nullptr;
-    QPushButton *EditButton = nullptr;
-    QPushButton *AddButton = nullptr;
-    QPushButton *DeleteButton = nullptr;
-    QLabel *Static = nullptr;
+    TRowCountLabel *&Static = RowCountLabel;
     QTreeWidget *ListView2 = nullptr;
     QLineEdit *edtServerName = nullptr;
     QLineEdit *edtIP[Slots] = {};
@@ -78,6 +70,7 @@ protected:
     // The request has ended: no answer calls back any more, and the columns
     // a write left out are put back while the binding still exists.
     void Closing() override;
+    void ClearFields() override;
 
 private:
     void Write(const std::function<void(KtAccessSnapshot &)> &exclude);

@@ -40,22 +40,13 @@ const KtSNMPVarDef TServerInformationForm::Variables[] = {
 };
 
 TServerInformationForm::TServerInformationForm(QWidget *owner)
-    : TBindingForm(owner, QStringLiteral("ServerInformationForm"), QStringLiteral("Server Information Table"))
+    : TListEditForm(owner, QStringLiteral("ServerInformationForm"),
+                    QStringLiteral("Server Information Table"))
 {
-    GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
-    EditButton = NewButton(QStringLiteral("Edit"), QStringLiteral("EditButton"));
-    AddButton = NewButton(QStringLiteral("Add"), QStringLiteral("AddButton"));
-    DeleteButton = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteButton"));
-    Static = new QLabel(QStringLiteral("0"), this);
-    Static->setObjectName(QStringLiteral("Static"));
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *push : {GetButton, EditButton, AddButton, DeleteButton})
-        buttons->addWidget(push);
-    buttons->addStretch();
-    buttons->addWidget(Static);
-
+    AddRowButtons();
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
+    QHBoxLayout *buttons = RowButtonLayout(ListView1, QStringLiteral("Static"));
 
     auto edit = [this](const char *name) {
         auto *box = new QLineEdit(this);
@@ -74,6 +65,7 @@ TServerInformationForm::TServerInformationForm(QWidget *owner)
     TimeoutEdit = edit("TimeoutEdit");
     RetryCEdit = edit("RetryCEdit");
     RowComboBox = combo("RowComboBox");
+    KeyEditors = {IPEdit, ProtocolComboBox};
     auto *grid = new QGridLayout;
     const std::pair<const char *, QWidget *> fields[] = {
         {"Server IP", IPEdit},
@@ -100,10 +92,6 @@ TServerInformationForm::TServerInformationForm(QWidget *owner)
 
     FinishLayout(kDesignedWidth, kDesignedHeight);
 
-    connect(GetButton, &QPushButton::clicked, this, &TServerInformationForm::Refresh);
-    connect(EditButton, &QPushButton::clicked, this, &TServerInformationForm::EditRow);
-    connect(AddButton, &QPushButton::clicked, this, &TServerInformationForm::AddRow);
-    connect(DeleteButton, &QPushButton::clicked, this, &TServerInformationForm::DeleteRow);
     connect(ProtocolComboBox, &QComboBox::currentIndexChanged, this, [this] { ApplyProtocol(); });
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
@@ -129,15 +117,6 @@ TServerInformationForm::TServerInformationForm(QWidget *owner)
     ApplyProtocol();
 }
 
-void TServerInformationForm::SetRowState(bool row)
-{
-    EditButton->setEnabled(row);
-    DeleteButton->setEnabled(row);
-    AddButton->setEnabled(!row);
-    IPEdit->setEnabled(!row);
-    ProtocolComboBox->setEnabled(!row);
-}
-
 void TServerInformationForm::ListClicked()
 {
     const bool row = !ListView1->selectedItems().isEmpty();
@@ -153,11 +132,10 @@ void TServerInformationForm::ApplyProtocol()
     RetryCEdit->setEnabled(item != TacacsPlusItem);
 }
 
-void TServerInformationForm::ClearEditors()
+void TServerInformationForm::ClearFields()
 {
     for (QLineEdit *box : {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit})
         box->clear();
-    Static->setText(QString::number(ListView1->topLevelItemCount()));
 }
 
 bool TServerInformationForm::CheckKeys()
@@ -190,36 +168,6 @@ void TServerInformationForm::ExcludeUnused(KtAccessSnapshot &snapshot, bool addi
         snapshot.Exclude(ColumnTimeout);
     if (item == TacacsPlusItem || RetryCEdit->text().isEmpty())
         snapshot.Exclude(ColumnRetries);
-}
-
-void TServerInformationForm::WriteAndRead(const std::function<void(KtAccessSnapshot &)> &exclude,
-                                          bool keepButtonState)
-{
-    try {
-        {
-            KtAccessSnapshot snapshot(Binding->Request.Vars);
-            exclude(snapshot);
-            Binding->Set(false, true, QString(), nullptr);
-        }
-        Binding->Get();
-        SetRowState(false);
-        ClearEditors();
-        ApplyProtocol();
-    } catch (const KtException &error) {
-        if (!keepButtonState)
-            SetRowState(false);
-        ClearEditors();
-        ApplyProtocol();
-        Binding->ShowStatus(error.Message);
-    }
-}
-
-void TServerInformationForm::Refresh()
-{
-    Guarded(Binding.get(), [&] { Binding->Get(); });
-    SetRowState(false);
-    ClearEditors();
-    ApplyProtocol();
 }
 
 void TServerInformationForm::EditRow()

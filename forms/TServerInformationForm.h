@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KtSNMPVarDef.h"
-#include "TBindingForm.h"
+#include "TListEditForm.h"
 
 #include <QString>
 #include <functional>
@@ -10,7 +10,6 @@
 class KtAccessSnapshot;
 class KtSNMPRequest2Edits;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -20,7 +19,7 @@ class QTreeWidget;
 // TACACS and XTACACS servers and the retry count of TACACS+ servers. The
 // binding runs blocking, so each button finishes its write and its re-read
 // before the next event.
-class TServerInformationForm : public TBindingForm
+class TServerInformationForm : public TListEditForm
 {
     Q_OBJECT
 public:
@@ -49,23 +48,14 @@ public:
 
     explicit TServerInformationForm(QWidget *owner = nullptr);
 
-    void Refresh();
-    void EditRow();
-    void AddRow();
-    void DeleteRow();
+    void EditRow() override;
+    void AddRow() override;
+    void DeleteRow() override;
     // The key only for TACACS+ and RADIUS, the retry count for all but
     // TACACS+.
     void ApplyProtocol();
-    // Edit and Delete with a selected row, Add and the key fields without.
-    void SetRowState(bool row);
-    void ClearEditors();
 
-    std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
-    QPushButton *GetButton = nullptr;
-    QPushButton *EditButton = nullptr;
-    QPushButton *AddButton = nullptr;
-    QPushButton *DeleteButton = nullptr;
-    QLabel *Static = nullptr;
+    TRowCountLabel *&Static = RowCountLabel;
     QTreeWidget *ListView1 = nullptr;
     QLineEdit *IPEdit = nullptr;
     QComboBox *ProtocolComboBox = nullptr;
@@ -79,6 +69,7 @@ private:
     bool CheckKeys();
     // The optional fields: empty ones and those the protocol does not use.
     void ExcludeUnused(KtAccessSnapshot &snapshot, bool adding) const;
-    void WriteAndRead(const std::function<void(KtAccessSnapshot &)> &exclude, bool keepButtonState = false);
+    void ClearFields() override;
+    void ApplyEditorRules() override { ApplyProtocol(); }
     void ListClicked();
 };

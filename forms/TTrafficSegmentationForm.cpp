@@ -7,6 +7,7 @@
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
 #include "TPortTrunkForm.h"
+#include "TRowCountLabel.h"
 #include "TStackingPortUitForm.h"
 
 #include <QHBoxLayout>
@@ -68,11 +69,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner, KtDeviceState
     Combo_Port = new QLineEdit(this);
     Combo_Port->setObjectName(QStringLiteral("Combo_Port"));
     Combo_Port->setReadOnly(true);
-    StaticText1 = new QLabel(this);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setMinimumWidth(40);
-    StaticText1->setFrameShape(QFrame::Panel);
-    StaticText1->setFrameShadow(QFrame::Sunken);
+    StaticText1 = (new TRowCountLabel(QStringLiteral("StaticText1"), this))->Sunken(40);
 
     Panel4 = new QWidget(this);
     Panel4->setObjectName(QStringLiteral("Panel4"));
@@ -108,10 +105,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner, KtDeviceState
     connect(BT_Get, &QPushButton::clicked, this, [this] { RefreshClick(); });
     connect(BT_Set, &QPushButton::clicked, this, [this] { SetClick(); });
     connect(StopBtn, &QPushButton::clicked, this, [this] { StopClick(); });
-    QAbstractItemModel *rows = LV_TrafficForward->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
+    StaticText1->Counts(LV_TrafficForward)->Follow(this);
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     const bool started = Guarded([this] {
@@ -134,11 +128,6 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner, KtDeviceState
 void TTrafficSegmentationForm::ShowNotComplete()
 {
     KtMessageBox::Inform(this, QStringLiteral("Refresh not complete"));
-}
-
-void TTrafficSegmentationForm::WriteRowCount()
-{
-    StaticText1->setText(QString::number(LV_TrafficForward->topLevelItemCount()));
 }
 
 bool TTrafficSegmentationForm::WaitForStoppedRead()

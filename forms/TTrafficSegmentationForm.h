@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TBindingForm.h"
+#include "TRowCountLabel.h"
 
 #include <memory>
 
@@ -40,7 +41,7 @@ public:
     QLineEdit *Combo_Port;
     QWidget *Panel4;
     TStackingPortUitForm *PortGrid = nullptr;
-    QLabel *StaticText1;
+    TRowCountLabel *StaticText1;
     QPushButton *BT_Get;
     QPushButton *BT_Set;
     QPushButton *StopBtn;
@@ -50,7 +51,6 @@ public:
 private:
     void ShowNotComplete();
     bool WaitForStoppedRead();
-    void WriteRowCount();
 
     bool ready_ = false;
 };

@@ -5,10 +5,8 @@
 #include "KtSNMPVarDef.h"
 #include "TStackingPortUitForm.h"
 
-#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -84,29 +82,19 @@ TUserMaskInfoForm::TUserMaskInfoForm(QWidget *owner, KtDeviceState *state)
     connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
 
     // The row count, hidden, at the start of the button row.
-    Static = new QLabel(this);
-    Static->setObjectName(QStringLiteral("Static"));
+    Static = (new TRowCountLabel(QStringLiteral("Static"), this))->Counts(ListView1)->Follow(this);
     Static->setVisible(false);
     ButtonRow->insertWidget(0, Static);
-    QAbstractItemModel *rows = ListView1->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
 
     ComboBox1->setCurrentIndex(CreateAndGoItem);
     SetIdleState();
     ReadTable();
-    WriteRowCount();
+    Static->Show();
 }
 
 QList<QLineEdit *> TUserMaskInfoForm::Groups() const
 {
     return {Edit5, Edit3, Edit4, Edit6, Edit7};
-}
-
-void TUserMaskInfoForm::WriteRowCount()
-{
-    Static->setText(QString::number(ListView1->topLevelItemCount()));
 }
 
 void TUserMaskInfoForm::ClearEditors()
@@ -115,8 +103,6 @@ void TUserMaskInfoForm::ClearEditors()
         box->clear();
     if (PortGrid)
         PortGrid->ClearBoxes();
-    if (ListView1->topLevelItemCount() == 0)
-        Static->setText(QStringLiteral("0"));
 }
 
 int TUserMaskInfoForm::GroupCount() const

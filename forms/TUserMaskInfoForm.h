@@ -1,11 +1,11 @@
 #pragma once
 
 #include "TAclMaskForm.h"
+#include "TRowCountLabel.h"
 
 class KtDeviceState;
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -33,7 +33,7 @@ public:
     QLineEdit *Edit6;
     QLineEdit *Edit7;
     QComboBox *ComboBox1;
-    QLabel *Static;
+    TRowCountLabel *Static;
     QPushButton *GetButton;
     QPushButton *OperButton;
     QPushButton *AddButton;
@@ -54,5 +54,4 @@ private:
     // Leaves out the empty groups; false, with the message shown and the
     // access bits put back, when a group is no hexadecimal mask.
     bool GroupExclusion();
-    void WriteRowCount();
 };

@@ -68,7 +68,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner, KtDeviceState *stat
 
     StaticText1 = SunkenText(this, "StaticText1");
     VlanNumDeletes = SunkenText(this, "VlanNumDeletes");
-    ST_Count2 = SunkenText(this, "ST_Count2");
+    ST_Count2 = (new TRowCountLabel(QStringLiteral("ST_Count2"), this))->Sunken(60);
 
     AddStatusMemo(70);
 
@@ -112,10 +112,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner, KtDeviceState *stat
 
     connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
     connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
-    QAbstractItemModel *rows = LV_dot1qVlanCurrentEntry->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
+    ST_Count2->Counts(LV_dot1qVlanCurrentEntry)->Follow(this);
 
     DeletesBinding = std::make_unique<KtSNMPRequest2Edits>(this);
     Guarded(DeletesBinding.get(), [&] {
@@ -134,17 +131,12 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner, KtDeviceState *stat
         TableBinding->BindCheckBoxList(ColUntagged, bits, UntaggedGrid->PortBoxes);
         TableBinding->SetStatusMemo(Memo1);
         TableBinding->Get();
-        WriteRowCount();
+        ST_Count2->Show();
     });
     connect(LV_dot1qVlanCurrentEntry, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (LV_dot1qVlanCurrentEntry->selectedItems().isEmpty())
             ClearEditors();
     });
-}
-
-void TVLanCurrentTableForm::WriteRowCount()
-{
-    ST_Count2->setText(QString::number(LV_dot1qVlanCurrentEntry->topLevelItemCount()));
 }
 
 void TVLanCurrentTableForm::ClearEditors()
@@ -161,7 +153,7 @@ void TVLanCurrentTableForm::RefreshBtnClick()
     Guarded(DeletesBinding.get(), [&] { DeletesBinding->Get(); });
     Guarded(TableBinding.get(), [&] {
         TableBinding->Get();
-        WriteRowCount();
+        ST_Count2->Show();
         ClearEditors();
     });
 }
@@ -172,6 +164,6 @@ void TVLanCurrentTableForm::SetBtnClick()
         return;
     GuardedSet(TableBinding.get(), [&] {
         TableBinding->Set(true, true, QString(), nullptr);
-        WriteRowCount();
+        ST_Count2->Show();
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TBindingForm.h"
+#include "TRowCountLabel.h"
 
 #include <memory>
 
@@ -34,11 +35,8 @@ public:
     TStackingPortUitForm *UntaggedGrid;
     QPushButton *RefreshBtn;
     QPushButton *SetBtn;
-    QLabel *ST_Count2;
+    TRowCountLabel *ST_Count2;
 
     std::unique_ptr<KtSNMPRequest2Edits> &DeletesBinding = OwnedBinding();
     std::unique_ptr<KtSNMPRequest2Edits> &TableBinding = OwnedBinding();
-
-private:
-    void WriteRowCount();
 };

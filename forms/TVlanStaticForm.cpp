@@ -112,11 +112,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner, KtDeviceState *state)
     AddBtn = NewButton(QStringLiteral("Add"), QStringLiteral("AddBtn"));
     DeleteBtn = NewButton(QStringLiteral("Delete"), QStringLiteral("DeleteBtn"));
     DeleteBtn->setEnabled(false);
-    ST_Count2 = new QLabel(this);
-    ST_Count2->setObjectName(QStringLiteral("ST_Count2"));
-    ST_Count2->setMinimumWidth(40);
-    ST_Count2->setFrameShape(QFrame::Panel);
-    ST_Count2->setFrameShadow(QFrame::Sunken);
+    ST_Count2 = (new TRowCountLabel(QStringLiteral("ST_Count2"), this))->Sunken(40);
 
     auto *top = new QHBoxLayout;
     top->addWidget(LV_dot1qVlanStaticEntry, 3);
@@ -145,10 +141,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner, KtDeviceState *state)
     connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
     connect(AddBtn, &QPushButton::clicked, this, [this] { AddBtnClick(); });
     connect(DeleteBtn, &QPushButton::clicked, this, [this] { DeleteBtnClick(); });
-    QAbstractItemModel *rows = LV_dot1qVlanStaticEntry->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { WriteRowCount(); });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { WriteRowCount(); });
+    ST_Count2->Counts(LV_dot1qVlanStaticEntry)->Follow(this);
 
     TableBinding = std::make_unique<KtSNMPRequest2Edits>(this);
     Guarded(TableBinding.get(), [&] {
@@ -166,7 +159,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner, KtDeviceState *state)
                 ClearEditors();
         };
         TableBinding->Get();
-        WriteRowCount();
+        ST_Count2->Show();
     });
     // After the bindings: the window's own handler sees the row the
     // binding has just shown.
@@ -180,11 +173,6 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner, KtDeviceState *state)
         NextIndexBinding->SetStatusMemo(Memo1);
         NextIndexBinding->Get();
     });
-}
-
-void TVlanStaticForm::WriteRowCount()
-{
-    ST_Count2->setText(QString::number(LV_dot1qVlanStaticEntry->topLevelItemCount()));
 }
 
 void TVlanStaticForm::ClearEditors()
@@ -213,10 +201,10 @@ void TVlanStaticForm::RefreshBtnClick()
     Guarded(NextIndexBinding.get(), [&] { NextIndexBinding->Get(); });
     Guarded(TableBinding.get(), [&] {
         TableBinding->Get();
-        WriteRowCount();
+        ST_Count2->Show();
         ClearEditors();
     });
-    WriteRowCount();
+    ST_Count2->Show();
 }
 
 void TVlanStaticForm::SetWithStatus(int statusItem)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TBindingForm.h"
+#include "TRowCountLabel.h"
 
 #include <memory>
 
@@ -42,7 +43,7 @@ public:
     QPushButton *SetBtn;
     QPushButton *AddBtn;
     QPushButton *DeleteBtn;
-    QLabel *ST_Count2;
+    TRowCountLabel *ST_Count2;
 
     std::unique_ptr<KtSNMPRequest2Edits> &TableBinding = OwnedBinding();
     std::unique_ptr<KtSNMPRequest2Edits> &NextIndexBinding = OwnedBinding();
@@ -52,7 +53,6 @@ public:
     static constexpr int DestroyItem = 5;
 
 private:
-    void WriteRowCount();
     void SelectionChanged();
     void SetWithStatus(int statusItem);
 };

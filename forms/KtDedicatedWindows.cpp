@@ -56,44 +56,54 @@ template <class Window> QDialog *MakeApplicationWindow(QWidget *, KtDeviceState 
     return new Window(nullptr);
 }
 
+template <class Window> constexpr KtDedicatedWindowDef Def(const char *className)
+{
+    return {className, &MakeWindow<Window>, &Window::DescriptorTables};
+}
+
+template <class Window> constexpr KtDedicatedWindowDef ApplicationDef(const char *className)
+{
+    return {className, &MakeApplicationWindow<Window>, &Window::DescriptorTables};
+}
+
 const KtDedicatedWindowDef kDedicatedWindows[] = {
-    {"TVlanStaticForm", &MakeWindow<TVlanStaticForm>},
-    {"TVLanCurrentTableForm", &MakeWindow<TVLanCurrentTableForm>},
-    {"TSTP_Info", &MakeWindow<TSTP_Info>},
-    {"TSpanningTreeAlgorithmForm", &MakeWindow<TSpanningTreeAlgorithmForm>},
-    {"TEquipmentBasicInfoForm", &MakeWindow<TEquipmentBasicInfoForm>},
+    Def<TVlanStaticForm>("TVlanStaticForm"),
+    Def<TVLanCurrentTableForm>("TVLanCurrentTableForm"),
+    Def<TSTP_Info>("TSTP_Info"),
+    Def<TSpanningTreeAlgorithmForm>("TSpanningTreeAlgorithmForm"),
+    Def<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm"),
     // The SSL window belongs to the application, not to the main window.
-    {"TSSLManagementForm", &MakeApplicationWindow<TSSLManagementForm>},
-    {"TDiagnosticsInformationForm", &MakeWindow<TDiagnosticsInformationForm>},
-    {"TMacStatisticTableForm", &MakeWindow<TMacStatisticTableForm>},
-    {"TAggregatorPortTableForm", &MakeWindow<TAggregatorPortTableForm>},
-    {"TBOOTCtrlTableForm", &MakeWindow<TBOOTCtrlTableForm>},
-    {"TRouteRedistributForm", &MakeWindow<TRouteRedistributForm>},
-    {"TPortTrunkForm", &MakeWindow<TPortTrunkForm>},
-    {"TPortMirrorForm", &MakeWindow<TPortMirrorForm>},
-    {"TTrafficSegmentationForm", &MakeWindow<TTrafficSegmentationForm>},
-    {"TPBridgeConfigForm", &MakeWindow<TPBridgeConfigForm>},
-    {"TGARPForm", &MakeWindow<TGARPForm>},
-    {"TPortCapabilities8021dForm", &MakeWindow<TPortCapabilities8021dForm>},
-    {"TVLanGeneralInfoForm", &MakeWindow<TVLanGeneralInfoForm>},
-    {"TVLanPortInfomationForm", &MakeWindow<TVLanPortInfomationForm>},
-    {"TTpGroupDestinationForwardedForm", &MakeWindow<TTpGroupDestinationForwardedForm>},
-    {"TMulticastForwardingInformationForm", &MakeWindow<TMulticastForwardingInformationForm>},
-    {"TForwardUnregisteredInformationForm", &MakeWindow<TForwardUnregisteredInformationForm>},
-    {"TMulticastFilterInformationForm", &MakeWindow<TMulticastFilterInformationForm>},
-    {"TUnicastFilterInformationForm", &MakeWindow<TUnicastFilterInformationForm>},
+    ApplicationDef<TSSLManagementForm>("TSSLManagementForm"),
+    Def<TDiagnosticsInformationForm>("TDiagnosticsInformationForm"),
+    Def<TMacStatisticTableForm>("TMacStatisticTableForm"),
+    Def<TAggregatorPortTableForm>("TAggregatorPortTableForm"),
+    Def<TBOOTCtrlTableForm>("TBOOTCtrlTableForm"),
+    Def<TRouteRedistributForm>("TRouteRedistributForm"),
+    Def<TPortTrunkForm>("TPortTrunkForm"),
+    Def<TPortMirrorForm>("TPortMirrorForm"),
+    Def<TTrafficSegmentationForm>("TTrafficSegmentationForm"),
+    Def<TPBridgeConfigForm>("TPBridgeConfigForm"),
+    Def<TGARPForm>("TGARPForm"),
+    Def<TPortCapabilities8021dForm>("TPortCapabilities8021dForm"),
+    Def<TVLanGeneralInfoForm>("TVLanGeneralInfoForm"),
+    Def<TVLanPortInfomationForm>("TVLanPortInfomationForm"),
+    Def<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm"),
+    Def<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm"),
+    Def<TForwardUnregisteredInformationForm>("TForwardUnregisteredInformationForm"),
+    Def<TMulticastFilterInformationForm>("TMulticastFilterInformationForm"),
+    Def<TUnicastFilterInformationForm>("TUnicastFilterInformationForm"),
     // The authentication windows belong to the application, not to the main window.
-    {"TLoginMethodListForm", &MakeApplicationWindow<TLoginMethodListForm>},
-    {"TEnableMethodForm", &MakeApplicationWindow<TEnableMethodForm>},
-    {"TServerGroupForm", &MakeApplicationWindow<TServerGroupForm>},
-    {"TServerInformationForm", &MakeApplicationWindow<TServerInformationForm>},
-    {"TEthernetMaskInformationForm", &MakeWindow<TEthernetMaskInformationForm>},
-    {"TIPMaskInformationForm", &MakeWindow<TIPMaskInformationForm>},
-    {"TUserMaskInfoForm", &MakeWindow<TUserMaskInfoForm>},
-    {"TEthernetInformationRuleForm", &MakeWindow<TEthernetInformationRuleForm>},
-    {"TIPRuleForm", &MakeWindow<TIPRuleForm>},
-    {"TUserDefinedInformationRuleForm", &MakeWindow<TUserDefinedInformationRuleForm>},
-    {nullptr, nullptr},
+    ApplicationDef<TLoginMethodListForm>("TLoginMethodListForm"),
+    ApplicationDef<TEnableMethodForm>("TEnableMethodForm"),
+    ApplicationDef<TServerGroupForm>("TServerGroupForm"),
+    ApplicationDef<TServerInformationForm>("TServerInformationForm"),
+    Def<TEthernetMaskInformationForm>("TEthernetMaskInformationForm"),
+    Def<TIPMaskInformationForm>("TIPMaskInformationForm"),
+    Def<TUserMaskInfoForm>("TUserMaskInfoForm"),
+    Def<TEthernetInformationRuleForm>("TEthernetInformationRuleForm"),
+    Def<TIPRuleForm>("TIPRuleForm"),
+    Def<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm"),
+    {},
 };
 
 } // namespace

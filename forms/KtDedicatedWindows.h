@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
+
 #include <functional>
 
 class KtDeviceState;
@@ -9,11 +11,13 @@ class QWidget;
 // The dedicated windows of the menu, by class name: each entry makes its
 // window for an owner, handing it the device state where it takes one. The
 // menu opens an entry's window modally and frees it; a class name without an
-// entry leaves its menu entry disabled.
+// entry leaves its menu entry disabled. Tables lists the descriptor tables
+// the window reads and writes, without making the window.
 struct KtDedicatedWindowDef
 {
-    const char *ClassName;
-    QDialog *(*Create)(QWidget *owner, KtDeviceState &state);
+    const char *ClassName = nullptr;
+    QDialog *(*Create)(QWidget *owner, KtDeviceState &state) = nullptr;
+    KtDescriptorTables (*Tables)() = nullptr;
 };
 
 // The window maker for a class name, or nullptr.

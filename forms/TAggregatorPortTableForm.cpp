@@ -128,3 +128,9 @@ void TAggregatorPortTableForm::Refresh()
     for (QCheckBox *box : checkBoxes_)
         box->setChecked(false);
 }
+
+KtDescriptorTables TAggregatorPortTableForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListTable, 1}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 #include "TBindingForm.h"
 #include "TRowCountLabel.h"
@@ -30,6 +31,8 @@ public:
     static constexpr int StateBoxes = 32;
 
     explicit TAggregatorPortTableForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // Starts a new walk and clears the state check boxes.
     void Refresh();

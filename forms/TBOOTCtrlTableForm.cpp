@@ -161,3 +161,9 @@ bool TBOOTCtrlTableForm::AddServer(const QString &interfaceName)
     }
     return true;
 }
+
+KtDescriptorTables TBOOTCtrlTableForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListTable, 2, 2}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 #include "TBindingForm.h"
 
@@ -30,6 +31,8 @@ public:
     static const QString TooManyServers;
 
     explicit TBOOTCtrlTableForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
     ~TBOOTCtrlTableForm() override;
 
     void Refresh();

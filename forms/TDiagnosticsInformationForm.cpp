@@ -78,3 +78,9 @@ void TDiagnosticsInformationForm::Refresh()
         // A failed refresh leaves the rows it read; the window reports nothing.
     }
 }
+
+KtDescriptorTables TDiagnosticsInformationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListTable, 1}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 
 #include "TBindingForm.h"
@@ -18,6 +19,8 @@ public:
     static const KtSNMPVarDef Variables[];
 
     explicit TDiagnosticsInformationForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // Reads the table again; a failure is left without a message.
     void Refresh();

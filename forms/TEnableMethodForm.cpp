@@ -40,3 +40,9 @@ const TAuthMethodListTexts TEnableMethodForm::Texts = {
 };
 
 TEnableMethodForm::TEnableMethodForm(QWidget *owner) : TAuthMethodListForm(Texts, Variables, owner) {}
+
+KtDescriptorTables TEnableMethodForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListTableEx, 1, 9}};
+    return tables;
+}

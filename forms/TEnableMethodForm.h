@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TAuthMethodListForm.h"
 
 // The enable method lists: up to four methods that admit a user to the
@@ -12,4 +13,6 @@ public:
     static const TAuthMethodListTexts Texts;
 
     explicit TEnableMethodForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 };

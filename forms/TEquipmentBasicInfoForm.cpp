@@ -74,3 +74,9 @@ void TEquipmentBasicInfoForm::Refresh()
     if (Binding)
         Guarded(Binding.get(), [this] { Binding->Get(); });
 }
+
+KtDescriptorTables TEquipmentBasicInfoForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListScalars}};
+    return tables;
+}

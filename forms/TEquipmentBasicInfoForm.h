@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 
 #include "TBindingForm.h"
@@ -27,6 +28,8 @@ public:
     // Builds the window and starts the first read; a read that cannot start
     // is reported in the error box and the window opens all the same.
     explicit TEquipmentBasicInfoForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // Reads the figures again; a read that cannot start is shown in the memo.
     void Refresh();

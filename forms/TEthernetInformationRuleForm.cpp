@@ -65,3 +65,9 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget *owner, KtDev
     Build(EthernetRuleTable, Fields, int(std::size(Fields)), ColPermit, ColRowStatus, ColEnablePriority,
           ColReplaceDscp);
 }
+
+KtDescriptorTables TEthernetInformationRuleForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{EthernetRuleTable, ListTableEx, 2, ColRowStatus}};
+    return tables;
+}

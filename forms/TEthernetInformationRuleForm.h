@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TAclRuleForm.h"
 
 class KtDeviceState;
@@ -10,6 +11,8 @@ class TEthernetInformationRuleForm : public TAclRuleForm
 {
 public:
     explicit TEthernetInformationRuleForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     enum Column
     {

@@ -164,3 +164,9 @@ void TEthernetMaskInformationForm::AddBtnClick()
         RowStatusComBo->setCurrentIndex(CreateAndGoItem);
     });
 }
+
+KtDescriptorTables TEthernetMaskInformationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{EthernetMaskTable, ListTableEx, 1, ColRowStatus}};
+    return tables;
+}

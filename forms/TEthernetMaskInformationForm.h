@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TAclMaskForm.h"
 
 class KtDeviceState;
@@ -15,6 +16,8 @@ class TEthernetMaskInformationForm : public TAclMaskForm
 {
 public:
     explicit TEthernetMaskInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshClick();
     void SetBtnClick();

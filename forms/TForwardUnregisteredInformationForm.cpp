@@ -26,3 +26,9 @@ TForwardUnregisteredInformationForm::TForwardUnregisteredInformationForm(QWidget
     : TForwardPortsForm(owner, Design, state), LV_dot1qForwardUnregisteredEntry(ListView)
 {
 }
+
+KtDescriptorTables TForwardUnregisteredInformationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{PortListTable, ListTable, 1}};
+    return tables;
+}

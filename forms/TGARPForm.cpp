@@ -103,3 +103,9 @@ void TGARPForm::SetBtnClick()
         }))
         ResetReadyFlags();
 }
+
+KtDescriptorTables TGARPForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Dot1dPortGarpTable, ListTable, 1}};
+    return tables;
+}

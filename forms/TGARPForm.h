@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBridgeInfoForm.h"
 
 class QLineEdit;
@@ -12,6 +13,8 @@ class TGARPForm : public TBridgeInfoForm
 {
 public:
     explicit TGARPForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
     void SetBtnClick();

@@ -308,3 +308,9 @@ void TIPMaskInformationForm::AddClick()
         RowStatusComBo->setCurrentIndex(CreateAndGoItem);
     });
 }
+
+KtDescriptorTables TIPMaskInformationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{IpMaskTable, ListTableEx, 1, ColRowStatus}};
+    return tables;
+}

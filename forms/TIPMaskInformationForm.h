@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TAclMaskForm.h"
 
 class KtDeviceState;
@@ -17,6 +18,8 @@ class TIPMaskInformationForm : public TAclMaskForm
 {
 public:
     explicit TIPMaskInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshClick();
     void SetBtnClick();

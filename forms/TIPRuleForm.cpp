@@ -107,3 +107,9 @@ void TIPRuleForm::ProtocolExclusion()
         break;
     }
 }
+
+KtDescriptorTables TIPRuleForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{IpRuleTable, ListTableEx, 2, ColRowStatus}};
+    return tables;
+}

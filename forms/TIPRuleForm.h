@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TAclRuleForm.h"
 
 class KtDeviceState;
@@ -11,6 +12,8 @@ class TIPRuleForm : public TAclRuleForm
 {
 public:
     explicit TIPRuleForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void ProtocolExclusion() override;
 

@@ -39,3 +39,9 @@ const TAuthMethodListTexts TLoginMethodListForm::Texts = {
 };
 
 TLoginMethodListForm::TLoginMethodListForm(QWidget *owner) : TAuthMethodListForm(Texts, Variables, owner) {}
+
+KtDescriptorTables TLoginMethodListForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListTableEx, 1, 9}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TAuthMethodListForm.h"
 
 // The login method lists: up to four methods a user's login is checked
@@ -12,4 +13,6 @@ public:
     static const TAuthMethodListTexts Texts;
 
     explicit TLoginMethodListForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 };

@@ -108,3 +108,9 @@ void TMulticastFilterInformationForm::SetBtnClick()
         WriteRowCount();
     });
 }
+
+KtDescriptorTables TMulticastFilterInformationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Dot1qStaticMulticastTable, ListTableEx, 3, ColStatus}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBridgeInfoForm.h"
 
 class KtDeviceState;
@@ -15,6 +16,8 @@ class TMulticastFilterInformationForm : public TBridgeInfoForm
 {
 public:
     explicit TMulticastFilterInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
     void SetBtnClick();

@@ -25,3 +25,9 @@ TMulticastForwardingInformationForm::TMulticastForwardingInformationForm(QWidget
     : TForwardPortsForm(owner, Design, state), LV_dot1qForwardAllEntry(ListView)
 {
 }
+
+KtDescriptorTables TMulticastForwardingInformationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{PortListTable, ListTable, 1}};
+    return tables;
+}

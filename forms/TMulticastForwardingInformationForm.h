@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TForwardPortsForm.h"
 
 class KtDeviceState;
@@ -10,6 +11,8 @@ class TMulticastForwardingInformationForm : public TForwardPortsForm
 {
 public:
     explicit TMulticastForwardingInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     QTreeWidget *LV_dot1qForwardAllEntry;
 };

@@ -75,3 +75,10 @@ void TPBridgeConfigForm::SetBtnClick()
     // The capabilities are read-only: a write of them would carry nothing.
     GuardedSet(TrafficClassesBinding, [this] { TrafficClassesBinding->Set(true, true, QString(), nullptr); });
 }
+
+KtDescriptorTables TPBridgeConfigForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{DeviceCapabilitiesVars, ListScalars},
+                                               {TrafficClassesVars, ListScalars, 0, -1, "Traffic Classes"}};
+    return tables;
+}

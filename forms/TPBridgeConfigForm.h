@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBridgeInfoForm.h"
 
 class QComboBox;
@@ -11,6 +12,8 @@ class TPBridgeConfigForm : public TBridgeInfoForm
 {
 public:
     explicit TPBridgeConfigForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
     void SetBtnClick();

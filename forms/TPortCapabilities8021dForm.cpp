@@ -44,3 +44,9 @@ void TPortCapabilities8021dForm::RefreshBtnClick()
     if (!Guarded(TableBinding, [this] { TableBinding->Get(); }))
         RefreshIdle = true;
 }
+
+KtDescriptorTables TPortCapabilities8021dForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Dot1dPortCapabilitiesTable, ListTable, 1}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBridgeInfoForm.h"
 
 // The 802.1D capabilities of every bridge port, read only. Refresh runs only
@@ -8,6 +9,8 @@ class TPortCapabilities8021dForm : public TBridgeInfoForm
 {
 public:
     explicit TPortCapabilities8021dForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
 

@@ -196,3 +196,9 @@ bool TPortMirrorForm::eventFilter(QObject *watched, QEvent *event)
     }
     return TBindingForm::eventFilter(watched, event);
 }
+
+KtDescriptorTables TPortMirrorForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{SwL2MirrorScalars, ListScalars}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBindingForm.h"
 
 #include <memory>
@@ -21,6 +22,8 @@ class TPortMirrorForm : public TBindingForm
 {
 public:
     explicit TPortMirrorForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshClick();
     void SetClick();

@@ -368,3 +368,9 @@ bool TPortTrunkForm::eventFilter(QObject *watched, QEvent *event)
     }
     return TBindingForm::eventFilter(watched, event);
 }
+
+KtDescriptorTables TPortTrunkForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{SwL2TrunkCtrlTable, ListTableEx, 1, ColState}};
+    return tables;
+}

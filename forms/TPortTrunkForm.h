@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBindingForm.h"
 
 #include <QString>
@@ -22,6 +23,8 @@ class TPortTrunkForm : public TBindingForm
 {
 public:
     explicit TPortTrunkForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // Switch-wide port numbers: port + 50 x unit, the master unit 15
     // counting as unit 0.

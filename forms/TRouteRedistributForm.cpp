@@ -286,3 +286,9 @@ void TRouteRedistributForm::DeleteRow()
     }
     StComboBox->setCurrentIndex(-1);
 }
+
+KtDescriptorTables TRouteRedistributForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListTableEx, 2, 4}};
+    return tables;
+}

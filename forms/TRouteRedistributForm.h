@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 #include "TBindingForm.h"
 
@@ -34,6 +35,8 @@ public:
     static constexpr int TypeButtons = 10;
 
     explicit TRouteRedistributForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // Range label and the radio buttons that fit the pair of protocols.
     void ApplyProtocolRules();

@@ -148,3 +148,9 @@ void TSSLManagementForm::SetValues()
     edtciphersuites->setText(EncodeCipherSuites());
     GuardedSet(Binding.get(), [&] { Binding->Set(true, true, QString(), nullptr); });
 }
+
+KtDescriptorTables TSSLManagementForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListScalars}};
+    return tables;
+}

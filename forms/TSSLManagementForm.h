@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 #include "TBindingForm.h"
 
@@ -31,6 +32,8 @@ public:
     static constexpr int SuiteBits[] = {0x80, 0x40, 0x20, 0x10};
 
     explicit TSSLManagementForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // Shows the high half of the octet in `edtciphersuites` in the four
     // cipher-suite boxes; any other text leaves them as they are.

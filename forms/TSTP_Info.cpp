@@ -291,3 +291,9 @@ void TSTP_Info::StoreDeviceStpVersion(const QString &version)
     if (DeviceState)
         DeviceState->SetStpVersion(version);
 }
+
+KtDescriptorTables TSTP_Info::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{EditVariables, ListScalars}};
+    return tables;
+}

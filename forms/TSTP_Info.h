@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 #include "TBindingForm.h"
 
@@ -51,6 +52,8 @@ public:
 
     // Builds the window and reads both lists from the switch.
     explicit TSTP_Info(QWidget *parent = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // Reads the timers again; the MSTP list too when the switch runs MSTP.
     void RefreshInfo();

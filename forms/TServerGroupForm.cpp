@@ -293,3 +293,9 @@ void TServerGroupForm::DeleteRow()
         cbxRowStatus->setCurrentIndex(DestroyItem);
     });
 }
+
+KtDescriptorTables TServerGroupForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListTableEx, 1, 17}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 #include "TListEditForm.h"
 
@@ -44,6 +45,8 @@ public:
         QStringLiteral("ServerGroup IPAddress%1 must be a valid IP address.");
 
     explicit TServerGroupForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
     ~TServerGroupForm() override;
 
     // Slot k's (1 to 8) address column and protocol column.

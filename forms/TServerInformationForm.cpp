@@ -209,3 +209,9 @@ void TServerInformationForm::DeleteRow()
         RowComboBox->setCurrentIndex(DestroyItem);
     });
 }
+
+KtDescriptorTables TServerInformationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListTableEx, 2, 6}};
+    return tables;
+}

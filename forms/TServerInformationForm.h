@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 #include "TListEditForm.h"
 
@@ -47,6 +48,8 @@ public:
     static inline const QString RowStateNotCreate = QStringLiteral("Row State must be createAndGo.");
 
     explicit TServerInformationForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void EditRow() override;
     void AddRow() override;

@@ -162,3 +162,9 @@ void TSpanningTreeAlgorithmForm::SetState()
     WaitIdle();
     RefreshState();
 }
+
+KtDescriptorTables TSpanningTreeAlgorithmForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Variables, ListScalars}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "KtSNMPVarDef.h"
 #include "TBindingForm.h"
 
@@ -39,6 +40,8 @@ public:
 
     // Builds the window and starts reading the state.
     explicit TSpanningTreeAlgorithmForm(QWidget *parent = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // Reads the state again.
     void RefreshState();

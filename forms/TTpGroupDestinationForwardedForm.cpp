@@ -55,3 +55,9 @@ void TTpGroupDestinationForwardedForm::RefreshBtnClick()
 {
     GetAll();
 }
+
+KtDescriptorTables TTpGroupDestinationForwardedForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Dot1qTpGroupTable, ListTableEx, 2}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBridgeInfoForm.h"
 
 class KtDeviceState;
@@ -10,6 +11,8 @@ class TTpGroupDestinationForwardedForm : public TBridgeInfoForm
 {
 public:
     explicit TTpGroupDestinationForwardedForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
 

@@ -216,3 +216,9 @@ void TTrafficSegmentationForm::ListClick()
     Combo_Unit->setText(unit);
     Combo_Port->setText(port);
 }
+
+KtDescriptorTables TTrafficSegmentationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{SwL2TrafficSegTable, ListTableEx, 1}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBindingForm.h"
 #include "TRowCountLabel.h"
 
@@ -22,6 +23,8 @@ class TTrafficSegmentationForm : public TBindingForm
 {
 public:
     explicit TTrafficSegmentationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshClick();
     void SetClick();

@@ -149,3 +149,9 @@ void TUnicastFilterInformationForm::DeleteBtnClick()
             WriteRowCount();
         });
 }
+
+KtDescriptorTables TUnicastFilterInformationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Dot1qStaticUnicastTable, ListTableEx, 3, ColStatus}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBridgeInfoForm.h"
 
 class KtDeviceState;
@@ -16,6 +17,8 @@ class TUnicastFilterInformationForm : public TBridgeInfoForm
 {
 public:
     explicit TUnicastFilterInformationForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
     void SetBtnClick();

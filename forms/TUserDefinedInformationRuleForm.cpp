@@ -122,3 +122,9 @@ void TUserDefinedInformationRuleForm::OnRowClicked()
         Box(column)->setEnabled(!deny);
     }
 }
+
+KtDescriptorTables TUserDefinedInformationRuleForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{PayloadRuleTable, ListTableEx, 2, ColRowStatus}};
+    return tables;
+}

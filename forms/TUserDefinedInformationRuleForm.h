@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TAclRuleForm.h"
 
 class KtDeviceState;
@@ -13,6 +14,8 @@ class TUserDefinedInformationRuleForm : public TAclRuleForm
 {
 public:
     explicit TUserDefinedInformationRuleForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     // How many checked groups hold a non-zero text.
     int GroupCount() const;

@@ -194,3 +194,9 @@ void TUserMaskInfoForm::DeleteButtonClick()
         },
         true);
 }
+
+KtDescriptorTables TUserMaskInfoForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{PayloadMaskTable, ListTableEx, 1, ColRowStatus}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TAclMaskForm.h"
 #include "TRowCountLabel.h"
 
@@ -16,6 +17,8 @@ class TUserMaskInfoForm : public TAclMaskForm
 {
 public:
     explicit TUserMaskInfoForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void GetButtonClick();
     void OperButtonClick();

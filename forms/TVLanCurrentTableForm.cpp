@@ -167,3 +167,10 @@ void TVLanCurrentTableForm::SetBtnClick()
         ST_Count2->Show();
     });
 }
+
+KtDescriptorTables TVLanCurrentTableForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Dot1qVlanCurrentTable, ListTableEx, 2},
+                                               {Dot1qVlanNumDeletes, ListScalars, 0, -1, "VLAN Num Deletes"}};
+    return tables;
+}

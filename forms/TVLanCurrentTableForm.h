@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBindingForm.h"
 #include "TRowCountLabel.h"
 
@@ -20,6 +21,8 @@ class TVLanCurrentTableForm : public TBindingForm
 {
 public:
     explicit TVLanCurrentTableForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
     // The Set button is not shown; it writes the selected row.

@@ -73,3 +73,9 @@ void TVLanGeneralInfoForm::SetBtnClick()
         return;
     GuardedSet(ScalarBinding, [this] { ScalarBinding->Set(true, true, QString(), nullptr); });
 }
+
+KtDescriptorTables TVLanGeneralInfoForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Dot1qBaseVars, ListScalars}};
+    return tables;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBridgeInfoForm.h"
 
 class QComboBox;
@@ -11,6 +12,8 @@ class TVLanGeneralInfoForm : public TBridgeInfoForm
 {
 public:
     explicit TVLanGeneralInfoForm(QWidget *owner = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
     void SetBtnClick();

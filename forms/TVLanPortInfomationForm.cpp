@@ -108,3 +108,9 @@ void TVLanPortInfomationForm::SetBtnClick()
         }
     });
 }
+
+KtDescriptorTables TVLanPortInfomationForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {{Dot1qPortVlanTable, ListTable, 1}};
+    return tables;
+}

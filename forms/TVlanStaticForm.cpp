@@ -248,3 +248,11 @@ void TVlanStaticForm::DeleteBtnClick()
         return;
     SetWithStatus(DestroyItem);
 }
+
+KtDescriptorTables TVlanStaticForm::DescriptorTables()
+{
+    static const KtDescriptorTable tables[] = {
+        {Dot1qVlanStaticTable, ListTableEx, 1, ColStatus},
+        {Dot1qNextFreeLocalVlanIndex, ListScalars, 0, -1, "Next Free Local VLAN Index"}};
+    return tables;
+}

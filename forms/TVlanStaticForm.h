@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KtDescriptorTable.h"
 #include "TBindingForm.h"
 #include "TRowCountLabel.h"
 
@@ -22,6 +23,8 @@ class TVlanStaticForm : public TBindingForm
 {
 public:
     explicit TVlanStaticForm(QWidget *owner = nullptr, KtDeviceState *state = nullptr);
+    // The descriptor tables the window reads and writes.
+    static KtDescriptorTables DescriptorTables();
 
     void RefreshBtnClick();
     void SetBtnClick();

@@ -23,7 +23,7 @@ KtSnapshotDiff::KtSnapshotDiff(const KtSnapshot &a, const KtSnapshot &b)
 bool KtSnapshotDiff::Differ(const KtSnapshotEntry &a, const KtSnapshotEntry &b)
 {
     using State = KtSnapshotEntry::State;
-    if (a.Status == State::Masked || b.Status == State::Masked || KtSnapshotWindow::ChangesByItself(a.Oid))
+    if (a.Status == State::Masked || b.Status == State::Masked || KtSnapshotWindow::NeverCompared(a.Oid))
         return false;
     if (a.Status != b.Status)
         return true;

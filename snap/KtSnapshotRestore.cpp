@@ -85,6 +85,11 @@ void KtSnapshotRestore::Plan(const KtSnapshot &snapshot, const KtSnapshot &live,
                                      .arg(label, current->Shown(), then.Shown()));
             continue;
         }
+        if (KtSnapshotWindow::IsAction(then.Oid)) {
+            AddSkip(then.Window, QStringLiteral("%1: %2 -> %3: an action, never restored")
+                                     .arg(label, current->Shown(), then.Shown()));
+            continue;
+        }
         if (IsStatusColumn(*window, then.Oid)) {
             AddSkip(then.Window, QStringLiteral("%1: %2 -> %3: the row status is left out")
                                      .arg(label, current->Shown(), then.Shown()));

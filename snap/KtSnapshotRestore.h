@@ -11,8 +11,9 @@
 // a scalar or of a row that exists on both sides, exactly as the snapshot
 // file holds it, one SET per scalar window or table row. Left out, and
 // listed as skipped: rows on one side only (creating and deleting rows),
-// the row-status column, masked secrets, unreadable values and an object an
-// earlier window already writes. Nothing else is ever sent.
+// the row-status column, masked secrets, unreadable values, values that
+// change by themselves, actions (a restart, saving the configuration ...)
+// and an object an earlier window already writes. Nothing else is ever sent.
 class KtSnapshotRestore
 {
 public:

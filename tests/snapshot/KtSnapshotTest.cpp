@@ -301,6 +301,41 @@ TEST_F(KtSnapshotRestoreTest, OnlyTheChosenWindowsAndEachObjectOnce)
         << qPrintable(Skips(twice));
 }
 
+// An action differs as soon as anyone used it: it is neither a difference
+// nor a write, though the clock's running on is told apart from it.
+TEST_F(KtSnapshotRestoreTest, AnActionIsNeitherComparedNorWritten)
+{
+    const QString basic = "Basic Configuration > Agent Management > Basic Configuration";
+    const QString resetState = "1.3.6.1.4.1.47893.12.1.2.3.0";
+    const QString baudRate = "1.3.6.1.4.1.47893.12.1.2.7.0";
+    then_.Entries = {Value(basic, "System Reset State", "", resetState, "integer:2", "cold-start"),
+                     Value(basic, "Console Port Baud Rate Config", "", baudRate, "integer:2")};
+    now_.Entries = {Value(basic, "System Reset State", "", resetState, "integer:4", "no-reset"),
+                    Value(basic, "Console Port Baud Rate Config", "", baudRate, "integer:2")};
+    EXPECT_TRUE(KtSnapshotDiff(then_, now_).IsEmpty());
+    const KtSnapshotRestore restore(then_, now_);
+    EXPECT_TRUE(restore.Writes().empty());
+    EXPECT_EQ(Skips(restore), "System Reset State: no-reset -> cold-start: an action, never restored\n");
+}
+
+// The actions are chosen from the catalogue's and the dedicated windows'
+// objects: each is a setting of some window, named for what its write starts.
+TEST(KtSnapshotWindowTest, ActionsAreSettingsThatStartSomething)
+{
+    const QRegularExpression actionName("reset|save|clean|ping|ctrl|status",
+                                        QRegularExpression::CaseInsensitiveOption);
+    int actions = 0;
+    for (const KtSnapshotWindow &window : KtSnapshotWindow::All())
+        for (int i = 0; window.Vars[i].Oid; ++i)
+            if (window.IsSetting(i) && KtSnapshotWindow::IsAction(QString(window.Vars[i].Oid) + ".0")) {
+                ++actions;
+                EXPECT_TRUE(actionName.match(window.Vars[i].Name).hasMatch()) << window.Vars[i].Name;
+            }
+    EXPECT_EQ(actions, 6);
+    EXPECT_FALSE(KtSnapshotWindow::IsAction("1.3.6.1.4.1.47893.12.1.2.30.0")) << "a whole arc only";
+    EXPECT_FALSE(KtSnapshotWindow::IsAction("1.3.6.1.4.1.47893.12.1.2.7.0"));
+}
+
 // The secrets are chosen from the catalogue's objects: every writable
 // variable whose name speaks of a key, a password or a community string is
 // one, unless it is named here as no secret; and every secret is a setting
@@ -349,6 +384,36 @@ TEST(KtSnapshotWindowTest, WindowsHoldSettingsInMenuOrder)
     ASSERT_TRUE(servers);
     EXPECT_EQ(servers->StatusOid(), "1.3.6.1.4.1.47893.12.12.2.1.7");
     EXPECT_FALSE(servers->IsSetting(0)) << "an index is no setting";
+}
+
+// The dedicated windows' tables with settings come under their menu paths;
+// read-only tables and windows add nothing.
+TEST(KtSnapshotWindowTest, DedicatedWindowsHoldTheirTablesSettings)
+{
+    struct Case
+    {
+        const char *path;
+        bool table;
+        const char *statusOid;
+    };
+    const Case cases[] = {
+        {"VLAN > 802.1Q > 802.1Q Bridge > Basic Configure", false, ""},
+        {"VLAN > 802.1Q > 802.1Q Bridge > Ports Information", true, ""},
+        {"VLAN > 802.1Q > 802.1Q VLAN  > Static Table", true, "1.3.6.1.2.1.17.7.1.4.3.1.5"},
+        {"VLAN > 802.1P > Basic Configure", false, ""}, // the traffic classes; the capabilities are read-only
+        {"Layer 2 Management > Port Management > Port Trunk Table", true,
+         "1.3.6.1.4.1.47893.11.55.2.2.9.3.1.7"},
+        {"Security Management > TACACS+ > Server Information", true, "1.3.6.1.4.1.47893.12.5.10.1.7"},
+    };
+    for (const Case &c : cases) {
+        const KtSnapshotWindow *window = KtSnapshotWindow::Find(c.path);
+        ASSERT_TRUE(window) << c.path;
+        EXPECT_EQ(window->IsTable(), c.table) << c.path;
+        EXPECT_EQ(window->StatusOid(), c.statusOid) << c.path;
+    }
+    for (const char *readOnly :
+         {"VLAN > 802.1Q > 802.1Q VLAN  > Current Table", "VLAN > 802.1P > Port Capability"})
+        EXPECT_FALSE(KtSnapshotWindow::Find(readOnly)) << readOnly;
 }
 
 } // namespace

@@ -17,6 +17,9 @@ const QString SysLogState = "1.3.6.1.4.1.47893.12.12.1.0"; // disabled 2, enable
 const QString BaudRate = "1.3.6.1.4.1.47893.12.1.2.7.0";   // baudRate-9600 2 ... 4 baudRate-38400
 const QString Alias52 = "1.3.6.1.2.1.31.1.1.1.18.52";      // port 52's ifAlias, empty
 const QString PublicName = "1.3.6.1.6.3.18.1.1.1.2.112.117.98.108.105.99"; // the community of row "public"
+const QString GvrpStatus = "1.3.6.1.2.1.17.7.1.1.5.0";     // 802.1Q Basic Configure: enabled 1, disabled 2
+const QString Pvid51 = "1.3.6.1.2.1.17.7.1.4.5.1.1.51";    // 802.1Q Ports Information: port 51's PVID, 1
+const QString ResetState = "1.3.6.1.4.1.47893.12.1.2.3.0"; // System Reset State: cold-start 2, no-reset 4
 
 struct Outcome
 {
@@ -46,6 +49,9 @@ protected:
         program.setWorkingDirectory(dir_.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("KELTRA_REGISTRY", File("no-registry.ini"));
+        // qgsnap needs no display, not even an offscreen one.
+        for (const char *display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(display);
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(QG_BIN_DIR "/qgsnap"), arguments);
         program.closeWriteChannel();
@@ -127,6 +133,59 @@ TEST_F(QgsnapTest, SaveChangeThreeDiffRestoreAndDiffAgain)
     EXPECT_TRUE(restore.out.endsWith("3 sets written\n")) << qPrintable(restore.out);
     EXPECT_EQ(SetsReceived(),
               QStringList({BaudRate + "=integer:2", SysLogState + "=integer:2", Alias52 + "=octets:"}));
+
+    const Outcome again = Live("diff", "a.snap");
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_TRUE(again.out.endsWith("\nno differences\n")) << qPrintable(again.out);
+}
+
+// The dedicated windows' settings are saved, compared and restored as the
+// generic windows' are; an action such as the reset state is saved but
+// neither compared nor sent, however it differs.
+TEST_F(QgsnapTest, DedicatedWindowsAreRestoredAndActionsNeverSent)
+{
+    const Outcome save = Save("a.snap");
+    ASSERT_EQ(save.exitCode, 0) << qPrintable(save.err);
+    QFile file(File("a.snap"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (const QString &line :
+         {"VLAN > 802.1Q > 802.1Q Bridge > Basic Configure\tGVRPStatus\t\tdisabled\t" + GvrpStatus +
+              "\tinteger:2\n",
+          "VLAN > 802.1Q > 802.1Q Bridge > Ports Information\tPortVLANID\t51\t1\t" + Pvid51 + "\tgauge32:1\n",
+          "Basic Configuration > Agent Management > Basic Configuration\tSystem Reset State\t\tcold-start\t" +
+              ResetState + "\tinteger:2\n"})
+        EXPECT_TRUE(text.contains(line)) << qPrintable(line);
+
+    ASSERT_FALSE(
+        Set(sim_, {GvrpStatus, "i", "1", Pvid51, "u", "7", SysLogState, "i", "3", ResetState, "i", "4"})
+            .contains("Error"));
+    sim_.Sets().Clear();
+
+    const Outcome diff = Live("diff", "a.snap");
+    EXPECT_EQ(diff.exitCode, 1) << qPrintable(diff.err);
+    EXPECT_EQ(Lines(diff.out, " -> "),
+              QStringList({"swSysLogCtrlState: disabled -> enabled", "GVRPStatus: disabled -> enabled",
+                           "PortVLANID [51]: 1 -> 7"}))
+        << qPrintable(diff.out);
+
+    const QStringList sets = {SysLogState + " integer 2", GvrpStatus + " integer 2", Pvid51 + " gauge32 1"};
+    const Outcome dryRun = Live("restore", "a.snap", {"--dry-run"});
+    EXPECT_EQ(Lines(dryRun.out, "^    1\\.").replaceInStrings(QRegularExpression(" *#.*"), ""), sets)
+        << qPrintable(dryRun.out);
+    EXPECT_TRUE(dryRun.out.contains("  skipped: System Reset State: no-reset -> cold-start: an action, never "
+                                    "restored\n"))
+        << qPrintable(dryRun.out);
+    const Outcome oneWindow = Live(
+        "restore", "a.snap", {"--dry-run", "--window", "VLAN > 802.1Q > 802.1Q Bridge > Ports Information"});
+    EXPECT_EQ(Lines(oneWindow.out, "^    1\\.").replaceInStrings(QRegularExpression(" *#.*"), ""),
+              QStringList{sets[2]});
+
+    const Outcome restore = Live("restore", "a.snap", {"--yes"});
+    EXPECT_EQ(restore.exitCode, 0) << qPrintable(restore.out + restore.err);
+    EXPECT_EQ(SetsReceived(),
+              QStringList({SysLogState + "=integer:2", GvrpStatus + "=integer:2", Pvid51 + "=gauge32:1"}))
+        << "the reset state is never sent";
 
     const Outcome again = Live("diff", "a.snap");
     EXPECT_EQ(again.exitCode, 0);

@@ -17,6 +17,16 @@ constexpr KtSNMPVarDef HeaderVars[] = {
     {},
 };
 
+// A menu path with the blanks some captions end in taken off each caption,
+// as a user types it: "802.1Q VLAN  > Static Table" is "802.1Q VLAN > Static Table".
+QString WithoutOuterBlanks(const QString &path)
+{
+    QStringList captions = path.split(QStringLiteral(" > "));
+    for (QString &caption : captions)
+        caption = caption.trimmed();
+    return captions.join(QStringLiteral(" > "));
+}
+
 // An error status of the agent (tooBig to inconsistentName): a get of the
 // variables one by one may still read the others.
 bool IsAgentRefusal(int code)
@@ -38,9 +48,12 @@ bool KtSnapshotReader::Selects(const QStringList &paths, const QString &window)
 {
     if (paths.isEmpty())
         return true;
-    for (const QString &path : paths)
-        if (window == path || window.startsWith(path + QStringLiteral(" > ")))
+    const QString shown = WithoutOuterBlanks(window);
+    for (const QString &path : paths) {
+        const QString wanted = WithoutOuterBlanks(path);
+        if (shown == wanted || shown.startsWith(wanted + QStringLiteral(" > ")))
             return true;
+    }
     return false;
 }
 

@@ -43,7 +43,8 @@ public:
     // Why the read failed, when Finished said so.
     QString Error() const { return error_; }
 
-    // Whether a window's path is one of the paths or lies below one.
+    // Whether a window's path is one of the paths or lies below one; the
+    // blanks a caption of the menu ends in count for nothing.
     static bool Selects(const QStringList &paths, const QString &window);
 
 signals:

@@ -1,6 +1,7 @@
 #include "KtSnapshot.h"
 #include "KtRawValue.h"
 #include "KtSnapshotDiff.h"
+#include "KtSnapshotReader.h"
 #include "KtSnapshotRestore.h"
 #include "KtSnapshotWindow.h"
 
@@ -288,6 +289,11 @@ TEST_F(KtSnapshotRestoreTest, OnlyTheChosenWindowsAndEachObjectOnce)
     EXPECT_EQ(Oids(KtSnapshotRestore(then_, now_, {"Basic Configuration > System Log"})).size(), 2);
     EXPECT_TRUE(KtSnapshotRestore(then_, now_, {"Basic Configuration > System"}).Writes().empty())
         << "a path chooses whole menu captions only";
+    EXPECT_TRUE(KtSnapshotReader::Selects({"VLAN > 802.1Q > 802.1Q VLAN"},
+                                          "VLAN > 802.1Q > 802.1Q VLAN  > Static Table"))
+        << "a caption's trailing blank need not be typed";
+    EXPECT_TRUE(KtSnapshotReader::Selects({"Layer 2 Management > Traffic Segmentation Table"},
+                                          "Layer 2 Management > Traffic Segmentation Table "));
 
     // Two windows that show the same object write it once.
     const QString rmonState = "1.3.6.1.4.1.47893.11.55.2.2.1.2.3.0";

@@ -307,8 +307,8 @@ TEST_F(KtSnapshotRestoreTest, OnlyTheChosenWindowsAndEachObjectOnce)
         << qPrintable(Skips(twice));
 }
 
-// An action differs as soon as anyone used it: it is neither a difference
-// nor a write, though the clock's running on is told apart from it.
+// An action differs as soon as anyone used it: it is no difference and never
+// written, and the restore says why.
 TEST_F(KtSnapshotRestoreTest, AnActionIsNeitherComparedNorWritten)
 {
     const QString basic = "Basic Configuration > Agent Management > Basic Configuration";
@@ -337,7 +337,7 @@ TEST(KtSnapshotWindowTest, ActionsAreSettingsThatStartSomething)
                 ++actions;
                 EXPECT_TRUE(actionName.match(window.Vars[i].Name).hasMatch()) << window.Vars[i].Name;
             }
-    EXPECT_EQ(actions, 6);
+    EXPECT_EQ(actions, 6) << "each object of the list is a setting of one window";
     EXPECT_FALSE(KtSnapshotWindow::IsAction("1.3.6.1.4.1.47893.12.1.2.30.0")) << "a whole arc only";
     EXPECT_FALSE(KtSnapshotWindow::IsAction("1.3.6.1.4.1.47893.12.1.2.7.0"));
 }

@@ -1,0 +1,168 @@
+// The scalar dedicated windows as the user sees them: each caption beside its
+// control, in order, and the variable each control is bound to. Pinned so
+// that a caption cannot move away from its variable.
+#include "KtSNMPRequest2Edits.h"
+#include "QgSimSuite.h"
+#include "QgWait.h"
+#include "QtPrinters.h"
+#include "TEquipmentBasicInfoForm.h"
+#include "TGARPForm.h"
+#include "TPBridgeConfigForm.h"
+#include "TSSLManagementForm.h"
+#include "TSpanningTreeAlgorithmForm.h"
+#include "TVLanGeneralInfoForm.h"
+#include "TVLanPortInfomationForm.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+// A control by its object name, "(ro)" after a read-only edit box; a caption
+// by its text.
+QString Cell(const QLayoutItem *item)
+{
+    const QWidget *widget = item ? item->widget() : nullptr;
+    if (!widget)
+        return {};
+    if (widget->objectName().isEmpty()) {
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        return label ? label->text() : QStringLiteral("?");
+    }
+    const auto *edit = qobject_cast<const QLineEdit *>(widget);
+    return QLatin1Char('#') + widget->objectName() +
+           (edit && edit->isReadOnly() ? QStringLiteral(" (ro)") : QString());
+}
+
+// One line per row of the window's form and grid layouts, its cells joined
+// by " | ".
+QStringList Rows(const QWidget &window)
+{
+    QStringList rows;
+    for (const QLayout *layout : window.findChildren<QLayout *>()) {
+        if (const auto *form = qobject_cast<const QFormLayout *>(layout)) {
+            for (int row = 0; row < form->rowCount(); ++row)
+                rows << Cell(form->itemAt(row, QFormLayout::LabelRole)) + " | " +
+                            Cell(form->itemAt(row, QFormLayout::FieldRole));
+        } else if (const auto *grid = qobject_cast<const QGridLayout *>(layout)) {
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < grid->columnCount(); ++column)
+                    cells << Cell(grid->itemAtPosition(row, column));
+                while (!cells.isEmpty() && cells.last().isEmpty())
+                    cells.removeLast();
+                if (!cells.isEmpty())
+                    rows << cells.join(" | ");
+            }
+        }
+    }
+    return rows;
+}
+
+// "variable #control" for each control bound, in binding order.
+QStringList Bound(std::initializer_list<const KtSNMPRequest2Edits *> bindings)
+{
+    QStringList bound;
+    for (const KtSNMPRequest2Edits *binding : bindings)
+        for (const auto &control : binding->Bindings)
+            bound
+                << QStringLiteral("%1 #%2").arg(control->Item).arg(control->Controls.value(0)->objectName());
+    return bound;
+}
+
+class ScalarFieldsTest : public QgSimSuite
+{
+};
+
+TEST_F(ScalarFieldsTest, VLanGeneralInformation)
+{
+    TVLanGeneralInfoForm form;
+    ASSERT_TRUE(WaitIdle(form.ScalarBinding));
+    EXPECT_EQ(Rows(form),
+              QStringList({"VLAN Version Number | #VlanVersionNumber", "Max VLAN ID | #MaxVlanId",
+                           "Max Supported VLANs | #MaxSupportedVlans",
+                           "Current Number Of VLANs | #CurrentNumOfVlans", "GVRP Status | #GvrpStatus"}));
+    EXPECT_EQ(Bound({form.ScalarBinding}),
+              QStringList({"0 #VlanVersionNumber", "1 #MaxVlanId", "2 #MaxSupportedVlans",
+                           "3 #CurrentNumOfVlans", "4 #GvrpStatus"}));
+    EXPECT_EQ(form.VlanVersionNumber->frameShape(), QFrame::Panel);
+}
+
+TEST_F(ScalarFieldsTest, PBridgeConfiguration)
+{
+    TPBridgeConfigForm form;
+    ASSERT_TRUE(WaitIdle(form.CapabilitiesBinding));
+    ASSERT_TRUE(WaitIdle(form.TrafficClassesBinding));
+    EXPECT_EQ(Rows(form), QStringList({"Device Capabilities | #Edit_DeviceCapabilities",
+                                       "Traffic Classes State | #TrafficClassesState"}));
+    EXPECT_EQ(Bound({form.CapabilitiesBinding}), QStringList({"0 #Edit_DeviceCapabilities"}));
+    EXPECT_EQ(Bound({form.TrafficClassesBinding}), QStringList({"0 #TrafficClassesState"}));
+}
+
+TEST_F(ScalarFieldsTest, GarpTimers)
+{
+    TGARPForm form;
+    ASSERT_TRUE(WaitIdle(form.TableBinding));
+    EXPECT_EQ(Rows(form),
+              QStringList({"GARP Join Time           (0....2147483647) | #GarpJoinTime | Centiseconds",
+                           "GARP Leave Time       (0....2147483647) | #GarpLeaveTime | Centiseconds",
+                           "GARP Leave All Time   (0....2147483647) | #GarpLeaveAllTime | Centiseconds"}));
+    EXPECT_EQ(Bound({form.TableBinding}),
+              QStringList({"1 #GarpJoinTime", "2 #GarpLeaveTime", "3 #GarpLeaveAllTime"}));
+    EXPECT_EQ(form.GarpJoinTime->maxLength(), 10);
+}
+
+TEST_F(ScalarFieldsTest, VLanPortInformation)
+{
+    TVLanPortInfomationForm form;
+    ASSERT_TRUE(WaitIdle(form.TableBinding));
+    EXPECT_EQ(Rows(form),
+              QStringList({"Port VLAN ID | #PortVLanID", "Acceptable Frame Types | #AcceptableFrameTypes",
+                           "Ingress Filtering | #IngressFiltering", "GVRP Status | #GvrpStatus"}));
+    EXPECT_EQ(Bound({form.TableBinding}), QStringList({"1 #PortVLanID", "2 #AcceptableFrameTypes",
+                                                       "3 #IngressFiltering", "4 #GvrpStatus"}));
+}
+
+TEST_F(ScalarFieldsTest, SpanningTreeAlgorithm)
+{
+    TSpanningTreeAlgorithmForm form;
+    form.WaitIdle();
+    EXPECT_EQ(Bound({form.Binding.get()}), QStringList({"0 #ComboBox1"}));
+    const QList<QLabel *> labels = form.findChildren<QLabel *>();
+    const auto caption = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
+        return label->text() == QStringLiteral("Spanning Tree Algorithm");
+    });
+    ASSERT_NE(caption, labels.end());
+    const auto scaled = &TBindingForm::Scaled;
+    EXPECT_EQ((*caption)->geometry(), QRect(scaled(16), scaled(19), scaled(150), scaled(18)));
+    EXPECT_EQ(form.ComboBox1->geometry(), QRect(scaled(170), scaled(16), scaled(112), scaled(24)));
+}
+
+TEST_F(ScalarFieldsTest, EquipmentBasicInformationShowsCaptionsInItsOwnOrder)
+{
+    TEquipmentBasicInfoForm form;
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    EXPECT_EQ(Rows(form), QStringList({"Equipment Capacity | #Edit1", "Max Supported Units | #Edit2 (ro)",
+                                       "Number Of Unit | #Edit3 (ro)", "Stacking Version | #Edit4 (ro)"}));
+    EXPECT_EQ(Bound({form.Binding.get()}), QStringList({"2 #Edit2", "3 #Edit3", "1 #Edit4"}));
+    EXPECT_EQ(form.Edit1->text(), "Redundant Power and Stacking");
+}
+
+TEST_F(ScalarFieldsTest, SSLManagement)
+{
+    TSSLManagementForm form;
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    EXPECT_EQ(Rows(form), QStringList({"SSL Version 3 | #cbxSSLVersion", "TLS Version 1 | #cbxTLSVersion",
+                                       "RSA-with-RC4-128-MD5 | #cbxciphersuites1",
+                                       "RSA-with-3DES-EDE-CBC-SHA | #cbxciphersuites2",
+                                       "DHE-DSS-with-3DES-EDE-CBC-SHA | #cbxciphersuites3",
+                                       "RSA-EXPORT-with-RC4-40-MD5 | #cbxciphersuites4"}));
+    EXPECT_EQ(Bound({form.Binding.get()}),
+              QStringList({"0 #cbxSSLVersion", "1 #cbxTLSVersion", "2 #edtciphersuites"}));
+    EXPECT_TRUE(form.edtciphersuites->isHidden());
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 // The scalar dedicated windows as the user sees them: each caption beside its
 // control, in order, and the variable each control is bound to. Pinned so
 // that a caption cannot move away from its variable.
+#include "KtDeviceState.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgSimSuite.h"
 #include "QgWait.h"
@@ -9,6 +10,7 @@
 #include "TGARPForm.h"
 #include "TPBridgeConfigForm.h"
 #include "TSSLManagementForm.h"
+#include "TSTP_Info.h"
 #include "TSpanningTreeAlgorithmForm.h"
 #include "TVLanGeneralInfoForm.h"
 #include "TVLanPortInfomationForm.h"
@@ -58,6 +60,29 @@ QStringList Rows(const QWidget &window)
                     rows << cells.join(" | ");
             }
         }
+    }
+    return rows;
+}
+
+// For a window placed by coordinates: "caption | #control x,y" for each
+// control bound, the caption being the label left of the control on its line.
+QStringList PlacedRows(const QWidget &window, const KtSNMPRequest2Edits *binding)
+{
+    QStringList rows;
+    for (const auto &bound : binding->Bindings) {
+        const QWidget *control = bound->Controls.value(0);
+        const QRect place = control->geometry();
+        QString caption;
+        for (const QLabel *label : window.findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+            const QRect at = label->geometry();
+            if (at.right() < place.left() && at.center().y() >= place.top() &&
+                at.center().y() <= place.bottom())
+                caption = label->text();
+        }
+        rows << QStringLiteral("%1 | #%2 %3,%4")
+                    .arg(caption, control->objectName())
+                    .arg(place.x())
+                    .arg(place.y());
     }
     return rows;
 }
@@ -131,14 +156,28 @@ TEST_F(ScalarFieldsTest, SpanningTreeAlgorithm)
     TSpanningTreeAlgorithmForm form;
     form.WaitIdle();
     EXPECT_EQ(Bound({form.Binding.get()}), QStringList({"0 #ComboBox1"}));
-    const QList<QLabel *> labels = form.findChildren<QLabel *>();
-    const auto caption = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
-        return label->text() == QStringLiteral("Spanning Tree Algorithm");
-    });
-    ASSERT_NE(caption, labels.end());
     const auto scaled = &TBindingForm::Scaled;
-    EXPECT_EQ((*caption)->geometry(), QRect(scaled(16), scaled(19), scaled(150), scaled(18)));
-    EXPECT_EQ(form.ComboBox1->geometry(), QRect(scaled(170), scaled(16), scaled(112), scaled(24)));
+    EXPECT_EQ(
+        PlacedRows(form, form.Binding.get()),
+        QStringList(
+            {QStringLiteral("Spanning Tree Algorithm | #ComboBox1 %1,%2").arg(scaled(170)).arg(scaled(16))}));
+}
+
+TEST_F(ScalarFieldsTest, SpanningTreeControl)
+{
+    KtDeviceState state;
+    TSTP_Info form(nullptr, &state);
+    EXPECT_EQ(
+        PlacedRows(form, form.EditBinding.get()),
+        QStringList(
+            {"STP Version | #Combo_STPVersion 200,14", "Maxi Age (600-4000) | #ET_AgingTime 200,44",
+             "Hello Time(100-1000) | #ET_HelloTime 200,74",
+             "Forward Delay(400-3000) | #ET_ForwardDelay 200,104", "Max Hops[1-20] | #ET_Priority 200,134",
+             "TX Hold Count (1-10) | #ED_TxHoldCount 200,164", "Forwarding BPDU | #Combo_BPDU 200,194"}));
+    EXPECT_EQ(Bound({form.EditBinding.get()}),
+              QStringList({"0 #Combo_STPVersion", "1 #ET_AgingTime", "2 #ET_HelloTime", "3 #ET_ForwardDelay",
+                           "4 #ET_Priority", "5 #ED_TxHoldCount", "6 #Combo_BPDU"}));
+    EXPECT_EQ(form.ET_AgingTime->maxLength(), 4);
 }
 
 TEST_F(ScalarFieldsTest, EquipmentBasicInformationShowsCaptionsInItsOwnOrder)

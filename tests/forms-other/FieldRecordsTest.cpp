@@ -1,4 +1,4 @@
-// The scalar dedicated windows as the user sees them: each caption beside its
+// The windows built from field records, as the user sees them: each caption beside its
 // control, in order, and the variable each control is bound to. Pinned so
 // that a caption cannot move away from its variable.
 #include "KtDeviceState.h"
@@ -11,6 +11,7 @@
 #include "TPBridgeConfigForm.h"
 #include "TSSLManagementForm.h"
 #include "TSTP_Info.h"
+#include "TServerInformationForm.h"
 #include "TSpanningTreeAlgorithmForm.h"
 #include "TVLanGeneralInfoForm.h"
 #include "TVLanPortInfomationForm.h"
@@ -98,11 +99,11 @@ QStringList Bound(std::initializer_list<const KtSNMPRequest2Edits *> bindings)
     return bound;
 }
 
-class ScalarFieldsTest : public QgSimSuite
+class FieldRecordsTest : public QgSimSuite
 {
 };
 
-TEST_F(ScalarFieldsTest, VLanGeneralInformation)
+TEST_F(FieldRecordsTest, VLanGeneralInformation)
 {
     TVLanGeneralInfoForm form;
     ASSERT_TRUE(WaitIdle(form.ScalarBinding));
@@ -116,7 +117,7 @@ TEST_F(ScalarFieldsTest, VLanGeneralInformation)
     EXPECT_EQ(form.VlanVersionNumber->frameShape(), QFrame::Panel);
 }
 
-TEST_F(ScalarFieldsTest, PBridgeConfiguration)
+TEST_F(FieldRecordsTest, PBridgeConfiguration)
 {
     TPBridgeConfigForm form;
     ASSERT_TRUE(WaitIdle(form.CapabilitiesBinding));
@@ -127,7 +128,7 @@ TEST_F(ScalarFieldsTest, PBridgeConfiguration)
     EXPECT_EQ(Bound({form.TrafficClassesBinding}), QStringList({"0 #TrafficClassesState"}));
 }
 
-TEST_F(ScalarFieldsTest, GarpTimers)
+TEST_F(FieldRecordsTest, GarpTimers)
 {
     TGARPForm form;
     ASSERT_TRUE(WaitIdle(form.TableBinding));
@@ -140,7 +141,7 @@ TEST_F(ScalarFieldsTest, GarpTimers)
     EXPECT_EQ(form.GarpJoinTime->maxLength(), 10);
 }
 
-TEST_F(ScalarFieldsTest, VLanPortInformation)
+TEST_F(FieldRecordsTest, VLanPortInformation)
 {
     TVLanPortInfomationForm form;
     ASSERT_TRUE(WaitIdle(form.TableBinding));
@@ -151,7 +152,7 @@ TEST_F(ScalarFieldsTest, VLanPortInformation)
                                                        "3 #IngressFiltering", "4 #GvrpStatus"}));
 }
 
-TEST_F(ScalarFieldsTest, SpanningTreeAlgorithm)
+TEST_F(FieldRecordsTest, SpanningTreeAlgorithm)
 {
     TSpanningTreeAlgorithmForm form;
     form.WaitIdle();
@@ -163,7 +164,7 @@ TEST_F(ScalarFieldsTest, SpanningTreeAlgorithm)
             {QStringLiteral("Spanning Tree Algorithm | #ComboBox1 %1,%2").arg(scaled(170)).arg(scaled(16))}));
 }
 
-TEST_F(ScalarFieldsTest, SpanningTreeControl)
+TEST_F(FieldRecordsTest, SpanningTreeControl)
 {
     KtDeviceState state;
     TSTP_Info form(nullptr, &state);
@@ -180,7 +181,7 @@ TEST_F(ScalarFieldsTest, SpanningTreeControl)
     EXPECT_EQ(form.ET_AgingTime->maxLength(), 4);
 }
 
-TEST_F(ScalarFieldsTest, EquipmentBasicInformationShowsCaptionsInItsOwnOrder)
+TEST_F(FieldRecordsTest, EquipmentBasicInformationShowsCaptionsInItsOwnOrder)
 {
     TEquipmentBasicInfoForm form;
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
@@ -190,7 +191,7 @@ TEST_F(ScalarFieldsTest, EquipmentBasicInformationShowsCaptionsInItsOwnOrder)
     EXPECT_EQ(form.Edit1->text(), "Redundant Power and Stacking");
 }
 
-TEST_F(ScalarFieldsTest, SSLManagement)
+TEST_F(FieldRecordsTest, SSLManagement)
 {
     TSSLManagementForm form;
     ASSERT_TRUE(WaitIdle(form.Binding.get()));
@@ -202,6 +203,20 @@ TEST_F(ScalarFieldsTest, SSLManagement)
     EXPECT_EQ(Bound({form.Binding.get()}),
               QStringList({"0 #cbxSSLVersion", "1 #cbxTLSVersion", "2 #edtciphersuites"}));
     EXPECT_TRUE(form.edtciphersuites->isHidden());
+}
+
+TEST_F(FieldRecordsTest, ServerInformationEditors)
+{
+    TServerInformationForm form;
+    ASSERT_TRUE(WaitIdle(form.Binding.get()));
+    EXPECT_EQ(Rows(form), QStringList({"Server IP | #IPEdit", "Server AuthProtocol | #ProtocolComboBox",
+                                       "Server AuthPort | #PortEdit", "Server AuthKey | #KeyEdit",
+                                       "Server Timeout | #TimeoutEdit", "Server RetryCount | #RetryCEdit",
+                                       "Server RowStatus | #RowComboBox"}));
+    EXPECT_EQ(Bound({form.Binding.get()}),
+              QStringList({"0 #IPEdit", "1 #ProtocolComboBox", "2 #PortEdit", "3 #KeyEdit", "4 #TimeoutEdit",
+                           "5 #RetryCEdit", "6 #RowComboBox"}));
+    EXPECT_EQ(form.KeyEdit->maxLength(), 254);
 }
 
 } // namespace

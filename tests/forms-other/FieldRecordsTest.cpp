@@ -1,6 +1,6 @@
-// The windows built from field records, as the user sees them: each caption beside its
-// control, in order, and the variable each control is bound to. Pinned so
-// that a caption cannot move away from its variable.
+// The windows built from field records, as the user sees them: each caption
+// beside its control, in order, and the variable each control is bound to.
+// Pinned so that a caption cannot move away from its variable.
 #include "KtDeviceState.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgSimSuite.h"

@@ -4,15 +4,18 @@
 #include "KtDeviceState.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgSimSuite.h"
+#include "QgUnitRows.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "TEquipmentBasicInfoForm.h"
 #include "TGARPForm.h"
+#include "TMulticastFilterInformationForm.h"
 #include "TPBridgeConfigForm.h"
 #include "TSSLManagementForm.h"
 #include "TSTP_Info.h"
 #include "TServerInformationForm.h"
 #include "TSpanningTreeAlgorithmForm.h"
+#include "TUnicastFilterInformationForm.h"
 #include "TVLanGeneralInfoForm.h"
 #include "TVLanPortInfomationForm.h"
 
@@ -88,14 +91,18 @@ QStringList PlacedRows(const QWidget &window, const KtSNMPRequest2Edits *binding
     return rows;
 }
 
-// "variable #control" for each control bound, in binding order.
+// "variable #control" for each control bound, in binding order; "variable
+// ports" for the check boxes of a unit/port grid.
 QStringList Bound(std::initializer_list<const KtSNMPRequest2Edits *> bindings)
 {
     QStringList bound;
     for (const KtSNMPRequest2Edits *binding : bindings)
         for (const auto &control : binding->Bindings)
-            bound
-                << QStringLiteral("%1 #%2").arg(control->Item).arg(control->Controls.value(0)->objectName());
+            bound << QStringLiteral("%1 %2")
+                         .arg(control->Item)
+                         .arg(control->IsCheckBoxGroup()
+                                  ? QStringLiteral("ports")
+                                  : QLatin1Char('#') + control->Controls.value(0)->objectName());
     return bound;
 }
 
@@ -203,6 +210,25 @@ TEST_F(FieldRecordsTest, SSLManagement)
     EXPECT_EQ(Bound({form.Binding.get()}),
               QStringList({"0 #cbxSSLVersion", "1 #cbxTLSVersion", "2 #edtciphersuites"}));
     EXPECT_TRUE(form.edtciphersuites->isHidden());
+}
+
+TEST_F(FieldRecordsTest, StaticFilterEditors)
+{
+    KtDeviceState state;
+    state.SetUnitRows(QgUnitRows({{"1", "12", "QG2312"}}));
+    TUnicastFilterInformationForm unicast(nullptr, &state);
+    TMulticastFilterInformationForm multicast(nullptr, &state);
+    ASSERT_TRUE(WaitIdle(unicast.TableBinding));
+    ASSERT_TRUE(WaitIdle(multicast.TableBinding));
+    EXPECT_EQ(Rows(unicast),
+              QStringList({"VID | #ED_UnicastVID", "MAC  Address | #UnicastAddress", "Status | #UStatus"}));
+    EXPECT_EQ(Bound({unicast.TableBinding}),
+              QStringList({"0 #ED_UnicastVID", "1 #UnicastAddress", "3 ports", "4 #UStatus"}));
+    EXPECT_EQ(Rows(multicast),
+              QStringList({"VID | #ED_MulticastVID", "MAC Address | #ED_MACAddress", "Status | #Status"}));
+    EXPECT_EQ(Bound({multicast.TableBinding}),
+              QStringList({"0 #ED_MulticastVID", "1 #ED_MACAddress", "3 ports", "4 ports", "5 #Status"}));
+    EXPECT_EQ(unicast.ED_UnicastVID->maxLength(), multicast.ED_MulticastVID->maxLength());
 }
 
 TEST_F(FieldRecordsTest, ServerInformationEditors)

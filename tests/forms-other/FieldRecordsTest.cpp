@@ -227,7 +227,7 @@ TEST_F(FieldRecordsTest, StaticFilterEditors)
     EXPECT_EQ(Rows(multicast),
               QStringList({"VID | #ED_MulticastVID", "MAC Address | #ED_MACAddress", "Status | #Status"}));
     EXPECT_EQ(Bound({multicast.TableBinding}),
-              QStringList({"0 #ED_MulticastVID", "1 #ED_MACAddress", "3 ports", "4 ports", "5 #Status"}));
+              QStringList({"0 #ED_MulticastVID", "1 #ED_MACAddress", "5 #Status", "3 ports", "4 ports"}));
     EXPECT_EQ(unicast.ED_UnicastVID->maxLength(), multicast.ED_MulticastVID->maxLength());
 }
 

@@ -3,6 +3,7 @@
 #include "KtSNMPRequest2Edits.h"
 #include "TStackingPortUitForm.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -36,12 +37,17 @@ QWidget *NewControl(KtFieldControls::FieldKind kind, QWidget *parent)
 KtFieldControls::KtFieldControls(QWidget *parent, std::span<const Field> fields) : fields_(fields)
 {
     for (const Field &field : fields_) {
-        if (field.Caption)
-            captions_.insert(field.Variable, new QLabel(QString::fromLatin1(field.Caption), parent));
         if (QWidget *control = NewControl(field.Kind, parent)) {
             control->setObjectName(QString::fromLatin1(field.Control));
             controls_.insert(field.Variable, control);
         }
+        if (field.CheckBox) {
+            auto *box = new QCheckBox(parent);
+            box->setObjectName(QString::fromLatin1(field.CheckBox));
+            boxes_.insert(field.Variable, box);
+        }
+        if (field.Caption)
+            captions_.insert(field.Variable, new QLabel(QString::fromLatin1(field.Caption), parent));
     }
 }
 
@@ -77,14 +83,17 @@ void KtFieldControls::AddRows(QFormLayout *form) const
 QGridLayout *KtFieldControls::NewGridLayout(int pairsPerRow) const
 {
     auto *grid = new QGridLayout;
+    const int boxColumns = boxes_.isEmpty() ? 0 : 1;
     int pair = 0;
     for (const Field &field : fields_) {
         if (!field.Caption)
             continue;
         const int row = pair / pairsPerRow;
-        const int column = pair % pairsPerRow * 2;
-        grid->addWidget(Caption(field.Variable), row, column);
-        grid->addWidget(Control(field.Variable), row, column + 1);
+        const int column = pair % pairsPerRow * (boxColumns + 2);
+        if (QCheckBox *box = Box(field.Variable))
+            grid->addWidget(box, row, column);
+        grid->addWidget(Caption(field.Variable), row, column + boxColumns);
+        grid->addWidget(Control(field.Variable), row, column + boxColumns + 1);
         ++pair;
     }
     return grid;

@@ -15,10 +15,10 @@ class QWidget;
 
 // The controls of a window described by a field table: one row per variable
 // of a binding, naming the variable, the caption the user reads beside the
-// control, the kind of control, its object name and, for an edit box, its
-// input format. Builds the captions and controls, lays them out in the
-// table's order and binds each control to its variable, so that a caption
-// cannot drift away from the variable it stands for.
+// control, the kind of control, its object name, for an edit box its input
+// format and, where the user picks the fields a write sends, a check box. Builds the captions and controls,
+// lays them out in the table's order and binds each control to its variable, so that a caption cannot drift
+// away from the variable it stands for.
 class KtFieldControls
 {
 public:
@@ -36,6 +36,7 @@ public:
         const char *Caption = nullptr; // none: built and bound, but not laid out
         const char *Control = nullptr; // the control's object name
         const char *Format = nullptr;
+        const char *CheckBox = nullptr; // a check box before the caption, by this object name
     };
 
     KtFieldControls() = default;
@@ -47,11 +48,16 @@ public:
     QLabel *StaticText(int variable) const;
     QLineEdit *Edit(int variable) const;
     QComboBox *Combo(int variable) const;
+    QCheckBox *Box(int variable) const { return boxes_.value(variable); }
+    // By variable.
+    const QMap<int, QWidget *> &Controls() const { return controls_; }
+    const QMap<int, QCheckBox *> &Boxes() const { return boxes_; }
 
     // The captioned fields as rows of caption and control.
     QFormLayout *NewFormLayout() const;
     void AddRows(QFormLayout *form) const;
-    // The same in a grid of `pairsPerRow` caption/control pairs a row.
+    // The same in a grid of `pairsPerRow` caption/control pairs a row, each
+    // pair after a column of check boxes when there are any.
     QGridLayout *NewGridLayout(int pairsPerRow = 1) const;
 
     // Binds each control to its variable of `binding`, a port field to the
@@ -62,4 +68,5 @@ private:
     std::span<const Field> fields_;
     QMap<int, QWidget *> controls_;
     QMap<int, QLabel *> captions_;
+    QMap<int, QCheckBox *> boxes_;
 };

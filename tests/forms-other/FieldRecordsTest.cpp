@@ -8,6 +8,8 @@
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "TEquipmentBasicInfoForm.h"
+#include "TEthernetInformationRuleForm.h"
+#include "TEthernetMaskInformationForm.h"
 #include "TGARPForm.h"
 #include "TMulticastFilterInformationForm.h"
 #include "TPBridgeConfigForm.h"
@@ -229,6 +231,33 @@ TEST_F(FieldRecordsTest, StaticFilterEditors)
     EXPECT_EQ(Bound({multicast.TableBinding}),
               QStringList({"0 #ED_MulticastVID", "1 #ED_MACAddress", "5 #Status", "3 ports", "4 ports"}));
     EXPECT_EQ(unicast.ED_UnicastVID->maxLength(), multicast.ED_MulticastVID->maxLength());
+}
+
+TEST_F(FieldRecordsTest, AccessProfileRuleAndMaskEditors)
+{
+    TEthernetInformationRuleForm rule;
+    EXPECT_EQ(
+        Rows(rule),
+        QStringList({
+            " | Mask ID | #MaskIDEdit |  | Access ID | #AccessEdit",
+            "#cbxVlan | Vlan Rule | #VlanRuleEdit | #cbxSource | Source MAC Address Rule | #SourceMACEdit",
+            "#cbxDestination | Destination MAC Address Rule | #DestMACEdit | #cbxIEEE802dot1P | 8021P "
+            "Rule | #IEEE8021pEdit",
+            "#cbxEtherType | Ethernet Type Rule | #EthTypeEdit | #cbxEnablePriority | Enable Priority "
+            "Rule | #EnablePriorityComboBox",
+            "#cbxPriority | Priority Rule | #PriorityEdit | #cbxReplacePriority | Replace Priority "
+            "Rule | #ReplacePriorityComboBox",
+            "#cbxEnableReplace | Enable Replace DSCP Rule | #EnableReplDSCPComboBox | #cbxRuleReplace | "
+            "Replace DSCP | #ReplDSCPEdit",
+            "#cbxPermit | Permit | #PermitComboBox | #cbxRow | Row Status Rule | #RowComboBox",
+        }));
+    TEthernetMaskInformationForm mask;
+    EXPECT_EQ(Rows(mask),
+              QStringList({"Ethernet Mask ID | #IDEdit", "Use Vlan | #UseVLanComBo",
+                           "Mac Address Mask State | #MacMaskStateComBo",
+                           "Mac Address Mask Source | #MacAddMaskSourceEdit",
+                           "Mac Address Mask Destination | #MacMaskDstEdit", "Use 8021p | #Use8021pComBo",
+                           "Use Ethernet Type | #UseEthTypeCombo", "Row Status | #RowStatusComBo"}));
 }
 
 TEST_F(FieldRecordsTest, ServerInformationEditors)

@@ -13,12 +13,13 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-// The controls of a window described by a field table: one row per variable
-// of a binding, naming the variable, the caption the user reads beside the
-// control, the kind of control, its object name, for an edit box its input
-// format and, where the user picks the fields a write sends, a check box. Builds the captions and controls,
-// lays them out in the table's order and binds each control to its variable, so that a caption cannot drift
-// away from the variable it stands for.
+// The controls of a window described by a field table. Each field names a
+// variable of a binding, the caption the user reads beside its control, the
+// kind of control, its object name, for an edit box its input format and,
+// where the user picks the fields a write sends, a check box. Builds the
+// captions and controls, lays them out in the table's order and binds each
+// control to its variable, so that a caption cannot drift away from the
+// variable it stands for.
 class KtFieldControls
 {
 public:
@@ -49,7 +50,7 @@ public:
     QLineEdit *Edit(int variable) const;
     QComboBox *Combo(int variable) const;
     QCheckBox *Box(int variable) const { return boxes_.value(variable); }
-    // By variable.
+    // Every control and check box, by variable.
     const QMap<int, QWidget *> &Controls() const { return controls_; }
     const QMap<int, QCheckBox *> &Boxes() const { return boxes_; }
 

@@ -4,12 +4,9 @@
 #include "KtSNMPRequest2Edits.h"
 #include "TStackingPortUitForm.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -38,24 +35,10 @@ TAclMaskForm::TAclMaskForm(QWidget *owner, const MaskDesign &design, KtDeviceSta
 QWidget *TAclMaskForm::BuildEditors(const MaskDesign &design)
 {
     auto *editors = new QGroupBox(this);
-    auto *grid = new QGridLayout(editors);
-    int line = 0;
-    for (const FieldDef &field : std::span(design.Fields, design.FieldCount)) {
-        if (field.Kind == FieldKind::Ports)
-            continue;
-        QWidget *control = field.Kind == FieldKind::Edit ? static_cast<QWidget *>(new QLineEdit(editors))
-                                                         : new QComboBox(editors);
-        control->setObjectName(QString::fromLatin1(field.Control));
-        auto *caption = new QLabel(QString::fromLatin1(field.Caption), editors);
-        const int row = line / design.EditorColumns;
-        const int at = line % design.EditorColumns * 2;
-        grid->addWidget(caption, row, at);
-        grid->addWidget(control, row, at + 1);
-        controls_.insert(field.Column, control);
-        captions_.insert(field.Column, caption);
-        ++line;
-    }
-    grid->setRowStretch((line + design.EditorColumns - 1) / design.EditorColumns, 1);
+    fields_ = KtFieldControls(editors, std::span(design.Fields, design.FieldCount));
+    QGridLayout *grid = fields_.NewGridLayout(design.EditorColumns);
+    grid->setRowStretch(grid->rowCount(), 1);
+    editors->setLayout(grid);
     return editors;
 }
 
@@ -94,33 +77,10 @@ void TAclMaskForm::Bind(const MaskDesign &design)
     try {
         CreateBinding(design.Table, 1);
         setWindowTitle(QString::fromLatin1(design.Title) + Binding->Request.Device.Address);
-        const QString bits = TStackingPortUitForm::BitIndexList();
-        for (const FieldDef &field : std::span(design.Fields, design.FieldCount)) {
-            switch (field.Kind) {
-            case FieldKind::Edit:
-                Binding->BindEdit(field.Column, QString::fromLatin1(field.Format), {Edit(field.Column)});
-                break;
-            case FieldKind::Combo:
-                Binding->BindComboBox(field.Column, Combo(field.Column));
-                break;
-            case FieldKind::Ports:
-                Binding->BindCheckBoxList(field.Column, bits, PortGrid->PortBoxes);
-                break;
-            }
-        }
+        fields_.Bind(Binding.get(), PortGrid->PortBoxes);
     } catch (const KtException &error) {
         ShowError(error.Message);
     }
-}
-
-QLineEdit *TAclMaskForm::Edit(int column) const
-{
-    return qobject_cast<QLineEdit *>(controls_.value(column));
-}
-
-QComboBox *TAclMaskForm::Combo(int column) const
-{
-    return qobject_cast<QComboBox *>(controls_.value(column));
 }
 
 void TAclMaskForm::SetIdleState()

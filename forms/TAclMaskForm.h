@@ -1,8 +1,7 @@
 #pragma once
 
+#include "KtFieldControls.h"
 #include "TAclTableForm.h"
-
-#include <QMap>
 
 class KtDeviceState;
 
@@ -12,28 +11,12 @@ class QHBoxLayout;
 class QPushButton;
 
 // The common part of the access-profile mask windows, each described by a
-// design record: one row per table column (an edit box with its input
+// design record: one field per table column (an edit box with its input
 // format, a combo box, or the unit/port grid), the four buttons, and the
 // idle and row states that lock the mask ID of a row.
 class TAclMaskForm : public TAclTableForm
 {
 public:
-    enum class FieldKind
-    {
-        Edit,
-        Combo,
-        Ports
-    };
-    // One column of the mask table: its caption and control (none for the
-    // port grid) and, for an edit box, its input format.
-    struct FieldDef
-    {
-        int Column;
-        FieldKind Kind;
-        const char *Caption = nullptr;
-        const char *Control = nullptr;
-        const char *Format = nullptr;
-    };
     // A button's object name and text.
     struct ButtonDef
     {
@@ -45,7 +28,7 @@ public:
         const char *ObjectName;
         const char *Title; // before the switch's address
         const KtSNMPVarDef *Table;
-        const FieldDef *Fields;
+        const KtFieldControls::Field *Fields;
         int FieldCount;
         ButtonDef Refresh, Set, Add, Delete;
         int EditorColumns;      // caption/control pairs a grid row
@@ -57,8 +40,8 @@ public:
     static constexpr int CreateAndGoItem = 3;
     static constexpr int DestroyItem = 5;
 
-    QWidget *Control(int column) const { return controls_.value(column); }
-    QLabel *Caption(int column) const { return captions_.value(column); }
+    QWidget *Control(int column) const { return fields_.Control(column); }
+    QLabel *Caption(int column) const { return fields_.Caption(column); }
 
 protected:
     TAclMaskForm(QWidget *owner, const MaskDesign &design, KtDeviceState *state);
@@ -71,8 +54,8 @@ protected:
         DeleteRole
     };
 
-    QLineEdit *Edit(int column) const;
-    QComboBox *Combo(int column) const;
+    QLineEdit *Edit(int column) const { return fields_.Edit(column); }
+    QComboBox *Combo(int column) const { return fields_.Combo(column); }
     // The mask ID, column 0 of every mask table.
     QWidget *IdControl() const { return Control(0); }
     QPushButton *Button(Role role) const { return buttons_[role]; }
@@ -90,6 +73,5 @@ private:
     void Bind(const MaskDesign &design);
 
     QPushButton *buttons_[4] = {};
-    QMap<int, QWidget *> controls_;
-    QMap<int, QLabel *> captions_;
+    KtFieldControls fields_;
 };

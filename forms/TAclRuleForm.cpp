@@ -9,12 +9,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <span>
 
 TAclRuleForm::TAclRuleForm(QWidget *owner, const RuleTexts &texts, KtDeviceState *state)
     : TAclTableForm(owner, state), texts_(texts)
@@ -22,8 +22,8 @@ TAclRuleForm::TAclRuleForm(QWidget *owner, const RuleTexts &texts, KtDeviceState
     setWindowTitle(QString::fromLatin1(texts.Caption));
 }
 
-void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int fieldCount, int permitColumn,
-                         int rowColumn, int groupFirst, int groupLast)
+void TAclRuleForm::Build(const KtSNMPVarDef *table, const KtFieldControls::Field *fields, int fieldCount,
+                         int permitColumn, int rowColumn, int groupFirst, int groupLast)
 {
     permitColumn_ = permitColumn;
     rowColumn_ = rowColumn;
@@ -32,33 +32,14 @@ void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int 
     CreateFrame(false);
 
     auto *editors = new QGroupBox(this);
-    auto *grid = new QGridLayout(editors);
-    for (int i = 0; i < fieldCount; ++i) {
-        const FieldDef &field = fields[i];
-        const int line = i / 2;
-        const int at = (i % 2) * 3;
-        QWidget *control;
-        if (field.Format) {
-            control = new QLineEdit(editors);
-        } else {
-            control = new QComboBox(editors);
-        }
-        control->setObjectName(QString::fromLatin1(field.Control));
-        controls_.insert(field.Column, control);
-        if (field.CheckBox) {
-            auto *box = new QCheckBox(editors);
-            box->setObjectName(QString::fromLatin1(field.CheckBox));
-            boxes_.insert(field.Column, box);
-            grid->addWidget(box, line, at);
-        }
-        grid->addWidget(new QLabel(QString::fromLatin1(field.Caption), editors), line, at + 1);
-        grid->addWidget(control, line, at + 2);
-    }
+    fields_ = KtFieldControls(editors, std::span(fields, fieldCount));
+    QGridLayout *grid = fields_.NewGridLayout(2);
     grid->setRowStretch(fieldCount / 2 + 1, 1);
-    FirstKeyEdit = qobject_cast<QLineEdit *>(controls_.value(0));
-    SecondKeyEdit = qobject_cast<QLineEdit *>(controls_.value(1));
-    PermitComboBox = qobject_cast<QComboBox *>(controls_.value(permitColumn));
-    RowComboBox = qobject_cast<QComboBox *>(controls_.value(rowColumn));
+    editors->setLayout(grid);
+    FirstKeyEdit = fields_.Edit(0);
+    SecondKeyEdit = fields_.Edit(1);
+    PermitComboBox = fields_.Combo(permitColumn);
+    RowComboBox = fields_.Combo(rowColumn);
 
     StaticText1 = (new TRowCountLabel(QStringLiteral("StaticText1"), this))->Sunken(40);
     GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));
@@ -90,15 +71,7 @@ void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int 
 
     try {
         CreateBinding(table, 2);
-        for (int i = 0; i < fieldCount; ++i) {
-            const FieldDef &field = fields[i];
-            QWidget *control = controls_.value(field.Column);
-            if (field.Format)
-                Binding->BindEdit(field.Column, QString::fromLatin1(field.Format),
-                                  {static_cast<QLineEdit *>(control)});
-            else
-                Binding->BindComboBox(field.Column, static_cast<QComboBox *>(control));
-        }
+        fields_.Bind(Binding.get());
     } catch (const KtException &error) {
         ShowError(error.Message);
     }
@@ -107,7 +80,7 @@ void TAclRuleForm::Build(const KtSNMPVarDef *table, const FieldDef *fields, int 
     // After the binding: the window's handler sees the row just shown.
     connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { OnRowClicked(); });
 
-    for (const QWidget *control : controls_)
+    for (const QWidget *control : fields_.Controls())
         if (auto *edit = qobject_cast<QLineEdit *>(const_cast<QWidget *>(control)))
             edit->clear();
     if (RowComboBox)
@@ -151,7 +124,7 @@ void TAclRuleForm::SetRowState()
 
 void TAclRuleForm::ClearEditors()
 {
-    for (QWidget *control : controls_)
+    for (QWidget *control : fields_.Controls())
         if (auto *edit = qobject_cast<QLineEdit *>(control))
             edit->clear();
     CheckAll(false);
@@ -164,16 +137,16 @@ void TAclRuleForm::AfterFlow()
 
 void TAclRuleForm::CheckAll(bool checked)
 {
-    for (QCheckBox *box : boxes_)
+    for (QCheckBox *box : fields_.Boxes())
         box->setChecked(checked);
 }
 
 void TAclRuleForm::SetGroupEnabled(bool enabled)
 {
     for (int column = groupFirst_; column <= groupLast_; ++column) {
-        if (QWidget *control = controls_.value(column))
+        if (QWidget *control = Control(column))
             control->setEnabled(enabled);
-        if (QCheckBox *box = boxes_.value(column))
+        if (QCheckBox *box = Box(column))
             box->setEnabled(enabled);
     }
 }
@@ -190,19 +163,19 @@ bool TAclRuleForm::DenySelected() const
 
 void TAclRuleForm::CheckBoxExclusion(bool add)
 {
-    for (auto it = boxes_.cbegin(); it != boxes_.cend(); ++it) {
+    for (auto it = fields_.Boxes().cbegin(); it != fields_.Boxes().cend(); ++it) {
         const int column = it.key();
         if (column == permitColumn_ || column == rowColumn_)
             continue;
         if (!it.value()->isChecked())
             ExcludeColumn(column);
     }
-    const QCheckBox *permit = boxes_.value(permitColumn_);
+    const QCheckBox *permit = Box(permitColumn_);
     if (permit && permit->isChecked() && DenySelected())
         ExcludeColumns(groupFirst_, groupLast_);
     if (permit && !permit->isChecked())
         ExcludeColumn(permitColumn_);
-    const QCheckBox *row = boxes_.value(rowColumn_);
+    const QCheckBox *row = Box(rowColumn_);
     if (!add && row && !row->isChecked())
         ExcludeColumn(rowColumn_);
 }
@@ -230,7 +203,7 @@ void TAclRuleForm::EditButtonClick()
 {
     if (!KeysPresent(false))
         return;
-    const QCheckBox *row = boxes_.value(rowColumn_);
+    const QCheckBox *row = Box(rowColumn_);
     if (RowComboBox->currentIndex() == DestroyItem && row && row->isChecked()) {
         WriteFlow([this] { ExcludeColumns(2, rowColumn_ - 1); });
         return;
@@ -255,7 +228,7 @@ void TAclRuleForm::AddButtonClick()
         Refuse(QString::fromLatin1(texts_.Duplicate), FirstKeyEdit);
         return;
     }
-    const QCheckBox *row = boxes_.value(rowColumn_);
+    const QCheckBox *row = Box(rowColumn_);
     if (row && row->isChecked() && RowComboBox->currentIndex() != CreateAndGoItem) {
         Refuse(QStringLiteral("Row State must be createAndGo."), RowComboBox);
         return;

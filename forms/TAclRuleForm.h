@@ -1,10 +1,10 @@
 #pragma once
 
+#include "KtFieldControls.h"
 #include "TAclTableForm.h"
 #include "TRowCountLabel.h"
 
 #include <QList>
-#include <QMap>
 
 class KtDeviceState;
 
@@ -20,17 +20,6 @@ class QPushButton;
 class TAclRuleForm : public TAclTableForm
 {
 public:
-    // One field of the window: its column, label, control (an edit box with
-    // the input format, or a combo box when the format is null) and the name
-    // of its check box.
-    struct FieldDef
-    {
-        int Column;
-        const char *Caption;
-        const char *Control;
-        const char *Format;
-        const char *CheckBox;
-    };
     // The texts of one window.
     struct RuleTexts
     {
@@ -57,9 +46,9 @@ public:
     void CheckBoxExclusion(bool add);
     virtual void ProtocolExclusion() {}
 
-    QWidget *Control(int column) const { return controls_.value(column); }
-    QCheckBox *Box(int column) const { return boxes_.value(column); }
-    QList<QCheckBox *> FieldBoxes() const { return boxes_.values(); }
+    QWidget *Control(int column) const { return fields_.Control(column); }
+    QCheckBox *Box(int column) const { return fields_.Box(column); }
+    QList<QCheckBox *> FieldBoxes() const { return fields_.Boxes().values(); }
 
     QLineEdit *FirstKeyEdit = nullptr;
     QLineEdit *SecondKeyEdit = nullptr;
@@ -79,8 +68,8 @@ public:
 protected:
     // Builds the controls of the fields, binds the table and reads it.
     // `groupFirst` to `groupLast` is the priority-and-DSCP group.
-    void Build(const KtSNMPVarDef *table, const FieldDef *fields, int fieldCount, int permitColumn,
-               int rowColumn, int groupFirst, int groupLast);
+    void Build(const KtSNMPVarDef *table, const KtFieldControls::Field *fields, int fieldCount,
+               int permitColumn, int rowColumn, int groupFirst, int groupLast);
     // Whether the permit selection is deny, as the check-box exclusion sees
     // it.
     virtual bool DenySelected() const;
@@ -103,6 +92,5 @@ private:
     void SetGroupEnabled(bool enabled);
 
     RuleTexts texts_;
-    QMap<int, QWidget *> controls_;
-    QMap<int, QCheckBox *> boxes_;
+    KtFieldControls fields_;
 };

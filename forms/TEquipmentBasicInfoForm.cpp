@@ -1,10 +1,9 @@
 #include "TEquipmentBasicInfoForm.h"
 
+#include "KtFieldControls.h"
 #include "KtSNMPRequest2Edits.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,6 +13,18 @@ namespace {
 
 constexpr int kDesignedWidth = 360;
 constexpr int kDesignedHeight = 260;
+
+using Kind = KtFieldControls::FieldKind;
+using Item = TEquipmentBasicInfoForm::Item;
+
+// In the order the user reads them, which is not the variables' order.
+constexpr KtFieldControls::Field Fields[] = {
+    // A fixed text: the capacity octets are read but not shown.
+    {Item::ItemCapacity, Kind::Edit, "Equipment Capacity", "Edit1"},
+    {Item::ItemMaxUnits, Kind::Edit, "Max Supported Units", "Edit2", "%i"},
+    {Item::ItemUnits, Kind::Edit, "Number Of Unit", "Edit3", "%i"},
+    {Item::ItemStackingVersion, Kind::Edit, "Stacking Version", "Edit4", "%i"},
+};
 
 } // namespace
 
@@ -35,25 +46,20 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner)
     buttons->addWidget(BitBtn1);
     buttons->addStretch();
 
-    auto *grid = new QGridLayout;
-    const char *captions[] = {"Equipment Capacity", "Max Supported Units", "Number Of Unit",
-                              "Stacking Version"};
-    QLineEdit **edits[] = {&Edit1, &Edit2, &Edit3, &Edit4};
-    for (int row = 0; row < 4; ++row) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QStringLiteral("Edit%1").arg(row + 1));
-        edit->setReadOnly(row > 0);
-        *edits[row] = edit;
-        grid->addWidget(new QLabel(QString::fromUtf8(captions[row]), this), row, 0);
-        grid->addWidget(edit, row, 1);
-    }
+    const KtFieldControls fields(this, Fields);
+    Edit1 = fields.Edit(ItemCapacity);
+    Edit2 = fields.Edit(ItemMaxUnits);
+    Edit3 = fields.Edit(ItemUnits);
+    Edit4 = fields.Edit(ItemStackingVersion);
+    for (QLineEdit *figure : {Edit2, Edit3, Edit4})
+        figure->setReadOnly(true);
     Edit1->setText(QStringLiteral("Redundant Power and Stacking"));
 
     AddStatusMemo(0);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addLayout(grid);
+    layout->addLayout(fields.NewGridLayout());
     layout->addWidget(Memo1, 1);
 
     FinishLayout(kDesignedWidth, kDesignedHeight);
@@ -62,9 +68,7 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner)
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     Binding->Request.Vars = KtSNMPVarList(Variables, ListScalars, 0);
-    Binding->BindEdit(ItemMaxUnits, QStringLiteral("%i"), {Edit2});
-    Binding->BindEdit(ItemUnits, QStringLiteral("%i"), {Edit3});
-    Binding->BindEdit(ItemStackingVersion, QStringLiteral("%i"), {Edit4});
+    fields.Bind(Binding.get());
     Binding->SetStatusMemo(Memo1);
     GuardedWithMessageBox([this] { Binding->Get(); });
 }

@@ -33,23 +33,27 @@ const KtSNMPVarDef EthernetRuleTable[] = {
 
 using C = TEthernetInformationRuleForm::Column;
 
-constexpr TAclRuleForm::FieldDef Fields[] = {
-    {C::ColMaskId, "Mask ID", "MaskIDEdit", "%i{n1x255}", nullptr},
-    {C::ColAccessId, "Access ID", "AccessEdit", "%i{n1x255}", nullptr},
-    {C::ColVlan, "Vlan Rule", "VlanRuleEdit", "%s{l32}", "cbxVlan"},
-    {C::ColSourceMac, "Source MAC Address Rule", "SourceMACEdit", "%s{l12}", "cbxSource"},
-    {C::ColDestinationMac, "Destination MAC Address Rule", "DestMACEdit", "%s{l12}", "cbxDestination"},
-    {C::Col8021p, "8021P Rule", "IEEE8021pEdit", "%i{n0x7}", "cbxIEEE802dot1P"},
-    {C::ColEtherType, "Ethernet Type Rule", "EthTypeEdit", "%s{l4}", "cbxEtherType"},
-    {C::ColEnablePriority, "Enable Priority Rule", "EnablePriorityComboBox", nullptr, "cbxEnablePriority"},
-    {C::ColPriority, "Priority Rule", "PriorityEdit", "%i{n0x7}", "cbxPriority"},
-    {C::ColReplacePriority, "Replace Priority Rule", "ReplacePriorityComboBox", nullptr,
+using Kind = KtFieldControls::FieldKind;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {C::ColMaskId, Kind::Edit, "Mask ID", "MaskIDEdit", "%i{n1x255}"},
+    {C::ColAccessId, Kind::Edit, "Access ID", "AccessEdit", "%i{n1x255}"},
+    {C::ColVlan, Kind::Edit, "Vlan Rule", "VlanRuleEdit", "%s{l32}", "cbxVlan"},
+    {C::ColSourceMac, Kind::Edit, "Source MAC Address Rule", "SourceMACEdit", "%s{l12}", "cbxSource"},
+    {C::ColDestinationMac, Kind::Edit, "Destination MAC Address Rule", "DestMACEdit", "%s{l12}",
+     "cbxDestination"},
+    {C::Col8021p, Kind::Edit, "8021P Rule", "IEEE8021pEdit", "%i{n0x7}", "cbxIEEE802dot1P"},
+    {C::ColEtherType, Kind::Edit, "Ethernet Type Rule", "EthTypeEdit", "%s{l4}", "cbxEtherType"},
+    {C::ColEnablePriority, Kind::Combo, "Enable Priority Rule", "EnablePriorityComboBox", nullptr,
+     "cbxEnablePriority"},
+    {C::ColPriority, Kind::Edit, "Priority Rule", "PriorityEdit", "%i{n0x7}", "cbxPriority"},
+    {C::ColReplacePriority, Kind::Combo, "Replace Priority Rule", "ReplacePriorityComboBox", nullptr,
      "cbxReplacePriority"},
-    {C::ColEnableReplaceDscp, "Enable Replace DSCP Rule", "EnableReplDSCPComboBox", nullptr,
+    {C::ColEnableReplaceDscp, Kind::Combo, "Enable Replace DSCP Rule", "EnableReplDSCPComboBox", nullptr,
      "cbxEnableReplace"},
-    {C::ColReplaceDscp, "Replace DSCP", "ReplDSCPEdit", "%i{n0x63}", "cbxRuleReplace"},
-    {C::ColPermit, "Permit", "PermitComboBox", nullptr, "cbxPermit"},
-    {C::ColRowStatus, "Row Status Rule", "RowComboBox", nullptr, "cbxRow"},
+    {C::ColReplaceDscp, Kind::Edit, "Replace DSCP", "ReplDSCPEdit", "%i{n0x63}", "cbxRuleReplace"},
+    {C::ColPermit, Kind::Combo, "Permit", "PermitComboBox", nullptr, "cbxPermit"},
+    {C::ColRowStatus, Kind::Combo, "Row Status Rule", "RowComboBox", nullptr, "cbxRow"},
 };
 
 constexpr TAclRuleForm::RuleTexts Texts = {

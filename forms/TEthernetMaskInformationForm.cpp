@@ -33,9 +33,9 @@ const KtSNMPVarDef EthernetMaskTable[] = {
 };
 
 using C = TEthernetMaskInformationForm::Column;
-using Kind = TAclMaskForm::FieldKind;
+using Kind = KtFieldControls::FieldKind;
 
-constexpr TAclMaskForm::FieldDef Fields[] = {
+constexpr KtFieldControls::Field Fields[] = {
     {C::ColId, Kind::Edit, "Ethernet Mask ID", "IDEdit", "%i{n1x255l3}"},
     {C::ColUseVlan, Kind::Combo, "Use Vlan", "UseVLanComBo"},
     {C::ColMaskState, Kind::Combo, "Mac Address Mask State", "MacMaskStateComBo"},

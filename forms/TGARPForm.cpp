@@ -1,5 +1,6 @@
 #include "TGARPForm.h"
 
+#include "KtFieldControls.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
 #include "KtSNMPVarList.h"
@@ -20,7 +21,22 @@ constexpr KtSNMPVarDef Dot1dPortGarpTable[] = {
     {},
 };
 
-const QString TimerFormat = QStringLiteral("%i{n0x2147483647l10}");
+enum Item
+{
+    ItemJoinTime = 1,
+    ItemLeaveTime,
+    ItemLeaveAllTime,
+};
+
+using Kind = KtFieldControls::FieldKind;
+constexpr const char *TimerFormat = "%i{n0x2147483647l10}";
+
+constexpr KtFieldControls::Field TimerFields[] = {
+    {ItemJoinTime, Kind::Edit, "GARP Join Time           (0....2147483647)", "GarpJoinTime", TimerFormat},
+    {ItemLeaveTime, Kind::Edit, "GARP Leave Time       (0....2147483647)", "GarpLeaveTime", TimerFormat},
+    {ItemLeaveAllTime, Kind::Edit, "GARP Leave All Time   (0....2147483647)", "GarpLeaveAllTime",
+     TimerFormat},
+};
 
 } // namespace
 
@@ -31,18 +47,14 @@ TGARPForm::TGARPForm(QWidget *owner)
 
     TimerPanel = new QWidget(this);
     TimerPanel->setObjectName(QStringLiteral("TimerPanel"));
-    auto *timers = new QGridLayout(TimerPanel);
-    const auto addTimer = [this, timers](int row, const char *name, const char *label) {
-        auto *edit = new QLineEdit(TimerPanel);
-        edit->setObjectName(QString::fromLatin1(name));
-        timers->addWidget(new QLabel(QString::fromLatin1(label), TimerPanel), row, 0);
-        timers->addWidget(edit, row, 1);
-        timers->addWidget(new QLabel(QStringLiteral("Centiseconds"), TimerPanel), row, 2);
-        return edit;
-    };
-    GarpJoinTime = addTimer(0, "GarpJoinTime", "GARP Join Time           (0....2147483647)");
-    GarpLeaveTime = addTimer(1, "GarpLeaveTime", "GARP Leave Time       (0....2147483647)");
-    GarpLeaveAllTime = addTimer(2, "GarpLeaveAllTime", "GARP Leave All Time   (0....2147483647)");
+    const KtFieldControls timers(TimerPanel, TimerFields);
+    GarpJoinTime = timers.Edit(ItemJoinTime);
+    GarpLeaveTime = timers.Edit(ItemLeaveTime);
+    GarpLeaveAllTime = timers.Edit(ItemLeaveAllTime);
+    QGridLayout *grid = timers.NewGridLayout();
+    for (int row = 0; row < grid->rowCount(); ++row)
+        grid->addWidget(new QLabel(QStringLiteral("Centiseconds"), TimerPanel), row, 2);
+    TimerPanel->setLayout(grid);
     Content->addWidget(TimerPanel);
     TimerPanel->setVisible(false);
     SetBtn = AddButton(QStringLiteral("SetBtn"), QStringLiteral("Set"));
@@ -62,11 +74,9 @@ TGARPForm::TGARPForm(QWidget *owner)
     };
     FreesReadyFlagsOnClose = true;
     RefreshIdle = false;
-    if (!Guarded(TableBinding, [this] {
+    if (!Guarded(TableBinding, [this, &timers] {
             TableBinding->AttachListView(LV_dot1dPortGarpEntry, true);
-            TableBinding->BindEdit(1, TimerFormat, {GarpJoinTime});
-            TableBinding->BindEdit(2, TimerFormat, {GarpLeaveTime});
-            TableBinding->BindEdit(3, TimerFormat, {GarpLeaveAllTime});
+            timers.Bind(TableBinding);
             TableBinding->Get();
             WriteRowCount();
         }))

@@ -56,9 +56,9 @@ const KtSNMPVarDef IpMaskTable[] = {
 };
 
 using C = TIPMaskInformationForm::Column;
-using Kind = TAclMaskForm::FieldKind;
+using Kind = KtFieldControls::FieldKind;
 
-constexpr TAclMaskForm::FieldDef Fields[] = {
+constexpr KtFieldControls::Field Fields[] = {
     {C::ColId, Kind::Edit, "IP Mask ID", "IPIDEdit", "%i{n1x255l3}"},
     {C::ColUseVlan, Kind::Combo, "Use Vlan", "UseVlanComBo"},
     {C::ColMaskState, Kind::Combo, "Ip Address Mask State", "IpAddMaskStateComboBox"},

@@ -42,28 +42,32 @@ const KtSNMPVarDef IpRuleTable[] = {
 
 using C = TIPRuleForm::Column;
 
-constexpr TAclRuleForm::FieldDef Fields[] = {
-    {C::ColRuleId, "IP Rule ID", "IPRuleEdit", "%i{n1x255}", nullptr},
-    {C::ColAccessId, "IP Rule Access ID", "AccessIDEdit", "%i{n1x255}", nullptr},
-    {C::ColVlan, "Apply Vlan", "ApplyVlanEdit", "%s{l32}", "cbxVlan"},
-    {C::ColSourceIp, "Source IP Address", "SourceIPEdit", "%s{l16}", "cbxSourceIP"},
-    {C::ColDestinationIp, "Destination IP address", "DestIPEdit", "%s{l16}", "cbxDestIP"},
-    {C::ColDscp, "DSCP", "DSCPEdit", "%i{n0x63l2}", "cbxDscp"},
-    {C::ColProtocol, "Rule Protocol", "ProtocolComboBox", nullptr, "cbxProtocol"},
-    {C::ColType, "Rule Type", "RuleTypeEdit", "%i{n0x255l3}", "cbxType"},
-    {C::ColCode, "Rule Code", "RuleCodeEdit", "%i{n0x255l3}", "cbxRuleCode"},
-    {C::ColSourcePort, "Source Port", "SourcePortEdit", "%i{n1x65535l5}", "cbxSourcePort"},
-    {C::ColDestinationPort, "Destination Port", "DestPortEdit", "%i{n1x65535l5}", "cbxDestPort"},
-    {C::ColFlagBits, "Flag Bits", "FlagEdit", "%i{n0x63l2}", "cbxFBs"},
-    {C::ColProtocolId, "Protocol ID", "ProtocolIDEdit", "%i{n0x255l3}", "cbxProtocolID"},
-    {C::ColUserMask, "User Mask", "UserMaskEdit", "%s", "cbxUserMask"},
-    {C::ColEnablePriority, "Enable Priority", "PriorityComboBox", nullptr, "cbxEnablePriority"},
-    {C::ColPriority, "Priority", "PriorityEdit", "%i{n0x7l1}", "cbxPriority"},
-    {C::ColReplacePriority, "Replace Priority", "ReplaceComboBox", nullptr, "cbxReplacePriority"},
-    {C::ColEnableReplaceDscp, "Enable Replace DSCP", "EnableReplComboBox", nullptr, "cbxEnableReplaceDscp"},
-    {C::ColReplaceDscp, "Replace DSCP", "DSCPValueEdit", "%i{n0x63l2}", "cbxValue"},
-    {C::ColPermit, "Permit", "PermitComboBox", nullptr, "cbxPermit"},
-    {C::ColRowStatus, "Row Status", "RowComboBox", nullptr, "cbxRow"},
+using Kind = KtFieldControls::FieldKind;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {C::ColRuleId, Kind::Edit, "IP Rule ID", "IPRuleEdit", "%i{n1x255}"},
+    {C::ColAccessId, Kind::Edit, "IP Rule Access ID", "AccessIDEdit", "%i{n1x255}"},
+    {C::ColVlan, Kind::Edit, "Apply Vlan", "ApplyVlanEdit", "%s{l32}", "cbxVlan"},
+    {C::ColSourceIp, Kind::Edit, "Source IP Address", "SourceIPEdit", "%s{l16}", "cbxSourceIP"},
+    {C::ColDestinationIp, Kind::Edit, "Destination IP address", "DestIPEdit", "%s{l16}", "cbxDestIP"},
+    {C::ColDscp, Kind::Edit, "DSCP", "DSCPEdit", "%i{n0x63l2}", "cbxDscp"},
+    {C::ColProtocol, Kind::Combo, "Rule Protocol", "ProtocolComboBox", nullptr, "cbxProtocol"},
+    {C::ColType, Kind::Edit, "Rule Type", "RuleTypeEdit", "%i{n0x255l3}", "cbxType"},
+    {C::ColCode, Kind::Edit, "Rule Code", "RuleCodeEdit", "%i{n0x255l3}", "cbxRuleCode"},
+    {C::ColSourcePort, Kind::Edit, "Source Port", "SourcePortEdit", "%i{n1x65535l5}", "cbxSourcePort"},
+    {C::ColDestinationPort, Kind::Edit, "Destination Port", "DestPortEdit", "%i{n1x65535l5}", "cbxDestPort"},
+    {C::ColFlagBits, Kind::Edit, "Flag Bits", "FlagEdit", "%i{n0x63l2}", "cbxFBs"},
+    {C::ColProtocolId, Kind::Edit, "Protocol ID", "ProtocolIDEdit", "%i{n0x255l3}", "cbxProtocolID"},
+    {C::ColUserMask, Kind::Edit, "User Mask", "UserMaskEdit", "%s", "cbxUserMask"},
+    {C::ColEnablePriority, Kind::Combo, "Enable Priority", "PriorityComboBox", nullptr, "cbxEnablePriority"},
+    {C::ColPriority, Kind::Edit, "Priority", "PriorityEdit", "%i{n0x7l1}", "cbxPriority"},
+    {C::ColReplacePriority, Kind::Combo, "Replace Priority", "ReplaceComboBox", nullptr,
+     "cbxReplacePriority"},
+    {C::ColEnableReplaceDscp, Kind::Combo, "Enable Replace DSCP", "EnableReplComboBox", nullptr,
+     "cbxEnableReplaceDscp"},
+    {C::ColReplaceDscp, Kind::Edit, "Replace DSCP", "DSCPValueEdit", "%i{n0x63l2}", "cbxValue"},
+    {C::ColPermit, Kind::Combo, "Permit", "PermitComboBox", nullptr, "cbxPermit"},
+    {C::ColRowStatus, Kind::Combo, "Row Status", "RowComboBox", nullptr, "cbxRow"},
 };
 
 constexpr TAclRuleForm::RuleTexts Texts = {

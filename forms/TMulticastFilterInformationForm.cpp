@@ -1,6 +1,7 @@
 #include "TMulticastFilterInformationForm.h"
 #include "KtStandardOptions.h"
 
+#include "KtFieldControls.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
@@ -36,6 +37,15 @@ enum Column
     ColStatus = 5,
 };
 
+using Kind = KtFieldControls::FieldKind;
+
+// The two port columns are bound to grids of their own.
+constexpr KtFieldControls::Field Fields[] = {
+    {ColIndex, Kind::Edit, "VID", "ED_MulticastVID", "%i{n1x4094}"},
+    {ColMac, Kind::Edit, "MAC Address", "ED_MACAddress", "%h"},
+    {ColStatus, Kind::Combo, "Status", "Status"},
+};
+
 } // namespace
 
 TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget *owner, KtDeviceState *state)
@@ -43,17 +53,11 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget *owner,
                       QStringLiteral("MulticastFilterInformationForm"), state)
 {
     LV_dot1qStaticMulticastEntry = AddListView(QStringLiteral("LV_dot1qStaticMulticastEntry"));
-    ED_MulticastVID = new QLineEdit(this);
-    ED_MulticastVID->setObjectName(QStringLiteral("ED_MulticastVID"));
-    ED_MACAddress = new QLineEdit(this);
-    ED_MACAddress->setObjectName(QStringLiteral("ED_MACAddress"));
-    Status = new QComboBox(this);
-    Status->setObjectName(QStringLiteral("Status"));
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("VID"), ED_MulticastVID);
-    form->addRow(QStringLiteral("MAC Address"), ED_MACAddress);
-    form->addRow(QStringLiteral("Status"), Status);
-    Content->addLayout(form);
+    const KtFieldControls fields(this, Fields);
+    ED_MulticastVID = fields.Edit(ColIndex);
+    ED_MACAddress = fields.Edit(ColMac);
+    Status = fields.Combo(ColStatus);
+    Content->addLayout(fields.NewFormLayout());
     PortPageControl = new QTabWidget(this);
     PortPageControl->setObjectName(QStringLiteral("PortPageControl"));
     Content->addWidget(PortPageControl, 3);
@@ -66,13 +70,11 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget *owner,
 
     const QString bits = TStackingPortUitForm::BitIndexList();
     TableBinding = AddBinding(KtSNMPVarList(Dot1qStaticMulticastTable, ListTableEx, 3));
-    Guarded(TableBinding, [this, &bits] {
+    Guarded(TableBinding, [this, &bits, &fields] {
         TableBinding->AttachListView(LV_dot1qStaticMulticastEntry, true);
-        TableBinding->BindEdit(ColIndex, QStringLiteral("%i{n1x4094}"), {ED_MulticastVID});
-        TableBinding->BindEdit(ColMac, QStringLiteral("%h"), {ED_MACAddress});
+        fields.Bind(TableBinding);
         TableBinding->BindCheckBoxList(ColEgress, bits, EgressGrid->PortBoxes);
         TableBinding->BindCheckBoxList(ColForbidden, bits, ForbiddenGrid->PortBoxes);
-        TableBinding->BindComboBox(ColStatus, Status);
         TableBinding->Get();
         WriteRowCount();
     });

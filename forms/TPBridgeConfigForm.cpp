@@ -1,6 +1,7 @@
 #include "TPBridgeConfigForm.h"
 #include "KtStandardOptions.h"
 
+#include "KtFieldControls.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
@@ -23,26 +24,37 @@ const KtSNMPVarDef TrafficClassesVars[] = {
     {},
 };
 
+// Each table holds one variable.
+constexpr int ItemDeviceCapabilities = 0;
+constexpr int ItemTrafficClasses = 0;
+
+using Kind = KtFieldControls::FieldKind;
+
+constexpr KtFieldControls::Field DeviceCapabilitiesFields[] = {
+    {ItemDeviceCapabilities, Kind::StaticText, "Device Capabilities", "Edit_DeviceCapabilities"},
+};
+
+constexpr KtFieldControls::Field TrafficClassesFields[] = {
+    {ItemTrafficClasses, Kind::Combo, "Traffic Classes State", "TrafficClassesState"},
+};
+
 } // namespace
 
 TPBridgeConfigForm::TPBridgeConfigForm(QWidget *owner)
     : TBridgeInfoForm(owner, QStringLiteral("PBridgeConfigForm"), QStringLiteral("802.1P Basic Configure"))
 {
-    Edit_DeviceCapabilities = new QLabel(this);
-    Edit_DeviceCapabilities->setObjectName(QStringLiteral("Edit_DeviceCapabilities"));
-    Edit_DeviceCapabilities->setFrameShape(QFrame::Panel);
-    Edit_DeviceCapabilities->setFrameShadow(QFrame::Sunken);
-    TrafficClassesState = new QComboBox(this);
-    TrafficClassesState->setObjectName(QStringLiteral("TrafficClassesState"));
+    const KtFieldControls capabilities(this, DeviceCapabilitiesFields);
+    const KtFieldControls trafficClasses(this, TrafficClassesFields);
+    Edit_DeviceCapabilities = capabilities.StaticText(ItemDeviceCapabilities);
+    TrafficClassesState = trafficClasses.Combo(ItemTrafficClasses);
     GmrpStatusLabel = new QLabel(QStringLiteral("GMRP Status"), this);
     GmrpStatusLabel->setVisible(false);
     GmrpStatus = new QComboBox(this);
     GmrpStatus->setObjectName(QStringLiteral("GmrpStatus"));
     GmrpStatus->setVisible(false);
 
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Device Capabilities"), Edit_DeviceCapabilities);
-    form->addRow(QStringLiteral("Traffic Classes State"), TrafficClassesState);
+    QFormLayout *form = capabilities.NewFormLayout();
+    trafficClasses.AddRows(form);
     Content->addLayout(form);
     Content->addStretch();
     SetBtn = AddButton(QStringLiteral("SetBtn"), QStringLiteral("Set"));
@@ -53,12 +65,12 @@ TPBridgeConfigForm::TPBridgeConfigForm(QWidget *owner)
 
     CapabilitiesBinding = AddBinding(KtSNMPVarList(DeviceCapabilitiesVars, ListScalars));
     TrafficClassesBinding = AddBinding(KtSNMPVarList(TrafficClassesVars, ListScalars));
-    Guarded(CapabilitiesBinding, [this] {
-        CapabilitiesBinding->BindStaticText(0, Edit_DeviceCapabilities);
+    Guarded(CapabilitiesBinding, [this, &capabilities] {
+        capabilities.Bind(CapabilitiesBinding);
         CapabilitiesBinding->Get();
     });
-    Guarded(TrafficClassesBinding, [this] {
-        TrafficClassesBinding->BindComboBox(0, TrafficClassesState);
+    Guarded(TrafficClassesBinding, [this, &trafficClasses] {
+        trafficClasses.Bind(TrafficClassesBinding);
         TrafficClassesBinding->Get();
     });
 }

@@ -1,6 +1,7 @@
 #include "TSSLManagementForm.h"
 #include "KtStandardOptions.h"
 
+#include "KtFieldControls.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -23,6 +24,16 @@ constexpr int kDesignedHeight = 280;
 constexpr const char *kSuiteCaptions[] = {"RSA-with-RC4-128-MD5", "RSA-with-3DES-EDE-CBC-SHA",
                                           "DHE-DSS-with-3DES-EDE-CBC-SHA", "RSA-EXPORT-with-RC4-40-MD5"};
 
+using Kind = KtFieldControls::FieldKind;
+using Item = TSSLManagementForm::Item;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {Item::ItemSslVersion, Kind::Combo, "SSL Version 3", "cbxSSLVersion"},
+    {Item::ItemTlsVersion, Kind::Combo, "TLS Version 1", "cbxTLSVersion"},
+    // Hidden: the four cipher-suite boxes show it.
+    {Item::ItemCipherSuites, Kind::Edit, nullptr, "edtciphersuites", "%s{l2}"},
+};
+
 // Combo-box item of the cipher-suite boxes that means "enabled".
 constexpr int kEnabledItem = 1;
 
@@ -40,27 +51,23 @@ const KtSNMPVarDef TSSLManagementForm::Variables[] = {
 TSSLManagementForm::TSSLManagementForm(QWidget *owner)
     : TBindingForm(owner, QStringLiteral("SSLManagementForm"), QStringLiteral("SSL Management Table"))
 {
-    auto *grid = new QGridLayout;
-    auto addRow = [this, grid](int row, const QString &caption, const QString &name) {
-        auto *combo = new QComboBox(this);
-        combo->setObjectName(name);
-        grid->addWidget(new QLabel(caption, this), row, 0);
-        grid->addWidget(combo, row, 1);
-        return combo;
-    };
-    cbxSSLVersion = addRow(0, QStringLiteral("SSL Version 3"), QStringLiteral("cbxSSLVersion"));
-    cbxTLSVersion = addRow(1, QStringLiteral("TLS Version 1"), QStringLiteral("cbxTLSVersion"));
+    const KtFieldControls fields(this, Fields);
+    cbxSSLVersion = fields.Combo(ItemSslVersion);
+    cbxTLSVersion = fields.Combo(ItemTlsVersion);
+    edtciphersuites = fields.Edit(ItemCipherSuites);
+    edtciphersuites->hide();
+    QGridLayout *grid = fields.NewGridLayout();
+    const int firstSuiteRow = grid->rowCount();
     for (int suite = 0; suite < 4; ++suite) {
-        QComboBox *combo = addRow(suite + 2, QString::fromUtf8(kSuiteCaptions[suite]),
-                                  QStringLiteral("cbxciphersuites%1").arg(suite + 1));
+        auto *combo = new QComboBox(this);
+        combo->setObjectName(QStringLiteral("cbxciphersuites%1").arg(suite + 1));
         combo->addItems({QStringLiteral("disabled"), QStringLiteral("enabled")});
         // Empty until the suites are read: a default would be written as read.
         combo->setCurrentIndex(-1);
+        grid->addWidget(new QLabel(QString::fromUtf8(kSuiteCaptions[suite]), this), firstSuiteRow + suite, 0);
+        grid->addWidget(combo, firstSuiteRow + suite, 1);
         cbxciphersuites[suite] = combo;
     }
-    edtciphersuites = new QLineEdit(this);
-    edtciphersuites->setObjectName(QStringLiteral("edtciphersuites"));
-    edtciphersuites->hide();
 
     btnGet = new QPushButton(QStringLiteral("Refresh"), this);
     btnGet->setObjectName(QStringLiteral("btnGet"));
@@ -87,9 +94,7 @@ TSSLManagementForm::TSSLManagementForm(QWidget *owner)
     Guarded([&] {
         Binding = std::make_unique<KtSNMPRequest2Edits>(this);
         Binding->Request.Vars = KtSNMPVarList(Variables, ListScalars, 0);
-        Binding->BindComboBox(ItemSslVersion, cbxSSLVersion);
-        Binding->BindComboBox(ItemTlsVersion, cbxTLSVersion);
-        Binding->BindEdit(ItemCipherSuites, QStringLiteral("%s{l2}"), {edtciphersuites});
+        fields.Bind(Binding.get());
         // The hidden box takes the whole value read, so that a value of more
         // than one octet is seen as such instead of being cut to its first
         // octet and shown as cipher suites it does not hold.

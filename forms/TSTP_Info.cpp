@@ -2,6 +2,7 @@
 #include "KtDeviceState.h"
 #include "KtStandardOptions.h"
 
+#include "KtFieldControls.h"
 #include "KtOptionList.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
@@ -29,6 +30,19 @@ constexpr qint32 kTimeOut = 300;
 // The designed client size; it stays the same on every screen.
 constexpr int kWidth = 360;
 constexpr int kHeight = 332;
+
+using Kind = KtFieldControls::FieldKind;
+using Item = TSTP_Info::Item;
+
+constexpr KtFieldControls::Field EditFields[] = {
+    {Item::ItemVersion, Kind::Combo, "STP Version", "Combo_STPVersion"},
+    {Item::ItemMaxAge, Kind::Edit, "Maxi Age (600-4000)", "ET_AgingTime", "%i{n600x4000l4a}"},
+    {Item::ItemHelloTime, Kind::Edit, "Hello Time(100-1000)", "ET_HelloTime", "%i{n100x1000l4a}"},
+    {Item::ItemForwardDelay, Kind::Edit, "Forward Delay(400-3000)", "ET_ForwardDelay", "%i{n400x3000l4a}"},
+    {Item::ItemMaxHops, Kind::Edit, "Max Hops[1-20]", "ET_Priority", "%i{n1x20l2a}"},
+    {Item::ItemTxHoldCount, Kind::Edit, "TX Hold Count (1-10)", "ED_TxHoldCount", "%i{n1x10l2a}"},
+    {Item::ItemForwardBpdu, Kind::Combo, "Forwarding BPDU", "Combo_BPDU"},
+};
 
 // A decimal number; false for anything else, an empty text included.
 bool ReadNumber(const QString &text, qint64 &number)
@@ -79,27 +93,22 @@ TSTP_Info::TSTP_Info(QWidget *parent, KtDeviceState *state)
     : TBindingForm(parent, QStringLiteral("STP_Info"),
                    QStringLiteral("Spanning Tree Control : ") + KtSNMPDefaults.Device.Address, state)
 {
-    BuildControls();
+    const KtFieldControls fields(this, EditFields);
+    BuildControls(fields);
 
     MstpBinding = MakeBinding(MstpVariables);
     MstpBinding->AttachListView(ListView1, false);
     Guarded(MstpBinding.get(), [this] { MstpBinding->Get(); });
 
     EditBinding = MakeBinding(EditVariables);
-    EditBinding->BindComboBox(ItemVersion, Combo_STPVersion);
-    EditBinding->BindEdit(ItemMaxAge, QStringLiteral("%i{n600x4000l4a}"), {ET_AgingTime});
-    EditBinding->BindEdit(ItemHelloTime, QStringLiteral("%i{n100x1000l4a}"), {ET_HelloTime});
-    EditBinding->BindEdit(ItemForwardDelay, QStringLiteral("%i{n400x3000l4a}"), {ET_ForwardDelay});
-    EditBinding->BindEdit(ItemMaxHops, QStringLiteral("%i{n1x20l2a}"), {ET_Priority});
-    EditBinding->BindEdit(ItemTxHoldCount, QStringLiteral("%i{n1x10l2a}"), {ED_TxHoldCount});
-    EditBinding->BindComboBox(ItemForwardBpdu, Combo_BPDU);
+    fields.Bind(EditBinding.get());
     Guarded(EditBinding.get(), [this] { EditBinding->Get(); });
 
     if (DeviceStpVersion() == kMstp)
         SetHelloTime(false);
 }
 
-void TSTP_Info::BuildControls()
+void TSTP_Info::BuildControls(const KtFieldControls &fields)
 {
     setFixedSize(kWidth, kHeight);
 
@@ -113,40 +122,19 @@ void TSTP_Info::BuildControls()
         label->setGeometry(labelX, top + 3, 180, 18);
         return label;
     };
-    auto addCombo = [this, controlX, controlWidth](const char *name, int top) {
-        auto *combo = new QComboBox(this);
-        combo->setObjectName(QLatin1String(name));
-        combo->setGeometry(controlX, top, controlWidth, 24);
-        return combo;
-    };
-    auto addEdit = [this, controlX, controlWidth](const char *name, int top) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QLatin1String(name));
-        edit->setGeometry(controlX, top, controlWidth, 24);
-        return edit;
-    };
-
-    addLabel(QStringLiteral("STP Version"), y);
-    Combo_STPVersion = addCombo("Combo_STPVersion", y);
-    y += rowHeight;
-    addLabel(QStringLiteral("Maxi Age (600-4000)"), y);
-    ET_AgingTime = addEdit("ET_AgingTime", y);
-    y += rowHeight;
-    addLabel(QStringLiteral("Hello Time(100-1000)"), y);
-    ET_HelloTime = addEdit("ET_HelloTime", y);
-    y += rowHeight;
-    addLabel(QStringLiteral("Forward Delay(400-3000)"), y);
-    ET_ForwardDelay = addEdit("ET_ForwardDelay", y);
-    y += rowHeight;
-    addLabel(QStringLiteral("Max Hops[1-20]"), y);
-    ET_Priority = addEdit("ET_Priority", y);
-    y += rowHeight;
-    addLabel(QStringLiteral("TX Hold Count (1-10)"), y);
-    ED_TxHoldCount = addEdit("ED_TxHoldCount", y);
-    y += rowHeight;
-    addLabel(QStringLiteral("Forwarding BPDU"), y);
-    Combo_BPDU = addCombo("Combo_BPDU", y);
-    y += rowHeight + 4;
+    for (const KtFieldControls::Field &field : EditFields) {
+        fields.Caption(field.Variable)->setGeometry(labelX, y + 3, 180, 18);
+        fields.Control(field.Variable)->setGeometry(controlX, y, controlWidth, 24);
+        y += rowHeight;
+    }
+    Combo_STPVersion = fields.Combo(ItemVersion);
+    ET_AgingTime = fields.Edit(ItemMaxAge);
+    ET_HelloTime = fields.Edit(ItemHelloTime);
+    ET_ForwardDelay = fields.Edit(ItemForwardDelay);
+    ET_Priority = fields.Edit(ItemMaxHops);
+    ED_TxHoldCount = fields.Edit(ItemTxHoldCount);
+    Combo_BPDU = fields.Combo(ItemForwardBpdu);
+    y += 4;
     QLabel *helloNote = addLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)"), y);
     helloNote->setObjectName(QStringLiteral("LB_HelloNote"));
     y += 20;

@@ -10,6 +10,7 @@
 
 class KtDeviceState;
 
+class KtFieldControls;
 class KtOptionList;
 class KtSNMPRequest2Edits;
 class QComboBox;
@@ -92,7 +93,7 @@ public:
     std::unique_ptr<KtSNMPRequest2Edits> &MstpBinding = OwnedBinding();
 
 private:
-    void BuildControls();
+    void BuildControls(const KtFieldControls &fields);
     std::unique_ptr<KtSNMPRequest2Edits> MakeBinding(const KtSNMPVarDef *table);
     // Puts the edit boxes' texts into the one row of the MSTP list view.
     void FillMstpRow();

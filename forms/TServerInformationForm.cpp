@@ -4,13 +4,13 @@
 #include "KtAccessSnapshot.h"
 #include "KtAuthRules.h"
 #include "KtException.h"
+#include "KtFieldControls.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -25,6 +25,19 @@ constexpr int kDesignedHeight = 460;
 constexpr KtOptionDef kProtocolPairs[] = {
     {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}, {}};
 const KtOptionList kProtocols(kProtocolPairs);
+
+using Kind = KtFieldControls::FieldKind;
+using Column = TServerInformationForm::Column;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {Column::ColumnAddress, Kind::Edit, "Server IP", "IPEdit", "%s{l16}"},
+    {Column::ColumnProtocol, Kind::Combo, "Server AuthProtocol", "ProtocolComboBox"},
+    {Column::ColumnPort, Kind::Edit, "Server AuthPort", "PortEdit", "%i{n1x65535l5}"},
+    {Column::ColumnKey, Kind::Edit, "Server AuthKey", "KeyEdit", "%s{l254}"},
+    {Column::ColumnTimeout, Kind::Edit, "Server Timeout", "TimeoutEdit", "%i{n1x255l3}"},
+    {Column::ColumnRetries, Kind::Edit, "Server RetryCount", "RetryCEdit", "%i{n1x255l3}"},
+    {Column::ColumnRowStatus, Kind::Combo, "Server RowStatus", "RowComboBox"},
+};
 
 } // namespace
 
@@ -48,46 +61,22 @@ TServerInformationForm::TServerInformationForm(QWidget *owner)
     ListView1->setObjectName(QStringLiteral("ListView1"));
     QHBoxLayout *buttons = RowButtonLayout(ListView1, QStringLiteral("Static"));
 
-    auto edit = [this](const char *name) {
-        auto *box = new QLineEdit(this);
-        box->setObjectName(QString::fromUtf8(name));
-        return box;
-    };
-    auto combo = [this](const char *name) {
-        auto *box = new QComboBox(this);
-        box->setObjectName(QString::fromUtf8(name));
-        return box;
-    };
-    IPEdit = edit("IPEdit");
-    ProtocolComboBox = combo("ProtocolComboBox");
-    PortEdit = edit("PortEdit");
-    KeyEdit = edit("KeyEdit");
-    TimeoutEdit = edit("TimeoutEdit");
-    RetryCEdit = edit("RetryCEdit");
-    RowComboBox = combo("RowComboBox");
+    const KtFieldControls fields(this, Fields);
+    IPEdit = fields.Edit(ColumnAddress);
+    ProtocolComboBox = fields.Combo(ColumnProtocol);
+    PortEdit = fields.Edit(ColumnPort);
+    KeyEdit = fields.Edit(ColumnKey);
+    TimeoutEdit = fields.Edit(ColumnTimeout);
+    RetryCEdit = fields.Edit(ColumnRetries);
+    RowComboBox = fields.Combo(ColumnRowStatus);
     KeyEditors = {IPEdit, ProtocolComboBox};
-    auto *grid = new QGridLayout;
-    const std::pair<const char *, QWidget *> fields[] = {
-        {"Server IP", IPEdit},
-        {"Server AuthProtocol", ProtocolComboBox},
-        {"Server AuthPort", PortEdit},
-        {"Server AuthKey", KeyEdit},
-        {"Server Timeout", TimeoutEdit},
-        {"Server RetryCount", RetryCEdit},
-        {"Server RowStatus", RowComboBox},
-    };
-    int line = 0;
-    for (const auto &[caption, control] : fields) {
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), this), line, 0);
-        grid->addWidget(control, line++, 1);
-    }
 
     AddStatusBar(nullptr);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(ListView1, 1);
-    layout->addLayout(grid);
+    layout->addLayout(fields.NewGridLayout());
     layout->addWidget(StatusBar1);
 
     FinishLayout(kDesignedWidth, kDesignedHeight);
@@ -102,13 +91,7 @@ TServerInformationForm::TServerInformationForm(QWidget *owner)
         Binding->AttachListView(ListView1, true);
         // After the binding's own handler: the row is in the controls first.
         connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListClicked(); });
-        Binding->BindEdit(ColumnAddress, QStringLiteral("%s{l16}"), {IPEdit});
-        Binding->BindComboBox(ColumnProtocol, ProtocolComboBox);
-        Binding->BindEdit(ColumnPort, QStringLiteral("%i{n1x65535l5}"), {PortEdit});
-        Binding->BindEdit(ColumnKey, QStringLiteral("%s{l254}"), {KeyEdit});
-        Binding->BindEdit(ColumnTimeout, QStringLiteral("%i{n1x255l3}"), {TimeoutEdit});
-        Binding->BindEdit(ColumnRetries, QStringLiteral("%i{n1x255l3}"), {RetryCEdit});
-        Binding->BindComboBox(ColumnRowStatus, RowComboBox);
+        fields.Bind(Binding.get());
         RowComboBox->setCurrentIndex(CreateAndGoItem);
         Binding->Get();
     });

@@ -3,6 +3,7 @@
 #include "KtStandardOptions.h"
 
 #include "KtException.h"
+#include "KtFieldControls.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -18,6 +19,14 @@ namespace {
 
 const QString kDisabled = QStringLiteral("disabled");
 const QString kEnabled = QStringLiteral("enabled");
+
+constexpr int ItemState = 0;
+
+using Kind = KtFieldControls::FieldKind;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {ItemState, Kind::Combo, "Spanning Tree Algorithm", "ComboBox1"},
+};
 
 // The designed client size, enlarged with large fonts.
 constexpr int kWidth = 300;
@@ -66,11 +75,12 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent)
 {
     // A closed window keeps its binding, switched off, until it goes.
     KeepsBindingsOnClose = true;
-    BuildControls();
+    const KtFieldControls fields(this, Fields);
+    BuildControls(fields);
 
     Binding = std::make_unique<KtSNMPRequest2Edits>(this);
     Binding->Request.Vars = KtSNMPVarList(Variables, ListScalars, 0);
-    Binding->BindComboBox(0, ComboBox1);
+    fields.Bind(Binding.get());
     Binding->SetStatusBar(StatusBar1);
     Binding->OnSetDone = [this](KtSNMPRequest2Controls *, const KtSNMPError &record) {
         if (record.Code != 0)
@@ -85,15 +95,13 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget *parent)
     RefreshState();
 }
 
-void TSpanningTreeAlgorithmForm::BuildControls()
+void TSpanningTreeAlgorithmForm::BuildControls(const KtFieldControls &fields)
 {
     const auto scaled = &TBindingForm::Scaled;
     setFixedSize(scaled(kWidth), scaled(kHeight));
 
-    auto *label = new QLabel(QStringLiteral("Spanning Tree Algorithm"), this);
-    label->setGeometry(scaled(16), scaled(19), scaled(150), scaled(18));
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    fields.Caption(ItemState)->setGeometry(scaled(16), scaled(19), scaled(150), scaled(18));
+    ComboBox1 = fields.Combo(ItemState);
     ComboBox1->setGeometry(scaled(170), scaled(16), scaled(112), scaled(24));
 
     GetButton = NewButton(QStringLiteral("Refresh"), QStringLiteral("GetButton"));

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class KtFieldControls;
 class KtOptionList;
 class KtSNMPRequest2Edits;
 class QComboBox;
@@ -59,7 +60,7 @@ public:
     std::unique_ptr<KtSNMPRequest2Edits> &Binding = OwnedBinding();
 
 private:
-    void BuildControls();
+    void BuildControls(const KtFieldControls &fields);
     // Starts the write; an exception becomes a status line.
     void StartWrite();
     void ShowError(const QString &message);

@@ -2,6 +2,7 @@
 #include "KtDeviceState.h"
 #include "KtStandardOptions.h"
 
+#include "KtFieldControls.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVar.h"
@@ -37,6 +38,15 @@ enum Column
     ColStatus = 4,
 };
 
+using Kind = KtFieldControls::FieldKind;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {ColIndex, Kind::Edit, "VID", "ED_UnicastVID", "%i{n1x4094}"},
+    {ColAddress, Kind::Edit, "MAC  Address", "UnicastAddress", "%h"},
+    {ColAllowed, Kind::Ports},
+    {ColStatus, Kind::Combo, "Status", "UStatus"},
+};
+
 // The item of "invalid" in the status list.
 constexpr int InvalidItem = 1;
 
@@ -47,17 +57,11 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget *owner, KtD
                       QStringLiteral("UnicastFilterInformationForm"), state)
 {
     LV_dot1qStaticUnicastEntry = AddListView(QStringLiteral("LV_dot1qStaticUnicastEntry"));
-    ED_UnicastVID = new QLineEdit(this);
-    ED_UnicastVID->setObjectName(QStringLiteral("ED_UnicastVID"));
-    UnicastAddress = new QLineEdit(this);
-    UnicastAddress->setObjectName(QStringLiteral("UnicastAddress"));
-    UStatus = new QComboBox(this);
-    UStatus->setObjectName(QStringLiteral("UStatus"));
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("VID"), ED_UnicastVID);
-    form->addRow(QStringLiteral("MAC  Address"), UnicastAddress);
-    form->addRow(QStringLiteral("Status"), UStatus);
-    Content->addLayout(form);
+    const KtFieldControls fields(this, Fields);
+    ED_UnicastVID = fields.Edit(ColIndex);
+    UnicastAddress = fields.Edit(ColAddress);
+    UStatus = fields.Combo(ColStatus);
+    Content->addLayout(fields.NewFormLayout());
     AllowedPortsBox = new QGroupBox(QStringLiteral("Allow To Go To Port"), this);
     AllowedPortsBox->setObjectName(QStringLiteral("AllowedPortsBox"));
     auto *boxLayout = new QVBoxLayout(AllowedPortsBox);
@@ -76,7 +80,6 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget *owner, KtD
     if (!DeviceState || DeviceState->UnitRows().isEmpty())
         Memo1->appendPlainText(QStringLiteral("no device unit information"));
 
-    const QString bits = TStackingPortUitForm::BitIndexList();
     TableBinding = AddBinding(KtSNMPVarList(Dot1qStaticUnicastTable, ListTableEx, 3));
     // A good write reads the table again by itself; after a refused one the
     // list is read again too, so that it shows what the agent holds.
@@ -84,12 +87,9 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget *owner, KtD
         if (record.Code != 0 && !Closed())
             Guarded(TableBinding, [this] { TableBinding->Get(); });
     };
-    Guarded(TableBinding, [this, &bits] {
+    Guarded(TableBinding, [this, &fields] {
         TableBinding->AttachListView(LV_dot1qStaticUnicastEntry, true);
-        TableBinding->BindEdit(ColIndex, QStringLiteral("%i{n1x4094}"), {ED_UnicastVID});
-        TableBinding->BindEdit(ColAddress, QStringLiteral("%h"), {UnicastAddress});
-        TableBinding->BindCheckBoxList(ColAllowed, bits, AllowedGrid->PortBoxes);
-        TableBinding->BindComboBox(ColStatus, UStatus);
+        fields.Bind(TableBinding, AllowedGrid->PortBoxes);
         TableBinding->Get();
         WriteRowCount();
     });

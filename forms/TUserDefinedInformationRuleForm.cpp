@@ -39,22 +39,29 @@ const KtSNMPVarDef PayloadRuleTable[] = {
 
 using C = TUserDefinedInformationRuleForm::Column;
 
-constexpr TAclRuleForm::FieldDef Fields[] = {
-    {C::ColProfileId, "Profile ID", "ProfileIDEdit", "%i{n1x255}", nullptr},
-    {C::ColAccessId, "Access ID", "AccessIDEdit", "%i{n1x255}", nullptr},
-    {C::ColFirstGroup, "Packet(s) Offset [0 to 15]", "OffsetGroupFirstEdit", "%s{l32}", "cbxGroupFirst"},
-    {C::ColFirstGroup + 1, "Packet(s) Offset [16 to 31]", "OffsetGroupSecondEdit", "%s{l32}",
+using Kind = KtFieldControls::FieldKind;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {C::ColProfileId, Kind::Edit, "Profile ID", "ProfileIDEdit", "%i{n1x255}"},
+    {C::ColAccessId, Kind::Edit, "Access ID", "AccessIDEdit", "%i{n1x255}"},
+    {C::ColFirstGroup, Kind::Edit, "Packet(s) Offset [0 to 15]", "OffsetGroupFirstEdit", "%s{l32}",
+     "cbxGroupFirst"},
+    {C::ColFirstGroup + 1, Kind::Edit, "Packet(s) Offset [16 to 31]", "OffsetGroupSecondEdit", "%s{l32}",
      "cbxGroupSecond"},
-    {C::ColFirstGroup + 2, "Packet(s) Offset [32 to 47]", "OffsetGroupThirdEdit", "%s{l32}", "cbxGroupThird"},
-    {C::ColFirstGroup + 3, "Packet(s) Offset [48 to 63]", "OffsetGroupForthEdit", "%s{l32}", "cbxGroupForth"},
-    {C::ColLastGroup, "Packet(s) Offset [64 to 79]", "OffsetGroupFifthEdit", "%s{l32}", "cbxGroupFifth"},
-    {C::ColEnablePriority, "Enable Priority", "EnablePriComboBox", nullptr, "cbxEnablePriority"},
-    {C::ColPriority, "Priority", "PriorityEdit", "%i{n0x7l1}", "cbxPriority"},
-    {C::ColReplacePriority, "Replace Priority", "ReplPriyComboBox", nullptr, "cbxReplace"},
-    {C::ColEnableReplaceDscp, "Enable Replace DSCP", "EnableReplComboBox", nullptr, "cbxEnableReplace"},
-    {C::ColReplaceDscp, "Replace DSCP", "ReplDSCPEdit", "%i{n0x63l2}", "cbxReplaceDscp"},
-    {C::ColPermit, "Permit", "PermitComboBox", nullptr, "cbxPermit"},
-    {C::ColRowStatus, "Row Status", "RowComboBox", nullptr, "cbxRow"},
+    {C::ColFirstGroup + 2, Kind::Edit, "Packet(s) Offset [32 to 47]", "OffsetGroupThirdEdit", "%s{l32}",
+     "cbxGroupThird"},
+    {C::ColFirstGroup + 3, Kind::Edit, "Packet(s) Offset [48 to 63]", "OffsetGroupForthEdit", "%s{l32}",
+     "cbxGroupForth"},
+    {C::ColLastGroup, Kind::Edit, "Packet(s) Offset [64 to 79]", "OffsetGroupFifthEdit", "%s{l32}",
+     "cbxGroupFifth"},
+    {C::ColEnablePriority, Kind::Combo, "Enable Priority", "EnablePriComboBox", nullptr, "cbxEnablePriority"},
+    {C::ColPriority, Kind::Edit, "Priority", "PriorityEdit", "%i{n0x7l1}", "cbxPriority"},
+    {C::ColReplacePriority, Kind::Combo, "Replace Priority", "ReplPriyComboBox", nullptr, "cbxReplace"},
+    {C::ColEnableReplaceDscp, Kind::Combo, "Enable Replace DSCP", "EnableReplComboBox", nullptr,
+     "cbxEnableReplace"},
+    {C::ColReplaceDscp, Kind::Edit, "Replace DSCP", "ReplDSCPEdit", "%i{n0x63l2}", "cbxReplaceDscp"},
+    {C::ColPermit, Kind::Combo, "Permit", "PermitComboBox", nullptr, "cbxPermit"},
+    {C::ColRowStatus, Kind::Combo, "Row Status", "RowComboBox", nullptr, "cbxRow"},
 };
 
 constexpr TAclRuleForm::RuleTexts Texts = {

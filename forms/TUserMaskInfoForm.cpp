@@ -31,9 +31,9 @@ const KtSNMPVarDef PayloadMaskTable[] = {
 constexpr const char *GroupRanges[] = {"[0 to 15]", "[16 to 31]", "[32 to 47]", "[48 to 63]", "[64 to 79]"};
 
 using C = TUserMaskInfoForm::Column;
-using Kind = TAclMaskForm::FieldKind;
+using Kind = KtFieldControls::FieldKind;
 
-constexpr TAclMaskForm::FieldDef Fields[] = {
+constexpr KtFieldControls::Field Fields[] = {
     {C::ColId, Kind::Edit, "Mask Entry ID", "Edit1", "%i{n1x255l3}"},
     {C::ColPorts, Kind::Ports},
     {C::ColFirstGroup, Kind::Edit, "Filtered Port(s) [0 to 15]", "Edit5", "%s{l32}"},

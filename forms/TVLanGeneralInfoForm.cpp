@@ -1,6 +1,7 @@
 #include "TVLanGeneralInfoForm.h"
 #include "KtStandardOptions.h"
 
+#include "KtFieldControls.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "KtSNMPVarDef.h"
@@ -8,7 +9,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -22,28 +22,37 @@ const KtSNMPVarDef Dot1qBaseVars[] = {
     {},
 };
 
+enum Item
+{
+    ItemVersion,
+    ItemMaxVlanId,
+    ItemMaxSupportedVlans,
+    ItemCurrentVlans,
+    ItemGvrpStatus,
+};
+
+using Kind = KtFieldControls::FieldKind;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {ItemVersion, Kind::StaticText, "VLAN Version Number", "VlanVersionNumber"},
+    {ItemMaxVlanId, Kind::StaticText, "Max VLAN ID", "MaxVlanId"},
+    {ItemMaxSupportedVlans, Kind::StaticText, "Max Supported VLANs", "MaxSupportedVlans"},
+    {ItemCurrentVlans, Kind::StaticText, "Current Number Of VLANs", "CurrentNumOfVlans"},
+    {ItemGvrpStatus, Kind::Combo, "GVRP Status", "GvrpStatus"},
+};
+
 } // namespace
 
 TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget *owner)
     : TBridgeInfoForm(owner, QStringLiteral("VLanGeneralInfoForm"), QStringLiteral("802.1Q Basic Configure"))
 {
-    auto *form = new QFormLayout;
-    const auto addText = [this, form](const char *name, const char *label) {
-        auto *text = new QLabel(this);
-        text->setObjectName(QString::fromLatin1(name));
-        text->setFrameShape(QFrame::Panel);
-        text->setFrameShadow(QFrame::Sunken);
-        form->addRow(QString::fromLatin1(label), text);
-        return text;
-    };
-    VlanVersionNumber = addText("VlanVersionNumber", "VLAN Version Number");
-    MaxVlanId = addText("MaxVlanId", "Max VLAN ID");
-    MaxSupportedVlans = addText("MaxSupportedVlans", "Max Supported VLANs");
-    CurrentNumOfVlans = addText("CurrentNumOfVlans", "Current Number Of VLANs");
-    GvrpStatus = new QComboBox(this);
-    GvrpStatus->setObjectName(QStringLiteral("GvrpStatus"));
-    form->addRow(QStringLiteral("GVRP Status"), GvrpStatus);
-    Content->addLayout(form);
+    const KtFieldControls fields(this, Fields);
+    VlanVersionNumber = fields.StaticText(ItemVersion);
+    MaxVlanId = fields.StaticText(ItemMaxVlanId);
+    MaxSupportedVlans = fields.StaticText(ItemMaxSupportedVlans);
+    CurrentNumOfVlans = fields.StaticText(ItemCurrentVlans);
+    GvrpStatus = fields.Combo(ItemGvrpStatus);
+    Content->addLayout(fields.NewFormLayout());
     Content->addStretch();
     SetBtn = AddButton(QStringLiteral("SetBtn"), QStringLiteral("Set"));
     FinishLayout(420, 300);
@@ -52,12 +61,8 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget *owner)
     connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
 
     ScalarBinding = AddBinding(KtSNMPVarList(Dot1qBaseVars, ListScalars));
-    Guarded(ScalarBinding, [this] {
-        ScalarBinding->BindStaticText(0, VlanVersionNumber);
-        ScalarBinding->BindStaticText(1, MaxVlanId);
-        ScalarBinding->BindStaticText(2, MaxSupportedVlans);
-        ScalarBinding->BindStaticText(3, CurrentNumOfVlans);
-        ScalarBinding->BindComboBox(4, GvrpStatus);
+    Guarded(ScalarBinding, [this, &fields] {
+        fields.Bind(ScalarBinding);
         ScalarBinding->Get();
     });
 }

@@ -1,6 +1,7 @@
 #include "TVLanPortInfomationForm.h"
 #include "KtStandardOptions.h"
 
+#include "KtFieldControls.h"
 #include "KtMessageBox.h"
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
@@ -29,6 +30,23 @@ const KtSNMPVarDef Dot1qPortVlanTable[] = {
     {},
 };
 
+enum Item
+{
+    ItemPortVlanId = 1,
+    ItemFrameTypes,
+    ItemIngressFiltering,
+    ItemGvrpStatus,
+};
+
+using Kind = KtFieldControls::FieldKind;
+
+constexpr KtFieldControls::Field Fields[] = {
+    {ItemPortVlanId, Kind::Edit, "Port VLAN ID", "PortVLanID", "%i{}"},
+    {ItemFrameTypes, Kind::Combo, "Acceptable Frame Types", "AcceptableFrameTypes"},
+    {ItemIngressFiltering, Kind::Combo, "Ingress Filtering", "IngressFiltering"},
+    {ItemGvrpStatus, Kind::Combo, "GVRP Status", "GvrpStatus"},
+};
+
 } // namespace
 
 TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *owner)
@@ -36,22 +54,12 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *owner)
                       QStringLiteral("VLAN Port Information Form"))
 {
     LV_dot1qPortVlanEntry = AddListView(QStringLiteral("LV_dot1qPortVlanEntry"));
-    PortVLanID = new QLineEdit(this);
-    PortVLanID->setObjectName(QStringLiteral("PortVLanID"));
-    const auto addCombo = [this](const char *name) {
-        auto *combo = new QComboBox(this);
-        combo->setObjectName(QString::fromLatin1(name));
-        return combo;
-    };
-    AcceptableFrameTypes = addCombo("AcceptableFrameTypes");
-    IngressFiltering = addCombo("IngressFiltering");
-    GvrpStatus = addCombo("GvrpStatus");
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Port VLAN ID"), PortVLanID);
-    form->addRow(QStringLiteral("Acceptable Frame Types"), AcceptableFrameTypes);
-    form->addRow(QStringLiteral("Ingress Filtering"), IngressFiltering);
-    form->addRow(QStringLiteral("GVRP Status"), GvrpStatus);
-    Content->addLayout(form);
+    const KtFieldControls fields(this, Fields);
+    PortVLanID = fields.Edit(ItemPortVlanId);
+    AcceptableFrameTypes = fields.Combo(ItemFrameTypes);
+    IngressFiltering = fields.Combo(ItemIngressFiltering);
+    GvrpStatus = fields.Combo(ItemGvrpStatus);
+    Content->addLayout(fields.NewFormLayout());
     SetBtn = AddButton(QStringLiteral("SetBtn"), QStringLiteral("Set"));
     FinishLayout(600, 480);
 
@@ -68,12 +76,9 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *owner)
         if (record.Code != 0)
             reselect_.clear();
     };
-    Guarded(TableBinding, [this] {
+    Guarded(TableBinding, [this, &fields] {
         TableBinding->AttachListView(LV_dot1qPortVlanEntry, true);
-        TableBinding->BindEdit(1, QStringLiteral("%i{}"), {PortVLanID});
-        TableBinding->BindComboBox(2, AcceptableFrameTypes);
-        TableBinding->BindComboBox(3, IngressFiltering);
-        TableBinding->BindComboBox(4, GvrpStatus);
+        fields.Bind(TableBinding);
         TableBinding->Get();
     });
 }

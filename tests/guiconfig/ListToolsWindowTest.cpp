@@ -2,6 +2,7 @@
 // by address, MAC address and index, and that Delete and Edit after a
 // filter or a sort write the row shown selected, never the row that stood
 // in its place before.
+#include "FdbTable.h"
 #include "KtListViewTools.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgSimSuite.h"
@@ -27,19 +28,6 @@
 using namespace guiconfig_test;
 
 namespace {
-
-constexpr KtOptionDef kFdbStatusPairs[] = {{1, "other"}, {2, "invalid"}, {3, "learned"},
-                                           {4, "self"},  {5, "mgmt"},    {}};
-const KtOptionList kFdbStatus(kFdbStatusPairs);
-
-// The forwarding database, as the menu's "Unicast Forwarding Information".
-const KtSNMPVarDef kFdb[] = {
-    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb Id", SyntaxInteger, AccessIndex},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "FdbMacAddress", SyntaxMacAddress, AccessIndex},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "PortNumber", SyntaxInteger, AccessRead},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessRead, &kFdbStatus},
-    {},
-};
 
 // Columns of the syslog server list.
 constexpr int kServerId = 0;
@@ -134,7 +122,7 @@ TEST_F(ListToolsWindowTest, SortsByAddressByIndexAndByMacAddress)
     servers.Tools()->SortBy(-1);
     EXPECT_EQ(servers.Column(kServerId), (QStringList{"1", "2", "3", "4"}));
 
-    ListWindow fdb(kFdb, 2);
+    ListWindow fdb(Dot1qTpFdbTable, 2); // as the menu's "Unicast Forwarding Information"
     const QStringList agentOrder = fdb.Column(1);
     ASSERT_GE(agentOrder.size(), 20);
     fdb.Tools()->SortBy(1, Qt::DescendingOrder);

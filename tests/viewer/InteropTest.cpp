@@ -4,7 +4,7 @@
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgInstallation.h"
-#include "QgListeningProcess.h"
+#include "QgPythonAgent.h"
 #include "QgWait.h"
 #include "SnmpTool.h"
 #include "ViewerTestSupport.h"
@@ -29,27 +29,6 @@ const KtSNMPVarDef kFdbPorts[] = {
     {"1.3.6.1.2.1.17.4.3.1.1", "dot1dTpFdbAddress", SyntaxMacAddress, AccessIndex},
     {"1.3.6.1.2.1.17.4.3.1.2", "dot1dTpFdbPort", SyntaxInteger, AccessRead},
     {},
-};
-
-// tests/interop/table_agent.py on a free loopback port.
-class PysnmpAgent
-{
-public:
-    PysnmpAgent()
-    {
-        port_ = QgListeningProcess::Start(process_, "/usr/bin/python3",
-                                          {QG_SOURCE_DIR "/tests/interop/table_agent.py"});
-    }
-    ~PysnmpAgent()
-    {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    quint16 Port() const { return port_; }
-
-private:
-    QProcess process_;
-    quint16 port_ = 0;
 };
 
 struct Version
@@ -170,8 +149,8 @@ class InteropTest : public ViewerTest
 
 TEST_F(InteropTest, ModuleAndViewerShowTheRowsSnmptableShows)
 {
-    PysnmpAgent agent;
-    ASSERT_NE(agent.Port(), 0) << "python3-pysnmp4 is needed";
+    QgPythonAgent agent;
+    ASSERT_TRUE(agent.Start("table_agent.py")) << "python3-pysnmp4 is needed";
     const QString interopMibs = QG_SOURCE_DIR "/tests/interop/mibs";
     const QString benchMibs = QG_SOURCE_DIR "/bench/mibs";
     for (const Version &version : kVersions) {

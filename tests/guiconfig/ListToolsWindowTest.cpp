@@ -5,6 +5,7 @@
 #include "FdbTable.h"
 #include "KtListViewTools.h"
 #include "KtSNMPRequest2Edits.h"
+#include "ListWindow.h"
 #include "QgSimSuite.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
@@ -33,55 +34,6 @@ namespace {
 constexpr int kServerId = 0;
 constexpr int kUdpPort = 3;
 constexpr int kAddress = 4;
-
-// A shown list window after its first read.
-struct ListWindow
-{
-    TConfigForm Form;
-    TSNMPListViewPanel *Panel = nullptr;
-
-    ListWindow(const KtSNMPVarDef *table, int indexCount, int statusIndex = -1)
-    {
-        auto binding = std::make_unique<KtSNMPRequest2Edits>(&Form);
-        binding->Request.Vars = KtSNMPVarList(table, ListTable, indexCount);
-        Form.setWindowTitle("List");
-        const bool rows = statusIndex >= 0;
-        Panel = Form.SetListViewType(std::move(binding), statusIndex, rows ? "createAndGo" : "", statusIndex,
-                                     rows ? "destroy" : "");
-        Form.show();
-        EXPECT_TRUE(Read());
-    }
-    bool Read()
-    {
-        return WaitUntil([this] { return Form.CurrentBinding && !Form.CurrentBinding->Busy; });
-    }
-    QTreeWidget *List() const { return Panel->ListViewPanel->ListView; }
-    KtListViewTools *Tools() const { return KtListViewTools::Of(List()); }
-    TCtrlBtnPanel *Bar() const { return Panel->BtnPanel; }
-    // The cells of a column in the rows on view, top to bottom.
-    QStringList Column(int column) const
-    {
-        QStringList cells;
-        for (int row : Tools()->ShownRows())
-            cells << List()->topLevelItem(row)->text(column);
-        return cells;
-    }
-    // Clicks the n-th row on view.
-    void ClickShownRow(int n) const
-    {
-        QTreeWidgetItem *item = List()->topLevelItem(Tools()->ShownRows().value(n));
-        List()->scrollToItem(item);
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
-                          QPoint(8, List()->visualItemRect(item).center().y()));
-    }
-    QStringList Selected(int column) const
-    {
-        QStringList cells;
-        for (const QTreeWidgetItem *item : List()->selectedItems())
-            cells << item->text(column);
-        return cells;
-    }
-};
 
 class ListToolsWindowTest : public QgSimSuite
 {

@@ -85,6 +85,16 @@ TEST(QgwindowTest, ListsEveryWindowOfTheMenuAndHelpsWithoutADisplay)
 
 namespace {
 
+// qgwindow with the given arguments on the offscreen platform.
+QgProgramRun RunQgwindowOffscreen(const QStringList &arguments, int timeoutMs)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    return RunProgram(program, QG_BIN_DIR "/qgwindow", arguments, timeoutMs);
+}
+
 TEST(QgwindowTest, OpensGenericAndDedicatedWindowsByNameOrPath)
 {
     QgSimProcess sim({"--static-leds"});
@@ -100,25 +110,17 @@ TEST(QgwindowTest, OpensGenericAndDedicatedWindowsByNameOrPath)
         {"PortMirrorTable1", "mirror.png"},
     };
     for (const Case &c : cases) {
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(QG_BIN_DIR "/qgwindow"),
-                      {"--agent", sim.Address(), "--screenshot", dir.filePath(c.Picture), c.Window});
-        ASSERT_TRUE(program.waitForFinished(60000)) << c.Window.toStdString();
-        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        const QgProgramRun run = RunQgwindowOffscreen(
+            {"--agent", sim.Address(), "--screenshot", dir.filePath(c.Picture), c.Window}, 60000);
+        ASSERT_TRUE(run.finished) << c.Window.toStdString();
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         EXPECT_FALSE(QImage(dir.filePath(c.Picture)).isNull()) << c.Window.toStdString();
     }
     // A name that is no window of the menu.
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(QG_BIN_DIR "/qgwindow"), {"--agent", sim.Address(), "NoSuchWindow1"});
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("no window \"NoSuchWindow1\""));
+    const QgProgramRun run = RunQgwindowOffscreen({"--agent", sim.Address(), "NoSuchWindow1"}, 30000);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("no window \"NoSuchWindow1\""));
 }
 
 } // namespace
@@ -146,10 +148,10 @@ TEST(ProgramTest, HelpAndVersionOfEveryProgram)
 TEST(ProgramTest, ConnectTakesNoFurtherParameters)
 {
     QProcess program;
-    program.start(QStringLiteral(QG_BIN_DIR "/qg2312"), {"--connect", "/I127.0.0.1"});
-    ASSERT_TRUE(program.waitForFinished(20000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("--connect takes no further parameters"));
+    const QgProgramRun run = RunProgram(program, QG_BIN_DIR "/qg2312", {"--connect", "/I127.0.0.1"}, 20000);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("--connect takes no further parameters"));
 }
 
 } // namespace

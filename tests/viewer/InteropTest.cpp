@@ -3,6 +3,7 @@
 // viewer's CSV show the rows snmptable shows, missing cells empty.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgFiles.h"
 #include "QgInstallation.h"
 #include "QgPythonAgent.h"
 #include "QgWait.h"
@@ -113,11 +114,9 @@ QString QgviewCsv(quint16 port, const Version &version, const QString &view)
 {
     QgInstallation installation;
     EXPECT_TRUE(installation.Write(port));
-    QFile config(installation.Path("127.0.0.1.cfg"));
-    EXPECT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(
-        (QStringLiteral("[Program Information]\nAgentPort=%1\n").arg(port) + version.configFile).toUtf8());
-    config.close();
+    EXPECT_TRUE(WriteFile(
+        installation.Path("127.0.0.1.cfg"),
+        (QStringLiteral("[Program Information]\nAgentPort=%1\n").arg(port) + version.configFile).toUtf8()));
     QProcess qgview;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("KELTRA_REGISTRY", installation.RegistryPath());

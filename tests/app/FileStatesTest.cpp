@@ -5,6 +5,7 @@
 #include "KtException.h"
 #include "KtRegistry.h"
 #include "KtSNMPEngine.h"
+#include "QgFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,19 +91,6 @@ QByteArray RowName(const Row &row)
     return QByteArray(readers[int(row.Of)]) + " / " + states[int(row.In)];
 }
 
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(content), content.size());
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A file far beyond any sane size: the part a reader must use, then
 // megabytes of lines it must ignore.
 QByteArray OversizeContent(Reader reader)
@@ -151,7 +139,7 @@ void Prepare(const Row &row, const QDir &dir)
     const QString path = dir.filePath(FileName(row.Of));
     switch (row.In) {
     case State::Symlink:
-        WriteFile(dir.filePath("victim"), kVictim);
+        ASSERT_TRUE(WriteFile(dir.filePath("victim"), kVictim));
         ASSERT_EQ(::symlink("victim", QFile::encodeName(path).constData()), 0);
         break;
     case State::Fifo:
@@ -161,11 +149,11 @@ void Prepare(const Row &row, const QDir &dir)
         ASSERT_TRUE(dir.mkdir(FileName(row.Of)));
         break;
     case State::ReadOnly:
-        WriteFile(path, kOwnHex + " 7\n");
+        ASSERT_TRUE(WriteFile(path, kOwnHex + " 7\n"));
         ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
         break;
     case State::Oversize:
-        WriteFile(path, OversizeContent(row.Of));
+        ASSERT_TRUE(WriteFile(path, OversizeContent(row.Of)));
         break;
     case State::ConcurrentStarts:
         break;
@@ -231,7 +219,7 @@ Outcome RunBounded(Reader reader, State state, const QDir &dir)
 void CheckConcurrentStarts(const QDir &dir)
 {
     const QString path = dir.filePath(KtBootCounterFileName);
-    WriteFile(path, kOwnHex + " 100\n");
+    ASSERT_TRUE(WriteFile(path, kOwnHex + " 100\n"));
     for (int round = 0; round < kConcurrentRounds; ++round) {
         pid_t children[kConcurrentModules];
         for (pid_t &child : children) {

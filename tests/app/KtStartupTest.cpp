@@ -2,6 +2,7 @@
 #include "KtException.h"
 #include "KtIni.h"
 #include "KtRegistry.h"
+#include "QgFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,9 +33,7 @@ protected:
 
     void WriteFile(const QString &name, const QByteArray &content)
     {
-        QFile file(dir_.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
+        ASSERT_TRUE(::WriteFile(dir_.filePath(name), content));
     }
 
     void Apply(const QStringList &parameters)
@@ -270,12 +269,10 @@ TEST_F(StartupTest, HighPortsAreHandedOnAsWritten)
 TEST(KtIniTest, ReadsProfileStrings)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath("a.ini"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("; comment\n[other]\nAgentPort=1\n[ program information ]\n"
-               "  agentport =   1161   \nQuoted=\"a b\"\nEmpty=\n");
-    file.close();
-    const KtIni ini(file.fileName());
+    const QString path = dir.filePath("a.ini");
+    ASSERT_TRUE(WriteFile(path, "; comment\n[other]\nAgentPort=1\n[ program information ]\n"
+                                "  agentport =   1161   \nQuoted=\"a b\"\nEmpty=\n"));
+    const KtIni ini(path);
     EXPECT_EQ(ini.ReadString("Program Information", "AgentPort", ""), "1161");
     EXPECT_EQ(ini.ReadString("PROGRAM INFORMATION", "Quoted", ""), "a b");
     EXPECT_EQ(ini.ReadString("Program Information", "Empty", "dflt"), "dflt");
@@ -288,11 +285,6 @@ TEST(KtRegistryTest, DirectoriesFromTheRegistryValues)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("registry.ini");
-    auto write = [&](const QByteArray &content) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-    };
     struct Case
     {
         QByteArray content;
@@ -310,7 +302,7 @@ TEST(KtRegistryTest, DirectoriesFromTheRegistryValues)
          "", "/etc/conf/"},
     };
     for (const Case &c : cases) {
-        write(c.content);
+        ASSERT_TRUE(WriteFile(path, c.content));
         KtRegistry registry(path);
         const KtStartupPaths paths = KtStartup::ReadRegistryPaths(registry);
         EXPECT_EQ(paths.ModuleDirectory, c.moduleDir);

@@ -1,6 +1,8 @@
 #include "KtViewerLauncher.h"
 #include "KtRegistry.h"
 #include "KtStartup.h"
+#include "QgFiles.h"
+#include "QgLaunch.h"
 #include "QgWait.h"
 
 #include <QFile>
@@ -8,29 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Launch
-{
-    KtSNMPSettings settings;
-    KtLaunchTexts texts;
-    KtLaunchFlags flags;
-
-    QString Line(const QString &argument) const
-    {
-        return KtViewerLauncher::CommandLine(argument, texts, flags, settings.Security.Version);
-    }
-    QStringList Arguments(const QString &argument) const
-    {
-        return KtViewerLauncher::Arguments(argument, texts, flags, settings.Security.Version);
-    }
-};
-
-Launch StartedWith(const QStringList &parameters, const QString &configDir = {})
-{
-    Launch launch;
-    KtStartup::ApplyParameters(parameters, configDir, launch.settings, launch.texts, launch.flags);
-    return launch;
-}
 
 TEST(KtViewerLauncherTest, CommandLines)
 {
@@ -50,12 +29,11 @@ TEST(KtViewerLauncherTest, CommandLines)
         QStringList{"/Asecret word"});
 
     QTemporaryDir dir;
-    QFile config(dir.filePath("10.1.1.1.cfg"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write("[Program Information]\nAgentPort=1161\nVersion=3\nSecurityModel=3\nSecurityLevel=0\n"
-                 "AuthProtocol=0\nPrivProtocol=0\nSecurityName=admin\n");
-    config.close();
-    const Launch fromFile = StartedWith({"/I10.1.1.1", "/v1"}, dir.path() + "/");
+    ASSERT_TRUE(
+        WriteFile(dir.filePath("10.1.1.1.cfg"),
+                  "[Program Information]\nAgentPort=1161\nVersion=3\nSecurityModel=3\nSecurityLevel=0\n"
+                  "AuthProtocol=0\nPrivProtocol=0\nSecurityName=admin\n"));
+    const QgLaunch fromFile = StartedWith({"/I10.1.1.1", "/v1"}, dir.path() + "/");
     EXPECT_EQ(fromFile.settings.Security.Version, 1);
     EXPECT_EQ(fromFile.Line("/TMIB_Info"), "MIB /I10.1.1.1 /R /W /TMIB_Info /t1161 /v3 /d /m3 /nadmin");
 }
@@ -70,11 +48,10 @@ TEST(KtViewerLauncherTest, ProtocolCodesAreHandedOnUnchanged)
         "MIB /I10.1.1.1 /R /W /TMIB_Info /t /v /d /m3 /nuser /l3 /a7 /Aauthpass /p21 /Pprivpass");
 
     QTemporaryDir dir;
-    QFile config(dir.filePath("10.1.1.1.cfg"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write("[Program Information]\nAgentPort=161\nVersion=3\nSecurityModel=3\nSecurityLevel=2\n"
-                 "AuthProtocol=4\nPrivProtocol=18\nSecurityName=admin\n");
-    config.close();
+    ASSERT_TRUE(
+        WriteFile(dir.filePath("10.1.1.1.cfg"),
+                  "[Program Information]\nAgentPort=161\nVersion=3\nSecurityModel=3\nSecurityLevel=2\n"
+                  "AuthProtocol=4\nPrivProtocol=18\nSecurityName=admin\n"));
     EXPECT_EQ(StartedWith({"/I10.1.1.1", "/Rpublic"}, dir.path() + "/").Line("/TMIB_Info"),
               "MIB /I10.1.1.1 /Rpublic /W /TMIB_Info /t161 /v3 /d /m3 /nadmin /l3 /a5 /p19");
 }
@@ -90,10 +67,7 @@ TEST(KtViewerLauncherTest, PlatformStatusMessages)
         {"[SOFTWARE\\Hewlett-Packard\\OpenView]\nOV_PATH=/opt/ov\n", ""},
     };
     for (const auto &[content, status] : cases) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-        file.close();
+        ASSERT_TRUE(WriteFile(path, content));
         KtRegistry registry(path);
         EXPECT_EQ(KtViewerLauncher::PlatformStatus(registry), status) << content.constData();
     }
@@ -104,13 +78,11 @@ TEST(KtViewerLauncherTest, StartsTheToolFoundOnThePathWithItsParametersWhole)
 {
     QTemporaryDir dir;
     const QString record = dir.filePath("arguments");
-    QFile tool(dir.filePath("Rmon"));
-    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-    tool.write(QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > %1.tmp && mv %1.tmp %1\n")
-                   .arg(record)
-                   .toUtf8());
-    tool.close();
-    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(WriteScript(
+        dir.filePath("Rmon"),
+        QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > %1.tmp && mv %1.tmp %1\n")
+            .arg(record)
+            .toUtf8()));
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8() + ":" + oldPath);
     const bool started = KtViewerLauncher::Start(
@@ -118,9 +90,7 @@ TEST(KtViewerLauncherTest, StartsTheToolFoundOnThePathWithItsParametersWhole)
     qputenv("PATH", oldPath);
     ASSERT_TRUE(started);
     WaitUntil([&] { return QFile::exists(record); }, 10000);
-    QFile recorded(record);
-    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
-    EXPECT_EQ(recorded.readAll(), "/I10.1.1.1\n/Rpublic\n/Wpriv ate\n/TRmon_History\n/Aa b  c \n");
+    EXPECT_EQ(ReadFile(record), "/I10.1.1.1\n/Rpublic\n/Wpriv ate\n/TRmon_History\n/Aa b  c \n");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // Starts the real program in an empty working directory.
 #include "KtSNMPEngine.h"
+#include "QgFiles.h"
+#include "QgProgramRun.h"
 #include "QgSimProcess.h"
 #include "QgWait.h"
 
@@ -10,12 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Runs qg2312 until it has written the boot counter, then stops it.
 void StartAndStop(const QString &workDir, const QByteArray &expectedLine)
@@ -49,29 +45,23 @@ TEST(ProgramTest, TwoStartsCountTwoBoots)
 
 namespace {
 
-// qgwindow with the given arguments and no display at all.
-QString RunQgwindowWithoutDisplay(const QStringList &arguments, int *exitCode)
+// Runs a program without any display: the information options need none.
+QgProgramRun RunWithoutDisplay(const QString &program, const QStringList &arguments, int timeoutMs = 20000)
 {
-    QProcess program;
+    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(QG_BIN_DIR "/qgwindow"), arguments);
-    if (!program.waitForFinished(30000)) {
-        program.kill();
-        program.waitForFinished();
-    }
-    *exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
-    return QString::fromUtf8(program.readAllStandardOutput());
+    process.setProcessEnvironment(env);
+    return RunProgram(process, program, arguments, timeoutMs);
 }
 
 TEST(QgwindowTest, ListsEveryWindowOfTheMenuAndHelpsWithoutADisplay)
 {
-    int exitCode = -1;
-    const QString list = RunQgwindowWithoutDisplay({"--list"}, &exitCode);
-    EXPECT_EQ(exitCode, 0);
+    const QgProgramRun run = RunWithoutDisplay(QG_BIN_DIR "/qgwindow", {"--list"}, 30000);
+    EXPECT_EQ(run.exitCode, 0);
+    const QString &list = run.out;
     const QStringList lines = list.split('\n', Qt::SkipEmptyParts);
     auto line = [&](const QString &name) {
         for (const QString &l : lines)
@@ -86,14 +76,24 @@ TEST(QgwindowTest, ListsEveryWindowOfTheMenuAndHelpsWithoutADisplay)
     EXPECT_TRUE(line("NetworkTime1").startsWith("NetworkTime1 editor ")) << list.toStdString();
     EXPECT_GT(lines.size(), 100);
 
-    const QString help = RunQgwindowWithoutDisplay({"--help"}, &exitCode);
-    EXPECT_EQ(exitCode, 0);
-    EXPECT_TRUE(help.contains("--list")) << help.toStdString();
+    const QgProgramRun help = RunWithoutDisplay(QG_BIN_DIR "/qgwindow", {"--help"}, 30000);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--list")) << help.out.toStdString();
 }
 
 } // namespace
 
 namespace {
+
+// qgwindow with the given arguments on the offscreen platform.
+QgProgramRun RunQgwindowOffscreen(const QStringList &arguments, int timeoutMs)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    return RunProgram(program, QG_BIN_DIR "/qgwindow", arguments, timeoutMs);
+}
 
 TEST(QgwindowTest, OpensGenericAndDedicatedWindowsByNameOrPath)
 {
@@ -110,69 +110,37 @@ TEST(QgwindowTest, OpensGenericAndDedicatedWindowsByNameOrPath)
         {"PortMirrorTable1", "mirror.png"},
     };
     for (const Case &c : cases) {
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(QG_BIN_DIR "/qgwindow"),
-                      {"--agent", sim.Address(), "--screenshot", dir.filePath(c.Picture), c.Window});
-        ASSERT_TRUE(program.waitForFinished(60000)) << c.Window.toStdString();
-        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        const QgProgramRun run = RunQgwindowOffscreen(
+            {"--agent", sim.Address(), "--screenshot", dir.filePath(c.Picture), c.Window}, 60000);
+        ASSERT_TRUE(run.finished) << c.Window.toStdString();
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         EXPECT_FALSE(QImage(dir.filePath(c.Picture)).isNull()) << c.Window.toStdString();
     }
     // A name that is no window of the menu.
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(QG_BIN_DIR "/qgwindow"), {"--agent", sim.Address(), "NoSuchWindow1"});
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("no window \"NoSuchWindow1\""));
+    const QgProgramRun run = RunQgwindowOffscreen({"--agent", sim.Address(), "NoSuchWindow1"}, 30000);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("no window \"NoSuchWindow1\""));
 }
 
 } // namespace
 
 namespace {
 
-struct ProgramOutput
-{
-    int ExitCode = -1;
-    QString Out;
-};
-
-// Runs a program without any display: the information options need none.
-ProgramOutput RunWithoutDisplay(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput())};
-}
-
 TEST(ProgramTest, HelpAndVersionOfEveryProgram)
 {
     for (const char *name : {"qg2312", "qgview", "qgsim"}) {
         const QString program = QStringLiteral(QG_BIN_DIR "/") + name;
-        const ProgramOutput version = RunWithoutDisplay(program, {"--version"});
-        EXPECT_EQ(version.ExitCode, 0) << name;
-        EXPECT_EQ(version.Out, QStringLiteral("%1 %2\n").arg(name, QG_VERSION)) << name;
-        const ProgramOutput help = RunWithoutDisplay(program, {"--help"});
-        EXPECT_EQ(help.ExitCode, 0) << name;
-        EXPECT_TRUE(help.Out.startsWith("Usage: ")) << help.Out.toStdString();
-        EXPECT_TRUE(help.Out.section('\n', 0, 0).contains(name)) << help.Out.toStdString();
+        const QgProgramRun version = RunWithoutDisplay(program, {"--version"});
+        EXPECT_EQ(version.exitCode, 0) << name;
+        EXPECT_EQ(version.out, QStringLiteral("%1 %2\n").arg(name, QG_VERSION)) << name;
+        const QgProgramRun help = RunWithoutDisplay(program, {"--help"});
+        EXPECT_EQ(help.exitCode, 0) << name;
+        EXPECT_TRUE(help.out.startsWith("Usage: ")) << help.out.toStdString();
+        EXPECT_TRUE(help.out.section('\n', 0, 0).contains(name)) << help.out.toStdString();
     }
     // The module's help names the slash grammar and the connect dialog.
-    const QString help = RunWithoutDisplay(QG_BIN_DIR "/qg2312", {"--help"}).Out;
+    const QString help = RunWithoutDisplay(QG_BIN_DIR "/qg2312", {"--help"}).out;
     for (const char *part : {"/I ", "/v ", "/a ", "--connect"})
         EXPECT_TRUE(help.contains(QLatin1String(part))) << part;
 }
@@ -180,10 +148,10 @@ TEST(ProgramTest, HelpAndVersionOfEveryProgram)
 TEST(ProgramTest, ConnectTakesNoFurtherParameters)
 {
     QProcess program;
-    program.start(QStringLiteral(QG_BIN_DIR "/qg2312"), {"--connect", "/I127.0.0.1"});
-    ASSERT_TRUE(program.waitForFinished(20000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("--connect takes no further parameters"));
+    const QgProgramRun run = RunProgram(program, QG_BIN_DIR "/qg2312", {"--connect", "/I127.0.0.1"}, 20000);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("--connect takes no further parameters"));
 }
 
 } // namespace

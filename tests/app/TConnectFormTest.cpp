@@ -5,6 +5,7 @@
 #include "KtRecentSwitches.h"
 #include "KtStartup.h"
 #include "KtStateDirectory.h"
+#include "QgFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -184,11 +185,7 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
     }
 
-    QByteArray SettingsFile() const
-    {
-        QFile file(settingsDir_.filePath("Keltra/qg2312.conf"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray SettingsFile() const { return ReadFile(settingsDir_.filePath("Keltra/qg2312.conf")); }
 
     static void Type(QLineEdit *edit, const QString &text)
     {

@@ -1,5 +1,6 @@
 // The edits binding against the switch simulator, on real Qt controls.
 #include "KtSNMPRequest2Edits.h"
+#include "FdbTable.h"
 #include "KtEditConstraint.h"
 #include "KtException.h"
 #include "KtOptionList.h"
@@ -22,15 +23,13 @@
 
 namespace {
 
-constexpr KtOptionDef kFdbStatusPairs[] = {{1, "other"}, {2, "invalid"}, {3, "learned"},
-                                           {4, "self"},  {5, "mgmt"},    {}};
-const KtOptionList kFdbStatus(kFdbStatusPairs);
-
+// The forwarding database with writable columns, so that edits bound to
+// them are enabled once a row is chosen.
 const KtSNMPVarDef kFdb[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb Id", SyntaxInteger, AccessIndex},
     {"1.3.6.1.2.1.17.7.1.2.2.1.1", "FdbMacAddress", SyntaxMacAddress, AccessIndex},
     {"1.3.6.1.2.1.17.7.1.2.2.1.2", "PortNumber", SyntaxInteger, AccessReadWrite},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessReadWrite, &kFdbStatus},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessReadWrite, &FdbStatus},
     {},
 };
 

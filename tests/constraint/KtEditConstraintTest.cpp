@@ -1,10 +1,10 @@
 #include "KtEditConstraint.h"
 #include "KtCatalogue.h"
 #include "KtException.h"
+#include "QgFiles.h"
 #include "QgMessageCapture.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -499,11 +499,10 @@ TEST_F(EditConstraintTest, SwitchingWindowsOrOpeningMenusIsNoExit)
 TEST_F(EditConstraintTest, MessagesComeFromTheLoadedCatalogue)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("common.err")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("ok\nlogic\nformat\nempty\ns\ns\nh\nh\nZahl zwischen [MIN] und [MAX], nicht [MIN]\n");
-    file.close();
-    ASSERT_TRUE(LoadCatalogue(CommonErr, file.fileName()));
+    const QString path = dir.filePath(QStringLiteral("common.err"));
+    ASSERT_TRUE(WriteFile(
+        path, "ok\nlogic\nformat\nempty\ns\ns\nh\nh\nZahl zwischen [MIN] und [MAX], nicht [MIN]\n"));
+    ASSERT_TRUE(LoadCatalogue(CommonErr, path));
 
     constraint->AttachOne(QStringLiteral("%i{n1x4094}"), first);
     Leave(first, QStringLiteral("0"));

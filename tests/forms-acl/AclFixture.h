@@ -15,7 +15,10 @@
 #include "SnmpTool.h"
 #include "TStackingPortUitForm.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -43,6 +46,27 @@ protected:
 
     // Nothing answers on the simulator's port once it has stopped.
     void SilenceAgent() { sim_->Stop(); }
+
+    // An Add the window refuses before sending: the key and the row status
+    // item chosen, the one message shown and the control given the focus.
+    struct RefusedAdd
+    {
+        const char *Id;
+        int RowStatusItem;
+        const char *Message;
+        const char *Focus;
+    };
+    void ExpectAddRefused(QWidget &form, QLineEdit *id, QComboBox *rowStatus, QAbstractButton *add,
+                          const RefusedAdd &c)
+    {
+        messages_.clear();
+        id->setText(QString::fromLatin1(c.Id));
+        rowStatus->setCurrentIndex(c.RowStatusItem);
+        add->click();
+        EXPECT_EQ(messages_, QStringList({QString::fromLatin1(c.Message)}));
+        ASSERT_TRUE(form.focusWidget());
+        EXPECT_EQ(form.focusWidget()->objectName(), QString::fromLatin1(c.Focus));
+    }
 
     KtDeviceState state_;
 };

@@ -165,29 +165,16 @@ TEST_F(EthernetMaskFormTest, AddSendsThePortListOnlyWhenAPortIsChecked)
 
 TEST_F(EthernetMaskFormTest, AddChecksTheKeyAndTheRowStatusBeforeSending)
 {
-    struct Case
-    {
-        const char *Id;
-        int RowStatusItem;
-        const char *Message;
-        const char *Focus;
-    };
-    const Case cases[] = {
+    const RefusedAdd cases[] = {
         {"", 3, "Ethernet Mask ID must be set.", "IDEdit"},
         {"1", 3, "There is already a record with the same Ethernet Mask ID. Please modified it.", "IDEdit"},
         {"9", 0, "Row Status must be createAndGo.", "RowStatusComBo"},
     };
     TEthernetMaskInformationForm form(nullptr, &state_);
     form.show();
-    for (const Case &c : cases) {
+    for (const RefusedAdd &c : cases) {
         SCOPED_TRACE(c.Message);
-        messages_.clear();
-        form.IDEdit->setText(QString::fromLatin1(c.Id));
-        form.RowStatusComBo->setCurrentIndex(c.RowStatusItem);
-        form.AddBtn->click();
-        EXPECT_EQ(messages_, QStringList({QString::fromLatin1(c.Message)}));
-        ASSERT_TRUE(form.focusWidget());
-        EXPECT_EQ(form.focusWidget()->objectName(), QString::fromLatin1(c.Focus));
+        ExpectAddRefused(form, form.IDEdit, form.RowStatusComBo, form.AddBtn, c);
         EXPECT_EQ(Captions(form.ListView1), QStringList({"1"}));
         EXPECT_EQ(form.IDEdit->text(), QString::fromLatin1(c.Id));
     }

@@ -281,29 +281,16 @@ TEST_F(IpMaskFormTest, SetWithDestroyDeletesAfterTheKeyCheck)
 
 TEST_F(IpMaskFormTest, AddChecksTheKeyAndTheRowStatusBeforeSending)
 {
-    struct Case
-    {
-        const char *Id;
-        int RowStatusItem;
-        const char *Message;
-        const char *Focus;
-    };
-    const Case cases[] = {
+    const RefusedAdd cases[] = {
         {"", 3, "IP Mask ID must be set.", "IPIDEdit"},
         {"1", 3, "There is already a record with the same IP Mask ID. Please modified it.", "IPIDEdit"},
         {"9", 4, "Row Status must be createAndGo.", "RowStatusComBo"},
     };
     TIPMaskInformationForm form(nullptr, &state_);
     form.show();
-    for (const Case &c : cases) {
+    for (const RefusedAdd &c : cases) {
         SCOPED_TRACE(c.Message);
-        messages_.clear();
-        form.IPIDEdit->setText(QString::fromLatin1(c.Id));
-        form.RowStatusComBo->setCurrentIndex(c.RowStatusItem);
-        form.BT_Add->click();
-        EXPECT_EQ(messages_, QStringList({QString::fromLatin1(c.Message)}));
-        ASSERT_TRUE(form.focusWidget());
-        EXPECT_EQ(form.focusWidget()->objectName(), QString::fromLatin1(c.Focus));
+        ExpectAddRefused(form, form.IPIDEdit, form.RowStatusComBo, form.BT_Add, c);
         EXPECT_EQ(Captions(form.ListView1), QStringList({"1"}));
     }
 }

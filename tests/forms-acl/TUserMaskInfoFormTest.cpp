@@ -161,29 +161,16 @@ TEST_F(UserMaskFormTest, EditWritesTheFilledGroupsOnlyAndDeleteRemovesTheRow)
 
 TEST_F(UserMaskFormTest, AddChecksInOrderAndMovesTheFocus)
 {
-    struct Case
-    {
-        const char *Id;
-        int RowStatusItem;
-        const char *Message;
-        const char *Focus;
-    };
-    const Case cases[] = {
+    const RefusedAdd cases[] = {
         {"", 3, "Payload Entry ID must be set.", "Edit1"},
         {"1", 3, "Payload Entry ID must be different.", "Edit1"},
         {"9", 0, "Row State must be createAndGo.", "ComboBox1"},
     };
     TUserMaskInfoForm form(nullptr, &state_);
     form.show();
-    for (const Case &c : cases) {
+    for (const RefusedAdd &c : cases) {
         SCOPED_TRACE(c.Message);
-        messages_.clear();
-        form.Edit1->setText(QString::fromLatin1(c.Id));
-        form.ComboBox1->setCurrentIndex(c.RowStatusItem);
-        form.AddButton->click();
-        EXPECT_EQ(messages_, QStringList({QString::fromLatin1(c.Message)}));
-        ASSERT_TRUE(form.focusWidget());
-        EXPECT_EQ(form.focusWidget()->objectName(), QString::fromLatin1(c.Focus));
+        ExpectAddRefused(form, form.Edit1, form.ComboBox1, form.AddButton, c);
     }
     messages_.clear();
     form.Edit1->clear();

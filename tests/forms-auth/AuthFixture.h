@@ -4,7 +4,7 @@
 // agent's view of single cells through snmpget.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
-#include "QgSimSuite.h"
+#include "QgOwnSimSuite.h"
 #include "QgTreeRows.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
@@ -23,14 +23,9 @@ inline QString TextIndex(const QString &text)
     return parts.join('.');
 }
 
-class AuthTest : public QgSimSuite
+class AuthTest : public QgOwnSimSuite
 {
 protected:
-    void SetUp() override
-    {
-        QgSimSuite::SetUp();
-        StartOwnSim();
-    }
     // The agent's value of one cell, enumerations by number, texts without
     // quotes; empty when the agent has no such object.
     QString Cell(const QString &oid) const

@@ -3,7 +3,7 @@
 // what the dialog's boxes hold when it opens.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
-#include "QgSimSuite.h"
+#include "QgOwnSimSuite.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "SnmpTool.h"
@@ -21,14 +21,9 @@ namespace {
 const QString kTable = QStringLiteral("1.3.6.1.4.1.47893.11.55.2.3.3.1.4.1.3");
 
 // Every test changes the table, so each gets a fresh simulator.
-class BOOTCtrlTableTest : public QgSimSuite
+class BOOTCtrlTableTest : public QgOwnSimSuite
 {
 protected:
-    void SetUp() override
-    {
-        QgSimSuite::SetUp();
-        StartOwnSim();
-    }
     // The state column as "index = value" lines.
     QStringList Rows() const
     {

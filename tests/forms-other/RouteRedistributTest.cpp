@@ -3,7 +3,7 @@
 // buttons, and rows added, changed and deleted on the simulator.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
-#include "QgSimSuite.h"
+#include "QgOwnSimSuite.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
 #include "SnmpTool.h"
@@ -22,14 +22,9 @@ namespace {
 const QString kEntry = QStringLiteral("1.3.6.1.4.1.47893.11.55.2.3.5.1");
 
 // Tests that write get a simulator of their own.
-class RouteRedistributTest : public QgSimSuite
+class RouteRedistributTest : public QgOwnSimSuite
 {
 protected:
-    void SetUp() override
-    {
-        QgSimSuite::SetUp();
-        StartOwnSim();
-    }
     QString Column(int column, const QString &index) const
     {
         return GetHex(*own_, QStringLiteral("%1.%2.%3").arg(kEntry).arg(column).arg(index));

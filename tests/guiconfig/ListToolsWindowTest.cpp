@@ -2,8 +2,10 @@
 // by address, MAC address and index, and that Delete and Edit after a
 // filter or a sort write the row shown selected, never the row that stood
 // in its place before.
+#include "FdbTable.h"
 #include "KtListViewTools.h"
 #include "KtSNMPRequest2Edits.h"
+#include "ListWindow.h"
 #include "QgSimSuite.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
@@ -28,72 +30,10 @@ using namespace guiconfig_test;
 
 namespace {
 
-constexpr KtOptionDef kFdbStatusPairs[] = {{1, "other"}, {2, "invalid"}, {3, "learned"},
-                                           {4, "self"},  {5, "mgmt"},    {}};
-const KtOptionList kFdbStatus(kFdbStatusPairs);
-
-// The forwarding database, as the menu's "Unicast Forwarding Information".
-const KtSNMPVarDef kFdb[] = {
-    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb Id", SyntaxInteger, AccessIndex},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "FdbMacAddress", SyntaxMacAddress, AccessIndex},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "PortNumber", SyntaxInteger, AccessRead},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessRead, &kFdbStatus},
-    {},
-};
-
 // Columns of the syslog server list.
 constexpr int kServerId = 0;
 constexpr int kUdpPort = 3;
 constexpr int kAddress = 4;
-
-// A shown list window after its first read.
-struct ListWindow
-{
-    TConfigForm Form;
-    TSNMPListViewPanel *Panel = nullptr;
-
-    ListWindow(const KtSNMPVarDef *table, int indexCount, int statusIndex = -1)
-    {
-        auto binding = std::make_unique<KtSNMPRequest2Edits>(&Form);
-        binding->Request.Vars = KtSNMPVarList(table, ListTable, indexCount);
-        Form.setWindowTitle("List");
-        const bool rows = statusIndex >= 0;
-        Panel = Form.SetListViewType(std::move(binding), statusIndex, rows ? "createAndGo" : "", statusIndex,
-                                     rows ? "destroy" : "");
-        Form.show();
-        EXPECT_TRUE(Read());
-    }
-    bool Read()
-    {
-        return WaitUntil([this] { return Form.CurrentBinding && !Form.CurrentBinding->Busy; });
-    }
-    QTreeWidget *List() const { return Panel->ListViewPanel->ListView; }
-    KtListViewTools *Tools() const { return KtListViewTools::Of(List()); }
-    TCtrlBtnPanel *Bar() const { return Panel->BtnPanel; }
-    // The cells of a column in the rows on view, top to bottom.
-    QStringList Column(int column) const
-    {
-        QStringList cells;
-        for (int row : Tools()->ShownRows())
-            cells << List()->topLevelItem(row)->text(column);
-        return cells;
-    }
-    // Clicks the n-th row on view.
-    void ClickShownRow(int n) const
-    {
-        QTreeWidgetItem *item = List()->topLevelItem(Tools()->ShownRows().value(n));
-        List()->scrollToItem(item);
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
-                          QPoint(8, List()->visualItemRect(item).center().y()));
-    }
-    QStringList Selected(int column) const
-    {
-        QStringList cells;
-        for (const QTreeWidgetItem *item : List()->selectedItems())
-            cells << item->text(column);
-        return cells;
-    }
-};
 
 class ListToolsWindowTest : public QgSimSuite
 {
@@ -134,7 +74,7 @@ TEST_F(ListToolsWindowTest, SortsByAddressByIndexAndByMacAddress)
     servers.Tools()->SortBy(-1);
     EXPECT_EQ(servers.Column(kServerId), (QStringList{"1", "2", "3", "4"}));
 
-    ListWindow fdb(kFdb, 2);
+    ListWindow fdb(Dot1qTpFdbTable, 2); // as the menu's "Unicast Forwarding Information"
     const QStringList agentOrder = fdb.Column(1);
     ASSERT_GE(agentOrder.size(), 20);
     fdb.Tools()->SortBy(1, Qt::DescendingOrder);

@@ -4,6 +4,7 @@
 #include "KtException.h"
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgFiles.h"
 #include "QgSimSuite.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
@@ -460,10 +461,7 @@ TEST_F(ConfigFormTest, ButtonImagesComeFromTheWorkingDirectory)
     ASSERT_TRUE(picture.save(directory.filePath("Get.bmp"), "BMP"));
     ASSERT_TRUE(picture.save(directory.filePath("Delete.bmp"), "BMP"));
     ASSERT_TRUE(picture.save(directory.filePath("Close.bmp"), "BMP"));
-    QFile broken(directory.filePath("SelectAll.bmp"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture");
-    broken.close();
+    ASSERT_TRUE(WriteFile(directory.filePath("SelectAll.bmp"), "not a picture"));
 
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(directory.path()));

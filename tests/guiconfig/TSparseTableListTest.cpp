@@ -1,6 +1,7 @@
 // A list window on tables that lack cells: every value in its own row, the
 // missing cells empty, and a write of a row only of the cells it has.
 #include "KtSNMPRequest2Edits.h"
+#include "ListWindow.h"
 #include "QgSimSuite.h"
 #include "QgWait.h"
 #include "TConfigForm.h"
@@ -8,6 +9,8 @@
 #include "TSNMPListViewPanel.h"
 
 #include <QTreeWidget>
+
+using namespace guiconfig_test;
 
 namespace {
 
@@ -31,35 +34,6 @@ const KtSNMPVarDef kStpPorts[] = {
 };
 
 using Rows = std::vector<QStringList>;
-
-// A shown list window on a table, after its first read.
-struct ListWindow
-{
-    TConfigForm Form;
-    TSNMPListViewPanel *Panel = nullptr;
-
-    explicit ListWindow(const KtSNMPVarDef *vars)
-    {
-        auto binding = std::make_unique<KtSNMPRequest2Edits>(&Form);
-        binding->Request.Vars = KtSNMPVarList(vars, ListTable, 1);
-        Panel = Form.SetListViewType(std::move(binding), -1, {}, -1, {});
-        Form.show();
-        EXPECT_TRUE(WaitUntil([this] { return Form.CurrentBinding && !Form.CurrentBinding->Busy; }, 60000));
-    }
-    KtSNMPRequest2Edits *Binding() const { return Form.RequestList.front().get(); }
-    QTreeWidget *List() const { return Panel->ListViewPanel->ListView; }
-    Rows Cells() const
-    {
-        Rows rows;
-        for (int row = 0; row < List()->topLevelItemCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < List()->columnCount(); ++column)
-                cells << List()->topLevelItem(row)->text(column);
-            rows.push_back(cells);
-        }
-        return rows;
-    }
-};
 
 class SparseTableListTest : public QgSimSuite
 {

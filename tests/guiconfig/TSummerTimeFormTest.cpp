@@ -154,6 +154,14 @@ TEST_F(SummerTimeTest, Validation)
         bool valid;
         const char *message;
     };
+    // An annual start, checked alone, of the given day, month, hour and minute.
+    auto annualStart = [&](const char *day, const char *month, const char *hour, const char *minute) {
+        return [=, &form] {
+            status->setCurrentText("annual");
+            FillAnnual(form.AnnualStartList, day, month, hour, minute);
+            Check(form, {4});
+        };
+    };
     const Case cases[] = {
         {"offset 45",
          [&] {
@@ -229,34 +237,10 @@ TEST_F(SummerTimeTest, Validation)
              Check(form, {2});
          },
          false, "Time error."},
-        {"annual 31 Apr",
-         [&] {
-             status->setCurrentText("annual");
-             FillAnnual(form.AnnualStartList, "31", "Apr", "2", "0");
-             Check(form, {4});
-         },
-         false, "Time error."},
-        {"annual 29 Feb",
-         [&] {
-             status->setCurrentText("annual");
-             FillAnnual(form.AnnualStartList, "29", "Feb", "2", "0");
-             Check(form, {4});
-         },
-         false, "Time error."},
-        {"annual day 0",
-         [&] {
-             status->setCurrentText("annual");
-             FillAnnual(form.AnnualStartList, "0", "May", "2", "0");
-             Check(form, {4});
-         },
-         false, "Time error."},
-        {"annual minute 60",
-         [&] {
-             status->setCurrentText("annual");
-             FillAnnual(form.AnnualStartList, "1", "May", "2", "60");
-             Check(form, {4});
-         },
-         false, "Time error."},
+        {"annual 31 Apr", annualStart("31", "Apr", "2", "0"), false, "Time error."},
+        {"annual 29 Feb", annualStart("29", "Feb", "2", "0"), false, "Time error."},
+        {"annual day 0", annualStart("0", "May", "2", "0"), false, "Time error."},
+        {"annual minute 60", annualStart("1", "May", "2", "60"), false, "Time error."},
         {"annual 28 Feb to 30 Nov",
          [&] {
              status->setCurrentText("annual");

@@ -1,5 +1,6 @@
 #include "KtJpegImage.h"
 #include "PanelLayout.h"
+#include "QgPictures.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -15,19 +16,6 @@ QByteArray ResourceBytes(const QString &path)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
     return file.readAll();
-}
-
-// The mean difference per channel of two images of the same size.
-double MeanDifference(const QImage &a, const QImage &b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB888);
-    const QImage y = b.convertToFormat(QImage::Format_RGB888);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        for (int byte = 0; byte < x.width() * 3; ++byte)
-            sum += qAbs(int(x.constScanLine(row)[byte]) - int(y.constScanLine(row)[byte]));
-    }
-    return sum / (x.width() * x.height() * 3.0);
 }
 
 // Byte offset of the first start-of-scan marker.

@@ -2,6 +2,7 @@
 #include "KtImageList.h"
 #include "KtJpegImage.h"
 #include "PanelLayout.h"
+#include "QgPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,6 @@ QImage Load(const QString &path)
     const QImage image = KtJpegImage::Load(path, &error);
     EXPECT_FALSE(image.isNull()) << qPrintable(path) << ": " << qPrintable(error);
     return image;
-}
-
-double MeanDifference(const QImage &a, const QImage &b)
-{
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (a.width() * a.height() * 3.0);
 }
 
 int Brightness(QRgb pixel)

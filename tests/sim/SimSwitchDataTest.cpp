@@ -3,6 +3,7 @@
 // VLAN and forwarding tables, per-port tables that agree with the ports, the
 // clock, scenario files and the process contract.
 
+#include "QgFiles.h"
 #include "QgSimProcess.h"
 #include "QgWait.h"
 #include "SnmpTool.h"
@@ -268,13 +269,12 @@ TEST(SimSwitchDataTest, AThousandRowFilteringDatabaseWalksWithSnmptableOverSnmpV
 TEST(SimSwitchDataTest, ScenarioFilesIncludeBuiltInScenariosAndOverrideValues)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath("lab.scenario"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("include single\n"
-               "set 1.3.6.1.2.1.1.5.0 \"lab switch\"\n"
-               "row swSysLogServerEntry 2 swSysLogServerUDPPort=1514 swSysLogServerIPAddress=127.0.0.2\n");
-    file.close();
-    QgSimProcess sim({"--scenario", file.fileName(), "--static-leds"});
+    const QString path = dir.filePath("lab.scenario");
+    ASSERT_TRUE(WriteFile(
+        path, "include single\n"
+              "set 1.3.6.1.2.1.1.5.0 \"lab switch\"\n"
+              "row swSysLogServerEntry 2 swSysLogServerUDPPort=1514 swSysLogServerIPAddress=127.0.0.2\n"));
+    QgSimProcess sim({"--scenario", path, "--static-leds"});
     ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
     SnmpToolResult get =
         RunSnmpTool("snmpget", {"-Oqv", "-v2c", "-c", "public", sim.Address(), "1.3.6.1.2.1.1.5.0",
@@ -292,11 +292,9 @@ TEST(SimSwitchDataTest, BadScenarioFilesStopTheStartWithTheirLine)
     for (const auto &[text, message] : cases) {
         SCOPED_TRACE(text);
         QTemporaryDir dir;
-        QFile file(dir.filePath("bad.scenario"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
-        QgSimProcess sim({"--scenario", file.fileName()});
+        const QString path = dir.filePath("bad.scenario");
+        ASSERT_TRUE(WriteFile(path, text));
+        QgSimProcess sim({"--scenario", path});
         EXPECT_FALSE(sim.Start());
         EXPECT_EQ(sim.Stop(), 1);
         EXPECT_TRUE(sim.StandardError().contains(message)) << sim.StandardError().toStdString();

@@ -1,9 +1,8 @@
 #include "QgSimProcess.h"
 
+#include "QgFiles.h"
 #include "QgListeningProcess.h"
 #include "QgWait.h"
-
-#include <QFile>
 
 QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(arguments))
 {
@@ -20,10 +19,7 @@ QgSimProcess::QgSimProcess(QStringList arguments, const QByteArray &scenario)
     : QgSimProcess(std::move(arguments))
 {
     const QString path = logDir_.filePath(QStringLiteral("test.scenario"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(scenario);
-    file.close();
+    WriteFile(path, scenario);
     arguments_ << QStringLiteral("--scenario") << path;
 }
 

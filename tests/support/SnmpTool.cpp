@@ -1,5 +1,6 @@
 #include "SnmpTool.h"
 
+#include "QgProgramRun.h"
 #include "QgSimProcess.h"
 
 #include <QProcess>
@@ -16,18 +17,10 @@ SnmpToolResult RunSnmpTool(const QString &tool, const QStringList &arguments, in
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("MIBS", "");
     process.setProcessEnvironment(env);
-    process.start(tool, arguments);
-    SnmpToolResult result;
-    if (!process.waitForStarted(5000) || !process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(2000);
-        result.err = "did not finish: " + tool + " " + arguments.join(' ');
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    const QgProgramRun run = RunProgram(process, tool, arguments, timeoutMs);
+    if (!run.finished)
+        return {-1, {}, "did not finish: " + tool + " " + arguments.join(' ')};
+    return {run.exitCode, run.out, run.err};
 }
 
 QByteArray ParseHexOctets(const QString &printed)

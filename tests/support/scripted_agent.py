@@ -25,6 +25,8 @@ from pysnmp.carrier.asyncore.dgram import udp
 from pysnmp.carrier.asyncore.dispatch import AsyncoreDispatcher
 from pysnmp.proto import api
 
+import loopback_agent
+
 
 def parse_oid(text):
     return tuple(int(part) for part in text.strip(".").split("."))
@@ -140,11 +142,9 @@ def main():
         return message
 
     dispatcher.registerRecvCbFun(answer)
-    transport = udp.UdpSocketTransport().openServerMode(("127.0.0.1", 0))
+    transport = loopback_agent.open_transport()
     dispatcher.registerTransport(udp.domainName, transport)
-    print("listening on 127.0.0.1:%d" % transport.socket.getsockname()[1], flush=True)
-    dispatcher.jobStarted(1)
-    dispatcher.runDispatcher()
+    loopback_agent.serve(dispatcher, transport)
 
 
 if __name__ == "__main__":

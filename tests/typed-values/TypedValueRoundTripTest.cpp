@@ -8,6 +8,7 @@
 #include "KtOptionList.h"
 #include "KtSNMPRequest2Edits.h"
 #include "QgDisplayForm.h"
+#include "QgSetSteps.h"
 #include "QgSimSuite.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
@@ -159,13 +160,7 @@ protected:
         return {};
     }
 
-    std::vector<QgSetPdu> LoggedSets()
-    {
-        EXPECT_TRUE(own_->WaitForSets());
-        std::vector<QgSetPdu> pdus = own_->Sets().Read();
-        own_->Sets().Clear();
-        return pdus;
-    }
+    std::vector<QgSetPdu> LoggedSets() { return TakeSets(*own_); }
 };
 
 // Every case of every type code: refused with a message naming the field

@@ -4,6 +4,7 @@
 // field is wrong and what it takes; the whole value sends exactly itself.
 #include "KtMenuCatalogue.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgSetSteps.h"
 #include "QgSimSuite.h"
 #include "QgWait.h"
 #include "QtPrinters.h"
@@ -91,13 +92,7 @@ protected:
         QgSimSuite::SetUp();
         sim_->Sets().Clear();
     }
-    std::vector<QgSetPdu> Sets()
-    {
-        EXPECT_TRUE(sim_->WaitForSets());
-        std::vector<QgSetPdu> pdus = sim_->Sets().Read();
-        sim_->Sets().Clear();
-        return pdus;
-    }
+    std::vector<QgSetPdu> Sets() { return TakeSets(*sim_); }
 };
 
 // Ping Test repetitions: the leading number of what was typed used to be
@@ -156,10 +151,7 @@ TEST_F(TypedValueWindows, AStaticRouteIsCreatedForTheWholeAddressesTypedOrNotAtA
             rows->Rows[3].CheckBox->setChecked(true);
         });
         EXPECT_TRUE(window.Read());
-        EXPECT_TRUE(own_->WaitForSets());
-        std::vector<QgSetPdu> pdus = own_->Sets().Read();
-        own_->Sets().Clear();
-        return pdus;
+        return TakeSets(*own_);
     };
     struct Refused
     {

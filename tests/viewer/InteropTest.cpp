@@ -3,8 +3,9 @@
 // viewer's CSV show the rows snmptable shows, missing cells empty.
 #include "KtSNMPEngine.h"
 #include "KtSNMPRequest2Edits.h"
+#include "QgFiles.h"
 #include "QgInstallation.h"
-#include "QgListeningProcess.h"
+#include "QgPythonAgent.h"
 #include "QgWait.h"
 #include "SnmpTool.h"
 #include "ViewerTestSupport.h"
@@ -29,27 +30,6 @@ const KtSNMPVarDef kFdbPorts[] = {
     {"1.3.6.1.2.1.17.4.3.1.1", "dot1dTpFdbAddress", SyntaxMacAddress, AccessIndex},
     {"1.3.6.1.2.1.17.4.3.1.2", "dot1dTpFdbPort", SyntaxInteger, AccessRead},
     {},
-};
-
-// tests/interop/table_agent.py on a free loopback port.
-class PysnmpAgent
-{
-public:
-    PysnmpAgent()
-    {
-        port_ = QgListeningProcess::Start(process_, "/usr/bin/python3",
-                                          {QG_SOURCE_DIR "/tests/interop/table_agent.py"});
-    }
-    ~PysnmpAgent()
-    {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    quint16 Port() const { return port_; }
-
-private:
-    QProcess process_;
-    quint16 port_ = 0;
 };
 
 struct Version
@@ -134,11 +114,9 @@ QString QgviewCsv(quint16 port, const Version &version, const QString &view)
 {
     QgInstallation installation;
     EXPECT_TRUE(installation.Write(port));
-    QFile config(installation.Path("127.0.0.1.cfg"));
-    EXPECT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(
-        (QStringLiteral("[Program Information]\nAgentPort=%1\n").arg(port) + version.configFile).toUtf8());
-    config.close();
+    EXPECT_TRUE(WriteFile(
+        installation.Path("127.0.0.1.cfg"),
+        (QStringLiteral("[Program Information]\nAgentPort=%1\n").arg(port) + version.configFile).toUtf8()));
     QProcess qgview;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("KELTRA_REGISTRY", installation.RegistryPath());
@@ -170,8 +148,8 @@ class InteropTest : public ViewerTest
 
 TEST_F(InteropTest, ModuleAndViewerShowTheRowsSnmptableShows)
 {
-    PysnmpAgent agent;
-    ASSERT_NE(agent.Port(), 0) << "python3-pysnmp4 is needed";
+    QgPythonAgent agent;
+    ASSERT_TRUE(agent.Start("table_agent.py")) << "python3-pysnmp4 is needed";
     const QString interopMibs = QG_SOURCE_DIR "/tests/interop/mibs";
     const QString benchMibs = QG_SOURCE_DIR "/bench/mibs";
     for (const Version &version : kVersions) {

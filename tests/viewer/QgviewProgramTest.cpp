@@ -3,7 +3,9 @@
 // stand-in, screenshots, and its exit codes.
 #include "KtStartup.h"
 #include "KtViewerLauncher.h"
+#include "QgFiles.h"
 #include "QgInstallation.h"
+#include "QgProgramRun.h"
 #include "QgSimProcess.h"
 #include "SnmpdProcess.h"
 
@@ -13,12 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ProgramRun
-{
-    int ExitCode = -1;
-    QString StandardError;
-};
 
 // An installation for the agent's port, and programs run in it.
 class Installation
@@ -31,12 +27,11 @@ public:
     // Replaces the device configuration file; PORT stands for the agent's port.
     void UseConfig(const QByteArray &content, quint16 agentPort) const
     {
-        QFile config(Path("127.0.0.1.cfg"));
-        config.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        config.write(QByteArray(content).replace("PORT", QByteArray::number(agentPort)));
+        ASSERT_TRUE(WriteFile(Path("127.0.0.1.cfg"),
+                              QByteArray(content).replace("PORT", QByteArray::number(agentPort))));
     }
 
-    ProgramRun Start(const QString &program, const QStringList &arguments) const
+    QgProgramRun Start(const QString &program, const QStringList &arguments) const
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -45,13 +40,7 @@ public:
         environment.insert("XDG_CONFIG_HOME", files_.Dir()); // the views' settings
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(files_.Dir());
-        process.start(program, arguments);
-        if (!process.waitForFinished(120000)) {
-            process.kill();
-            process.waitForFinished();
-        }
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return RunProgram(process, program, arguments, 120000);
     }
 
 private:
@@ -76,8 +65,8 @@ TEST(QgviewProgramTest, TheComposedCommandLineOpensItsViewThroughTheToolLink)
     QStringList words =
         KtViewerLauncher::Arguments("/TRmon_History", texts, flags, settings.Security.Version);
     const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_VIEWER_DIR);
-    const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
-    EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
+    const QgProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
 }
 
 // A pass phrase with blanks reaches the viewer whole: it reads through a
@@ -98,8 +87,8 @@ TEST(QgviewProgramTest, APassPhraseWithBlanksArrivesWhole)
     QStringList words = KtViewerLauncher::Arguments("/TMIB_Info", texts, flags, settings.Security.Version);
     EXPECT_TRUE(words.contains("/Amy md5 pass phrase")) << words.join('|').toStdString();
     const QString program = KtViewerLauncher::ProgramPath(words.takeFirst(), QG_VIEWER_DIR);
-    const ProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
-    EXPECT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
+    const QgProgramRun run = installation.Start(program, QStringList{"--exit-after-first-read"} + words);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
 }
 
 // SNMPv3 settings the engine refuses before sending: the read fails with
@@ -119,10 +108,10 @@ TEST(QgviewProgramTest, RefusedSnmpV3SettingsEndTheReadWithTheirReason)
     };
     for (const auto &[config, reason] : cases) {
         dead.UseConfig(kSnmpV3Config + config, silent.Port());
-        const ProgramRun run = dead.Start(Qgview, {"--screenshot", dead.Path("v3.png"), "/I127.0.0.1",
-                                                   "/Rpublic", "/Wprivate", "/TMIB_Info"});
-        EXPECT_EQ(run.ExitCode, 1) << reason;
-        EXPECT_TRUE(run.StandardError.contains(reason)) << run.StandardError.toStdString();
+        const QgProgramRun run = dead.Start(Qgview, {"--screenshot", dead.Path("v3.png"), "/I127.0.0.1",
+                                                     "/Rpublic", "/Wprivate", "/TMIB_Info"});
+        EXPECT_EQ(run.exitCode, 1) << reason;
+        EXPECT_TRUE(run.err.contains(reason)) << run.err.toStdString();
     }
 }
 
@@ -132,9 +121,9 @@ TEST(QgviewProgramTest, ScreenshotOfTheFirstRead)
     ASSERT_TRUE(sim.Start());
     const Installation installation(sim.Port());
     const QString picture = installation.Path("fdb.png");
-    const ProgramRun run = installation.Start(
+    const QgProgramRun run = installation.Start(
         Qgview, {"--screenshot", picture, "/I127.0.0.1", "/Rpublic", "/Wprivate", "/TBridge_Forwarding"});
-    ASSERT_EQ(run.ExitCode, 0) << run.StandardError.toStdString();
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QImage image(picture);
     EXPECT_GT(image.width(), 400);
     EXPECT_GT(image.height(), 300);
@@ -162,9 +151,9 @@ TEST(QgviewProgramTest, ExitCodes)
         {{"/I127.0.0.1", "/vX", "/TMIB_Info"}, 1, ""},
     };
     for (const Case &c : cases) {
-        const ProgramRun run = dead.Start(Qgview, c.Arguments);
-        EXPECT_EQ(run.ExitCode, c.ExitCode) << c.Arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.StandardError.contains(c.Message)) << run.StandardError.toStdString();
+        const QgProgramRun run = dead.Start(Qgview, c.Arguments);
+        EXPECT_EQ(run.exitCode, c.ExitCode) << c.Arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.Message)) << run.err.toStdString();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "KtViewModel.h"
 #include "KtViewerLauncher.h"
 #include "KtWindowPlacement.h"
+#include "QgFiles.h"
 #include "QgSimProcess.h"
 #include "SnmpdProcess.h"
 #include "ViewerTestSupport.h"
@@ -18,7 +19,6 @@
 #include <QDateTimeAxis>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
@@ -190,15 +190,9 @@ TEST_F(TMibViewerFormTest, ExportIsWholeOrLeavesTheOldFile)
     QTemporaryDir dir;
     const QString path = dir.filePath("fdb.csv");
     ASSERT_TRUE(form.ExportCsvTo(path, 0));
-    QFile exported(path);
-    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
-    EXPECT_EQ(exported.readAll(), form.CsvText(0).toUtf8());
-    exported.close();
+    EXPECT_EQ(ReadFile(path), form.CsvText(0).toUtf8());
 
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    old.write("old export\r\n");
-    old.close();
+    ASSERT_TRUE(WriteFile(path, "old export\r\n"));
     ASSERT_EQ(QFileInfo(path).size(), 12);
     bool saved = true;
     {
@@ -206,8 +200,7 @@ TEST_F(TMibViewerFormTest, ExportIsWholeOrLeavesTheOldFile)
         saved = form.ExportCsvTo(path, 0);
     }
     EXPECT_FALSE(saved);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "old export\r\n");
+    EXPECT_EQ(ReadFile(path), "old export\r\n");
     EXPECT_TRUE(form.statusBar()->currentMessage().startsWith("Cannot write " + path + ": "))
         << form.statusBar()->currentMessage().toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"fdb.csv"}) << "no temporary file left";

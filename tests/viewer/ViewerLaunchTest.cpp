@@ -1,12 +1,12 @@
 // The viewer menu entries start qgview under its tool names with the
 // module's command line, found first in the module's private viewer
 // directory, then on PATH.
-#include "KtStartup.h"
 #include "KtViewerLauncher.h"
+#include "QgFiles.h"
+#include "QgLaunch.h"
 #include "ViewerTestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,20 +17,13 @@ const QString ViewerDir = QStringLiteral(QG_VIEWER_DIR);
 
 QString WriteTool(const QTemporaryDir &dir, const QString &name)
 {
-    QFile tool(dir.filePath(name));
-    tool.open(QIODevice::WriteOnly);
-    tool.write("#!/bin/sh\nexit 0\n");
-    tool.close();
-    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return QFileInfo(tool).absoluteFilePath();
+    WriteScript(dir.filePath(name), "#!/bin/sh\nexit 0\n");
+    return QFileInfo(dir.filePath(name)).absoluteFilePath();
 }
 
 TEST(ViewerLaunchTest, EveryEntryStartsQgviewWithTheModulesCommandLine)
 {
-    KtSNMPSettings settings;
-    KtLaunchTexts texts;
-    KtLaunchFlags flags;
-    KtStartup::ApplyParameters({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, {}, settings, texts, flags);
+    const QgLaunch launch = StartedWith({"/I127.0.0.1", "/Rpublic", "/Wprivate"});
     const QString qgview = QFileInfo(QStringLiteral(QG_BIN_DIR "/qgview")).canonicalFilePath();
     ASSERT_FALSE(qgview.isEmpty());
 
@@ -39,8 +32,7 @@ TEST(ViewerLaunchTest, EveryEntryStartsQgviewWithTheModulesCommandLine)
     for (const KtMenuItem *entry : entries) {
         const QString argument = QString::fromLatin1(entry->Argument);
         const QString tool = KtViewerLauncher::ToolOf(argument);
-        EXPECT_EQ(KtViewerLauncher::CommandLine(argument, texts, flags, settings.Security.Version),
-                  tool + " /I127.0.0.1 /Rpublic /Wprivate " + argument);
+        EXPECT_EQ(launch.Line(argument), tool + " /I127.0.0.1 /Rpublic /Wprivate " + argument);
         const QString program = KtViewerLauncher::ProgramPath(tool, ViewerDir);
         EXPECT_EQ(program, QDir(ViewerDir).filePath(tool)) << entry->Argument;
         EXPECT_EQ(QFileInfo(program).canonicalFilePath(), qgview) << entry->Argument;
@@ -70,19 +62,15 @@ TEST(ViewerLaunchTest, TheViewerLearnsWhereTheMainWindowIs)
 {
     QTemporaryDir dir;
     const QString seen = dir.filePath("seen");
-    QFile tool(dir.filePath("MIB"));
-    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-    tool.write(QStringLiteral("#!/bin/sh\necho \"$QG_MAIN_WINDOW $*\" > %1.part && mv %1.part %1\n")
-                   .arg(seen)
-                   .toUtf8());
-    tool.close();
-    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(
+        WriteScript(dir.filePath("MIB"),
+                    QStringLiteral("#!/bin/sh\necho \"$QG_MAIN_WINDOW $*\" > %1.part && mv %1.part %1\n")
+                        .arg(seen)
+                        .toUtf8()));
     ASSERT_TRUE(
         KtViewerLauncher::Start({"MIB", "/I127.0.0.1", "/TMIB_Info"}, dir.path(), QRect(10, 20, 800, 600)));
     ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(seen); }, 10000));
-    QFile result(seen);
-    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
-    EXPECT_EQ(result.readAll(), "10,20,800,600 /I127.0.0.1 /TMIB_Info\n");
+    EXPECT_EQ(ReadFile(seen), "10,20,800,600 /I127.0.0.1 /TMIB_Info\n");
 }
 
 } // namespace

@@ -8,7 +8,8 @@ HMAC-MD5 "md5password") on 127.0.0.1 and a free port:
   - dot1dTpFdbTable (1.3.6.1.2.1.17.4.3.1) with 1,000 stations: port and
     status (learned) for the addresses 00:1B:21:00:HH:LL, and the two
     scalars before it (dot1dTpLearnedEntryDiscards, dot1dTpAgingTime).
-Prints "listening on 127.0.0.1:PORT" and serves until it is killed.
+Prints "listening on 127.0.0.1:PORT" and serves until it is killed
+(loopback_agent).
 """
 import bisect
 import sys
@@ -18,6 +19,8 @@ from pysnmp.entity import config, engine
 from pysnmp.entity.rfc3413 import cmdrsp, context
 from pysnmp.proto.api import v2c
 from pysnmp.smi import instrum
+
+import loopback_agent
 
 IF_ENTRY = (1, 3, 6, 1, 2, 1, 2, 2, 1)
 DOT1D_TP = (1, 3, 6, 1, 2, 1, 17, 4)
@@ -65,7 +68,7 @@ class Objects(instrum.AbstractMibInstrumController):
 
 def main():
     snmp = engine.SnmpEngine()
-    transport = udp.UdpTransport().openServerMode(('127.0.0.1', 0))
+    transport = loopback_agent.open_transport()
     config.addTransport(snmp, udp.domainName, transport)
     config.addV1System(snmp, 'area', 'public')
     for model in (1, 2):
@@ -78,12 +81,7 @@ def main():
     cmdrsp.GetCommandResponder(snmp, snmp_context)
     cmdrsp.NextCommandResponder(snmp, snmp_context)
     cmdrsp.BulkCommandResponder(snmp, snmp_context)
-    print('listening on 127.0.0.1:%d' % transport.socket.getsockname()[1], flush=True)
-    snmp.transportDispatcher.jobStarted(1)
-    try:
-        snmp.transportDispatcher.runDispatcher()
-    finally:
-        snmp.transportDispatcher.closeDispatcher()
+    loopback_agent.serve(snmp.transportDispatcher, transport)
 
 
 if __name__ == '__main__':

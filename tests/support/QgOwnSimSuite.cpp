@@ -1,0 +1,7 @@
+#include "QgOwnSimSuite.h"
+
+void QgOwnSimSuite::SetUp()
+{
+    QgSimSuite::SetUp();
+    StartOwnSim();
+}

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <csignal>
+
 QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(arguments))
 {
     const qsizetype given = arguments_.indexOf(QStringLiteral("--set-log"));
@@ -84,4 +86,10 @@ bool QgSimProcess::WaitForSets(int timeoutMs) const
     tool.kill();
     tool.waitForFinished();
     return logged;
+}
+
+void QgSimProcess::ReleaseHeldReads() const
+{
+    if (process_.state() == QProcess::Running)
+        ::kill(pid_t(process_.processId()), SIGUSR1);
 }

@@ -65,13 +65,18 @@ struct Agent
     bool ReadBeforePress;
 };
 
-// The values of an untouched simulator, as the set log writes them.
+// The values of an untouched simulator, as the set log writes them. Few
+// windows write back what they read: the simulator starts with the first
+// value asked for.
 class ReferenceAgent
 {
 public:
-    bool Start() { return sim_.Start(); }
     QString Value(const QgSetBinding &binding)
     {
+        if (sim_.Port() == 0 && !sim_.Start()) {
+            ADD_FAILURE() << "the reference agent did not start: " << sim_.StandardError().toStdString();
+            return {};
+        }
         QString text = RunSnmpTool("snmpget", {"-v2c", "-c", "public", "-On", "-Ox", "-Oq", "-Oe",
                                                sim_.Address(), binding.Oid})
                            .out.section(' ', 1)
@@ -216,10 +221,15 @@ void CollectWindows(const KtMenuItem *items, const QString &path, std::vector<Me
     }
 }
 
+// The dedicated windows come first: some wait seconds for blocking reads,
+// and the processes of a sharded run end together when the long cases start
+// early.
 std::vector<MenuWindow> WritingWindows()
 {
     std::vector<MenuWindow> windows;
     CollectWindows(MainMenu1, {}, windows);
+    std::stable_partition(windows.begin(), windows.end(),
+                          [](const MenuWindow &window) { return !window.Item->OpensGenericWindow(); });
     return windows;
 }
 
@@ -280,7 +290,6 @@ protected:
             ASSERT_TRUE(sims_.back()->Start()) << sims_.back()->StandardError().toStdString();
         }
         reference_ = std::make_unique<ReferenceAgent>();
-        ASSERT_TRUE(reference_->Start());
     }
     static void TearDownTestSuite()
     {

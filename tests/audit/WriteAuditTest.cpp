@@ -97,9 +97,9 @@ private:
 // The silent agent logs a SET as it drops it; the slow one when it answers.
 // The slow one answers late only the first read after a SET: the audit's
 // synchronisation with the set log after each window is such a SET, so the
-// late read is the next window's first. The audit answers it as soon as the
-// buttons have been pressed; the delay bounds only the wait of a window whose
-// first read blocks, and the reads a window sends as it opens.
+// late read is the next window's first. The audit has it answered as soon as
+// the buttons have been pressed: only a window that waits for its first read
+// before it comes up waits the whole delay.
 const Agent kAgents[] = {
     {"silent", {"--static-leds", "--drop-every", "1"}, 150, true, false},
     {"slow", {"--static-leds", "--delay-first-read-ms", "700"}, 3000, false, true},

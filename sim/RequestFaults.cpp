@@ -8,10 +8,8 @@
 
 #include <net-snmp/agent/net-snmp-agent-includes.h>
 
-namespace {
-
 // A request held back by the delay, processed when its alarm fires.
-struct DelayedRequest
+struct RequestFaults::DelayedRequest
 {
     RequestFaults *faults;
     int operation;
@@ -19,7 +17,10 @@ struct DelayedRequest
     int requestId;
     netsnmp_pdu *pdu;
     bool heldRead; // held back as the first read or while that one was
+    unsigned int alarm = 0;
 };
+
+namespace {
 
 RequestFaults *installed = nullptr;
 
@@ -64,12 +65,13 @@ int RequestFaults::onPacket(int operation, netsnmp_session *session, int request
         return self->agentCallback_(operation, session, requestId, pdu, magic);
     // The library frees `pdu` after this call; the delayed copy is ours.
     auto *delayed = new DelayedRequest{self, operation, session, requestId, snmp_clone_pdu(pdu), heldRead};
-    self->heldReads_ += heldRead;
+    if (heldRead)
+        self->heldReads_.push_back(delayed);
     struct timeval delay
     {
         delayMs / 1000, (delayMs % 1000) * 1000
     };
-    snmp_alarm_register_hr(delay, 0, &RequestFaults::onDelayExpired, delayed);
+    delayed->alarm = snmp_alarm_register_hr(delay, 0, &RequestFaults::onDelayExpired, delayed);
     return 1;
 }
 
@@ -83,7 +85,7 @@ bool RequestFaults::holdsRead(const netsnmp_pdu *pdu)
     }
     // The reads that come while the first is held back are held as long:
     // to the client they are all on their way at once.
-    const bool held = nextReadLate_ || heldReads_ > 0;
+    const bool held = nextReadLate_ || !heldReads_.empty();
     nextReadLate_ = false;
     return held;
 }
@@ -91,10 +93,23 @@ bool RequestFaults::holdsRead(const netsnmp_pdu *pdu)
 void RequestFaults::onDelayExpired(unsigned int, void *data)
 {
     auto *delayed = static_cast<DelayedRequest *>(data);
-    RequestFaults *self = delayed->faults;
-    self->heldReads_ -= delayed->heldRead;
-    self->agentCallback_(delayed->operation, delayed->session, delayed->requestId, delayed->pdu,
-                         self->agentMagic_);
+    delayed->faults->answer(delayed);
+}
+
+void RequestFaults::answer(DelayedRequest *delayed)
+{
+    heldReads_.remove(delayed);
+    agentCallback_(delayed->operation, delayed->session, delayed->requestId, delayed->pdu, agentMagic_);
     snmp_free_pdu(delayed->pdu);
     delete delayed;
+}
+
+void RequestFaults::releaseHeldReads()
+{
+    nextReadLate_ = false;
+    while (!heldReads_.empty()) {
+        DelayedRequest *delayed = heldReads_.front();
+        snmp_alarm_unregister(delayed->alarm);
+        answer(delayed);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <list>
 
 // Faults of an unreliable agent, for the module's reliability tests: every
 // N-th request is dropped without an answer, and every answer can be late,
@@ -8,7 +9,9 @@
 // that come while it is held back (the reads a window sends as it opens,
 // when a test synchronises with a SET between two windows).
 // Installed between the agent's session and its request processing, so a
-// dropped request changes nothing and a late one is processed late.
+// dropped request changes nothing and a late one is processed late. A test
+// that has done what it wanted to do while the first read was on its way
+// ends the hold at once (releaseHeldReads) instead of waiting for the delay.
 class RequestFaults
 {
 public:
@@ -21,6 +24,10 @@ public:
     // Puts itself in front of the session's request callback.
     void install(struct snmp_session *session);
 
+    // Answers the reads held back as the first one now, and holds no read
+    // until the next SET.
+    void releaseHeldReads();
+
     // Told about every request that is dropped.
     std::function<void(struct snmp_pdu *)> onDrop;
 
@@ -28,14 +35,16 @@ private:
     static int onPacket(int operation, struct snmp_session *session, int requestId, struct snmp_pdu *pdu,
                         void *magic);
     static void onDelayExpired(unsigned int alarm, void *delayed);
+    struct DelayedRequest;
+    void answer(DelayedRequest *delayed);
     // Whether this request is a read held back as the first one.
     bool holdsRead(const struct snmp_pdu *pdu);
 
     int dropEvery_;
     int delayMs_;
     int firstReadDelayMs_;
-    bool nextReadLate_ = true; // the next read is the first one, or the first after a SET
-    int heldReads_ = 0;        // reads held back and not answered yet
+    bool nextReadLate_ = true;              // the next read is the first one, or the first after a SET
+    std::list<DelayedRequest *> heldReads_; // held back as the first read, not answered yet
     long requests_ = 0;
     int (*agentCallback_)(int, struct snmp_session *, int, struct snmp_pdu *, void *) = nullptr;
     void *agentMagic_ = nullptr;

@@ -85,7 +85,7 @@ SimOptions SimOptions::parse(const QCoreApplication &app)
         {"delay-ms", "Answer every request this much later.", "MS", "0"},
         {"delay-first-read-ms",
          "Answer the first read request after the start and after each SET, and the reads that come while it "
-         "is held back, this much later.",
+         "is held back, this much later; SIGUSR1 answers them at once.",
          "MS", "0"},
         {"set-log",
          "Append one JSON line per SET PDU received to FILE: time, version, community or user, each "

@@ -44,9 +44,13 @@ constexpr const char *AppName = "qgsim";
 int signalPipe[2] = {-1, -1};
 volatile std::sig_atomic_t stopRequested = 0;
 
-void onSignal(int)
+// What a signal asks of the event loop, as the byte it writes to the pipe.
+constexpr char StopByte = 0;
+constexpr char ReleaseByte = 1;
+
+void onSignal(int signal)
 {
-    char byte = 0;
+    const char byte = signal == SIGUSR1 ? ReleaseByte : StopByte;
     [[maybe_unused]] ssize_t written = write(signalPipe[1], &byte, 1);
 }
 
@@ -164,6 +168,7 @@ void SnmpAgent::start()
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGUSR1, &action, nullptr);
     signal(SIGPIPE, SIG_IGN);
 
     // No MIB files: names are not needed, and Debian ships none anyway.
@@ -203,7 +208,7 @@ void SnmpAgent::start()
     if (init_master_agent() != 0)
         throw std::runtime_error("the master agent did not start");
     openTransport();
-    register_readfd(signalPipe[0], &SnmpAgent::onSignalPipe, nullptr);
+    register_readfd(signalPipe[0], &SnmpAgent::onSignalPipe, this);
 }
 
 void SnmpAgent::openTransport()
@@ -258,11 +263,13 @@ void SnmpAgent::onTimer(unsigned int, void *data)
     schedule(timer);
 }
 
-void SnmpAgent::onSignalPipe(int fd, void *)
+void SnmpAgent::onSignalPipe(int fd, void *data)
 {
-    char byte;
-    [[maybe_unused]] ssize_t got = read(fd, &byte, 1);
-    stopRequested = 1;
+    char byte = StopByte;
+    if (read(fd, &byte, 1) == 1 && byte == ReleaseByte)
+        static_cast<SnmpAgent *>(data)->faults_.releaseHeldReads();
+    else
+        stopRequested = 1;
 }
 
 void SnmpAgent::run()

@@ -45,7 +45,8 @@ public:
     // ended: a call that takes longer than the period delays the next one
     // instead of leaving no time for requests.
     void every(std::chrono::milliseconds period, std::function<void()> action);
-    // Serves requests until SIGINT or SIGTERM.
+    // Serves requests until SIGINT or SIGTERM. SIGUSR1 answers the reads
+    // held back by the first-read delay at once.
     void run();
 
     // Hundredths of a second since the agent started.

@@ -5,9 +5,9 @@
 #
 # ISOLATED programs run each case in a process of its own. The others run
 # once (the entry PROGRAM, which keeps one simulator per suite as the program
-# was written for), and each case's entry reads its result from that run's
-# report; PROGRAM.exit fails when the program itself ended badly (a leak
-# found at exit, a crash).
+# was written for, or per shard of the cases), and each case's entry reads its
+# result from that run's reports; PROGRAM.exit fails when the program itself
+# ended badly (a leak found at exit, a crash).
 set(listing "${QG_RESULTS}.cases")
 if(NOT EXISTS "${listing}" OR "${QG_PROGRAM}" IS_NEWER_THAN "${listing}")
   # Through `cmake -E env`: what ctest's own environment holds (leak
@@ -44,11 +44,11 @@ if(QG_ISOLATED AND NOT cases STREQUAL "")
   return()
 endif()
 
-add_test("${QG_NAME}" "${QG_CMAKE}" "-DPROGRAM=${QG_PROGRAM}" "-DRESULTS=${QG_RESULTS}" -P
+add_test("${QG_NAME}" "${QG_CMAKE}" "-DPROGRAM=${QG_PROGRAM}" "-DRESULTS=${QG_RESULTS}" "-DSHARDS=${QG_SHARDS}" -P
          "${QG_SCRIPTS}/RunGTestProgram.cmake")
 set_tests_properties("${QG_NAME}" PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600
                      FIXTURES_SETUP "${QG_NAME}")
-foreach(case IN LISTS cases "exit")
+foreach(case IN LISTS cases ITEMS exit)
   string(REGEX MATCH "^([^.]+)\\.(.+)$" parts "${case}")
   if(parts)
     set(where "-DSUITE=${CMAKE_MATCH_1}" "-DCASE=${CMAKE_MATCH_2}")

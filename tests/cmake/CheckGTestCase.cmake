@@ -13,10 +13,16 @@ if(NOT DEFINED SUITE)
   endif()
   return()
 endif()
-if(NOT EXISTS "${RESULTS}/report.xml")
+# One report, or one per shard.
+file(GLOB reports "${RESULTS}/report*.xml")
+if(reports STREQUAL "")
   message(FATAL_ERROR "The program wrote no report (it crashed or was stopped): see its run entry's output.")
 endif()
-file(READ "${RESULTS}/report.xml" report)
+set(report "")
+foreach(file IN LISTS reports)
+  file(READ "${file}" text)
+  string(APPEND report "${text}")
+endforeach()
 # A semicolon (of "&lt;" in a parameter, or in a message) would split CMake's
 # lists: it stands in as a placeholder until the messages are printed.
 string(REPLACE ";" "@SEMICOLON@" report "${report}")

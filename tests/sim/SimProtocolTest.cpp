@@ -6,6 +6,7 @@
 #include "SnmpTool.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -137,7 +138,8 @@ TEST_F(SimProtocolTest, RefusedSetsReportRfc3416ErrorsAndTheirV1FormsAndChangeNo
         QStringList lines;
         for (const QString &line : walk.split('\n'))
             if (!line.startsWith(".1.3.6.1.2.1.1.3.0") && !line.startsWith(".1.3.6.1.2.1.11.") &&
-                !line.startsWith(".1.3.6.1.6.3.10.2.1.3") && !line.startsWith(".1.3.6.1.4.1.47893.12.10.2.0") &&
+                !line.startsWith(".1.3.6.1.6.3.10.2.1.3") &&
+                !line.startsWith(".1.3.6.1.4.1.47893.12.10.2.0") &&
                 !line.startsWith(".1.3.6.1.4.1.47893.12.10.10.1.0") &&
                 !line.startsWith(".1.3.6.1.4.1.47893.12.10.10.2.0"))
                 lines << line;
@@ -237,6 +239,27 @@ TEST(SimFaultTest, DelayedAnswersArriveLate)
     timer.start();
     EXPECT_TRUE(QuickGet(sim, "3").ok());
     EXPECT_GE(timer.elapsed(), 400);
+}
+
+// The first read is held back; SIGUSR1 answers it at once, and no read is
+// held again until the next SET.
+TEST(SimFaultTest, HeldFirstReadIsAnsweredOnRelease)
+{
+    QgSimProcess sim({"--static-leds", "--delay-first-read-ms", "60000"});
+    ASSERT_TRUE(sim.Start()) << sim.StandardError().toStdString();
+    EXPECT_FALSE(QuickGet(sim, "0.3").ok());
+    QProcess waiting;
+    QElapsedTimer timer;
+    timer.start();
+    waiting.start("snmpget", {"-v2c", "-c", "public", "-r", "0", "-t", "30", sim.Address(), SysName});
+    ASSERT_TRUE(waiting.waitForStarted());
+    sim.ReleaseHeldReads();
+    ASSERT_TRUE(waiting.waitForFinished(40000));
+    EXPECT_EQ(waiting.exitCode(), 0) << waiting.readAllStandardError().toStdString();
+    EXPECT_LT(timer.elapsed(), 20000);
+    EXPECT_TRUE(QuickGet(sim, "3").ok());
+    ASSERT_TRUE(sim.WaitForSets());
+    EXPECT_FALSE(QuickGet(sim, "0.3").ok());
 }
 
 TEST(SimFaultTest, StuckWalkAnswersGetNextWithTheRequestedOid)

@@ -4,6 +4,8 @@
 #include "QgListeningProcess.h"
 #include "QgWait.h"
 
+#include <csignal>
+
 QgSimProcess::QgSimProcess(QStringList arguments) : arguments_(std::move(arguments))
 {
     const qsizetype given = arguments_.indexOf(QStringLiteral("--set-log"));
@@ -80,4 +82,10 @@ bool QgSimProcess::WaitForSets(int timeoutMs) const
     tool.kill();
     tool.waitForFinished();
     return logged;
+}
+
+void QgSimProcess::ReleaseHeldReads() const
+{
+    if (process_.state() == QProcess::Running)
+        ::kill(pid_t(process_.processId()), SIGUSR1);
 }

@@ -44,6 +44,9 @@ public:
     // QgSetLog::SyncOid, with net-snmp's tool) and waits for that one.
     // False if it did not come within `timeoutMs`.
     bool WaitForSets(int timeoutMs = 30000) const;
+    // Under --delay-first-read-ms: the reads held back are answered now,
+    // and none is held until the next SET (qgsim's SIGUSR1).
+    void ReleaseHeldReads() const;
 
 private:
     QStringList arguments_;

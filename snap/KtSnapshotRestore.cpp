@@ -80,14 +80,9 @@ void KtSnapshotRestore::Plan(const KtSnapshot &snapshot, const KtSnapshot &live,
         }
         if (current->Raw == then.Raw)
             continue;
-        if (KtSnapshotWindow::ChangesByItself(then.Oid)) {
-            AddSkip(then.Window, QStringLiteral("%1: %2 -> %3: changes by itself, not restored")
-                                     .arg(label, current->Shown(), then.Shown()));
-            continue;
-        }
-        if (KtSnapshotWindow::IsAction(then.Oid)) {
-            AddSkip(then.Window, QStringLiteral("%1: %2 -> %3: an action, never restored")
-                                     .arg(label, current->Shown(), then.Shown()));
+        if (const QString why = KtSnapshotWindow::WhyNeverRestored(then.Oid); !why.isEmpty()) {
+            AddSkip(then.Window,
+                    QStringLiteral("%1: %2 -> %3: %4").arg(label, current->Shown(), then.Shown(), why));
             continue;
         }
         if (IsStatusColumn(*window, then.Oid)) {

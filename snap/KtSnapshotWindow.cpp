@@ -157,5 +157,14 @@ bool KtSnapshotWindow::IsAction(const QString &oid)
 
 bool KtSnapshotWindow::NeverCompared(const QString &oid)
 {
-    return ChangesByItself(oid) || IsAction(oid);
+    return !WhyNeverRestored(oid).isEmpty();
+}
+
+QString KtSnapshotWindow::WhyNeverRestored(const QString &oid)
+{
+    if (ChangesByItself(oid))
+        return QStringLiteral("changes by itself, not restored");
+    if (IsAction(oid))
+        return QStringLiteral("an action, never restored");
+    return {};
 }

@@ -47,4 +47,7 @@ struct KtSnapshotWindow
     static bool IsAction(const QString &oid);
     // Either of the two: the value is saved, but never compared or restored.
     static bool NeverCompared(const QString &oid);
+    // Why such a value is never restored, as a restore tells it; empty for
+    // any other value.
+    static QString WhyNeverRestored(const QString &oid);
 };
